@@ -1,0 +1,43 @@
+# Shared build settings: compiler cache, warnings, Qt precompiled header, test suites.
+
+find_program(SORVIK_CCACHE ccache)
+if(SORVIK_CCACHE)
+  # Precompiled headers defeat ccache unless it is told to trust their defines and times.
+  set(_launcher ${CMAKE_COMMAND} -E env
+      CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+      ${SORVIK_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${_launcher})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${_launcher})
+endif()
+
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+# Qt targets share one precompiled header list.
+function(sorvik_qt_pch target)
+  target_precompile_headers(${target} PRIVATE
+    <QtCore/QString> <QtCore/QStringList> <QtCore/QList> <QtCore/QHash>
+    <QtCore/QMap> <QtCore/QVariant> <QtCore/QDate> <QtCore/QDir> <QtCore/QFile>
+    <QtCore/QObject> <memory> <vector> <string> <functional>)
+endfunction()
+
+function(sorvik_qt_widgets_pch target)
+  target_precompile_headers(${target} PRIVATE
+    <QtWidgets/QWidget> <QtWidgets/QLabel> <QtWidgets/QPushButton> <QtGui/QPainter>
+    <QtCore/QString> <QtCore/QStringList> <QtCore/QList> <QtCore/QVariant>
+    <QtCore/QDate> <memory> <vector> <functional>)
+endfunction()
+
+# sorvik_test_suite(NAME SOURCES ... LIBS ...)
+# One GoogleTest executable per suite; GUI suites run offscreen, every test gets its
+# own scratch folder through SORVIK_TEST_TMP.
+function(sorvik_test_suite name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SORVIK_SOURCE_DIR=${CMAKE_SOURCE_DIR};SORVIK_BINARY_DIR=${CMAKE_BINARY_DIR}"
+               ${ARG_PROPERTIES})
+endfunction()
