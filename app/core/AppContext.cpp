@@ -1,0 +1,7 @@
+#include "AppContext.h"
+
+AppContext &AppContext::instance()
+{
+    static AppContext context;
+    return context;
+}
