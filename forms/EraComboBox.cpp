@@ -1,15 +1,24 @@
 #include "EraComboBox.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
+
 void EraComboBox::showPopup()
 {
-    m_popupOpen = true;
     emit popupOpened();
     QComboBox::showPopup();
+    // The list's window exists only once it was shown; a second install is harmless.
+    view()->window()->installEventFilter(this);
 }
 
-void EraComboBox::hidePopup()
+bool EraComboBox::isPopupOpen() const
 {
-    QComboBox::hidePopup();
-    m_popupOpen = false;
-    emit popupClosed();
+    return view()->isVisible();
+}
+
+bool EraComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && watched == view()->window())
+        emit popupClosed();
+    return QComboBox::eventFilter(watched, event);
 }

@@ -3,7 +3,8 @@
 #include <QComboBox>
 
 // The era drop-down of the era date edit: a plain drop-down list that tells when its
-// list opens and closes, so the control can paint it as focused while the list is open.
+// list opens and closes (however it closes: a choice, Escape or a click elsewhere), so
+// the control can paint it as focused while the list is open.
 class EraComboBox : public QComboBox
 {
     Q_OBJECT
@@ -11,13 +12,12 @@ public:
     using QComboBox::QComboBox;
 
     void showPopup() override;
-    void hidePopup() override;
-    bool isPopupOpen() const { return m_popupOpen; }
+    bool isPopupOpen() const;
 
 signals:
     void popupOpened();
     void popupClosed();
 
-private:
-    bool m_popupOpen = false;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

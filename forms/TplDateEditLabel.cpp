@@ -27,7 +27,8 @@ void TplDateEditLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), CellColor);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    // The caption stays readable when the control is disabled: the grey fields already
+    // say so, and a faint caption on the grey cell would be hard to read.
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignCenter, m_text);
 }

@@ -25,6 +25,8 @@ TEST_F(TplDateEditKeys, FieldsTakeDigitsOnlyAndTheEraTakesNoText)
 
 TEST_F(TplDateEditKeys, TabbingWalksYearMonthDayThenEra)
 {
+    QSignalSpy enters(edit, &TplDateEdit::OnEnter);
+    QSignalSpy exits(edit, &TplDateEdit::OnExit);
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), year());
@@ -36,6 +38,12 @@ TEST_F(TplDateEditKeys, TabbingWalksYearMonthDayThenEra)
     EXPECT_EQ(QApplication::focusWidget(), era());
     QTest::keyClick(era(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), after);
+    EXPECT_EQ(enters.count(), 1);
+    EXPECT_EQ(exits.count(), 1);
+
+    // Shift+Tab comes back in at the era.
+    QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), era());
 
     // Focusing the control itself lands on the era, or on the year without it.
     edit->setFocus();
@@ -71,6 +79,13 @@ TEST_F(TplDateEditKeys, DownOpensTheEraListAndEnterTakesTheItem)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(era()->isPopupOpen());
     EXPECT_EQ(era()->currentText(), "平成");
+
+    // However the list closes, the next Down opens it again.
+    QTest::keyClick(year(), Qt::Key_Down);
+    ASSERT_TRUE(era()->isPopupOpen());
+    era()->view()->window()->close();
+    EXPECT_FALSE(era()->isPopupOpen());
+    EXPECT_EQ(era()->palette().color(QPalette::Button), QColor(Qt::white));
 
     edit->setDropDownKey(false);
     QTest::keyClick(year(), Qt::Key_Down);
