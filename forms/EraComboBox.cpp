@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QWheelEvent>
 
 void EraComboBox::showPopup()
 {
@@ -21,4 +22,12 @@ bool EraComboBox::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Hide && watched == view()->window())
         emit popupClosed();
     return QComboBox::eventFilter(watched, event);
+}
+
+void EraComboBox::wheelEvent(QWheelEvent *event)
+{
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }

@@ -20,4 +20,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Scrolling a form over a date must not change its era behind the user's back: the
+    // wheel turns the era only while the drop-down has the focus.
+    void wheelEvent(QWheelEvent *event) override;
 };

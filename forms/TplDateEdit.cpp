@@ -77,7 +77,9 @@ QLineEdit *TplDateEdit::makeNumberField(const char *name, int maxLength)
     // Pasted text is held to the same rule as typed keys.
     field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
-    field->setInputMethodHints(Qt::ImhDigitsOnly);
+    // Keys reach the field directly even while a Japanese input method is on, as its
+    // full-width digits would be refused anyway.
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->installEventFilter(this);
     connect(field, &QLineEdit::textChanged, this, &TplDateEdit::OnChange);
     return field;

@@ -3,6 +3,7 @@
 #include "TplDateEditLabel.h"
 
 #include <QSignalSpy>
+#include <QWheelEvent>
 
 using TplDateEditKeys = DateEditFixture;
 
@@ -99,6 +100,22 @@ TEST_F(TplDateEditKeys, DeleteClearsTheEra)
     EXPECT_EQ(era()->currentIndex(), -1);
     edit->Clear();
     EXPECT_EQ(era()->currentText(), "令和");
+}
+
+TEST_F(TplDateEditKeys, WheelTurnsTheEraOnlyWhenItHasTheFocus)
+{
+    auto turn = [this] {
+        const QPointF at(era()->width() / 2.0, era()->height() / 2.0);
+        QWheelEvent wheel(at, era()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(era(), &wheel);
+    };
+    year()->setFocus();
+    turn();
+    EXPECT_EQ(era()->currentText(), "令和");
+    era()->setFocus();
+    turn();
+    EXPECT_EQ(era()->currentText(), "平成");
 }
 
 TEST_F(TplDateEditKeys, KeyHooksComeFirstAndCanSwallow)
