@@ -32,8 +32,9 @@ bool isEnterKey(int key)
 TplDateEdit::TplDateEdit(QWidget *parent)
     : QWidget(parent), m_dialogCaption(DateEntryRules::DialogCaption)
 {
-    // The control itself is only a stop in the form's tab chain: tabbing passes through
-    // to the year field, a direct setFocus() goes to the era drop-down.
+    // The control itself is only a stop in the form's tab chain (so forms can order it
+    // with setTabOrder); its focus goes to the era drop-down, and a Tab arriving there
+    // from outside is passed on to the year field.
     setFocusPolicy(Qt::StrongFocus);
 
     // Created in tab order: year, month, day, then the era, so that tabbing into the
@@ -104,14 +105,14 @@ void TplDateEdit::setGengo(bool value)
 void TplDateEdit::setEditGengo(bool value)
 {
     m_editGengo = value;
-    if (!value) {
+    if (!value)
         m_gengo = false;
-        m_era->setCurrentIndex(-1);
-    }
     setFocusProxy(value ? static_cast<QWidget *>(m_era) : m_year);
     layoutParts();
     // The year shown must match the era now in use, or it would be read back wrongly.
-    if (!m_empty)
+    if (m_empty)
+        m_era->setCurrentIndex(value ? m_defGengo - 1 : -1);
+    else
         showDate(m_date);
 }
 
