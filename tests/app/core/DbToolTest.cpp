@@ -40,7 +40,7 @@ protected:
 
 TEST_F(DbToolTest, CreatesEachVersionAndChecksIt)
 {
-    for (const QString version : {QStringLiteral("0.4"), QStringLiteral("0.4.6"), QStringLiteral("0.5")}) {
+    for (const QString &version : {QStringLiteral("0.4"), QStringLiteral("0.4.6"), QStringLiteral("0.5")}) {
         const QString path = dir.filePath(version + QStringLiteral(".fdb"));
         EXPECT_EQ(run({QStringLiteral("create"), QStringLiteral("--version"), version, path}).exitCode, 0);
         const ToolRun check = run({QStringLiteral("check"), path});
