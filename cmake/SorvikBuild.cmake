@@ -28,16 +28,18 @@ function(sorvik_qt_widgets_pch target)
 endfunction()
 
 # sorvik_test_suite(NAME SOURCES ... LIBS ...)
-# One GoogleTest executable per suite; GUI suites run offscreen, every test gets its
-# own scratch folder through SORVIK_TEST_TMP.
+# One GoogleTest executable per suite. cmake/TestEnvironment.cpp sets the environment the
+# tests expect (offscreen Qt, SORVIK_SOURCE_DIR, SORVIK_BINARY_DIR).
 function(sorvik_test_suite name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/TestEnvironment.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/cmake/TestEnvironment.cpp TARGET_DIRECTORY ${name}
+    PROPERTIES COMPILE_DEFINITIONS
+    "SORVIK_TEST_SOURCE_DIR=\"${PROJECT_SOURCE_DIR}\";SORVIK_TEST_BINARY_DIR=\"${PROJECT_BINARY_DIR}\"")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SORVIK_SOURCE_DIR=${CMAKE_SOURCE_DIR};SORVIK_BINARY_DIR=${CMAKE_BINARY_DIR}"
-               ${ARG_PROPERTIES})
+    PROPERTIES TIMEOUT 600 ${ARG_PROPERTIES})
 endfunction()
