@@ -25,14 +25,6 @@ void LayoutPainter::Outline(const QRect& pixels, const QColor& color)
         fillRect(strip, color);
 }
 
-void LayoutPainter::XorOutline(const QRect& pixels, const QColor& color)
-{
-    const CompositionMode previous = compositionMode();
-    setCompositionMode(RasterOp_SourceXorDestination);
-    Outline(pixels, color);
-    setCompositionMode(previous);
-}
-
 void LayoutPainter::Line(QPoint from, QPoint to, const QColor& color)
 {
     fillRect(ChartGeometry::LinePixels(from, to), color);

@@ -19,8 +19,6 @@ public:
 
     // A one-pixel outline of the pixel rectangle `pixels`, in copy mode.
     void Outline(const QRect& pixels, const QColor& color);
-    // The same outline combined by exclusive-or: drawing it again at the same place erases it.
-    void XorOutline(const QRect& pixels, const QColor& color);
     // A horizontal or vertical line without its end point, as the platform draws lines.
     void Line(QPoint from, QPoint to, const QColor& color);
 

@@ -79,8 +79,7 @@ void TItemBase::DrawSelected()
 
 void TItemBase::DrawGhost()
 {
-    LayoutPainter painter(m_layout, GhostRect());
-    painter.XorOutline(GhostRect(), kGhostColor);
+    m_layout.DrawXorOutline(GhostRect(), kGhostColor);
 }
 
 void TItemBase::Changed()

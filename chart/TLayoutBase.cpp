@@ -10,6 +10,7 @@
 #include "ChartGeometry.h"
 #include "LayoutPainter.h"
 #include "TItemBase.h"
+#include "XorOutline.h"
 
 namespace {
 const char* const kMenuItemProperty = "sorvikChartItem";
@@ -110,6 +111,14 @@ void TLayoutBase::SetBitmapSize(int width, int height)
 QColor TLayoutBase::Resolve(ChartColor color) const
 {
     return color.Resolve(palette());
+}
+
+void TLayoutBase::DrawXorOutline(const QRect& pixels, QColor color)
+{
+    if (m_bitmap.isNull())
+        return;
+    XorOutline(m_bitmap, pixels, color.rgb());
+    update(pixels);
 }
 
 bool TLayoutBase::Suppressed()
@@ -395,8 +404,7 @@ void TLayoutBase::DrawBand()
     const int top = std::min(m_downY, m_bandY);
     const QRect pixels(left, top, std::max(m_downX, m_bandX) - left,
                        std::max(m_downY, m_bandY) - top);
-    LayoutPainter painter(*this, pixels);
-    painter.XorOutline(pixels, kBandColor);
+    DrawXorOutline(pixels, kBandColor);
 }
 
 void TLayoutBase::Click()
@@ -413,9 +421,10 @@ void TLayoutBase::DblClick()
 
 void TLayoutBase::paintEvent(QPaintEvent* event)
 {
+    // One blit of the bounding rectangle: the painter is already clipped to the changed
+    // region, and a blit per rectangle of a drag's many thin outline strips costs far more.
     QPainter painter(this);
-    for (const QRect& rect : event->region())
-        painter.drawImage(rect, m_bitmap, rect);
+    painter.drawImage(event->rect(), m_bitmap, event->rect());
 }
 
 void TLayoutBase::mousePressEvent(QMouseEvent* event)

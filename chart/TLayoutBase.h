@@ -82,6 +82,9 @@ public:
     void SetBitmapSize(int width, int height);
     // A diagram colour as it is drawn now (button face follows the desktop).
     QColor Resolve(ChartColor color) const;
+    // Draws the one-pixel outline of the pixel rectangle `pixels` by exclusive-or; drawing it
+    // again at the same place erases it. Band and ghosts use it.
+    void DrawXorOutline(const QRect& pixels, QColor color);
 
     // Repaints the whole bitmap: background, fixed band, page lines, boxes, links, grid dots.
     virtual void Redraw();
