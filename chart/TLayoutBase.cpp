@@ -75,9 +75,24 @@ void TLayoutBase::SetColWidth(int colWidth)
         Assign(m_colWidth, colWidth);
 }
 
-void TLayoutBase::SetFixedCols(int fixedCols) { Assign(m_fixedCols, fixedCols); }
-void TLayoutBase::SetColCount(int colCount) { Assign(m_colCount, colCount); }
-void TLayoutBase::SetRowCount(int rowCount) { Assign(m_rowCount, rowCount); }
+void TLayoutBase::SetFixedCols(int fixedCols)
+{
+    if (fixedCols >= 0)
+        Assign(m_fixedCols, fixedCols);
+}
+
+void TLayoutBase::SetColCount(int colCount)
+{
+    if (colCount >= 0)
+        Assign(m_colCount, colCount);
+}
+
+void TLayoutBase::SetRowCount(int rowCount)
+{
+    if (rowCount >= 0)
+        Assign(m_rowCount, rowCount);
+}
+
 void TLayoutBase::SetPageRows(int pageRows) { Assign(m_pageRows, pageRows); }
 void TLayoutBase::SetFixedColor(ChartColor color) { Assign(m_fixedColor, color); }
 void TLayoutBase::SetBackColor(ChartColor color) { Assign(m_backColor, color); }
@@ -106,6 +121,11 @@ void TLayoutBase::SetBitmapSize(int width, int height)
     Redraw();
     DrawSelection();
     update();
+}
+
+QSize TLayoutBase::sizeHint() const
+{
+    return m_bitmap.isNull() ? QWidget::sizeHint() : m_bitmap.size();
 }
 
 QColor TLayoutBase::Resolve(ChartColor color) const

@@ -41,7 +41,8 @@ public:
     ChartColor PageLineColor() const { return m_pageLineColor; }
 
     // Each setter repaints when the value changes and does nothing otherwise. Cell sizes
-    // below 1 are refused, since every grid position divides by them.
+    // below 1 and negative counts are refused, since every grid position divides by the cell
+    // sizes. A page size below 1 is kept but draws the whole grid as one page.
     void SetRowHeight(int rowHeight);
     void SetColWidth(int colWidth);
     void SetFixedCols(int fixedCols);
@@ -111,7 +112,12 @@ public:
     // Unhooks the children of the box and empties the selection.
     void Detach(TItemBase* box);
 
+    QSize sizeHint() const override;
+
 protected:
+    // For a derived layout that refuses a gesture before the inherited release runs.
+    void SetMouseState(TMouseState state) { m_mouseState = state; }
+
     virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     virtual void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);

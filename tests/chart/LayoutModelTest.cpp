@@ -50,8 +50,12 @@ TEST(ChartLayoutModel, PropertiesRepaintOnlyWhenTheyChange)
     // Every position divides by the cell size, so sizes below 1 are refused.
     layout.SetColWidth(0);
     layout.SetRowHeight(-5);
+    layout.SetFixedCols(-1);
+    layout.SetRowCount(-1);
     EXPECT_EQ(layout.ColWidth(), 100);
     EXPECT_EQ(layout.RowHeight(), 30);
+    EXPECT_EQ(layout.FixedCols(), 0);
+    EXPECT_EQ(layout.RowCount(), 0);
     EXPECT_EQ(layout.redraws, 3);
 }
 

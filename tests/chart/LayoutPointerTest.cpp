@@ -270,3 +270,55 @@ TEST_F(ChartPointer, ASecondButtonDuringADragIsIgnored)
     Release(grab + QPoint(130, 0));
     EXPECT_EQ(Cell(c), QPoint(2, 2));
 }
+
+namespace {
+
+// As the organisation chart does: a drop whose ghost lands exactly on another box is refused
+// before the inherited release runs.
+class NoStackingLayout : public TLayoutBase {
+protected:
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override
+    {
+        if (MouseState() == TMouseState::Moving && GhostMeetsAnotherBox()) {
+            Redraw();
+            DrawSelection();
+            SetMouseState(TMouseState::Idle);
+            return;
+        }
+        TLayoutBase::MouseUp(button, shift, x, y);
+    }
+
+private:
+    bool GhostMeetsAnotherBox() const
+    {
+        for (const TItemBase* moving : Selection())
+            for (const TItemBase* other : Items())
+                if (!Selection().Contains(other) && other->Left() == moving->DragLeft()
+                    && other->Top() == moving->DragTop())
+                    return true;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(ChartPointerDerived, ADerivedLayoutCanRefuseADropBeforeTheInheritedRelease)
+{
+    NoStackingLayout layout;
+    ConfigureChartGrid(layout);
+    TItemBase* root = AddBox(layout, nullptr);
+    TItemBase* first = AddBox(layout, root);  // (1,0)
+    TItemBase* second = AddBox(layout, root); // (1,1)
+    ShowLayout(layout);
+
+    QTest::mousePress(&layout, Qt::LeftButton, {}, CentreOf(second));
+    QTest::mouseMove(&layout, CentreOf(first));
+    QTest::mouseRelease(&layout, Qt::LeftButton, {}, CentreOf(first));
+    EXPECT_EQ(second->Row(), 1);
+    EXPECT_EQ(layout.MouseState(), TMouseState::Idle);
+
+    QTest::mousePress(&layout, Qt::LeftButton, {}, CentreOf(second));
+    QTest::mouseMove(&layout, CentreOf(second) + QPoint(130, 0));
+    QTest::mouseRelease(&layout, Qt::LeftButton, {}, CentreOf(second) + QPoint(130, 0));
+    EXPECT_EQ(second->Column(), 2);
+}
