@@ -104,6 +104,16 @@ void TLayoutBase::SetItemFont(const QFont& font)
     Assign(m_itemFont, font);
 }
 
+QMenu* TLayoutBase::ItemMenu() const
+{
+    return m_itemMenu;
+}
+
+void TLayoutBase::SetItemMenu(QMenu* menu)
+{
+    m_itemMenu = menu;
+}
+
 TItemBase* TLayoutBase::MenuItem(const QMenu* menu)
 {
     if (!menu)
@@ -175,20 +185,10 @@ void TLayoutBase::Redraw()
 
 void TLayoutBase::DrawGridDots()
 {
-    const int width = m_bitmap.width();
-    const int height = m_bitmap.height();
     const QRgb black = qRgb(0, 0, 0);
-    for (int i = 0; i <= height / m_rowHeight; ++i) {
-        const int y = i * m_rowHeight;
-        if (y >= height)
-            break;
-        for (int j = 0; j <= width / m_colWidth; ++j) {
-            const int x = j * m_colWidth;
-            if (x >= width)
-                break;
+    for (int y = 0; y < m_bitmap.height(); y += m_rowHeight)
+        for (int x = 0; x < m_bitmap.width(); x += m_colWidth)
             m_bitmap.setPixel(x, y, black);
-        }
-    }
 }
 
 void TLayoutBase::ItemClick(TItemBase*) {}
@@ -280,8 +280,10 @@ void TLayoutBase::Forget(TItemBase* box)
 {
     if (m_currentItem == box)
         m_currentItem = nullptr;
-    if (MenuItem(m_itemMenu) == box)
+    if (m_itemMenu && MenuItem(m_itemMenu) == box) {
         SetMenuItem(m_itemMenu, nullptr);
+        m_contextMenu = nullptr;
+    }
 }
 
 void TLayoutBase::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
@@ -442,9 +444,13 @@ void TLayoutBase::DblClick()
 void TLayoutBase::paintEvent(QPaintEvent* event)
 {
     // One blit of the bounding rectangle: the painter is already clipped to the changed
-    // region, and a blit per rectangle of a drag's many thin outline strips costs far more.
+    // region, and a blit per rectangle of a drag's many ghosts costs far more.
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_bitmap, event->rect());
+    const QRect shown = event->rect() & m_bitmap.rect();
+    if (shown != event->rect())
+        painter.fillRect(event->rect(), palette().window());
+    if (!shown.isEmpty())
+        painter.drawImage(shown, m_bitmap, shown);
 }
 
 void TLayoutBase::mousePressEvent(QMouseEvent* event)

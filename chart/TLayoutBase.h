@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include "ChartColor.h"
@@ -66,10 +67,10 @@ public:
     int BandX() const { return m_bandX; }
     int BandY() const { return m_bandY; }
 
-    // Menu offered by a right press over a box; not owned. MenuItem() tells its actions which
-    // box it was offered for.
-    QMenu* ItemMenu() const { return m_itemMenu; }
-    void SetItemMenu(QMenu* menu) { m_itemMenu = menu; }
+    // Menu offered by a right press over a box; not owned (and forgotten when it is
+    // destroyed). MenuItem() tells its actions which box it was offered for.
+    QMenu* ItemMenu() const;
+    void SetItemMenu(QMenu* menu);
     static TItemBase* MenuItem(const QMenu* menu);
 
     bool PaintEnabled() const { return m_paintEnabled; }
@@ -169,13 +170,13 @@ private:
     int m_downY = 0;
     int m_bandX = 0;
     int m_bandY = 0;
-    QMenu* m_itemMenu = nullptr;
+    QPointer<QMenu> m_itemMenu;
     bool m_paintEnabled = true;
     QFont m_itemFont;
 
     QImage m_bitmap;
     // The menu a context-menu request offers now: ItemMenu after a right press on a box.
-    QMenu* m_contextMenu = nullptr;
+    QPointer<QMenu> m_contextMenu;
     // The button whose press started the current gesture; presses of further buttons are
     // ignored until it is released.
     Qt::MouseButton m_gestureButton = Qt::NoButton;

@@ -2,36 +2,12 @@
 
 #include "ChartTestSupport.h"
 
-TEST(ChartLayoutModel, StartsWithTheDocumentedDefaults)
-{
-    TLayoutBase layout;
-    EXPECT_EQ(layout.RowHeight(), 30);
-    EXPECT_EQ(layout.ColWidth(), 80);
-    EXPECT_EQ(layout.FixedCols(), 0);
-    EXPECT_EQ(layout.ColCount(), 0);
-    EXPECT_EQ(layout.RowCount(), 0);
-    EXPECT_EQ(layout.PageRows(), 0);
-    EXPECT_TRUE(layout.FixedColor().IsButtonFace());
-    EXPECT_TRUE(layout.BackColor().IsButtonFace());
-    EXPECT_EQ(layout.LinkColor(), ChartColor(0x0000FF));
-    EXPECT_EQ(layout.PageLineColor(), ChartColor(0x808080));
-    EXPECT_EQ(layout.Items().Count(), 0);
-    EXPECT_EQ(layout.Selection().Count(), 0);
-    EXPECT_EQ(layout.CurrentItem(), nullptr);
-    EXPECT_EQ(layout.MouseState(), TMouseState::Idle);
-    EXPECT_EQ(layout.ItemMenu(), nullptr);
-    EXPECT_TRUE(layout.PaintEnabled());
-    EXPECT_EQ(layout.ItemFont().pointSize(), 9);
-    // A box takes nine tenths of the cell it is created for.
-    TItemBase box(layout);
-    EXPECT_EQ(box.Width(), 72);
-    EXPECT_EQ(box.Height(), 27);
-    EXPECT_TRUE(box.Color().IsButtonFace());
-}
-
 TEST(ChartLayoutModel, PropertiesRepaintOnlyWhenTheyChange)
 {
     RecordingLayout layout;
+    // A box takes nine tenths of the cell of its layout's defaults (80 x 30).
+    TItemBase box(layout);
+    EXPECT_EQ(QSize(box.Width(), box.Height()), QSize(72, 27));
     layout.SetBitmapSize(100, 100);
     layout.redraws = 0;
     layout.SetColWidth(80);
@@ -57,18 +33,6 @@ TEST(ChartLayoutModel, PropertiesRepaintOnlyWhenTheyChange)
     EXPECT_EQ(layout.FixedCols(), 0);
     EXPECT_EQ(layout.RowCount(), 0);
     EXPECT_EQ(layout.redraws, 3);
-}
-
-TEST(ChartLayoutModel, GridWithoutPageSizeStillPaints)
-{
-    TLayoutBase layout;
-    layout.SetBitmapSize(200, 200);
-    layout.SetPageLineColor(ChartColor(0x00FF00));
-    layout.SetRowHeight(50);
-    layout.SetRowCount(4); // PageRows is still 0: one page, its line at the bottom edge
-    EXPECT_EQ(PixelAt(layout.Bitmap(), 20, 100), layout.palette().color(QPalette::Button));
-    layout.SetRowCount(3);
-    EXPECT_EQ(PixelAt(layout.Bitmap(), 20, 150), QColor(0x00FF00));
 }
 
 TEST(ChartLayoutModel, BulkChangesPaintOnceAtTheEnd)

@@ -244,6 +244,16 @@ TEST_F(ChartPointer, RightPressOffersTheItemMenuOnlyOverABox)
     // The menu never names a box that is gone.
     layout.Items().Delete(b);
     EXPECT_EQ(TLayoutBase::MenuItem(&menu), nullptr);
+
+    // Nor does the layout keep a menu that is gone.
+    {
+        QMenu shortLived;
+        layout.SetItemMenu(&shortLived);
+    }
+    EXPECT_EQ(layout.ItemMenu(), nullptr);
+    QTest::mousePress(window, Qt::RightButton, {}, CentreOf(c));
+    QTest::mouseRelease(window, Qt::RightButton, {}, CentreOf(c));
+    EXPECT_EQ(layout.CurrentItem(), c);
 }
 
 TEST_F(ChartPointer, ClicksAndDoubleClicksReachTheHooks)
