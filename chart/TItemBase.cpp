@@ -23,6 +23,11 @@ TItemBase::~TItemBase() = default;
 
 void TItemBase::Draw()
 {
+    DrawRaisedBox(m_layout.Resolve(m_color), Qt::black);
+}
+
+void TItemBase::DrawRaisedBox(const QColor& fill, const QColor& textColor)
+{
     LayoutPainter painter(m_layout, BoxRect());
     if (!painter.isActive())
         return;
@@ -30,7 +35,7 @@ void TItemBase::Draw()
     const int bottom = m_top + m_height - 1;
     // Fill without the last column and row, which the dark edges take; the bottom-right
     // corner pixel stays untouched, as with the platform's raised frames.
-    painter.fillRect(QRect(m_left, m_top, m_width - 1, m_height - 1), m_layout.Resolve(m_color));
+    painter.fillRect(QRect(m_left, m_top, m_width - 1, m_height - 1), fill);
     painter.Line({right, m_top}, {right, bottom}, Qt::black);
     painter.Line({m_left, bottom}, {right, bottom}, Qt::black);
     painter.Line({m_left, m_top}, {right, m_top}, Qt::white);
@@ -43,7 +48,7 @@ void TItemBase::Draw()
     const int textHeight = metrics.height();
     const int textTop = m_top + (m_height - textHeight) / 2;
     painter.setClipRect(QRect(m_left + 2, textTop, m_width - 4, textHeight));
-    painter.setPen(Qt::black);
+    painter.setPen(textColor);
     painter.drawText(QPoint(m_left + 2, textTop + metrics.ascent()), m_caption);
 }
 

@@ -68,6 +68,11 @@ public:
     void Grab(int x, int y);
     void SetDragPos(int x, int y);
 
+protected:
+    // The raised box filled with `fill`, its caption in `textColor`. Draw uses the box's
+    // colour and black; a derived box draws its other looks (selected, say) with it.
+    void DrawRaisedBox(const QColor& fill, const QColor& textColor);
+
 private:
     TLayoutBase& m_layout;
     TItemBase* m_parentItem = nullptr;
