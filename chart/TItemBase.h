@@ -25,7 +25,8 @@ public:
     virtual void DrawLink();
     // Marks the box as picked up by a press; here the exclusive-or ghost outline.
     virtual void DrawPicked();
-    // Marks the box as selected: a red outline one pixel around its right and bottom edges.
+    // Marks the box as selected: a red outline on its top and left edges and one pixel beyond
+    // its right and bottom edges.
     virtual void DrawSelected();
     // The exclusive-or outline at the drag position; drawing it twice erases it.
     virtual void DrawGhost();

@@ -12,6 +12,7 @@ TItemNodes::~TItemNodes()
 int TItemNodes::Add(TItemBase* parent, std::unique_ptr<TItemBase> box)
 {
     TLayoutBase& layout = Layout();
+    Q_ASSERT(box && &box->Layout() == &layout);
     const int column = ChartGeometry::PlacingColumn(parent != nullptr,
                                                     parent ? parent->Column() : 0,
                                                     layout.ColCount());
