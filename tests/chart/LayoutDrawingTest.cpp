@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QTest>
 
 #include "ChartGeometry.h"
 #include "ChartTestSupport.h"
@@ -177,7 +178,20 @@ TEST_F(ChartDrawing, ThreeLevelTreeOnTheChartGrid)
     EXPECT_EQ(PixelAt(bitmap, 600, 1500), kNavy);
     EXPECT_EQ(PixelAt(bitmap, 600, 520), kPageLine);
     EXPECT_EQ(PixelAt(bitmap, tierOne[1]->Left() + 50, tierOne[1]->Top()), QColor(Qt::red));
+    // What the control shows is its bitmap.
+    const QImage shown = layout.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, bitmap);
     const QString path = ArtifactPath(QStringLiteral("chart-three-level-tree.png"));
-    ASSERT_TRUE(bitmap.save(path)) << path.toStdString();
+    ASSERT_TRUE(shown.save(path)) << path.toStdString();
     std::printf("diagram saved to %s\n", qPrintable(path));
+
+    // Halfway through dragging the first tier down two rows: ghosts over the diagram.
+    ShowLayout(layout);
+    layout.SelectInRect(130, 0, 260, 390);
+    QTest::mousePress(&layout, Qt::LeftButton, {}, CentreOf(tierOne[0]));
+    QTest::mouseMove(&layout, CentreOf(tierOne[0]) + QPoint(0, 2 * 130));
+    const QString dragging = ArtifactPath(QStringLiteral("chart-three-level-tree-dragging.png"));
+    ASSERT_TRUE(layout.grab().save(dragging));
+    QTest::mouseRelease(&layout, Qt::LeftButton, {}, CentreOf(tierOne[0]) + QPoint(0, 2 * 130));
+    EXPECT_EQ(tierOne[2]->Row(), 4);
 }
