@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The outside programs the symbols are checked against.
+namespace peers {
+
+// Decodes every image with ZXingReader in one run; one text per file, empty when nothing
+// was read.
+std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, const std::string& format);
+
+// Zint's four-state bar sequence of a Japanese postal customer barcode, one digit per bar:
+// 1 long, 2 ascender, 3 descender, 4 timing.
+std::string zintJapanPostBars(const std::string& value);
+
+std::string scratchDir();
+
+}  // namespace peers
