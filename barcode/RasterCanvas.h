@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace strilux {
+
+// An RGB pixel image of a drawing at a resolution, for tools and tests. Text is left out:
+// the library carries no font renderer, and the bars alone carry the value.
+class RasterCanvas : public Canvas {
+public:
+    RasterCanvas(int width, int height, int dpiX, int dpiY);
+
+    void setMapMode(MapMode mode) override { m_mode = mode; }
+    void fillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    void drawText(int x, int y, const std::string& utf8, const FontSpec& font, Rgb colour) override;
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    Rgb pixel(int x, int y) const;
+    std::vector<std::uint8_t> png() const;
+
+private:
+    int toPixelX(int logical) const;
+    int toPixelY(int logical) const;
+
+    int m_width, m_height, m_dpiX, m_dpiY;
+    MapMode m_mode = MapMode::Pixels;
+    std::vector<Rgb> m_pixels;
+};
+
+}  // namespace strilux
