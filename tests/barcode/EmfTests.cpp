@@ -1,0 +1,150 @@
+#include "BarcodeControl.h"
+#include "Picture.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace strilux;
+
+namespace {
+std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t(b[at + 3]) << 24);
+}
+
+std::int32_t i32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return static_cast<std::int32_t>(u32(b, at));
+}
+
+struct Record {
+    std::uint32_t type;
+    std::size_t offset;
+    std::uint32_t size;
+};
+
+std::vector<Record> records(const std::vector<std::uint8_t>& emf)
+{
+    std::vector<Record> out;
+    for (std::size_t at = 0; at + 8 <= emf.size();) {
+        const std::uint32_t size = u32(emf, at + 4);
+        if (size < 8 || size % 4 != 0 || at + size > emf.size())
+            break;
+        out.push_back({u32(emf, at), at, size});
+        at += size;
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> metafileOf(BarcodeControl& c, const std::string& value)
+{
+    Picture* p = c.enhMetaFile(value);
+    std::vector<std::uint8_t> bytes = p->emf();
+    p->Release();
+    return bytes;
+}
+
+std::string textOf(const std::vector<std::uint8_t>& emf, const Record& r)
+{
+    const std::uint32_t chars = u32(emf, r.offset + 44);
+    const std::uint32_t offString = u32(emf, r.offset + 48);
+    std::string s;
+    for (std::uint32_t i = 0; i < chars; ++i)
+        s += char(emf[r.offset + offString + 2 * i]);
+    return s;
+}
+}  // namespace
+
+TEST(Emf, IsAWellFormedMetafile)
+{
+    BarcodeControl c;
+    c.putType(1);
+    const auto emf = metafileOf(c, "490123456789");
+    ASSERT_GE(emf.size(), 108u);
+    EXPECT_EQ(u32(emf, 0), 1u);
+    EXPECT_EQ(u32(emf, 40), 0x464D4520u);
+    EXPECT_EQ(u32(emf, 48), emf.size());
+    const auto rs = records(emf);
+    EXPECT_EQ(u32(emf, 52), rs.size());
+    ASSERT_FALSE(rs.empty());
+    EXPECT_EQ(rs.back().type, 14u);
+    EXPECT_EQ(rs.back().offset + rs.back().size, emf.size());
+    // Frame in 0.01 mm, inclusive: 37.29 x 24.9 mm.
+    EXPECT_EQ(i32(emf, 24), 0);
+    EXPECT_EQ(i32(emf, 32), 3729 - 1);
+    EXPECT_EQ(i32(emf, 36), 2490 - 1);
+}
+
+TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
+{
+    BarcodeControl c;
+    c.putType(1);
+    const auto emf = metafileOf(c, "490123456789");
+    std::map<std::uint32_t, int> count;
+    std::vector<std::string> texts;
+    for (const auto& r : records(emf)) {
+        ++count[r.type];
+        if (r.type == 17)
+            EXPECT_EQ(u32(emf, r.offset + 8), 3u);  // MM_HIMETRIC
+        if (r.type == 43)
+            EXPECT_LE(i32(emf, r.offset + 12), 0);  // top edge at or below zero
+        if (r.type == 84)
+            texts.push_back(textOf(emf, r));
+    }
+    // Background, 30 bars.
+    EXPECT_EQ(count[43], 1 + 30);
+    EXPECT_EQ(count[39], 2);  // bar and back brush
+    EXPECT_EQ(count[82], 1);
+    EXPECT_EQ(count[40], 3);
+    ASSERT_EQ(texts.size(), 13u);
+    EXPECT_EQ(texts.front(), "4");
+    EXPECT_EQ(texts.back(), "4");
+}
+
+TEST(Emf, DotUnitDrawsInPixels)
+{
+    BarcodeControl c;
+    c.putType(1);
+    c.putUnit(3);
+    const auto emf = metafileOf(c, "490123456789");
+    bool pixels = false;
+    for (const auto& r : records(emf))
+        if (r.type == 17)
+            pixels = u32(emf, r.offset + 8) == 1;
+    EXPECT_TRUE(pixels);
+    // 113 pixels at 96 dpi measured with the screen's physical size.
+    EXPECT_NEAR(i32(emf, 32) + 1, 113 * 2540 / 96, 5);  // whole screen millimetres per pixel
+}
+
+TEST(Emf, MetafileCallRecordsTheEncoderError)
+{
+    BarcodeControl c;
+    c.putType(9);
+    Picture* p = c.enhMetaFile("AB#");
+    EXPECT_EQ(c.errorNumber(), 5024);
+    EXPECT_EQ(c.properties().value, "AB#");
+    p->Release();
+    p = c.enhMetaFile("AB");
+    EXPECT_EQ(c.errorNumber(), 0);
+    p->Release();
+}
+
+TEST(Emf, PictureGivesItsBytesAndSize)
+{
+    BarcodeControl c;
+    Picture* p = c.enhMetaFile("1234567");
+    std::int32_t length = 0, width = 0;
+    EXPECT_EQ(p->GetEmfBytes(nullptr, 0, &length), STX_S_OK);
+    EXPECT_EQ(std::size_t(length), p->emf().size());
+    std::vector<std::uint8_t> copy(static_cast<std::size_t>(length));
+    EXPECT_EQ(p->GetEmfBytes(copy.data(), length, &length), STX_S_OK);
+    EXPECT_EQ(copy, p->emf());
+    EXPECT_EQ(p->GetEmfBytes(copy.data(), length - 1, &length), STX_E_INVALIDARG);
+    p->get_Width(&width);
+    EXPECT_EQ(width, 81 * 330 / 10);
+    void* handle = nullptr;
+    p->get_Handle(&handle);
+    EXPECT_EQ(Picture::fromHandle(handle), p);
+    p->Release();
+}
