@@ -47,11 +47,11 @@ std::string scratchDir()
     return dir.string();
 }
 
-std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, const std::string& format)
+std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, const std::string& format, bool pure)
 {
     // "-1" prints one line per symbol found: <file> <format> "<text>"; files where nothing
     // was found are left out, so results are matched by file name.
-    std::string command = "ZXingReader -1 -ispure -format " + format;
+    std::string command = std::string("ZXingReader -1 ") + (pure ? "-ispure " : "-noscale ") + "-format " + format;
     for (const auto& f : pngFiles)
         command += " " + quoted(f);
     std::istringstream lines(run(command + " 2>/dev/null"));
