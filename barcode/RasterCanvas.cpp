@@ -1,5 +1,7 @@
 #include "RasterCanvas.h"
 
+#include "BitmapFont.h"
+#include "ByteWriter.h"
 #include "PngWriter.h"
 
 #include <algorithm>
@@ -38,9 +40,50 @@ void RasterCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour
         std::fill_n(m_pixels.begin() + std::ptrdiff_t(y) * m_width + x0, std::max(0, x1 - x0), colour);
 }
 
-void RasterCanvas::drawText(int, int, const std::string&, const FontSpec&, Rgb)
+void RasterCanvas::plot(int x, int y, Rgb colour)
 {
-    // No glyphs without a font renderer; the bars carry the value.
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height)
+        m_pixels[std::size_t(y) * m_width + x] = colour;
+}
+
+// One glyph in a width x height cell whose top-left corner is (x, y), turned
+// counter-clockwise by quarter turns about that corner.
+void RasterCanvas::drawGlyph(const std::uint8_t* glyph, int x, int y, int width, int height, int quarterTurns,
+                             Rgb colour)
+{
+    for (int v = 0; v < height; ++v) {
+        const int row = v * kGlyphRows / height;
+        for (int u = 0; u < width; ++u) {
+            // The glyph keeps a blank column on the right of its cell.
+            const int column = u * (kGlyphColumns + 1) / width;
+            if (column >= kGlyphColumns || !((glyph[column] >> row) & 1))
+                continue;
+            switch (quarterTurns) {
+            case 1: plot(x + v, y - u, colour); break;
+            case 2: plot(x - u, y - v, colour); break;
+            case 3: plot(x - v, y + u, colour); break;
+            default: plot(x + u, y + v, colour); break;
+            }
+        }
+    }
+}
+
+void RasterCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& font, Rgb colour)
+{
+    const int width = std::abs(toPixelX(font.width) - toPixelX(0));
+    const int height = std::abs(toPixelY(font.height) - toPixelY(0));
+    const int turns = ((font.escapement / 900) % 4 + 4) % 4;
+    int px = toPixelX(x), py = toPixelY(y);
+    for (char16_t c : utf8ToUtf16(utf8)) {
+        if (const std::uint8_t* glyph = bitmapGlyph(c))
+            drawGlyph(glyph, px, py, width, height, turns, colour);
+        switch (turns) {
+        case 1: py -= width; break;
+        case 2: px -= width; break;
+        case 3: py += width; break;
+        default: px += width; break;
+        }
+    }
 }
 
 Rgb RasterCanvas::pixel(int x, int y) const

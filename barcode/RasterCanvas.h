@@ -8,8 +8,9 @@
 
 namespace strilux {
 
-// An RGB pixel image of a drawing at a resolution, for tools and tests. Text is left out:
-// the library carries no font renderer, and the bars alone carry the value.
+// An RGB pixel image of a drawing at a resolution, for tools and tests. Text is drawn with
+// a small built-in bitmap font stretched to the character cell: the library carries no
+// font renderer.
 class RasterCanvas : public Canvas {
 public:
     RasterCanvas(int width, int height, int dpiX, int dpiY);
@@ -25,6 +26,8 @@ public:
 
 private:
     int toPixelX(int logical) const;
+    void drawGlyph(const std::uint8_t* glyph, int x, int y, int width, int height, int quarterTurns, Rgb colour);
+    void plot(int x, int y, Rgb colour);
     int toPixelY(int logical) const;
 
     int m_width, m_height, m_dpiX, m_dpiY;

@@ -1,13 +1,10 @@
 #include "StriluxOptions.h"
 
-namespace {
-int putBold(STRILUX_HANDLE, int) { return 1; }
-}  // namespace
-
 const std::vector<Option>& options()
 {
     // The type comes first so that type-dependent limits apply to the options after it;
-    // --bar-width comes last because every other length resets it.
+    // --bar-width comes last because every other length resets it. --font and --bold have
+    // no put of their own: they make one font together.
     static const std::vector<Option> table = {
         {"type", "0 JAN-8, 1 JAN-13, 2 UPC-A, 3 UPC-E, 4 ITF6, 5 ITF14, 6 ITF16, 7 ITF, 8 NW-7, 9 Code39, 10 Code128, 11 customer",
          Option::Integer, StriluxPutType, nullptr, nullptr},
@@ -36,7 +33,7 @@ const std::vector<Option>& options()
         {"char-width", "text character width", Option::Real, nullptr, StriluxPutCharWidth, nullptr},
         {"char-height", "text character height", Option::Real, nullptr, StriluxPutCharHeight, nullptr},
         {"font", "font face of the text", Option::Text, nullptr, nullptr, nullptr},
-        {"bold", "bold text", Option::Flag, putBold, nullptr, nullptr},
+        {"bold", "bold text", Option::Flag, nullptr, nullptr, nullptr},
         {"bar-width", "overall width to fit the symbol to", Option::Real, nullptr, StriluxPutBarWidth, nullptr},
     };
     return table;

@@ -95,9 +95,10 @@ int main(int argc, char** argv)
     if (!StriluxCreate(0, &h))
         return fail("the barcode control could not be created");
     int status = 0;
+    int lastError = 0;
     for (const auto& option : options()) {
         const auto it = given.find(option.name);
-        if (it == given.end() || option.kind == Option::Flag)
+        if (it == given.end() || option.kind == Option::Flag || !(option.putInteger || option.putReal || option.putText))
             continue;
         const std::string& text = it->second;
         double number = 0;
@@ -113,11 +114,15 @@ int main(int argc, char** argv)
             option.putText(h, recode(text, "UTF-8", "CP932").c_str());
         if (std::string(option.name) == "dpi")
             StriluxPutDpiY(h, int(number));
-        if (std::string(option.name) == "font")
-            StriluxPutFont(h, recode(text, "UTF-8", "CP932").c_str(), given.count("bold") ? 1 : 0, 0);
-        if (StriluxGetErrorNumber(h) != 0)
-            std::fprintf(stderr, "strilux: --%s %s: %s (%d)\n", option.name, text.c_str(), errorText(h).c_str(),
-                         StriluxGetErrorNumber(h));
+        // Some puts leave an earlier error standing; only a new one belongs to this option.
+        const int error = StriluxGetErrorNumber(h);
+        if (error != 0 && error != lastError)
+            std::fprintf(stderr, "strilux: --%s %s: %s (%d)\n", option.name, text.c_str(), errorText(h).c_str(), error);
+        lastError = error;
+    }
+    if (status == 0 && (given.count("font") || given.count("bold"))) {
+        const std::string face = given.count("font") ? given["font"] : "ＭＳ ゴシック";
+        StriluxPutFont(h, recode(face, "UTF-8", "CP932").c_str(), given.count("bold") ? 1 : 0, 0);
     }
     if (status == 0) {
         std::string value(std::size_t(StriluxGetValue(h, nullptr)) + 1, '\0');
