@@ -22,27 +22,6 @@ std::atomic<long>& ClassFactory::locks()
     return count;
 }
 
-StxResult ClassFactory::QueryInterface(const StxGuid& iid, void** object)
-{
-    if (!object)
-        return STX_E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-        *object = static_cast<IStxClassFactory*>(this);
-        AddRef();
-        return STX_S_OK;
-    }
-    *object = nullptr;
-    return STX_E_NOINTERFACE;
-}
-
-std::uint32_t ClassFactory::Release()
-{
-    const std::uint32_t n = m_refs.release();
-    if (n == 0)
-        delete this;
-    return n;
-}
-
 StxResult ClassFactory::CreateInstance(IStxUnknown* outer, const StxGuid& iid, void** object)
 {
     if (!object)

@@ -2,27 +2,6 @@
 
 namespace strilux {
 
-StxResult FontObject::QueryInterface(const StxGuid& iid, void** object)
-{
-    if (!object)
-        return STX_E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IFont) {
-        *object = static_cast<IStxFont*>(this);
-        AddRef();
-        return STX_S_OK;
-    }
-    *object = nullptr;
-    return STX_E_NOINTERFACE;
-}
-
-std::uint32_t FontObject::Release()
-{
-    const std::uint32_t n = m_refs.release();
-    if (n == 0)
-        delete this;
-    return n;
-}
-
 StxResult FontObject::get_Name(char** name)
 {
     if (!name)

@@ -49,27 +49,6 @@ Picture::Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, Refer
     m_metafile.bytes = emf.finish(m_frameWidth, m_frameHeight);
 }
 
-StxResult Picture::QueryInterface(const StxGuid& iid, void** object)
-{
-    if (!object)
-        return STX_E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IStxPicture) {
-        *object = static_cast<IStxPicture*>(this);
-        AddRef();
-        return STX_S_OK;
-    }
-    *object = nullptr;
-    return STX_E_NOINTERFACE;
-}
-
-std::uint32_t Picture::Release()
-{
-    const std::uint32_t n = m_refs.release();
-    if (n == 0)
-        delete this;
-    return n;
-}
-
 Picture* Picture::fromHandle(void* metafile)
 {
     if (!metafile)

@@ -19,14 +19,10 @@ struct EnhMetaFile {
 
 // An enhanced-metafile picture with the drawing it was made from, so that it can also be
 // saved as SVG or PNG.
-class Picture final : public IStxPicture {
+class Picture final : public ComObject<IStxPicture, &IID_IStxPicture> {
 public:
     // `frame` in 0.01 mm; `pixelMode` when the drawing is in pixels of `device`.
     Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, ReferenceDevice device, bool pixelMode);
-
-    StxResult QueryInterface(const StxGuid& iid, void** object) override;
-    std::uint32_t AddRef() override { return m_refs.add(); }
-    std::uint32_t Release() override;
 
     StxResult get_Handle(void** metafile) override;
     StxResult get_Width(std::int32_t* v) override;
@@ -42,9 +38,8 @@ public:
     static Picture* fromHandle(void* metafile);
 
 private:
-    ~Picture() = default;
+    ~Picture() override = default;
 
-    RefCount m_refs;
     RecordingCanvas m_drawing;
     int m_frameWidth, m_frameHeight;
     ReferenceDevice m_device;

@@ -85,10 +85,12 @@ TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
     std::vector<std::string> texts;
     for (const auto& r : records(emf)) {
         ++count[r.type];
-        if (r.type == 17)
+        if (r.type == 17) {
             EXPECT_EQ(u32(emf, r.offset + 8), 3u);  // MM_HIMETRIC
-        if (r.type == 43)
+        }
+        if (r.type == 43) {
             EXPECT_LE(i32(emf, r.offset + 12), 0);  // top edge at or below zero
+        }
         if (r.type == 84)
             texts.push_back(textOf(emf, r));
     }
