@@ -197,7 +197,9 @@ void BarcodeControl::putLength(LengthProperty which, double value)
             fail(errSetBarHeight);
         break;
     case LengthProperty::Element: {
-        if (value <= 0)
+        // The types drawn with it take their smallest element; for the others a
+        // non-positive value becomes one dot or 0.1 of the unit.
+        if (value <= 0 && !isElementSized(type))
             um = Unit(m_p.unit) == Unit::Dot ? toUm(1) : toUm(0.1);
         m_p.element = limits::element(type, um);
         if (m_p.element != um)

@@ -1,5 +1,6 @@
 #include "BarcodeControl.h"
 #include "ErrorCodes.h"
+#include "Picture.h"
 #include "Units.h"
 
 #include <gtest/gtest.h>
@@ -79,7 +80,14 @@ TEST(ControlProperties, RefusedLengthsAreStoredAsRequested)
     c.putLength(LengthProperty::Quiet, -3);
     EXPECT_DOUBLE_EQ(c.length(LengthProperty::Quiet), 0.0);
     c.putLength(LengthProperty::Element, 0);
+    EXPECT_EQ(c.errorNumber(), errSetElement);
+    EXPECT_DOUBLE_EQ(c.length(LengthProperty::Element), 0.191);
+    c.putType(1);
+    c.putLength(LengthProperty::Element, -2);
     EXPECT_DOUBLE_EQ(c.length(LengthProperty::Element), 0.1);
+    c.putUnit(3);
+    c.putLength(LengthProperty::Element, 0);
+    EXPECT_EQ(c.properties().element, toMicrometres(1, Unit::Dot, 96));
 }
 
 TEST(ControlProperties, CheckPatternOnlyForNw7)
@@ -175,6 +183,20 @@ TEST(ControlProperties, BarWidthFitsTheWorkerCard)
     EXPECT_NEAR(double(c.sizeUm().cx), 34000.0, 200.0);
     EXPECT_EQ(c.sizeUm().cy, 18000);
     EXPECT_EQ(c.properties().charGap, 0);
+}
+
+TEST(ControlProperties, BarWidthHoldsForTheValueOfTheMetafileCall)
+{
+    BarcodeControl c;
+    c.putType(9);
+    c.putCheckChar(1);
+    c.putLength(LengthProperty::BarWidth, 34);  // fitted to the default value first
+    Picture* picture = c.enhMetaFile("$005-012%");
+    std::int32_t frame = 0;
+    picture->get_Width(&frame);
+    picture->Release();
+    EXPECT_NEAR(frame, 3400, 20);
+    EXPECT_DOUBLE_EQ(c.length(LengthProperty::BarWidth), 34.0);
 }
 
 TEST(ControlProperties, BarWidthSetsTheZoomOfFixedTypes)

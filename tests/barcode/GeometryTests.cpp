@@ -55,7 +55,7 @@ TEST(Geometry, Nw7WithAVanishingElementDrawsAt191Micrometres)
 {
     EXPECT_EQ(limits::element(BarcodeType::NW7, 0), 191);
     BarcodeControl c = controlOf(8, "1234");
-    c.putLength(LengthProperty::Element, 0.0001);
+    c.putLength(LengthProperty::Element, 0);
     EXPECT_EQ(c.errorNumber(), 5017);
     EXPECT_DOUBLE_EQ(c.length(LengthProperty::Element), 0.191);
     const Layout l = c.layout();
