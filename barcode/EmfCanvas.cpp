@@ -1,6 +1,8 @@
 #include "EmfCanvas.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 namespace strilux {
 
@@ -8,13 +10,13 @@ namespace {
 enum : std::uint32_t {
     EMR_HEADER = 1, EMR_EOF = 14, EMR_SETMAPMODE = 17, EMR_SETBKMODE = 18,
     EMR_SETTEXTALIGN = 22, EMR_SETTEXTCOLOR = 24, EMR_SELECTOBJECT = 37,
-    EMR_CREATEBRUSHINDIRECT = 39, EMR_DELETEOBJECT = 40, EMR_RECTANGLE = 43,
-    EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84,
+    EMR_CREATEBRUSHINDIRECT = 39, EMR_DELETEOBJECT = 40,
+    EMR_BITBLT = 76, EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84,
 };
 constexpr std::uint32_t kMM_TEXT = 1;
 constexpr std::uint32_t kMM_HIMETRIC = 3;
 constexpr std::uint32_t kTRANSPARENT = 1;
-constexpr std::uint32_t kNULL_PEN = 0x80000008;  // stock object
+constexpr std::uint32_t kPATCOPY = 0x00F00021;
 constexpr std::uint32_t kSHIFTJIS_CHARSET = 128;
 constexpr std::uint32_t kHeaderSize = 108;
 constexpr char16_t kDescription[] = u"Strilux\0Barcode\0";
@@ -34,7 +36,6 @@ EmfCanvas::EmfCanvas(ReferenceDevice device) : m_device(device)
 {
     record(EMR_SETBKMODE, {kTRANSPARENT});
     record(EMR_SETTEXTALIGN, {0});  // top left
-    select(kNULL_PEN);
 }
 
 void EmfCanvas::record(std::uint32_t type, const std::vector<std::uint32_t>& params)
@@ -74,11 +75,20 @@ void EmfCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour)
         select(brush);
         m_selectedBrush = brush;
     }
-    // A rectangle without a pen leaves out its right and bottom edge; one unit more keeps
-    // the drawn width.
-    const int r = right + (right >= left ? 1 : -1);
-    const int b = bottom + (bottom >= top ? 1 : -1);
-    record(EMR_RECTANGLE, {u(left), u(top), u(r), u(b)});
+    // A pattern block transfer fills exactly the given extent, where a rectangle without
+    // a pen would leave out its right and bottom edge.
+    const std::int32_t x = std::min(left, right), y = std::min(top, bottom);
+    const std::int32_t cx = std::abs(right - left), cy = std::abs(bottom - top);
+    std::vector<std::uint32_t> p = {u(x), u(y), u(x + cx - 1), u(y + cy - 1),  // bounds
+                                    u(x), u(y), u(cx), u(cy), kPATCOPY, 0, 0};
+    const float identity[6] = {1, 0, 0, 1, 0, 0};
+    for (float f : identity) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &f, 4);
+        p.push_back(bits);
+    }
+    p.insert(p.end(), {0, 0, 0, 0, 0, 0});  // no source: colour, usage, bitmap offsets and sizes
+    record(EMR_BITBLT, p);
 }
 
 std::uint32_t EmfCanvas::fontFor(const FontSpec& font)

@@ -88,14 +88,15 @@ TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
         if (r.type == 17) {
             EXPECT_EQ(u32(emf, r.offset + 8), 3u);  // MM_HIMETRIC
         }
-        if (r.type == 43) {
-            EXPECT_LE(i32(emf, r.offset + 12), 0);  // top edge at or below zero
+        if (r.type == 76) {
+            EXPECT_LE(i32(emf, r.offset + 28), 0);  // y up: every fill lies at or below zero
+            EXPECT_EQ(u32(emf, r.offset + 40), 0x00F00021u);  // PATCOPY
         }
         if (r.type == 84)
             texts.push_back(textOf(emf, r));
     }
     // Background, 30 bars.
-    EXPECT_EQ(count[43], 1 + 30);
+    EXPECT_EQ(count[76], 1 + 30);
     EXPECT_EQ(count[39], 2);  // bar and back brush
     EXPECT_EQ(count[82], 1);
     EXPECT_EQ(count[40], 3);

@@ -29,6 +29,7 @@ const std::vector<Sample>& samples()
         {"nw7", {"--type", "8", "--value", "12-34", "--start-char", "b", "--stop-char", "c"}, "Codabar", "12-349"},
         {"code39", {"--type", "9", "--value", "$005-012%", "--check-char", "1"}, "Code39", "$005-012%"},
         {"code128", {"--type", "10", "--value", "1234AB~~x"}, "Code128", "1234AB~x"},
+        {"code128-dots", {"--type", "10", "--value", "Dots-128", "--unit", "3", "--dpi", "300"}, "Code128", "Dots-128"},
     };
     return list;
 }
