@@ -265,8 +265,8 @@ void BarcodeControl::putPoint(double point)
 
 void BarcodeControl::putDpi(bool horizontal, int dpi)
 {
-    if (dpi != 0)
-        (horizontal ? m_p.dpiX : m_p.dpiY) = std::max(96, dpi);
+    // Anything below the screen's resolution is taken as the screen's.
+    (horizontal ? m_p.dpiX : m_p.dpiY) = std::max(96, dpi);
     resetBarWidth();
     reapplyZoom();
     changed();

@@ -40,7 +40,6 @@ public:
     void putBlackRatio(int ratio);
     void putZoom(int zoom);
     void putPoint(double point);
-    // A resolution; 0 keeps the current one (a host object without a device).
     void putDpi(bool horizontal, int dpi);
     void putScaleMode(int mode);
     void putPrinterDC(std::intptr_t dc) { m_p.printerDC = dc; }

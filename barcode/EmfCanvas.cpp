@@ -169,6 +169,7 @@ void EmfCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& 
 
 std::vector<std::uint8_t> EmfCanvas::finish(int frameWidth, int frameHeight)
 {
+    record(EMR_SETMAPMODE, {kMM_TEXT});  // the mapping the drawing found
     select(0x80000000);  // WHITE_BRUSH, so the objects can go
     for (std::uint32_t h = 1; h <= m_brushes.size(); ++h)
         record(EMR_DELETEOBJECT, {h});

@@ -234,8 +234,7 @@ StxResult StriluxCtrl::putDpi(bool horizontal, const StxVariant* v)
         break;
     default: return STX_E_INVALIDARG;
     }
-    // Anything below the screen's resolution is taken as the screen's.
-    m_control.putDpi(horizontal, dpi < 96 ? 96 : dpi);
+    m_control.putDpi(horizontal, dpi);
     return STX_S_OK;
 }
 

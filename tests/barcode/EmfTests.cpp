@@ -83,11 +83,11 @@ TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
     const auto emf = metafileOf(c, "490123456789");
     std::map<std::uint32_t, int> count;
     std::vector<std::string> texts;
+    std::vector<std::uint32_t> mapModes;
     for (const auto& r : records(emf)) {
         ++count[r.type];
-        if (r.type == 17) {
-            EXPECT_EQ(u32(emf, r.offset + 8), 3u);  // MM_HIMETRIC
-        }
+        if (r.type == 17)
+            mapModes.push_back(u32(emf, r.offset + 8));
         if (r.type == 76) {
             EXPECT_LE(i32(emf, r.offset + 28), 0);  // y up: every fill lies at or below zero
             EXPECT_EQ(u32(emf, r.offset + 40), 0x00F00021u);  // PATCOPY
@@ -95,6 +95,8 @@ TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
         if (r.type == 84)
             texts.push_back(textOf(emf, r));
     }
+    // MM_HIMETRIC for the drawing, MM_TEXT restored after it.
+    EXPECT_EQ(mapModes, (std::vector<std::uint32_t>{3, 1}));
     // Background, 30 bars.
     EXPECT_EQ(count[76], 1 + 30);
     EXPECT_EQ(count[39], 2);  // bar and back brush
@@ -111,11 +113,11 @@ TEST(Emf, DotUnitDrawsInPixels)
     c.putType(1);
     c.putUnit(3);
     const auto emf = metafileOf(c, "490123456789");
-    bool pixels = false;
+    std::vector<std::uint32_t> mapModes;
     for (const auto& r : records(emf))
         if (r.type == 17)
-            pixels = u32(emf, r.offset + 8) == 1;
-    EXPECT_TRUE(pixels);
+            mapModes.push_back(u32(emf, r.offset + 8));
+    EXPECT_EQ(mapModes, (std::vector<std::uint32_t>{1, 1}));  // MM_TEXT: device pixels
     // 113 pixels at 96 dpi measured with the screen's physical size.
     EXPECT_NEAR(i32(emf, 32) + 1, 113 * 2540 / 96, 5);  // whole screen millimetres per pixel
 }
