@@ -40,11 +40,31 @@ int hexDigit(char c)
 
 std::string scratchDir()
 {
-    const char* base = std::getenv("SORVIK_TEST_TMP");
-    std::filesystem::path dir = base ? base : std::filesystem::temp_directory_path() /
-                                                  ("strilux-tests-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    return dir.string();
+    if (const char* given = std::getenv("SORVIK_TEST_TMP"); given && *given) {
+        std::filesystem::create_directories(given);
+        return given;
+    }
+    // A folder of this process, removed when it ends.
+    struct Owned {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("strilux-tests-" + std::to_string(getpid()));
+        Owned() { std::filesystem::create_directories(path); }
+        ~Owned()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Owned dir;
+    return dir.path.string();
+}
+
+std::string binaryDir()
+{
+    if (const char* given = std::getenv("SORVIK_BINARY_DIR"); given && *given)
+        return given;
+    // Test programs live in <build>/tests.
+    return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path().string();
 }
 
 std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, const std::string& format, bool pure)

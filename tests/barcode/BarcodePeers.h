@@ -18,5 +18,7 @@ std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, c
 std::string zintJapanPostBars(const std::string& value);
 
 std::string scratchDir();
+// The build folder, whose bin/ holds the strilux program.
+std::string binaryDir();
 
 }  // namespace peers

@@ -25,7 +25,7 @@ EncodeOptions code128(CodeSet set = CodeSet::NotSet)
 }
 }  // namespace
 
-TEST(Code128Tokens, ChooseTheCodeSetByTheLongestToken)
+TEST(StriluxCode128Tokens, ChooseTheCodeSetByTheLongestToken)
 {
     EXPECT_EQ(tokens("1234AB"), "C12 C34 BA BB");
     EXPECT_EQ(tokens("AB1234"), "BA BB B1 B2 B3 B4");
@@ -36,7 +36,7 @@ TEST(Code128Tokens, ChooseTheCodeSetByTheLongestToken)
     EXPECT_EQ(tokens("%1"), "A% A1");
 }
 
-TEST(Code128Tokens, StartFromTheGivenCodeSet)
+TEST(StriluxCode128Tokens, StartFromTheGivenCodeSet)
 {
     EXPECT_EQ(tokens("ABC", CodeSet::A), "AA AB AC");
     EXPECT_EQ(tokens("12", CodeSet::B), "B1 B2");
@@ -45,7 +45,7 @@ TEST(Code128Tokens, StartFromTheGivenCodeSet)
     EXPECT_EQ(tokens("CR1", CodeSet::A), "AC AR A1");
 }
 
-TEST(Code128Tokens, ReadEscapes)
+TEST(StriluxCode128Tokens, ReadEscapes)
 {
     EXPECT_EQ(tokens("~~"), "B~~");
     EXPECT_EQ(tokens("~CODEC1234"), "C12 C34");
@@ -54,7 +54,7 @@ TEST(Code128Tokens, ReadEscapes)
     EXPECT_EQ(tokens("\x01" "A"), "A\x01 AA");
 }
 
-TEST(Code128Tokens, ALeadingLoneTildeSelectsCodeSetA)
+TEST(StriluxCode128Tokens, ALeadingLoneTildeSelectsCodeSetA)
 {
     EXPECT_EQ(tokens("~ABC"), "AA AB AC");
     EXPECT_FALSE(tokenizeCode128("~AB\xC3", CodeSet::NotSet).invalidCharacter);
@@ -62,7 +62,7 @@ TEST(Code128Tokens, ALeadingLoneTildeSelectsCodeSetA)
     EXPECT_TRUE(tokenizeCode128("AB~X", CodeSet::NotSet).invalidCharacter);
 }
 
-TEST(Code128, InsertsCodeSetSwitchesAndTheCheckSymbol)
+TEST(StriluxCode128, InsertsCodeSetSwitchesAndTheCheckSymbol)
 {
     const Symbol s = encode("1234AB", code128());
     // START C, 12, 34, CODE B, A, B = 6 symbols; check and stop are counted apart.
@@ -73,13 +73,13 @@ TEST(Code128, InsertsCodeSetSwitchesAndTheCheckSymbol)
     EXPECT_EQ(s.error, 0);
 }
 
-TEST(Code128, PrintsPrintableTokensOnly)
+TEST(StriluxCode128, PrintsPrintableTokensOnly)
 {
     EXPECT_EQ(labelText(encode("A~CRb~~", code128())), "Ab~");
     EXPECT_EQ(labelText(encode("~FNC1" "0112", code128())), "0112");
 }
 
-TEST(Code128, AdvancesNumericTextByOneCharacterWidth)
+TEST(StriluxCode128, AdvancesNumericTextByOneCharacterWidth)
 {
     EXPECT_EQ(encode("1A", code128()).line.advanceHalves, 2);
     EXPECT_EQ(encode("A1", code128()).line.advanceHalves, 2);
@@ -88,7 +88,7 @@ TEST(Code128, AdvancesNumericTextByOneCharacterWidth)
     EXPECT_EQ(encode("12", code128(CodeSet::B)).line.advanceHalves, 3);
 }
 
-TEST(Code128, RecordsCharactersInNoCodeSet)
+TEST(StriluxCode128, RecordsCharactersInNoCodeSet)
 {
     EXPECT_EQ(encode("AB漢", code128()).error, 5024);
     EXPECT_EQ(encode("~AB漢", code128()).error, 0);

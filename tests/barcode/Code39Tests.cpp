@@ -6,7 +6,7 @@ using namespace strilux;
 using testing_support::labelText;
 using testing_support::optionsFor;
 
-TEST(Code39, AppendsTheModulus43Character)
+TEST(StriluxCode39, AppendsTheModulus43Character)
 {
     // C(12) O(24) D(13) E(14) 3 9 = 75, 75 % 43 = 32 = "W".
     const Symbol s = encode("CODE39", optionsFor(BarcodeType::Code39));
@@ -15,7 +15,7 @@ TEST(Code39, AppendsTheModulus43Character)
     EXPECT_EQ(encode("CODE39", optionsFor(BarcodeType::Code39, CheckCharMode::No)).encoded, "CODE39");
 }
 
-TEST(Code39, LowerCaseEncodesAsUpperCaseButPrintsAsTyped)
+TEST(StriluxCode39, LowerCaseEncodesAsUpperCaseButPrintsAsTyped)
 {
     const Symbol lower = encode("code39", optionsFor(BarcodeType::Code39));
     const Symbol upper = encode("CODE39", optionsFor(BarcodeType::Code39));
@@ -24,7 +24,7 @@ TEST(Code39, LowerCaseEncodesAsUpperCaseButPrintsAsTyped)
     EXPECT_EQ(labelText(lower), "*code39W*");
 }
 
-TEST(Code39, SeparatesCharactersByTheGap)
+TEST(StriluxCode39, SeparatesCharactersByTheGap)
 {
     const Symbol s = encode("$005-012%", optionsFor(BarcodeType::Code39, CheckCharMode::No));
     EXPECT_EQ(s.error, 0);
@@ -36,7 +36,7 @@ TEST(Code39, SeparatesCharactersByTheGap)
     EXPECT_EQ(s.elements.size(), 11u * 9 + 10);
 }
 
-TEST(Code39, RecordsCharactersOutsideTheSet)
+TEST(StriluxCode39, RecordsCharactersOutsideTheSet)
 {
     EXPECT_EQ(encode("AB#C", optionsFor(BarcodeType::Code39)).error, 5024);
     EXPECT_EQ(encode("AB#C", optionsFor(BarcodeType::Code39)).encoded, "ABC" + encode("ABC", optionsFor(BarcodeType::Code39)).checkChar);

@@ -35,7 +35,7 @@ std::string readFile(const std::string& path)
 }
 }  // namespace
 
-TEST(Component, IsCreatedByClassIdAndCountsReferences)
+TEST(StriluxComponent, IsCreatedByClassIdAndCountsReferences)
 {
     void* object = nullptr;
     EXPECT_EQ(DllGetClassObject(&CLSID_StriluxProperty, &IID_IClassFactory, &object), STX_CLASS_E_CLASSNOTAVAILABLE);
@@ -53,7 +53,7 @@ TEST(Component, IsCreatedByClassIdAndCountsReferences)
     EXPECT_EQ(DllCanUnloadNow(), STX_S_OK);
 }
 
-TEST(Component, RefusesAggregation)
+TEST(StriluxComponent, RefusesAggregation)
 {
     IStxClassFactory* factory = nullptr;
     DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void**>(&factory));
@@ -71,7 +71,7 @@ TEST(Component, RefusesAggregation)
     EXPECT_EQ(DllCanUnloadNow(), STX_S_OK);
 }
 
-TEST(Component, PropertiesWorkThroughTheInterface)
+TEST(StriluxComponent, PropertiesWorkThroughTheInterface)
 {
     IStriluxCtrl* c = createControl();
     std::int32_t n = 0;
@@ -105,7 +105,7 @@ TEST(Component, PropertiesWorkThroughTheInterface)
     c->Release();
 }
 
-TEST(Component, DpiTakesNumbersTextsAndHostObjects)
+TEST(StriluxComponent, DpiTakesNumbersTextsAndHostObjects)
 {
     struct Host final : IStxHostObject {
         StxResult QueryInterface(const StxGuid&, void**) override { return STX_E_NOINTERFACE; }
@@ -137,7 +137,7 @@ TEST(Component, DpiTakesNumbersTextsAndHostObjects)
     c->Release();
 }
 
-TEST(Component, OffersDisplayNamesForPropertyBrowsers)
+TEST(StriluxComponent, OffersDisplayNamesForPropertyBrowsers)
 {
     IStriluxCtrl* c = createControl();
     IStxPerPropertyBrowsing* browsing = nullptr;
@@ -157,7 +157,7 @@ TEST(Component, OffersDisplayNamesForPropertyBrowsers)
     c->Release();
 }
 
-TEST(Component, PersistsThroughAByteStream)
+TEST(StriluxComponent, PersistsThroughAByteStream)
 {
     IStriluxCtrl* a = createControl();
     a->put_Type(10);
@@ -187,7 +187,7 @@ TEST(Component, PersistsThroughAByteStream)
     b->Release();
 }
 
-TEST(Component, RegistersInItsOwnFileAndUnregistersAgain)
+TEST(StriluxComponent, RegistersInItsOwnFileAndUnregistersAgain)
 {
     const auto dir = std::filesystem::temp_directory_path() / ("strilux-reg-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);

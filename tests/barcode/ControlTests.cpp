@@ -7,7 +7,7 @@
 
 using namespace strilux;
 
-TEST(ControlProperties, StartWithTheirDefaults)
+TEST(StriluxControlProperties, StartWithTheirDefaults)
 {
     BarcodeControl c;
     const auto& p = c.properties();
@@ -23,7 +23,7 @@ TEST(ControlProperties, StartWithTheirDefaults)
     EXPECT_EQ(c.errorNumber(), 0);
 }
 
-TEST(ControlProperties, RangeErrorsKeepTheOldValue)
+TEST(StriluxControlProperties, RangeErrorsKeepTheOldValue)
 {
     BarcodeControl c;
     c.putType(12);
@@ -48,7 +48,7 @@ TEST(ControlProperties, RangeErrorsKeepTheOldValue)
     EXPECT_EQ(c.properties().charHeight, 0);
 }
 
-TEST(ControlProperties, LimitedValuesAreStoredAndReported)
+TEST(StriluxControlProperties, LimitedValuesAreStoredAndReported)
 {
     BarcodeControl c;
     c.putType(1);
@@ -66,7 +66,7 @@ TEST(ControlProperties, LimitedValuesAreStoredAndReported)
     EXPECT_DOUBLE_EQ(c.point(), 20.0);
 }
 
-TEST(ControlProperties, RefusedLengthsAreStoredAsRequested)
+TEST(StriluxControlProperties, RefusedLengthsAreStoredAsRequested)
 {
     BarcodeControl c;
     c.putType(11);
@@ -90,7 +90,7 @@ TEST(ControlProperties, RefusedLengthsAreStoredAsRequested)
     EXPECT_EQ(c.properties().element, toMicrometres(1, Unit::Dot, 96));
 }
 
-TEST(ControlProperties, CheckPatternOnlyForNw7)
+TEST(StriluxControlProperties, CheckPatternOnlyForNw7)
 {
     BarcodeControl c;
     c.putType(9);
@@ -108,7 +108,7 @@ TEST(ControlProperties, CheckPatternOnlyForNw7)
     EXPECT_EQ(c.properties().checkPattern, 0);
 }
 
-TEST(ControlProperties, Nw7StartAndStopCharacters)
+TEST(StriluxControlProperties, Nw7StartAndStopCharacters)
 {
     BarcodeControl c;
     c.putStartChar("x");
@@ -123,7 +123,7 @@ TEST(ControlProperties, Nw7StartAndStopCharacters)
     EXPECT_EQ(c.properties().stopChar, "D");
 }
 
-TEST(ControlProperties, CheckCharIsForcedForCode128AndTheCustomerBarcode)
+TEST(StriluxControlProperties, CheckCharIsForcedForCode128AndTheCustomerBarcode)
 {
     BarcodeControl c;
     c.putType(10);
@@ -137,7 +137,7 @@ TEST(ControlProperties, CheckCharIsForcedForCode128AndTheCustomerBarcode)
     EXPECT_EQ(c.properties().checkChar, 0);
 }
 
-TEST(ControlProperties, SomePutsLeaveTheErrorNumber)
+TEST(StriluxControlProperties, SomePutsLeaveTheErrorNumber)
 {
     BarcodeControl c;
     c.putType(12);
@@ -156,7 +156,7 @@ TEST(ControlProperties, SomePutsLeaveTheErrorNumber)
     EXPECT_EQ(c.errorNumber(), 0);
 }
 
-TEST(ControlProperties, BarWidthIsResetByOtherGeometry)
+TEST(StriluxControlProperties, BarWidthIsResetByOtherGeometry)
 {
     BarcodeControl c;
     c.putType(9);
@@ -171,7 +171,7 @@ TEST(ControlProperties, BarWidthIsResetByOtherGeometry)
     EXPECT_DOUBLE_EQ(c.length(LengthProperty::BarWidth), 0.0);
 }
 
-TEST(ControlProperties, BarWidthFitsTheWorkerCard)
+TEST(StriluxControlProperties, BarWidthFitsTheWorkerCard)
 {
     BarcodeControl c;
     c.putType(9);
@@ -185,7 +185,7 @@ TEST(ControlProperties, BarWidthFitsTheWorkerCard)
     EXPECT_EQ(c.properties().charGap, 0);
 }
 
-TEST(ControlProperties, BarWidthHoldsForTheValueOfTheMetafileCall)
+TEST(StriluxControlProperties, BarWidthHoldsForTheValueOfTheMetafileCall)
 {
     BarcodeControl c;
     c.putType(9);
@@ -199,7 +199,7 @@ TEST(ControlProperties, BarWidthHoldsForTheValueOfTheMetafileCall)
     EXPECT_DOUBLE_EQ(c.length(LengthProperty::BarWidth), 34.0);
 }
 
-TEST(ControlProperties, BarWidthSetsTheZoomOfFixedTypes)
+TEST(StriluxControlProperties, BarWidthSetsTheZoomOfFixedTypes)
 {
     BarcodeControl c;
     c.putType(1);
@@ -209,7 +209,7 @@ TEST(ControlProperties, BarWidthSetsTheZoomOfFixedTypes)
     EXPECT_EQ(c.properties().zoom, 200);
 }
 
-TEST(ControlProperties, LengthsFollowTheUnit)
+TEST(StriluxControlProperties, LengthsFollowTheUnit)
 {
     BarcodeControl c;
     c.putUnit(1);
@@ -224,7 +224,7 @@ TEST(ControlProperties, LengthsFollowTheUnit)
     EXPECT_EQ(c.properties().charGap, toMicrometres(2, Unit::Dot, 96));
 }
 
-TEST(ControlProperties, GetCheckCharRemembersTheCheck)
+TEST(StriluxControlProperties, GetCheckCharRemembersTheCheck)
 {
     BarcodeControl c;
     c.putType(1);
@@ -233,7 +233,7 @@ TEST(ControlProperties, GetCheckCharRemembersTheCheck)
     EXPECT_EQ(c.checkCharOf("490123456789"), "");
 }
 
-TEST(ControlProperties, ExtentFollowsTheObjectMode)
+TEST(StriluxControlProperties, ExtentFollowsTheObjectMode)
 {
     BarcodeControl c;
     EXPECT_EQ(c.extent().cx, 741);
@@ -241,7 +241,7 @@ TEST(ControlProperties, ExtentFollowsTheObjectMode)
     EXPECT_EQ(c.extent().cx, c.sizeUm().cx / 10);
 }
 
-TEST(ControlPersistence, RoundTripsEveryProperty)
+TEST(StriluxControlPersistence, RoundTripsEveryProperty)
 {
     BarcodeControl a;
     a.putType(8);
@@ -275,7 +275,7 @@ TEST(ControlPersistence, RoundTripsEveryProperty)
     EXPECT_FALSE(b.isDirty());
 }
 
-TEST(ControlPersistence, ABrokenStreamChangesNothing)
+TEST(StriluxControlPersistence, ABrokenStreamChangesNothing)
 {
     BarcodeControl a;
     a.putType(5);

@@ -16,7 +16,7 @@ std::string bars(const Symbol& s)
 }
 }  // namespace
 
-TEST(CustomerBarcode, HasStartTwentyCodesCheckAndStop)
+TEST(StriluxCustomerBarcode, HasStartTwentyCodesCheckAndStop)
 {
     const Symbol s = encode("1530001", optionsFor(BarcodeType::Custom));
     ASSERT_EQ(s.postalBars.size(), 23u * 3);
@@ -28,7 +28,7 @@ TEST(CustomerBarcode, HasStartTwentyCodesCheckAndStop)
     EXPECT_TRUE(s.line.cells.empty());
 }
 
-TEST(CustomerBarcode, LettersAreAControlCodeAndADigit)
+TEST(StriluxCustomerBarcode, LettersAreAControlCodeAndADigit)
 {
     const Symbol letter = encode("1A", optionsFor(BarcodeType::Custom));
     const Symbol codes = encode("1\xEF\xBE\x81" "0", optionsFor(BarcodeType::Custom));  // ﾁ = CC1
@@ -37,14 +37,14 @@ TEST(CustomerBarcode, LettersAreAControlCodeAndADigit)
               encode("1Z", optionsFor(BarcodeType::Custom)).postalBars);
 }
 
-TEST(CustomerBarcode, KeepsOnlyTheFirstTwentyCodes)
+TEST(StriluxCustomerBarcode, KeepsOnlyTheFirstTwentyCodes)
 {
     const auto o = optionsFor(BarcodeType::Custom);
     EXPECT_EQ(bars(encode("12345678901234567890", o)), bars(encode("123456789012345678901234", o)));
     EXPECT_EQ(encode("123*4", o).error, 5024);
 }
 
-TEST(CustomerBarcode, MatchesZintForAddresses)
+TEST(StriluxCustomerBarcode, MatchesZintForAddresses)
 {
     const std::vector<std::string> addresses = {
         "1530001",        "2630023",          "0640941",        "1000013",

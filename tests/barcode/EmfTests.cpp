@@ -56,7 +56,7 @@ std::string textOf(const std::vector<std::uint8_t>& emf, const Record& r)
 }
 }  // namespace
 
-TEST(Emf, IsAWellFormedMetafile)
+TEST(StriluxEmf, IsAWellFormedMetafile)
 {
     BarcodeControl c;
     c.putType(1);
@@ -76,7 +76,7 @@ TEST(Emf, IsAWellFormedMetafile)
     EXPECT_EQ(i32(emf, 36), 2490 - 1);
 }
 
-TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
+TEST(StriluxEmf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
 {
     BarcodeControl c;
     c.putType(1);
@@ -107,7 +107,7 @@ TEST(Emf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
     EXPECT_EQ(texts.back(), "4");
 }
 
-TEST(Emf, DotUnitDrawsInPixels)
+TEST(StriluxEmf, DotUnitDrawsInPixels)
 {
     BarcodeControl c;
     c.putType(1);
@@ -122,7 +122,7 @@ TEST(Emf, DotUnitDrawsInPixels)
     EXPECT_NEAR(i32(emf, 32) + 1, 113 * 2540 / 96, 5);  // whole screen millimetres per pixel
 }
 
-TEST(Emf, MetafileCallRecordsTheEncoderError)
+TEST(StriluxEmf, MetafileCallRecordsTheEncoderError)
 {
     BarcodeControl c;
     c.putType(9);
@@ -135,7 +135,7 @@ TEST(Emf, MetafileCallRecordsTheEncoderError)
     p->Release();
 }
 
-TEST(Emf, PictureGivesItsBytesAndSize)
+TEST(StriluxEmf, PictureGivesItsBytesAndSize)
 {
     BarcodeControl c;
     Picture* p = c.enhMetaFile("1234567");

@@ -21,7 +21,7 @@ std::string valueOf(STRILUX_HANDLE h)
 }
 }  // namespace
 
-TEST(FlatInterface, NullHandlesGiveZero)
+TEST(StriluxFlatInterface, NullHandlesGiveZero)
 {
     EXPECT_EQ(StriluxGetFlatHeight(nullptr), 0);
     EXPECT_EQ(StriluxPutType(nullptr, 1), 0);
@@ -33,7 +33,7 @@ TEST(FlatInterface, NullHandlesGiveZero)
     EXPECT_EQ(StriluxCheckVersion(), 1);
 }
 
-TEST(FlatInterface, TextsReportTheirLengthWithANullBuffer)
+TEST(StriluxFlatInterface, TextsReportTheirLengthWithANullBuffer)
 {
     Control c;
     EXPECT_EQ(StriluxGetValue(c.h, nullptr), 10);
@@ -43,7 +43,7 @@ TEST(FlatInterface, TextsReportTheirLengthWithANullBuffer)
     EXPECT_EQ(StriluxGetErrorMessage(c.h, nullptr), 0);
 }
 
-TEST(FlatInterface, TextsAreShiftJis)
+TEST(StriluxFlatInterface, TextsAreShiftJis)
 {
     Control c;
     StriluxPutType(c.h, 12);
@@ -62,7 +62,7 @@ TEST(FlatInterface, TextsAreShiftJis)
     EXPECT_STREQ(check, letter);
 }
 
-TEST(FlatInterface, PicturesAreGivenOrKeptInTheSlot)
+TEST(StriluxFlatInterface, PicturesAreGivenOrKeptInTheSlot)
 {
     Control c;
     StriluxPutType(c.h, 1);
@@ -83,7 +83,7 @@ TEST(FlatInterface, PicturesAreGivenOrKeptInTheSlot)
     EXPECT_EQ(StriluxGetPictureDisp(), nullptr);
 }
 
-TEST(FlatInterface, PutsAlwaysSucceedAndReportInTheErrorNumber)
+TEST(StriluxFlatInterface, PutsAlwaysSucceedAndReportInTheErrorNumber)
 {
     Control c;
     StriluxPutType(c.h, 1);

@@ -17,7 +17,7 @@ BarcodeControl controlOf(int type, const std::string& value)
 }
 }  // namespace
 
-TEST(Geometry, Jan13IsOneHundredThirteenModulesWide)
+TEST(StriluxGeometry, Jan13IsOneHundredThirteenModulesWide)
 {
     BarcodeControl c = controlOf(1, "490123456789");
     EXPECT_EQ(c.sizeUm().cx, 37290);
@@ -28,7 +28,7 @@ TEST(Geometry, Jan13IsOneHundredThirteenModulesWide)
     EXPECT_EQ(c.scaleWidth(3), 113.0);
 }
 
-TEST(Geometry, ItfWithBearerAddsTheFrameOnEachSide)
+TEST(StriluxGeometry, ItfWithBearerAddsTheFrameOnEachSide)
 {
     BarcodeControl c = controlOf(5, "1234567890123");
     EXPECT_EQ(c.sizeUm().cx, 151840);
@@ -37,7 +37,7 @@ TEST(Geometry, ItfWithBearerAddsTheFrameOnEachSide)
     EXPECT_EQ(c.sizeUm().cx, 142240);
 }
 
-TEST(Geometry, BearerFrameKeepsItsWidthUnderBarWidthCorrection)
+TEST(StriluxGeometry, BearerFrameKeepsItsWidthUnderBarWidthCorrection)
 {
     BarcodeControl c = controlOf(5, "1234567890123");
     c.putBlackRatio(120);
@@ -51,7 +51,7 @@ TEST(Geometry, BearerFrameKeepsItsWidthUnderBarWidthCorrection)
     EXPECT_EQ(first.left, 10 * 1016 + 4800 - (203 - 101));
 }
 
-TEST(Geometry, Nw7WithAVanishingElementDrawsAt191Micrometres)
+TEST(StriluxGeometry, Nw7WithAVanishingElementDrawsAt191Micrometres)
 {
     EXPECT_EQ(limits::element(BarcodeType::NW7, 0), 191);
     BarcodeControl c = controlOf(8, "1234");
@@ -62,7 +62,7 @@ TEST(Geometry, Nw7WithAVanishingElementDrawsAt191Micrometres)
     EXPECT_EQ(l.bars.front().right - l.bars.front().left, 191);
 }
 
-TEST(Geometry, Code39RatioIsRaisedForNarrowElements)
+TEST(StriluxGeometry, Code39RatioIsRaisedForNarrowElements)
 {
     BarcodeControl c = controlOf(9, "ABC");
     c.putLength(LengthProperty::Element, 0.3);
@@ -77,7 +77,7 @@ TEST(Geometry, Code39RatioIsRaisedForNarrowElements)
     EXPECT_DOUBLE_EQ(c.barRatio(), 3.0);
 }
 
-TEST(Geometry, BlackRatioWidensEveryBarSymmetrically)
+TEST(StriluxGeometry, BlackRatioWidensEveryBarSymmetrically)
 {
     BarcodeControl plain = controlOf(1, "490123456789");
     BarcodeControl wide = controlOf(1, "490123456789");
@@ -92,7 +92,7 @@ TEST(Geometry, BlackRatioWidensEveryBarSymmetrically)
     }
 }
 
-TEST(Geometry, QuarterRotationExchangesWidthAndHeight)
+TEST(StriluxGeometry, QuarterRotationExchangesWidthAndHeight)
 {
     BarcodeControl c = controlOf(10, "ABC123");
     const SizeUm upright = c.sizeUm();
@@ -103,7 +103,7 @@ TEST(Geometry, QuarterRotationExchangesWidthAndHeight)
     EXPECT_EQ(c.sizeUm().cx, upright.cx);
 }
 
-TEST(Geometry, DotUnitMovesTheZoomToWholePixelModules)
+TEST(StriluxGeometry, DotUnitMovesTheZoomToWholePixelModules)
 {
     BarcodeControl c = controlOf(1, "490123456789");
     c.putUnit(3);
@@ -119,7 +119,7 @@ TEST(Geometry, DotUnitMovesTheZoomToWholePixelModules)
     EXPECT_EQ(limits::zoomForDots(BarcodeType::ITF14, 100, 96), 53);
 }
 
-TEST(Geometry, MessageOffFlattensTheGuardBars)
+TEST(StriluxGeometry, MessageOffFlattensTheGuardBars)
 {
     BarcodeControl c = controlOf(1, "490123456789");
     const auto tallest = [&] {
@@ -137,7 +137,7 @@ TEST(Geometry, MessageOffFlattensTheGuardBars)
     EXPECT_EQ(tallest(), 22500);
 }
 
-TEST(Geometry, ElementSizedTypesDeriveTheirDefaults)
+TEST(StriluxGeometry, ElementSizedTypesDeriveTheirDefaults)
 {
     BarcodeControl c = controlOf(10, "AB");
     // START B, A, B = 3 symbols: (33 + 24) x 508 plus quiet zones of 10 x 508.
@@ -147,7 +147,7 @@ TEST(Geometry, ElementSizedTypesDeriveTheirDefaults)
     EXPECT_EQ(l.charHeight, 8 * 508);
 }
 
-TEST(Geometry, CustomerBarcodeIsSizedByItsPointSize)
+TEST(StriluxGeometry, CustomerBarcodeIsSizedByItsPointSize)
 {
     BarcodeControl c = controlOf(11, "1530001");
     const std::int64_t h = 10 * 1000 * 254 / 720;
@@ -159,7 +159,7 @@ TEST(Geometry, CustomerBarcodeIsSizedByItsPointSize)
     EXPECT_GE(l.height * 72 / 96, 8);
 }
 
-TEST(Geometry, SizesConvertToEveryMeasure)
+TEST(StriluxGeometry, SizesConvertToEveryMeasure)
 {
     BarcodeControl c = controlOf(1, "490123456789");
     EXPECT_EQ(c.size(int(Measure::HundredthMM)).cx, 3729);

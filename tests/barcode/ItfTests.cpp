@@ -7,7 +7,7 @@ using testing_support::labelText;
 using testing_support::optionsFor;
 using testing_support::unitString;
 
-TEST(ItfFree, MakesTheDigitCountEvenInFront)
+TEST(StriluxItfFree, MakesTheDigitCountEvenInFront)
 {
     const auto o = optionsFor(BarcodeType::ITF);
     EXPECT_EQ(encode("123", o).encoded, "1236");
@@ -16,14 +16,14 @@ TEST(ItfFree, MakesTheDigitCountEvenInFront)
     EXPECT_EQ(encode("1234", optionsFor(BarcodeType::ITF, CheckCharMode::No)).encoded, "1234");
 }
 
-TEST(ItfFixed, FitsToTheTypeLength)
+TEST(StriluxItfFixed, FitsToTheTypeLength)
 {
     EXPECT_EQ(encode("12345", optionsFor(BarcodeType::ITF6)).encoded, "123457");
     EXPECT_EQ(encode("1234567890123", optionsFor(BarcodeType::ITF14)).encoded, "12345678901231");
     EXPECT_EQ(encode("1", optionsFor(BarcodeType::ITF16)).encoded, "1000000000000007");
 }
 
-TEST(Itf, InterleavesPairsBetweenStartAndStop)
+TEST(StriluxItf, InterleavesPairsBetweenStartAndStop)
 {
     const Symbol s = encode("12", optionsFor(BarcodeType::ITF, CheckCharMode::No));
     // start 1010, then 1 (WNNNW) in bars with 2 (NWNNW) in spaces, stop: wide bar, space, bar.
@@ -36,7 +36,7 @@ TEST(Itf, InterleavesPairsBetweenStartAndStop)
     EXPECT_EQ(wide, 4 + 1);
 }
 
-TEST(Itf, GroupsTheTextFromTheEnd)
+TEST(StriluxItf, GroupsTheTextFromTheEnd)
 {
     const Symbol s = encode("1234567890123", optionsFor(BarcodeType::ITF14));
     EXPECT_EQ(labelText(s), "123 45678 90123 1");

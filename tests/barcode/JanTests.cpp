@@ -8,7 +8,7 @@ using testing_support::moduleCount;
 using testing_support::optionsFor;
 using testing_support::unitString;
 
-TEST(Jan13, ComputesTheCheckDigitInPlaceOfTheLastDigit)
+TEST(StriluxJan13, ComputesTheCheckDigitInPlaceOfTheLastDigit)
 {
     const auto o = optionsFor(BarcodeType::JAN13);
     EXPECT_EQ(encode("490123456789", o).encoded, "4901234567894");
@@ -16,14 +16,14 @@ TEST(Jan13, ComputesTheCheckDigitInPlaceOfTheLastDigit)
     EXPECT_EQ(checkCharacter("490123456789", o), "4");
 }
 
-TEST(Jan13, WithoutCheckEncodesTheValueAsGiven)
+TEST(StriluxJan13, WithoutCheckEncodesTheValueAsGiven)
 {
     const auto o = optionsFor(BarcodeType::JAN13, CheckCharMode::No);
     EXPECT_EQ(encode("4901234567890", o).encoded, "4901234567890");
     EXPECT_EQ(checkCharacter("4901234567890", o), "");
 }
 
-TEST(Jan13, PadsAShortValueWithZerosBeforeTheCheckDigit)
+TEST(StriluxJan13, PadsAShortValueWithZerosBeforeTheCheckDigit)
 {
     const auto o = optionsFor(BarcodeType::JAN13);
     // 4901234 00000 then the check digit of 490123400000.
@@ -31,7 +31,7 @@ TEST(Jan13, PadsAShortValueWithZerosBeforeTheCheckDigit)
     EXPECT_EQ(encode("49012345678901234", o).encoded, "4901234567894");
 }
 
-TEST(Jan13, HasItsModulesMarginsAndParity)
+TEST(StriluxJan13, HasItsModulesMarginsAndParity)
 {
     const Symbol s = encode("4901234567894", optionsFor(BarcodeType::JAN13));
     EXPECT_EQ(moduleCount(s), 113);
@@ -50,7 +50,7 @@ TEST(Jan13, HasItsModulesMarginsAndParity)
     EXPECT_EQ(s.labels[0].endElement, 1u);
 }
 
-TEST(Jan13, RecordsAnInvalidCharacter)
+TEST(StriluxJan13, RecordsAnInvalidCharacter)
 {
     const Symbol s = encode("49012A3456789", optionsFor(BarcodeType::JAN13));
     EXPECT_EQ(s.error, 5024);
@@ -58,7 +58,7 @@ TEST(Jan13, RecordsAnInvalidCharacter)
     EXPECT_EQ(encode("４９０", optionsFor(BarcodeType::JAN13)).error, 5024);
 }
 
-TEST(Jan8, HasEightyOneModulesAndEveryDigitLabelled)
+TEST(StriluxJan8, HasEightyOneModulesAndEveryDigitLabelled)
 {
     const Symbol s = encode("4901234", optionsFor(BarcodeType::JAN8));
     EXPECT_EQ(s.encoded, "49012347");
@@ -67,7 +67,7 @@ TEST(Jan8, HasEightyOneModulesAndEveryDigitLabelled)
     EXPECT_EQ(unitString(s).substr(7, 3), "101");
 }
 
-TEST(Jan, GuardBarsAreMarkedAndDigitBarsAreNot)
+TEST(StriluxJan, GuardBarsAreMarkedAndDigitBarsAreNot)
 {
     const Symbol s = encode("4901234567894", optionsFor(BarcodeType::JAN13));
     int guardBars = 0;

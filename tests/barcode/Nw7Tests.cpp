@@ -14,7 +14,7 @@ std::string check(std::string_view value, CheckPattern p, unsigned char start = 
 }
 }  // namespace
 
-TEST(Nw7, Modulus16CountsTheStartAndStopCharacters)
+TEST(StriluxNw7, Modulus16CountsTheStartAndStopCharacters)
 {
     // a(16) + 1 2 3 4 5 (15) + a(16) = 47; 16 - 47 % 16 = 1.
     EXPECT_EQ(check("12345", CheckPattern::Auto), "1");
@@ -25,7 +25,7 @@ TEST(Nw7, Modulus16CountsTheStartAndStopCharacters)
     EXPECT_EQ(check("1$", CheckPattern::Md16), check("1\x5C", CheckPattern::Md16));
 }
 
-TEST(Nw7, DigitMethodsIgnoreOtherCharacters)
+TEST(StriluxNw7, DigitMethodsIgnoreOtherCharacters)
 {
     EXPECT_EQ(check("1234-5", CheckPattern::Md10W3), check("12345", CheckPattern::Md10W3));
     // 5x2 + 4 + 3x2 + 2 + 1x2 = 24.
@@ -36,7 +36,7 @@ TEST(Nw7, DigitMethodsIgnoreOtherCharacters)
     EXPECT_EQ(check("7992739871", CheckPattern::Md10W2), "5");
 }
 
-TEST(Nw7, Modulus11UsesTheFirstSixDigits)
+TEST(StriluxNw7, Modulus11UsesTheFirstSixDigits)
 {
     // 7x1 + 6x2 + 5x3 + 4x4 + 3x5 + 2x6 = 77: remainder 0 gives "1".
     EXPECT_EQ(check("1234569", CheckPattern::Md11), "1");
@@ -47,7 +47,7 @@ TEST(Nw7, Modulus11UsesTheFirstSixDigits)
     EXPECT_EQ(check("12345", CheckPattern::Md11), "7");
 }
 
-TEST(Nw7, WeightedModulus11HasASecondSeriesForRemainderOne)
+TEST(StriluxNw7, WeightedModulus11HasASecondSeriesForRemainderOne)
 {
     EXPECT_EQ(check("1", CheckPattern::Md11W), "9");   // 2, r 2
     EXPECT_EQ(check("0", CheckPattern::Md11W), "0");   // r 0
@@ -59,13 +59,13 @@ TEST(Nw7, WeightedModulus11HasASecondSeriesForRemainderOne)
     EXPECT_EQ(check("1234567890123", CheckPattern::Md11W), check("1234567890123", CheckPattern::Md16));
 }
 
-TEST(Nw7, SevenCheckIsTheRemainderOfTheWholeNumber)
+TEST(StriluxNw7, SevenCheckIsTheRemainderOfTheWholeNumber)
 {
     EXPECT_EQ(check("12345678901234567890", CheckPattern::DR7), "1");
     EXPECT_EQ(check("14", CheckPattern::DR7), "0");
 }
 
-TEST(Nw7, DrawsStartValueCheckAndStopWithGaps)
+TEST(StriluxNw7, DrawsStartValueCheckAndStopWithGaps)
 {
     EncodeOptions o = optionsFor(BarcodeType::NW7);
     o.startChar = "b";
@@ -77,7 +77,7 @@ TEST(Nw7, DrawsStartValueCheckAndStopWithGaps)
     EXPECT_EQ(s.characters, 3);
 }
 
-TEST(Nw7, RecordsCharactersOutsideTheSet)
+TEST(StriluxNw7, RecordsCharactersOutsideTheSet)
 {
     EXPECT_EQ(encode("12X4", optionsFor(BarcodeType::NW7)).error, 5024);
     EXPECT_EQ(encode("12-$:/.+", optionsFor(BarcodeType::NW7)).error, 0);

@@ -55,7 +55,7 @@ int decodeAll(const std::vector<Case>& cases, const std::string& format)
 
 int total = 0;
 
-class PeerDecoding : public ::testing::Test {
+class StriluxPeerDecoding : public ::testing::Test {
 protected:
     std::mt19937 rng{20240607};
     static void TearDownTestSuite()
@@ -66,7 +66,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PeerDecoding, JanAndUpc)
+TEST_F(StriluxPeerDecoding, JanAndUpc)
 {
     std::vector<Case> ean13, ean8, upca, upce;
     for (int i = 0; i < 25; ++i) {
@@ -87,7 +87,7 @@ TEST_F(PeerDecoding, JanAndUpc)
              decodeAll(upce, "UPC-E");
 }
 
-TEST_F(PeerDecoding, Itf)
+TEST_F(StriluxPeerDecoding, Itf)
 {
     std::vector<Case> cases;
     for (int i = 0; i < 10; ++i) {
@@ -102,7 +102,7 @@ TEST_F(PeerDecoding, Itf)
     total += decodeAll(cases, "ITF");
 }
 
-TEST_F(PeerDecoding, Nw7)
+TEST_F(StriluxPeerDecoding, Nw7)
 {
     std::vector<Case> cases;
     const std::string startStop = "abcdABCD";
@@ -119,7 +119,7 @@ TEST_F(PeerDecoding, Nw7)
     total += decodeAll(cases, "Codabar");
 }
 
-TEST_F(PeerDecoding, Code39)
+TEST_F(StriluxPeerDecoding, Code39)
 {
     std::vector<Case> cases;
     for (int i = 0; i < 30; ++i) {
@@ -132,7 +132,7 @@ TEST_F(PeerDecoding, Code39)
     total += decodeAll(cases, "Code39");
 }
 
-TEST_F(PeerDecoding, Code128)
+TEST_F(StriluxPeerDecoding, Code128)
 {
     std::vector<Case> cases;
     const auto add = [&](std::string value, std::string expected, CodeSet set = CodeSet::NotSet) {

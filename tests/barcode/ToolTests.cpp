@@ -36,8 +36,7 @@ const std::vector<Sample>& samples()
 
 std::string tool()
 {
-    const char* bin = std::getenv("SORVIK_BINARY_DIR");
-    return std::string(bin ? bin : "build") + "/bin/strilux";
+    return peers::binaryDir() + "/bin/strilux";
 }
 
 int runTool(const std::vector<std::string>& args)

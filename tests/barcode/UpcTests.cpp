@@ -9,7 +9,7 @@ using testing_support::moduleCount;
 using testing_support::optionsFor;
 using testing_support::unitString;
 
-TEST(UpcA, EncodesTwelveDigitsInOneHundredNineModules)
+TEST(StriluxUpcA, EncodesTwelveDigitsInOneHundredNineModules)
 {
     const Symbol s = encode("03600029145", optionsFor(BarcodeType::UPCA));
     EXPECT_EQ(s.encoded, "036000291452");
@@ -17,7 +17,7 @@ TEST(UpcA, EncodesTwelveDigitsInOneHundredNineModules)
     EXPECT_EQ(labelText(s), "036000291452");
 }
 
-TEST(UpcA, DrawsTheFirstAndLastDigitAtGuardLengthAndPrintsThemInTheMargins)
+TEST(StriluxUpcA, DrawsTheFirstAndLastDigitAtGuardLengthAndPrintsThemInTheMargins)
 {
     const Symbol s = encode("036000291452", optionsFor(BarcodeType::UPCA));
     int guardBars = 0;
@@ -29,7 +29,7 @@ TEST(UpcA, DrawsTheFirstAndLastDigitAtGuardLengthAndPrintsThemInTheMargins)
     EXPECT_EQ(s.labels.back().endElement, s.elements.size());
 }
 
-TEST(UpcE, ExpandsForTheCheckDigit)
+TEST(StriluxUpcE, ExpandsForTheCheckDigit)
 {
     EXPECT_EQ(expandUpcE("0123450"), "01200000345");
     EXPECT_EQ(expandUpcE("0123453"), "01230000045");
@@ -37,7 +37,7 @@ TEST(UpcE, ExpandsForTheCheckDigit)
     EXPECT_EQ(expandUpcE("0123456"), "01234500006");
 }
 
-TEST(UpcE, PadsToEightDigitsAndPlacesTheCheckDigit)
+TEST(StriluxUpcE, PadsToEightDigitsAndPlacesTheCheckDigit)
 {
     const Symbol s = encode("0123456", optionsFor(BarcodeType::UPCE));
     EXPECT_EQ(s.encoded, "01234565");
@@ -48,7 +48,7 @@ TEST(UpcE, PadsToEightDigitsAndPlacesTheCheckDigit)
     EXPECT_EQ(units.substr(10, 7), "0110011");
 }
 
-TEST(UpcE, WithoutCheckKeepsTheGivenCheckDigit)
+TEST(StriluxUpcE, WithoutCheckKeepsTheGivenCheckDigit)
 {
     EXPECT_EQ(encode("01234569", optionsFor(BarcodeType::UPCE, CheckCharMode::No)).encoded, "01234569");
 }
