@@ -1,5 +1,7 @@
 #include "SvgCanvas.h"
 
+#include "ByteWriter.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -66,12 +68,16 @@ void SvgCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour)
 
 void SvgCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& font, Rgb colour)
 {
+    // (x, y) is the top of the character cell; SVG places text on its baseline, and its
+    // font size is the em height, about 0.85 of the cell.
     const double px = toX(x), py = toY(y);
     const double height = std::abs(toY(font.height) - toY(0));
-    m_body += "<text x=\"" + num(px) + "\" y=\"" + num(py) + "\" font-family=\"" + escaped(font.face) +
-              "\" font-size=\"" + num(height) + "\" font-weight=\"" + std::to_string(font.weight) +
-              "\"" + (font.italic ? " font-style=\"italic\"" : "") +
-              " dominant-baseline=\"text-before-edge\" fill=\"" + hex(colour) + "\"";
+    const double width = std::abs(toX(font.width) - toX(0));
+    const int chars = int(utf8ToUtf16(utf8).size());
+    m_body += "<text x=\"" + num(px) + "\" y=\"" + num(py + height * 0.85) + "\" font-family=\"" +
+              escaped(font.face) + "\" font-size=\"" + num(height * 0.85) + "\" font-weight=\"" +
+              std::to_string(font.weight) + "\"" + (font.italic ? " font-style=\"italic\"" : "") +
+              " textLength=\"" + num(width * chars) + "\" lengthAdjust=\"spacingAndGlyphs\" fill=\"" + hex(colour) + "\"";
     if (font.escapement != 0)
         m_body += " transform=\"rotate(" + num(-font.escapement / 10.0) + " " + num(px) + " " + num(py) + ")\"";
     m_body += ">" + escaped(utf8) + "</text>\n";

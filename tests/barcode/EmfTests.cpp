@@ -153,3 +153,27 @@ TEST(StriluxEmf, PictureGivesItsBytesAndSize)
     EXPECT_EQ(Picture::fromHandle(handle), p);
     p->Release();
 }
+
+TEST(StriluxPicture, SavesAsSvgAndPng)
+{
+    BarcodeControl c;
+    c.putType(1);
+    Picture* p = c.enhMetaFile("490123456789");
+    const std::string svg = p->svg();
+    const auto count = [&](const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = svg.find(what); at != std::string::npos; at = svg.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_NE(svg.find("width=\"37.29mm\" height=\"24.90mm\""), std::string::npos);
+    EXPECT_EQ(count("<rect"), 1u + 30u);
+    EXPECT_EQ(count("<text"), 13u);
+    const auto png = p->png(254);
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(png[1], 'P');
+    // 10 pixels a millimetre: IHDR width and height.
+    EXPECT_EQ((png[18] << 8) | png[19], 372);
+    EXPECT_EQ((png[22] << 8) | png[23], 249);
+    p->Release();
+}
