@@ -3,6 +3,8 @@
 #include "RasterCanvas.h"
 #include "SvgCanvas.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 
@@ -104,6 +106,11 @@ std::vector<std::uint8_t> Picture::png(int dpi) const
 {
     if (m_pixelMode)
         dpi = m_device.dpiX;
+    // An image of a symbol metres long would exhaust memory; such sizes get fewer dots.
+    constexpr double kMaxPixels = 16e6;
+    const double pixels = double(m_frameWidth) * m_frameHeight * dpi * dpi / (2540.0 * 2540.0);
+    if (!m_pixelMode && pixels > kMaxPixels)
+        dpi = std::max(1, int(dpi * std::sqrt(kMaxPixels / pixels)));
     const int w = int(std::int64_t(m_frameWidth) * dpi / 2540);
     const int h = int(std::int64_t(m_frameHeight) * dpi / 2540);
     RasterCanvas canvas(w, h, dpi, dpi);

@@ -1,5 +1,6 @@
 #include "PngWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -63,22 +64,69 @@ std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw)
 }
 }  // namespace
 
-std::vector<std::uint8_t> encodePng(const std::vector<std::uint8_t>& rgb, int width, int height)
+namespace {
+// Palette indices of the pixels, or an empty palette when there are more than 256 colours.
+std::vector<std::uint32_t> paletteOf(const std::vector<std::uint8_t>& rgb, std::vector<std::uint8_t>& indices)
 {
+    std::vector<std::uint32_t> palette;
+    indices.reserve(rgb.size() / 3);
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        const std::uint32_t c = (rgb[i] << 16) | (rgb[i + 1] << 8) | rgb[i + 2];
+        auto it = std::find(palette.begin(), palette.end(), c);
+        if (it == palette.end()) {
+            if (palette.size() == 256)
+                return {};
+            palette.push_back(c);
+            it = palette.end() - 1;
+        }
+        indices.push_back(std::uint8_t(it - palette.begin()));
+    }
+    return palette;
+}
+
+std::vector<std::uint8_t> rows(const std::vector<std::uint8_t>& pixels, int width, int height, int bits,
+                               int channels)
+{
+    const std::size_t stride = (std::size_t(width) * channels * bits + 7) / 8;
     std::vector<std::uint8_t> raw;
-    raw.reserve(std::size_t(height) * (width * 3 + 1));
+    raw.reserve(height * (stride + 1));
     for (int y = 0; y < height; ++y) {
         raw.push_back(0);  // no filter
-        raw.insert(raw.end(), rgb.begin() + std::ptrdiff_t(y) * width * 3,
-                   rgb.begin() + std::ptrdiff_t(y + 1) * width * 3);
+        const std::size_t start = raw.size();
+        raw.resize(start + stride, 0);
+        const std::uint8_t* line = pixels.data() + std::size_t(y) * width * channels;
+        if (bits == 8) {
+            std::copy(line, line + std::size_t(width) * channels, raw.begin() + std::ptrdiff_t(start));
+        } else {
+            for (int x = 0; x < width; ++x)
+                if (line[x])
+                    raw[start + x / 8] |= std::uint8_t(0x80 >> (x % 8));
+        }
     }
+    return raw;
+}
+}  // namespace
+
+std::vector<std::uint8_t> encodePng(const std::vector<std::uint8_t>& rgb, int width, int height)
+{
+    std::vector<std::uint8_t> indices;
+    const std::vector<std::uint32_t> palette = paletteOf(rgb, indices);
+    const bool paletted = !palette.empty();
+    const int bits = paletted && palette.size() <= 2 ? 1 : 8;
+
     std::vector<std::uint8_t> out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> header;
     putBE(header, std::uint32_t(width));
     putBE(header, std::uint32_t(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});
+    header.insert(header.end(), {std::uint8_t(bits), std::uint8_t(paletted ? 3 : 2), 0, 0, 0});
     chunk(out, "IHDR", header);
-    chunk(out, "IDAT", zlibStored(raw));
+    if (paletted) {
+        std::vector<std::uint8_t> plte;
+        for (std::uint32_t c : palette)
+            plte.insert(plte.end(), {std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)});
+        chunk(out, "PLTE", plte);
+    }
+    chunk(out, "IDAT", zlibStored(paletted ? rows(indices, width, height, bits, 1) : rows(rgb, width, height, 8, 3)));
     chunk(out, "IEND", {});
     return out;
 }

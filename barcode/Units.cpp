@@ -1,5 +1,6 @@
 #include "Units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace strilux {
@@ -27,8 +28,11 @@ std::int64_t toMicrometres(double value, Unit unit, int dpi)
     if (unit == Unit::Dot)
         value = std::trunc(value);
     // Rounded to tenths first so that 0.508 mm (507.99999... in binary) is 508 µm.
+    // No barcode is ten metres long; holding lengths there keeps the arithmetic sound.
+    constexpr double kLimit = 1e7;
     const double tenths = std::floor(value * scaleOf(unit, dpi) * 10.0 + 0.5);
-    return static_cast<std::int64_t>(std::floor(tenths / 10.0 + 0.5));
+    const double um = std::floor(tenths / 10.0 + 0.5);
+    return static_cast<std::int64_t>(std::isnan(um) ? 0.0 : std::clamp(um, -kLimit, kLimit));
 }
 
 double fromMicrometres(std::int64_t um, Unit unit, int dpi)
