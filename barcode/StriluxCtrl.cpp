@@ -41,12 +41,20 @@ StxResult StriluxCtrl::QueryInterface(const StxGuid& iid, void** object)
         *object = static_cast<IStxPersistStream*>(this);
     else if (iid == IID_IPerPropertyBrowsing)
         *object = static_cast<IStxPerPropertyBrowsing*>(this);
+    else if (iid == IID_IConnectionPoint)
+        *object = static_cast<IStxConnectionPoint*>(this);
     else {
         *object = nullptr;
         return STX_E_NOINTERFACE;
     }
     AddRef();
     return STX_S_OK;
+}
+
+StriluxCtrl::~StriluxCtrl()
+{
+    for (auto& [cookie, sink] : m_sinks)
+        sink->Release();
 }
 
 std::uint32_t StriluxCtrl::Release()
@@ -273,6 +281,26 @@ StxResult StriluxCtrl::GetPredefinedString(std::int32_t dispid, std::int32_t ind
     if (value)
         *value = table->entries[index].value;
     return giveText(name, table->entries[index].displayName);
+}
+
+StxResult StriluxCtrl::Advise(IStxErrorEvents* sink, std::uint32_t* cookie)
+{
+    if (!sink || !cookie)
+        return STX_E_POINTER;
+    sink->AddRef();
+    *cookie = m_nextCookie++;
+    m_sinks[*cookie] = sink;
+    return STX_S_OK;
+}
+
+StxResult StriluxCtrl::Unadvise(std::uint32_t cookie)
+{
+    const auto it = m_sinks.find(cookie);
+    if (it == m_sinks.end())
+        return STX_E_INVALIDARG;
+    it->second->Release();
+    m_sinks.erase(it);
+    return STX_S_OK;
 }
 
 }  // namespace strilux

@@ -3,11 +3,16 @@
 #include "BarcodeControl.h"
 #include "RefCounted.h"
 
+#include <map>
+
 namespace strilux {
 
 // The barcode control as a component: IStriluxCtrl over BarcodeControl, with property
-// persistence and the display names for property browsers.
-class StriluxCtrl final : public IStriluxCtrl, public IStxPersistStream, public IStxPerPropertyBrowsing {
+// persistence, the display names for property browsers and its event connection.
+class StriluxCtrl final : public IStriluxCtrl,
+                          public IStxPersistStream,
+                          public IStxPerPropertyBrowsing,
+                          public IStxConnectionPoint {
 public:
     StriluxCtrl() = default;
 
@@ -106,13 +111,18 @@ public:
 
     StxResult GetPredefinedString(std::int32_t dispid, std::int32_t index, char** name, std::int32_t* value) override;
 
+    StxResult Advise(IStxErrorEvents* sink, std::uint32_t* cookie) override;
+    StxResult Unadvise(std::uint32_t cookie) override;
+
 private:
-    ~StriluxCtrl() = default;
+    ~StriluxCtrl();
     StxResult putDpi(bool horizontal, const StxVariant* v);
     StxResult getDpi(int dpi, StxVariant* v);
 
     RefCount m_refs;
     BarcodeControl m_control;
+    std::map<std::uint32_t, IStxErrorEvents*> m_sinks;
+    std::uint32_t m_nextCookie = 1;
 };
 
 }  // namespace strilux

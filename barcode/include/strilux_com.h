@@ -61,6 +61,7 @@ inline constexpr StxGuid IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 
 inline constexpr StxGuid IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 inline constexpr StxGuid IID_IPersistStreamInit = {0x7FD52380, 0x4E07, 0x101B, {0xAE, 0x2D, 0x08, 0x00, 0x2B, 0x2E, 0xC7, 0x13}};
 inline constexpr StxGuid IID_IPerPropertyBrowsing = {0x376BD3AA, 0x3845, 0x101B, {0x84, 0xED, 0x08, 0x00, 0x2B, 0x2E, 0xC7, 0x13}};
+inline constexpr StxGuid IID_IConnectionPoint = {0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 inline constexpr StxGuid IID_IFont = {0xBEF6E002, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
 
 struct IStxUnknown {
@@ -236,6 +237,23 @@ struct IStxPerPropertyBrowsing : IStxUnknown {
     virtual StxResult GetPredefinedString(std::int32_t dispid, std::int32_t index, char** name, std::int32_t* value) = 0;
 protected:
     ~IStxPerPropertyBrowsing() = default;
+};
+
+// _IStriluxCtrlEvents: the control's outgoing interface. Error is declared for containers
+// but no operation raises it; failures are read from ErrorNumber.
+struct IStxErrorEvents : IStxUnknown {
+    virtual StxResult Error(std::int32_t* errorCode) = 0;
+protected:
+    ~IStxErrorEvents() = default;
+};
+
+// The control's connection point for _IStriluxCtrlEvents (QueryInterface with
+// IID_IConnectionPoint). The control holds a reference to each advised sink.
+struct IStxConnectionPoint : IStxUnknown {
+    virtual StxResult Advise(IStxErrorEvents* sink, std::uint32_t* cookie) = 0;
+    virtual StxResult Unadvise(std::uint32_t cookie) = 0;
+protected:
+    ~IStxConnectionPoint() = default;
 };
 
 STRILUX_API StxResult DllGetClassObject(const StxGuid* clsid, const StxGuid* iid, void** object);

@@ -216,3 +216,31 @@ TEST(StriluxComponent, RegistersInItsOwnFileAndUnregistersAgain)
     unsetenv("STRILUX_REGISTRY");
     std::filesystem::remove_all(dir);
 }
+
+TEST(StriluxComponent, KeepsEventSinksWithoutRaisingErrors)
+{
+    struct Sink final : IStxErrorEvents {
+        int refs = 1, errors = 0;
+        StxResult QueryInterface(const StxGuid&, void**) override { return STX_E_NOINTERFACE; }
+        std::uint32_t AddRef() override { return std::uint32_t(++refs); }
+        std::uint32_t Release() override { return std::uint32_t(--refs); }
+        StxResult Error(std::int32_t*) override { ++errors; return STX_S_OK; }
+    } sink, other;
+    IStriluxCtrl* c = createControl();
+    IStxConnectionPoint* point = nullptr;
+    ASSERT_EQ(c->QueryInterface(IID_IConnectionPoint, reinterpret_cast<void**>(&point)), STX_S_OK);
+    std::uint32_t cookie = 0, otherCookie = 0;
+    EXPECT_EQ(point->Advise(&sink, &cookie), STX_S_OK);
+    EXPECT_EQ(point->Advise(&other, &otherCookie), STX_S_OK);
+    EXPECT_NE(cookie, otherCookie);
+    EXPECT_EQ(sink.refs, 2);
+    c->put_Type(12);
+    EXPECT_EQ(sink.errors, 0);
+    EXPECT_EQ(point->Unadvise(cookie), STX_S_OK);
+    EXPECT_EQ(point->Unadvise(cookie), STX_E_INVALIDARG);
+    EXPECT_EQ(sink.refs, 1);
+    point->Release();
+    c->Release();
+    // The last reference lets go of the sinks still advised.
+    EXPECT_EQ(other.refs, 1);
+}
