@@ -1,0 +1,137 @@
+#include "Picture.h"
+
+#include "RasterCanvas.h"
+#include "SvgCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+
+namespace strilux {
+
+namespace {
+bool endsWith(const std::string& s, const char* suffix)
+{
+    const std::size_t n = std::strlen(suffix);
+    if (s.size() < n)
+        return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (std::tolower(static_cast<unsigned char>(s[s.size() - n + i])) != suffix[i])
+            return false;
+    return true;
+}
+
+bool writeFile(const std::string& path, const void* data, std::size_t size)
+{
+    // Written beside the target and renamed, so a failed write leaves the old file.
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out.write(static_cast<const char*>(data), std::streamsize(size)) || !out.flush()) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+Picture::Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, ReferenceDevice device, bool pixelMode)
+    : m_drawing(std::move(drawing)), m_frameWidth(frameWidth), m_frameHeight(frameHeight), m_device(device),
+      m_pixelMode(pixelMode)
+{
+    m_metafile.owner = this;
+    EmfCanvas emf(m_device);
+    m_drawing.replay(emf);
+    m_metafile.bytes = emf.finish(m_frameWidth, m_frameHeight);
+}
+
+Picture* Picture::fromHandle(void* metafile)
+{
+    if (!metafile)
+        return nullptr;
+    return static_cast<EnhMetaFile*>(metafile)->owner;
+}
+
+StxResult Picture::get_Handle(void** metafile)
+{
+    if (!metafile)
+        return STX_E_POINTER;
+    *metafile = &m_metafile;
+    return STX_S_OK;
+}
+
+StxResult Picture::get_Width(std::int32_t* v)
+{
+    if (!v)
+        return STX_E_POINTER;
+    *v = m_frameWidth;
+    return STX_S_OK;
+}
+
+StxResult Picture::get_Height(std::int32_t* v)
+{
+    if (!v)
+        return STX_E_POINTER;
+    *v = m_frameHeight;
+    return STX_S_OK;
+}
+
+StxResult Picture::GetEmfBytes(std::uint8_t* buffer, std::int32_t size, std::int32_t* length)
+{
+    const auto n = std::int32_t(m_metafile.bytes.size());
+    if (length)
+        *length = n;
+    if (!buffer)
+        return STX_S_OK;
+    if (size < n)
+        return STX_E_INVALIDARG;
+    std::memcpy(buffer, m_metafile.bytes.data(), m_metafile.bytes.size());
+    return STX_S_OK;
+}
+
+std::string Picture::svg() const
+{
+    SvgCanvas canvas(m_frameWidth, m_frameHeight, m_device.dpiX, m_device.dpiY);
+    m_drawing.replay(canvas);
+    return canvas.document();
+}
+
+std::vector<std::uint8_t> Picture::png(int dpi) const
+{
+    if (m_pixelMode)
+        dpi = m_device.dpiX;
+    // An image of a symbol metres long would exhaust memory; such sizes get fewer dots.
+    constexpr double kMaxPixels = 16e6;
+    const double pixels = double(m_frameWidth) * m_frameHeight * dpi * dpi / (2540.0 * 2540.0);
+    if (!m_pixelMode && pixels > kMaxPixels)
+        dpi = std::max(1, int(dpi * std::sqrt(kMaxPixels / pixels)));
+    const int w = int(std::int64_t(m_frameWidth) * dpi / 2540);
+    const int h = int(std::int64_t(m_frameHeight) * dpi / 2540);
+    RasterCanvas canvas(w, h, dpi, dpi);
+    m_drawing.replay(canvas);
+    return canvas.png();
+}
+
+StxResult Picture::SaveAsFile(const char* path)
+{
+    if (!path)
+        return STX_E_POINTER;
+    const std::string p = path;
+    if (endsWith(p, ".svg")) {
+        const std::string doc = svg();
+        return writeFile(p, doc.data(), doc.size()) ? STX_S_OK : STX_E_FAIL;
+    }
+    if (endsWith(p, ".png")) {
+        const auto bytes = png(300);
+        return writeFile(p, bytes.data(), bytes.size()) ? STX_S_OK : STX_E_FAIL;
+    }
+    return writeFile(p, m_metafile.bytes.data(), m_metafile.bytes.size()) ? STX_S_OK : STX_E_FAIL;
+}
+
+}  // namespace strilux

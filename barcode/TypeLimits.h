@@ -1,0 +1,31 @@
+#pragma once
+
+#include "BarcodeTypes.h"
+
+#include <cstdint>
+
+namespace strilux {
+
+// The values each type accepts for its geometry; a limited value differs from the one asked.
+namespace limits {
+
+constexpr std::int64_t kMinimumElement = 191;
+constexpr std::int64_t kMinimumQuiet = 2540;
+
+int zoom(BarcodeType type, int zoom);
+int blackRatio(BarcodeType type, int ratio);
+int barRatio(BarcodeType type, int ratio, std::int64_t narrowUm);
+std::int64_t element(BarcodeType type, std::int64_t um);
+bool quietAccepted(BarcodeType type, std::int64_t um);
+bool barHeightAccepted(BarcodeType type, std::int64_t um);
+// ccYes is forced for Code 128 and the customer barcode.
+bool checkCharForced(BarcodeType type);
+
+// In the dot unit the zoom is moved to one whose module is a whole number of pixels.
+int zoomForDots(BarcodeType type, int zoom, int dpi);
+
+// Module of JAN and UPC, narrow element of ITF, in µm.
+std::int64_t zoomedModule(BarcodeType type, int zoom);
+
+}  // namespace limits
+}  // namespace strilux

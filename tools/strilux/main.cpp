@@ -1,0 +1,142 @@
+// strilux: writes a barcode as EMF, SVG or PNG through the flat interface of libstrilux.
+#include "StriluxOptions.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iconv.h>
+#include <map>
+#include <string>
+
+namespace {
+
+// The flat interface speaks CP932; the command line is UTF-8.
+std::string recode(const std::string& in, const char* from, const char* to)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return in;
+    std::string out(in.size() * 4 + 4, '\0');
+    char* src = const_cast<char*>(in.data());
+    char* dst = out.data();
+    std::size_t srcLeft = in.size(), dstLeft = out.size();
+    while (srcLeft > 0 && iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
+        if (errno == E2BIG)
+            break;
+        *dst++ = '?';
+        --dstLeft;
+        ++src;
+        --srcLeft;
+    }
+    iconv_close(cd);
+    out.resize(out.size() - dstLeft);
+    return out;
+}
+
+std::string errorText(STRILUX_HANDLE h)
+{
+    std::string ansi(std::size_t(StriluxGetErrorMessage(h, nullptr)) + 1, '\0');
+    StriluxGetErrorMessage(h, ansi.data());
+    ansi.resize(ansi.size() - 1);
+    return recode(ansi, "CP932", "UTF-8");
+}
+
+bool parseNumber(const std::string& text, double& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    value = text.rfind("0x", 0) == 0 ? double(std::strtol(text.c_str(), &end, 16)) : std::strtod(text.c_str(), &end);
+    return errno == 0 && end && *end == '\0' && !text.empty();
+}
+
+int fail(const std::string& message)
+{
+    std::fprintf(stderr, "strilux: %s\n", message.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::map<std::string, std::string> given;
+    std::string out;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(usage().c_str(), stdout);
+            return 0;
+        }
+        if (arg.rfind("--", 0) != 0)
+            return fail("unexpected argument \"" + arg + "\"\n" + usage());
+        const std::string name = arg.substr(2);
+        if (name == "out") {
+            if (++i >= argc)
+                return fail("--out needs a file name");
+            out = argv[i];
+            continue;
+        }
+        const Option* option = findOption(name);
+        if (!option)
+            return fail("unknown option --" + name + "\n" + usage());
+        if (option->kind == Option::Flag) {
+            given[name] = "1";
+        } else {
+            if (++i >= argc)
+                return fail("--" + name + " needs a value");
+            given[name] = argv[i];
+        }
+    }
+    if (out.empty())
+        return fail("no output file; give --out FILE.emf, .svg or .png\n" + usage());
+
+    STRILUX_HANDLE h = nullptr;
+    if (!StriluxCreate(0, &h))
+        return fail("the barcode control could not be created");
+    int status = 0;
+    int lastError = 0;
+    for (const auto& option : options()) {
+        const auto it = given.find(option.name);
+        if (it == given.end() || option.kind == Option::Flag || !(option.putInteger || option.putReal || option.putText))
+            continue;
+        const std::string& text = it->second;
+        double number = 0;
+        if (option.kind != Option::Text && !parseNumber(text, number)) {
+            status = fail("--" + std::string(option.name) + " needs a number, not \"" + text + "\"");
+            break;
+        }
+        if (option.putInteger)
+            option.putInteger(h, int(number));
+        else if (option.putReal)
+            option.putReal(h, number);
+        else if (option.putText)
+            option.putText(h, recode(text, "UTF-8", "CP932").c_str());
+        if (std::string(option.name) == "dpi")
+            StriluxPutDpiY(h, int(number));
+        // Some puts leave an earlier error standing; only a new one belongs to this option.
+        const int error = StriluxGetErrorNumber(h);
+        if (error != 0 && error != lastError)
+            std::fprintf(stderr, "strilux: --%s %s: %s (%d)\n", option.name, text.c_str(), errorText(h).c_str(), error);
+        lastError = error;
+    }
+    if (status == 0 && (given.count("font") || given.count("bold"))) {
+        const std::string face = given.count("font") ? given["font"] : "ＭＳ ゴシック";
+        StriluxPutFont(h, recode(face, "UTF-8", "CP932").c_str(), given.count("bold") ? 1 : 0, 0);
+    }
+    if (status == 0) {
+        std::string value(std::size_t(StriluxGetValue(h, nullptr)) + 1, '\0');
+        StriluxGetValue(h, value.data());
+        STRILUX_PICTURE picture = nullptr;
+        StriluxGetEnhMetaFileI(h, value.c_str(), &picture);
+        if (StriluxGetErrorNumber(h) != 0) {
+            status = fail("the value cannot be encoded: " + errorText(h) + " (" +
+                          std::to_string(StriluxGetErrorNumber(h)) + "); no file written");
+        } else if (!StriluxSavePicture(picture, out.c_str())) {
+            status = fail("cannot write " + out + ": " + std::strerror(errno));
+        }
+        StriluxReleasePictureDisp(picture);
+    }
+    StriluxRelease(h);
+    return status;
+}
