@@ -239,3 +239,10 @@ void DataSet::notifyUpdateRecord()
     for (DataSource *source : sources)
         source->updateRecord();
 }
+
+void DataSet::notifyPosted()
+{
+    const QList<DataSource *> sources = m_sources;
+    for (DataSource *source : sources)
+        source->postDone();
+}

@@ -115,6 +115,7 @@ protected:
     void setState(DataSetState state);
     void notifyDataChange(int field);
     void notifyUpdateRecord();
+    void notifyPosted();
     // Replaces the rows by a fresh read and stands on `row` (clamped) without events.
     void reload();
     void scrollTo(int row, bool bof, bool eof);

@@ -12,7 +12,9 @@ class DataSet;
 //   dataChanged(field)  field `field` of the current row changed, or -1: the whole
 //                       record (a move, an open, a cancel, a refresh);
 //   updatingRecord      a post is about to run: controls holding typed text that is not
-//                       yet in its field write it now.
+//                       yet in its field write it now;
+//   posted              a post was written and its AfterPost handler has run (an editor
+//                       that owns the transaction commits here).
 class DataSource : public QObject
 {
     Q_OBJECT
@@ -32,12 +34,14 @@ public:
     void stateChange() { emit stateChanged(); }
     void dataChange(int field) { emit dataChanged(field); }
     void updateRecord() { emit updatingRecord(); }
+    void postDone() { emit posted(); }
     void forgetDataSet();
 
 signals:
     void stateChanged();
     void dataChanged(int field);
     void updatingRecord();
+    void posted();
 
 private:
     DataSet *m_dataSet = nullptr;

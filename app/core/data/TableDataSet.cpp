@@ -202,6 +202,7 @@ void TableDataSet::Post()
     m_modified = false;
     setState(DataSetState::Browse);
     fire(AfterPost);
+    notifyPosted();
     notifyDataChange(-1);
 }
 

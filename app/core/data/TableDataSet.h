@@ -21,7 +21,7 @@ class Transaction;
 //            (stateChanged), AfterInsert, AfterScroll, dataChanged(-1)
 //   Edit     BeforeEdit, state Edit (stateChanged), AfterEdit
 //   Post     updatingRecord (bound controls write their text), BeforePost, the write,
-//            then state Browse (stateChanged), AfterPost, dataChanged(-1);
+//            then state Browse (stateChanged), AfterPost, posted, dataChanged(-1);
 //            when the write fails: PostError(error, action); action Fail rethrows the
 //            db::Error, Abort throws EAbort; the record stays in edit either way
 //   Cancel   BeforeCancel, record restored (after an insert: back on the row that was

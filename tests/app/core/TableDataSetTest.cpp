@@ -38,6 +38,7 @@ public:
                 events << QStringLiteral("dataChanged");
         });
         QObject::connect(&source, &DataSource::updatingRecord, [this] { events << QStringLiteral("updatingRecord"); });
+        QObject::connect(&source, &DataSource::posted, [this] { events << QStringLiteral("posted"); });
     }
 
     QStringList take()
@@ -99,7 +100,7 @@ TEST_F(TableDataSetTest, PostWritesInsertThenUpdateWithTheEventsInOrder)
     koji.FieldByName("APDT").SetAsString("2010/01/01");
     koji.FieldByName("KJNM").SetAsString("新築工事");
     koji.Post();
-    EXPECT_EQ(log.take(), (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "dataChanged"}));
+    EXPECT_EQ(log.take(), (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged"}));
     EXPECT_EQ(scratch.scalar("select KJNM from KOJI where KJCD = 3"), QStringLiteral("新築工事"));
 
     koji.Edit();
@@ -238,7 +239,7 @@ TEST_F(TableDataSetTest, EveryMoveFiresBeforeAndAfterScrollAndMovingWhileEditing
     koji.FieldByName("KJNM").SetAsString("二改");
     log.take();
     koji.First();
-    EXPECT_EQ(log.take(), (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "dataChanged",
+    EXPECT_EQ(log.take(), (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged",
                                        "BeforeScroll", "AfterScroll", "dataChanged"}));
     EXPECT_EQ(scratch.scalar("select KJNM from KOJI where APDT = '2009/02/01'"), "二改");
 }
