@@ -113,7 +113,8 @@ void DBComboBox::setItems(const QStringList &items, bool editable)
     clear();
     addItems(items);
     setEditable(editable);
-    if (editable) {
+    if (editable && !m_editConnected) {
+        m_editConnected = true;
         connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
             if (!m_link.modified() && !beginChange(m_link))
                 reload();

@@ -80,6 +80,7 @@ private:
     void reload();
     FieldDataLink m_link;
     bool m_loading = false;
+    bool m_editConnected = false;
 };
 
 // A group of radio buttons (DBRadioGroup): choosing Items[i] stores Values[i], or the
