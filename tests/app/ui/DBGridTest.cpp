@@ -167,3 +167,21 @@ TEST_F(DBGridTest, MemoAndEditableComboTakeTypedTextAtThePost)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DBGridTest, ANumberFieldRefusesTextAndThePostStopsWithTheRecordInEdit)
+{
+    DBEdit edit;
+    BindField(&edit, &source, "YOBIN2");
+    TypeText(&edit, "12a");
+    EXPECT_THROW(table.Post(), db::Error);
+    EXPECT_EQ(table.State(), DataSetState::Edit);
+    EXPECT_EQ(edit.text(), "12a");
+    edit.setText("12");
+    emit edit.textEdited("12");
+    table.Post();
+    EXPECT_EQ(scratch.scalar("select YOBIN2 from SHOKU where NAME = '一郎'"), "12");
+}
+
+} // namespace
