@@ -5,7 +5,7 @@
 #include "DateEntryRules.h"
 #include "DateText.h"
 #include "TplDateEdit.h"
-#include "WarningMessage.h"
+#include "messages/MessageService.h"
 
 #include <QSignalBlocker>
 
@@ -37,8 +37,8 @@ void SetDateControl(CheckedDateEdit &control, const QString &text)
     const QSignalBlocker quiet(control);
     const QDate date = text.trimmed().isEmpty() ? QDate() : storedDate(text);
     if (!text.trimmed().isEmpty() && !date.isValid())
-        WarningMessage::show(&control, DateEntryRules::DialogCaption,
-                             DateEntryRules::MsgInvalidDateSet);
+        MessageService::current().warning(DateEntryRules::MsgInvalidDateSet,
+                                          DateEntryRules::DialogCaption);
     control.setChecked(date.isValid());
     control.setDate(date.isValid() ? date : AppContext::instance().WorkDate);
 }

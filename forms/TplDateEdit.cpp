@@ -1,11 +1,11 @@
 #include "TplDateEdit.h"
 
-#include "Abort.h"
+#include "data/Abort.h"
 #include "DateEntryRules.h"
 #include "DateText.h"
 #include "EraComboBox.h"
 #include "TplDateEditLabel.h"
-#include "WarningMessage.h"
+#include "messages/MessageService.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -274,7 +274,7 @@ void TplDateEdit::SetDate(const QDate &date)
         Clear();
         m_errorBits = InvalidDateSet;
         if (m_displayError)
-            WarningMessage::show(this, m_dialogCaption, MsgInvalidDateSet);
+            MessageService::current().warning(MsgInvalidDateSet, m_dialogCaption);
         return;
     }
     m_date = date;
@@ -337,7 +337,7 @@ void TplDateEdit::validate()
 void TplDateEdit::fail(const QString &message)
 {
     if (m_displayError)
-        WarningMessage::show(this, m_dialogCaption, message);
+        MessageService::current().warning(message, m_dialogCaption);
     focusBack();
     throw EAbort();
 }

@@ -6,6 +6,7 @@
 #include "SystemInfo.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
+#include "data/ImageStore.h"
 #include "messages/MessageService.h"
 #include "schema/GyosyaUpgrade.h"
 
@@ -275,4 +276,14 @@ QString TDataModule1::GetFirstTierName(const QString &kojiCode, const QString &g
         current = code(query.field(QStringLiteral("HTYCD")).asString());
     }
     return {};
+}
+
+QString TDataModule1::StoreImageFile(int kind, const QString &path)
+{
+    return ImageStore(IBTransaction1).StoreImageFile(kind, path);
+}
+
+bool TDataModule1::FetchImageFile(const QString &fileName, const QString &folder)
+{
+    return ImageStore(IBTransaction1).FetchImageFile(fileName, folder);
 }

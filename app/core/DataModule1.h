@@ -50,6 +50,10 @@ public:
     // contractor itself at levels 0 and 1); empty when the contractor is not in it.
     QString GetFirstTierName(const QString &kojiCode, const QString &gyoCode);
 
+    // The image store on the shared transaction (see data/ImageStore.h).
+    QString StoreImageFile(int kind, const QString &path);
+    bool FetchImageFile(const QString &fileName, const QString &folder);
+
 private:
     bool connect();
     bool checkNotVersion04();

@@ -8,9 +8,10 @@
 
 namespace {
 
-int show(QMessageBox::Icon icon, const QString &text, bool yesNo)
+int show(QMessageBox::Icon icon, const QString &text, const QString &caption, bool yesNo)
 {
-    QMessageBox box(icon, StartupMessages::ApplicationTitle, MessageBoxService::displayText(text),
+    QMessageBox box(icon, caption.isEmpty() ? StartupMessages::ApplicationTitle : caption,
+                    MessageBoxService::displayText(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
     if (yesNo) {
         QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
@@ -33,17 +34,22 @@ QString MessageBoxService::displayText(const QString &text)
     return display;
 }
 
-void MessageBoxService::information(const QString &text)
+void MessageBoxService::information(const QString &text, const QString &caption)
 {
-    show(QMessageBox::Information, text, false);
+    show(QMessageBox::Information, text, caption, false);
 }
 
-void MessageBoxService::error(const QString &text)
+void MessageBoxService::warning(const QString &text, const QString &caption)
 {
-    show(QMessageBox::Critical, text, false);
+    show(QMessageBox::Warning, text, caption, false);
 }
 
-bool MessageBoxService::question(const QString &text)
+void MessageBoxService::error(const QString &text, const QString &caption)
 {
-    return show(QMessageBox::Question, text, true) == QMessageBox::Yes;
+    show(QMessageBox::Critical, text, caption, false);
+}
+
+bool MessageBoxService::question(const QString &text, const QString &caption)
+{
+    return show(QMessageBox::Question, text, caption, true) == QMessageBox::Yes;
 }

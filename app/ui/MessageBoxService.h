@@ -9,9 +9,10 @@ class QWidget;
 class MessageBoxService : public MessageService
 {
 public:
-    void information(const QString &text) override;
-    void error(const QString &text) override;
-    bool question(const QString &text) override;
+    void information(const QString &text, const QString &caption = {}) override;
+    void warning(const QString &text, const QString &caption = {}) override;
+    void error(const QString &text, const QString &caption = {}) override;
+    bool question(const QString &text, const QString &caption = {}) override;
 
     // The program's texts break lines with "\n\r"; a message box wants one break per line.
     static QString displayText(const QString &text);

@@ -224,7 +224,7 @@ void TEditForm::btnDelClick()
     TableDataSet *table = EditDataSet();
     if (!table || !table->Active() || table->IsEmpty())
         return;
-    if (!MessageService::current().question(QStringLiteral("削除しますか？")))
+    if (!MessageService::current().question(QStringLiteral("削除しますか？"), QStringLiteral("確認")))
         return;
     table->Delete();
     if (OwnTransaction)
@@ -234,7 +234,8 @@ void TEditForm::btnDelClick()
 void TEditForm::FormCloseQuery(bool &canClose)
 {
     if (editing())
-        canClose = MessageService::current().question(QStringLiteral("未登録のデータがあります。それでも終了しますか？"));
+        canClose = MessageService::current().question(QStringLiteral("未登録のデータがあります。それでも終了しますか？"),
+                                                           QStringLiteral("確認"));
 }
 
 void TEditForm::FormClose()

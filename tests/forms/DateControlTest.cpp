@@ -1,5 +1,5 @@
 #include "AppContext.h"
-#include "CapturedWarnings.h"
+#include "messages/ScriptedMessageService.h"
 #include "CheckedDateEdit.h"
 #include "DateControl.h"
 
@@ -10,7 +10,7 @@
 
 TEST(CheckedDateEdit, UncheckedMeansNoDate)
 {
-    CapturedWarnings warnings;
+    ScriptedMessageService warnings;
     AppContext::instance().WorkDate = QDate(2026, 12, 9);
     CheckedDateEdit picker;
     QSignalSpy changes(&picker, &CheckedDateEdit::changed);
@@ -28,7 +28,7 @@ TEST(CheckedDateEdit, UncheckedMeansNoDate)
     EXPECT_EQ(changes.count(), 0);
 
     SetDateControl(picker, "2009/13/01");
-    EXPECT_EQ(warnings.texts, QStringList{"正しくない日付がセットされました．　　"});
+    EXPECT_EQ(warnings.texts(), QStringList{"正しくない日付がセットされました．　　"});
     EXPECT_EQ(GetDateControl(picker), "");
 
     picker.checkBox()->click();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CapturedWarnings.h"
+#include "messages/ScriptedMessageService.h"
 #include "EraComboBox.h"
 #include "TplDateEdit.h"
 
@@ -74,5 +74,5 @@ protected:
     QLineEdit *before = nullptr;
     TplDateEdit *edit = nullptr;
     QLineEdit *after = nullptr;
-    CapturedWarnings warnings;
+    ScriptedMessageService warnings;
 };

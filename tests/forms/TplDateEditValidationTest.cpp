@@ -1,4 +1,4 @@
-#include "Abort.h"
+#include "data/Abort.h"
 #include "DateControl.h"
 #include "DateEditFixture.h"
 #include "DateEntryRules.h"
@@ -15,15 +15,15 @@ TEST_F(TplDateEditValidation, TheFirstDayOfTheEraCalendarIsTheLowerLimit)
 
     enter("西暦", "1872", "12", "31");
     EXPECT_THROW(edit->GetDate(), EAbort);
-    EXPECT_EQ(warnings.texts, QStringList{MsgBeforeMinimum});
-    EXPECT_EQ(warnings.captions, QStringList{"日付入力"});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgBeforeMinimum});
+    EXPECT_EQ(warnings.captions(), QStringList{"日付入力"});
     EXPECT_EQ(edit->ErrorBits(), BeforeMinimum);
     EXPECT_EQ(QApplication::focusWidget(), era());
 
     // An era year that falls before the limit is refused the same way.
     enter("明治", "5", "12", "31");
     EXPECT_THROW(edit->GetDate(), EAbort);
-    EXPECT_EQ(warnings.texts.last(), MsgBeforeMinimum);
+    EXPECT_EQ(warnings.texts().last(), MsgBeforeMinimum);
 }
 
 TEST_F(TplDateEditValidation, HeiseiOneHundredIsBeyondTheEraLimitOnlyWithEras)
@@ -34,7 +34,7 @@ TEST_F(TplDateEditValidation, HeiseiOneHundredIsBeyondTheEraLimitOnlyWithEras)
 
     enter("平成", "100", "1", "1");
     EXPECT_THROW(edit->GetDateText(), EAbort);
-    EXPECT_EQ(warnings.texts, QStringList{MsgBeyondEraLimit});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgBeyondEraLimit});
     EXPECT_EQ(edit->ErrorBits(), BeyondEraLimit);
 
     // The same limit holds for a Western year typed with the eras on.
@@ -45,14 +45,14 @@ TEST_F(TplDateEditValidation, HeiseiOneHundredIsBeyondTheEraLimitOnlyWithEras)
     enter("平成", "100", "1", "1");
     EXPECT_EQ(edit->GetDateText(), "2088/01/01");
     EXPECT_EQ(shown(), "西暦 2088 1 1");
-    EXPECT_EQ(warnings.texts.size(), 2);
+    EXPECT_EQ(warnings.texts().size(), 2);
 }
 
 TEST_F(TplDateEditValidation, DayThatDoesNotExistIsRefused)
 {
     enter("西暦", "2009", "2", "29");
     EXPECT_THROW(edit->GetDate(), EAbort);
-    EXPECT_EQ(warnings.texts, QStringList{MsgInvalidDate});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgInvalidDate});
     EXPECT_EQ(edit->ErrorBits(), InvalidDate);
 
     enter("平成", "0", "1", "1");  // there is no year 0 of an era, but 1988 exists
@@ -65,7 +65,7 @@ TEST_F(TplDateEditValidation, BlankFieldsAreNamedInTheErrorBits)
 {
     enter("令和", "8", "", "9");
     EXPECT_THROW(edit->GetDate(), EAbort);
-    EXPECT_EQ(warnings.texts, QStringList{MsgSomeBlank});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgSomeBlank});
     EXPECT_EQ(edit->ErrorBits(), MonthBlank);
 
     year()->clear();
@@ -78,22 +78,22 @@ TEST_F(TplDateEditValidation, BlankControlIsBlankWithoutAnyMessage)
 {
     EXPECT_TRUE(edit->IsBlank());
     EXPECT_EQ(GetDateControl(*edit), "");
-    EXPECT_TRUE(warnings.texts.isEmpty());
+    EXPECT_TRUE(warnings.texts().isEmpty());
 
     // With an era chosen (the usual look of an empty control) reading gives no date.
     EXPECT_EQ(edit->GetDate(), NoDate);
     EXPECT_EQ(edit->GetDateText(), "");
-    EXPECT_TRUE(warnings.texts.isEmpty());
+    EXPECT_TRUE(warnings.texts().isEmpty());
 
     // With nothing at all, only CanEmpty lets it pass.
     era()->setFocus();
     QTest::keyClick(era(), Qt::Key_Delete);
     EXPECT_THROW(edit->GetDate(), EAbort);
-    EXPECT_EQ(warnings.texts, QStringList{MsgAllBlank});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgAllBlank});
     EXPECT_EQ(edit->ErrorBits(), AllBlank);
     edit->setCanEmpty(true);
     EXPECT_EQ(edit->GetDate(), NoDate);
-    EXPECT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(warnings.texts().size(), 1);
 }
 
 TEST_F(TplDateEditValidation, YearMonthStyleStoresTheFirstDay)
@@ -140,12 +140,12 @@ TEST_F(TplDateEditValidation, FailedReadingAbandonsThePostSilently)
     auto post = [&] { written = GetDateControl(*edit); };
     EXPECT_THROW(post(), EAbort);
     EXPECT_EQ(written, "untouched");
-    EXPECT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(warnings.texts().size(), 1);
 
     // Without DisplayError the post still stops, but nothing is shown.
     edit->setDisplayError(false);
     EXPECT_THROW(post(), EAbort);
-    EXPECT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(warnings.texts().size(), 1);
 }
 
 TEST_F(TplDateEditValidation, WithoutTheEraListYearsAreWestern)
@@ -162,7 +162,7 @@ TEST_F(TplDateEditValidation, WithoutTheEraListYearsAreWestern)
     typeInto(month(), "1");
     typeInto(day(), "1");
     EXPECT_THROW(edit->GetDate(), EAbort);
-    EXPECT_EQ(warnings.texts, QStringList{MsgBeforeMinimum});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgBeforeMinimum});
     EXPECT_EQ(QApplication::focusWidget(), year());
 }
 
@@ -170,13 +170,13 @@ TEST_F(TplDateEditValidation, LeavingTheControlChecksOnlyWithExitCheck)
 {
     enter("西暦", "2009", "2", "29");
     after->setFocus();
-    EXPECT_TRUE(warnings.texts.isEmpty());
+    EXPECT_TRUE(warnings.texts().isEmpty());
 
     edit->setExitCheck(true);
     day()->setFocus();
     QTest::keyClick(day(), Qt::Key_Tab);  // to the era
     QTest::keyClick(era(), Qt::Key_Tab);  // out of the control
-    EXPECT_EQ(warnings.texts, QStringList{MsgInvalidDate});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgInvalidDate});
     EXPECT_EQ(QApplication::focusWidget(), era());
 }
 
@@ -187,16 +187,16 @@ TEST_F(TplDateEditValidation, DatesPutInByTheProgram)
 
     // A stored text that is no date must not leave the previous record's date on show.
     SetDateControl(*edit, "2009/02/30");
-    EXPECT_EQ(warnings.texts, QStringList{MsgInvalidDateSet});
+    EXPECT_EQ(warnings.texts(), QStringList{MsgInvalidDateSet});
     EXPECT_EQ(edit->ErrorBits(), InvalidDateSet);
     EXPECT_TRUE(edit->IsBlank());
 
     edit->SetDate(QDate(1850, 1, 1));
-    EXPECT_EQ(warnings.texts.size(), 2);
+    EXPECT_EQ(warnings.texts().size(), 2);
     EXPECT_TRUE(edit->IsBlank());
 
     edit->SetDate(NoDate);
-    EXPECT_EQ(warnings.texts.size(), 2);
+    EXPECT_EQ(warnings.texts().size(), 2);
     EXPECT_TRUE(edit->IsBlank());
 
     // While a form restores its controls dates are neither taken nor validated.
@@ -206,5 +206,5 @@ TEST_F(TplDateEditValidation, DatesPutInByTheProgram)
     typeInto(year(), "99999");
     EXPECT_EQ(edit->GetDateText(), "");
     EXPECT_EQ(edit->GetDate(), NoDate);
-    EXPECT_EQ(warnings.texts.size(), 2);
+    EXPECT_EQ(warnings.texts().size(), 2);
 }

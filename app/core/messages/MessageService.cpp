@@ -7,9 +7,10 @@ namespace {
 class StandardErrorMessages : public MessageService
 {
 public:
-    void information(const QString &text) override { write(text); }
-    void error(const QString &text) override { write(text); }
-    bool question(const QString &text) override
+    void information(const QString &text, const QString &) override { write(text); }
+    void warning(const QString &text, const QString &) override { write(text); }
+    void error(const QString &text, const QString &) override { write(text); }
+    bool question(const QString &text, const QString &) override
     {
         write(text);
         return false;

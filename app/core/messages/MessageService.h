@@ -11,10 +11,12 @@ class MessageService
 public:
     virtual ~MessageService();
 
-    virtual void information(const QString &text) = 0;
-    virtual void error(const QString &text) = 0;
+    // `caption` is the title of the box; empty gives the program's title.
+    virtual void information(const QString &text, const QString &caption = {}) = 0;
+    virtual void warning(const QString &text, const QString &caption = {}) = 0;
+    virtual void error(const QString &text, const QString &caption = {}) = 0;
     // A question answered with yes (true) or no (false).
-    virtual bool question(const QString &text) = 0;
+    virtual bool question(const QString &text, const QString &caption = {}) = 0;
 
     // The installed service; without one, texts go to standard error and questions are
     // answered no, which is the safe answer for every question the program asks.

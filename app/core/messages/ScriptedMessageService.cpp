@@ -9,19 +9,24 @@ ScriptedMessageService::~ScriptedMessageService()
     MessageService::install(m_previous);
 }
 
-void ScriptedMessageService::information(const QString &text)
+void ScriptedMessageService::information(const QString &text, const QString &caption)
 {
-    m_messages << Message{Kind::Information, text};
+    m_messages << Message{Kind::Information, text, caption};
 }
 
-void ScriptedMessageService::error(const QString &text)
+void ScriptedMessageService::warning(const QString &text, const QString &caption)
 {
-    m_messages << Message{Kind::Error, text};
+    m_messages << Message{Kind::Warning, text, caption};
 }
 
-bool ScriptedMessageService::question(const QString &text)
+void ScriptedMessageService::error(const QString &text, const QString &caption)
 {
-    m_messages << Message{Kind::Question, text};
+    m_messages << Message{Kind::Error, text, caption};
+}
+
+bool ScriptedMessageService::question(const QString &text, const QString &caption)
+{
+    m_messages << Message{Kind::Question, text, caption};
     if (m_answers.isEmpty()) {
         ++m_unanswered;
         return false;
@@ -35,6 +40,14 @@ QStringList ScriptedMessageService::texts() const
     for (const Message &message : m_messages)
         texts << message.text;
     return texts;
+}
+
+QStringList ScriptedMessageService::captions() const
+{
+    QStringList captions;
+    for (const Message &message : m_messages)
+        captions << message.caption;
+    return captions;
 }
 
 void ScriptedMessageService::clear()

@@ -11,11 +11,12 @@
 class ScriptedMessageService : public MessageService
 {
 public:
-    enum class Kind { Information, Error, Question };
+    enum class Kind { Information, Warning, Error, Question };
     struct Message
     {
         Kind kind;
         QString text;
+        QString caption;
     };
 
     ScriptedMessageService();
@@ -25,12 +26,14 @@ public:
     // and answered no; unansweredQuestions() counts them.
     void answer(bool yes) { m_answers << yes; }
 
-    void information(const QString &text) override;
-    void error(const QString &text) override;
-    bool question(const QString &text) override;
+    void information(const QString &text, const QString &caption = {}) override;
+    void warning(const QString &text, const QString &caption = {}) override;
+    void error(const QString &text, const QString &caption = {}) override;
+    bool question(const QString &text, const QString &caption = {}) override;
 
     const QList<Message> &messages() const { return m_messages; }
     QStringList texts() const;
+    QStringList captions() const;
     int unansweredQuestions() const { return m_unanswered; }
     void clear();
 

@@ -1,4 +1,5 @@
 #include "MessageBoxService.h"
+#include "UiTestApplication.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,15 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // Presses the button with `caption` on the message box that is about to open.
 void pressWhenShown(const QString &caption, QString *shownText)
@@ -33,7 +25,7 @@ void pressWhenShown(const QString &caption, QString *shownText)
 
 TEST(MessageBoxServiceTest, QuestionsAnswerWithTheButtonPressed)
 {
-    application();
+    UiTestApplication();
     MessageBoxService service;
     QString shown;
     pressWhenShown(QStringLiteral("いいえ(&N)"), &shown);
@@ -45,7 +37,7 @@ TEST(MessageBoxServiceTest, QuestionsAnswerWithTheButtonPressed)
 
 TEST(MessageBoxServiceTest, LineBreaksOfTheProgramsTextsShowAsSingleBreaks)
 {
-    application();
+    UiTestApplication();
     MessageBoxService service;
     QString shown;
     pressWhenShown(QStringLiteral("OK"), &shown);
