@@ -72,6 +72,26 @@ int byteAt(std::FILE* file, std::uint64_t offset)
     return std::fgetc(file);
 }
 
+// liblhasa stops at a header it refuses without saying why; look at the
+// header there to tell an unknown method or an unusable name from damage.
+ArchiverResult explainStop(std::FILE* file, std::uint64_t offset, const std::string& archiveName)
+{
+    std::vector<std::uint8_t> header(4096);
+    if (fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0)
+        return messages::damagedArchive(archiveName);
+    header.resize(std::fread(header.data(), 1, header.size(), file));
+    const auto name = storedName(header.data(), header.size());
+    if (!name || header.size() < 7 || header[2] != '-' || header[6] != '-')
+        return offset == 0 ? messages::notAnArchive(archiveName) : messages::damagedArchive(archiveName);
+    const std::string local = member_name::toLocal(member_name::bareBytes(*name));
+    std::string method(reinterpret_cast<const char*>(header.data() + 2), 5);
+    if (!lha_decoder_for_name(method.data()))
+        return messages::unsupportedMethod(archiveName, local, method);
+    if (member_name::isReserved(local))
+        return messages::badMemberName(archiveName, local);
+    return messages::damagedArchive(archiveName);
+}
+
 } // namespace
 
 ArchiverResult ArchiveExtractor::extract(const std::filesystem::path& archive,
@@ -148,11 +168,11 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path& archive,
     }
 
     if (members == 0 && (archiveSize == 0 || byteAt(file.get(), 0) != 0))
-        return messages::notAnArchive(archiveName);
+        return checkLayout ? explainStop(file.get(), 0, archiveName) : messages::notAnArchive(archiveName);
     // The reader stops quietly at a header it cannot parse; anything but the
     // end mark (or the plain end of the file) there means damage.
     if (checkLayout && memberEnd < archiveSize && byteAt(file.get(), memberEnd) != 0)
-        return messages::damagedArchive(archiveName);
+        return explainStop(file.get(), memberEnd, archiveName);
     if (checkLayout && memberEnd > archiveSize)
         return messages::damagedArchive(archiveName);
 
