@@ -24,6 +24,21 @@ public:
         }
     }
 
+    // Bits written so far, the ones still held included.
+    std::uint64_t bitCount() const { return out_.size() * 8 + static_cast<std::uint64_t>(pending_); }
+
+    // Appends the first count bits of another writer's output.
+    void append(const std::vector<std::uint8_t>& bytes, std::uint64_t count)
+    {
+        std::size_t i = 0;
+        for (; count >= 16; count -= 16, i += 2)
+            put(16, static_cast<std::uint32_t>(bytes[i] << 8 | bytes[i + 1]));
+        for (; count >= 8; count -= 8, ++i)
+            put(8, bytes[i]);
+        if (count > 0)
+            put(static_cast<int>(count), static_cast<std::uint32_t>(bytes[i] >> (8 - count)));
+    }
+
     // Writes out the bits still held, padding the last byte with zero bits.
     void flush()
     {

@@ -2,37 +2,28 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace sorvik::lzh {
 
 namespace {
 
-int matchLength(const std::uint8_t* a, const std::uint8_t* b, int maxLength)
+std::size_t threadCount(const Lh5Tuning& tuning)
 {
-    int length = 0;
-    while (length + 8 <= maxLength) {
-        std::uint64_t x, y;
-        std::memcpy(&x, a + length, 8);
-        std::memcpy(&y, b + length, 8);
-        if (const std::uint64_t diff = x ^ y)
-            return length + __builtin_ctzll(diff) / 8;
-        length += 8;
-    }
-    while (length < maxLength && a[length] == b[length])
-        ++length;
-    return length;
+    const int wanted = tuning.threads > 0 ? tuning.threads : static_cast<int>(std::thread::hardware_concurrency());
+    return static_cast<std::size_t>(std::clamp(wanted, 1, 4));
 }
 
 } // namespace
 
-Lh5Encoder::Lh5Encoder(const Lh5Tuning& tuning)
-    : tuning_(tuning),
-      buffer_(kWindow + kChunk + kPadding, 0),
-      head_(std::size_t{1} << kHashBits, 0),
-      prev_(kWindow, 0),
-      bits_(out_),
-      block_(std::clamp(tuning.blockSymbols, 1, lh5::kMaxBlockSymbols))
+Lh5Encoder::Lh5Encoder(const Lh5Tuning& tuning) : bits_(out_)
 {
+    const std::size_t count = threadCount(tuning);
+    const int blockSymbols = std::clamp(tuning.blockSymbols, 1, lh5::kMaxBlockSymbols);
+    segments_.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        segments_.push_back({MatchFinder(tuning), Lh5Block(blockSymbols), {}, {}, 0});
+    buffer_.resize(kWindow + count * kSegment + kPadding);
 }
 
 void Lh5Encoder::write(const std::uint8_t* data, std::size_t size)
@@ -40,9 +31,7 @@ void Lh5Encoder::write(const std::uint8_t* data, std::size_t size)
     while (size > 0) {
         const std::size_t room = buffer_.size() - kPadding - filled_;
         if (room == 0) {
-            // Keep a full match (and the lazy step's look-ahead) in the buffer.
-            parse(bufferEnd() - lh5::kMaxMatch - 1);
-            slide();
+            compressBuffered();
             continue;
         }
         const std::size_t n = std::min(room, size);
@@ -55,109 +44,56 @@ void Lh5Encoder::write(const std::uint8_t* data, std::size_t size)
 
 void Lh5Encoder::finish()
 {
-    parse(bufferEnd());
-    if (pendingLiteral_)
-        emitLiteral(*at(pos_ - 1));
-    pendingLiteral_ = false;
-    if (!block_.isEmpty())
-        block_.writeTo(bits_);
+    compressBuffered();
     bits_.flush();
 }
 
-void Lh5Encoder::slide()
+void Lh5Encoder::compressBuffered()
 {
-    const std::uint64_t keepFrom = std::max<std::uint64_t>(base_, pos_ > kWindow ? pos_ - kWindow : 0);
-    const std::size_t kept = static_cast<std::size_t>(bufferEnd() - keepFrom);
-    std::memmove(buffer_.data(), at(keepFrom), kept);
-    base_ = keepFrom;
-    filled_ = kept;
+    const std::size_t pending = filled_ - history_;
+    if (pending == 0)
+        return;
+    const std::size_t used = std::min(segments_.size(), (pending + kSegment - 1) / kSegment);
+    const std::size_t length = (pending + used - 1) / used;
+    auto compress = [&](std::size_t i) {
+        const std::size_t start = history_ + i * length;
+        compressSegment(segments_[i], start, std::min(length, filled_ - start));
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < used; ++i)
+        helpers.emplace_back(compress, i);
+    compress(0);
+    for (auto& helper : helpers)
+        helper.join();
+    for (std::size_t i = 0; i < used; ++i)
+        bits_.append(segments_[i].bytes, segments_[i].bits);
+
+    const std::size_t keep = std::min(kWindow, filled_);
+    std::memmove(buffer_.data(), buffer_.data() + filled_ - keep, keep);
+    history_ = keep;
+    filled_ = keep;
 }
 
-int Lh5Encoder::longestMatch(std::uint64_t pos, std::uint16_t head, int prevLength,
-                             int& distance) const
+void Lh5Encoder::compressSegment(Segment& segment, std::size_t start, std::size_t size)
 {
-    const std::uint8_t* current = at(pos);
-    const int maxLength = static_cast<int>(std::min<std::uint64_t>(lh5::kMaxMatch, bufferEnd() - pos));
-    const int nice = std::min(tuning_.niceLength, maxLength);
-    // Nothing before the stream start or the buffer's first byte is a candidate.
-    const int reach = static_cast<int>(std::min<std::uint64_t>(lh5::kMaxDistance, pos - base_));
-    int chain = prevLength >= tuning_.goodLength ? tuning_.maxChain / 4 : tuning_.maxChain;
-    int best = prevLength;
+    const std::size_t history = std::min(start, kWindow);
+    segment.tokens.clear();
+    segment.finder.parse(buffer_.data() + start - history, history, size, segment.tokens);
 
-    const std::uint16_t here = static_cast<std::uint16_t>(pos);
-    std::uint16_t candidate = head;
-    int lastDistance = 0;
-    while (chain-- > 0) {
-        const int d = static_cast<std::uint16_t>(here - candidate);
-        if (d <= lastDistance || d > reach)
-            break;
-        lastDistance = d;
-        const std::uint8_t* match = current - d;
-        if (match[best] == current[best] && match[0] == current[0] && match[1] == current[1]) {
-            const int length = matchLength(match, current, maxLength);
-            if (length > best) {
-                best = length;
-                distance = d;
-                if (length >= nice)
-                    break;
-            }
-        }
-        candidate = prev_[candidate & (kWindow - 1)];
+    segment.bytes.clear();
+    BitWriter bits(segment.bytes);
+    for (const Token token : segment.tokens) {
+        if (token & kMatchFlag)
+            segment.block.addMatch(static_cast<int>((token >> 16) & 0x1FF), static_cast<int>(token & 0xFFFF));
+        else
+            segment.block.addLiteral(static_cast<std::uint8_t>(token));
+        if (segment.block.isFull())
+            segment.block.writeTo(bits);
     }
-    return best;
-}
-
-void Lh5Encoder::parse(std::uint64_t limit)
-{
-    const std::uint64_t end = bufferEnd();
-    while (pos_ < limit) {
-        const bool canMatch = pos_ + lh5::kMinMatch <= end;
-        const std::uint16_t head = canMatch ? insert(pos_) : 0;
-        const int prevLength = matchLength_;
-        const int prevDistance = matchDistance_;
-        matchLength_ = lh5::kMinMatch - 1;
-        if (canMatch && prevLength < tuning_.lazyLength) {
-            int distance = matchDistance_;
-            const int length = longestMatch(pos_, head, std::max(prevLength, lh5::kMinMatch - 1), distance);
-            if (length > prevLength) {
-                matchLength_ = length;
-                matchDistance_ = distance;
-                if (length == lh5::kMinMatch && distance > tuning_.farDistance)
-                    matchLength_ = lh5::kMinMatch - 1;
-            }
-        }
-        if (prevLength >= lh5::kMinMatch && matchLength_ <= prevLength) {
-            // The match found one position back wins; the byte there was held back for it.
-            emitMatch(prevLength, prevDistance);
-            const std::uint64_t next = pos_ - 1 + prevLength;
-            for (std::uint64_t p = pos_ + 1; p < next; ++p)
-                if (p + lh5::kMinMatch <= end)
-                    insert(p);
-            pos_ = next;
-            pendingLiteral_ = false;
-            matchLength_ = lh5::kMinMatch - 1;
-            literalRun_ = 0;
-        } else {
-            if (pendingLiteral_)
-                emitLiteral(*at(pos_ - 1));
-            pendingLiteral_ = true;
-            ++pos_;
-            if (matchLength_ < lh5::kMinMatch && ++literalRun_ > tuning_.skipAfter)
-                skipLiterals(limit);
-        }
-    }
-}
-
-void Lh5Encoder::skipLiterals(std::uint64_t limit)
-{
-    // Long stretches without a match (photos, compressed blobs) are passed as
-    // literals with ever fewer positions searched; matches there are rare and
-    // short, and the search would cost most of the time.
-    const int step = std::min(1 + ((literalRun_ - tuning_.skipAfter) >> 5), 8);
-    for (int k = 1; k < step && pos_ < limit; ++k) {
-        emitLiteral(*at(pos_ - 1));
-        ++pos_;
-    }
+    if (!segment.block.isEmpty())
+        segment.block.writeTo(bits);
+    segment.bits = bits.bitCount();
+    bits.flush();
 }
 
 } // namespace sorvik::lzh

@@ -1,0 +1,136 @@
+#include "MatchFinder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sorvik::lzh {
+
+namespace {
+
+int matchLength(const std::uint8_t* a, const std::uint8_t* b, int maxLength)
+{
+    int length = 0;
+    while (length + 8 <= maxLength) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + length, 8);
+        std::memcpy(&y, b + length, 8);
+        if (const std::uint64_t diff = x ^ y)
+            return length + __builtin_ctzll(diff) / 8;
+        length += 8;
+    }
+    while (length < maxLength && a[length] == b[length])
+        ++length;
+    return length;
+}
+
+Token literal(std::uint8_t byte)
+{
+    return byte;
+}
+
+Token match(int length, int distance)
+{
+    return kMatchFlag | static_cast<Token>(length) << 16 | static_cast<Token>(distance);
+}
+
+} // namespace
+
+MatchFinder::MatchFinder(const Lh5Tuning& tuning)
+    : tuning_(tuning), head_(std::size_t{1} << kHashBits, 0), prev_(kWindow, 0)
+{
+}
+
+int MatchFinder::longestMatch(std::size_t pos, std::uint16_t head, int prevLength, int& distance) const
+{
+    const std::uint8_t* current = data_ + pos;
+    const int maxLength = static_cast<int>(std::min<std::size_t>(lh5::kMaxMatch, end_ - pos));
+    const int nice = std::min(tuning_.niceLength, maxLength);
+    const int reach = static_cast<int>(std::min<std::size_t>(lh5::kMaxDistance, pos));
+    int chain = prevLength >= tuning_.goodLength ? tuning_.maxChain / 4 : tuning_.maxChain;
+    int best = prevLength;
+
+    const std::uint16_t here = static_cast<std::uint16_t>(pos);
+    std::uint16_t candidate = head;
+    int lastDistance = 0;
+    while (chain-- > 0) {
+        const int d = static_cast<std::uint16_t>(here - candidate);
+        if (d <= lastDistance || d > reach)
+            break;
+        lastDistance = d;
+        const std::uint8_t* from = current - d;
+        if (from[best] == current[best] && from[0] == current[0] && from[1] == current[1]) {
+            const int length = matchLength(from, current, maxLength);
+            if (length > best) {
+                best = length;
+                distance = d;
+                if (length >= nice)
+                    break;
+            }
+        }
+        candidate = prev_[candidate & (kWindow - 1)];
+    }
+    return best;
+}
+
+void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::size_t size,
+                        std::vector<Token>& tokens)
+{
+    data_ = data;
+    end_ = historySize + size;
+    std::fill(head_.begin(), head_.end(), 0);
+    std::fill(prev_.begin(), prev_.end(), 0);
+    for (std::size_t p = historySize > kWindow ? historySize - kWindow : 0; p < historySize; ++p)
+        if (p + lh5::kMinMatch <= end_)
+            insert(p);
+
+    bool pendingLiteral = false;
+    int matchLength = lh5::kMinMatch - 1;
+    int matchDistance = 0;
+    int literalRun = 0;
+    std::size_t pos = historySize;
+    while (pos < end_) {
+        const bool canMatch = pos + lh5::kMinMatch <= end_;
+        const std::uint16_t head = canMatch ? insert(pos) : 0;
+        const int prevLength = matchLength;
+        const int prevDistance = matchDistance;
+        matchLength = lh5::kMinMatch - 1;
+        if (canMatch && prevLength < tuning_.lazyLength) {
+            int distance = matchDistance;
+            const int length = longestMatch(pos, head, std::max(prevLength, lh5::kMinMatch - 1), distance);
+            if (length > prevLength) {
+                matchLength = length;
+                matchDistance = distance;
+                if (length == lh5::kMinMatch && distance > tuning_.farDistance)
+                    matchLength = lh5::kMinMatch - 1;
+            }
+        }
+        if (prevLength >= lh5::kMinMatch && matchLength <= prevLength) {
+            // The match found one position back wins; the byte there was held back for it.
+            tokens.push_back(match(prevLength, prevDistance));
+            const std::size_t next = pos - 1 + prevLength;
+            for (std::size_t p = pos + 1; p < next; ++p)
+                if (p + lh5::kMinMatch <= end_)
+                    insert(p);
+            pos = next;
+            pendingLiteral = false;
+            matchLength = lh5::kMinMatch - 1;
+            literalRun = 0;
+            continue;
+        }
+        if (pendingLiteral)
+            tokens.push_back(literal(data_[pos - 1]));
+        pendingLiteral = true;
+        ++pos;
+        if (matchLength < lh5::kMinMatch && ++literalRun > tuning_.skipAfter) {
+            // Long stretches without a match (photos, compressed blobs) may be
+            // passed with ever fewer positions searched.
+            const int step = std::min(1 + ((literalRun - tuning_.skipAfter) >> 5), 8);
+            for (int k = 1; k < step && pos < end_; ++k)
+                tokens.push_back(literal(data_[pos++ - 1]));
+        }
+    }
+    if (pendingLiteral)
+        tokens.push_back(literal(data_[pos - 1]));
+}
+
+} // namespace sorvik::lzh
