@@ -28,6 +28,31 @@ mode_t archiveMode(const std::filesystem::path& archive)
     return 0666 & ~mask;
 }
 
+// Reads the file to its end in chunks, keeping its CRC and size, and hands
+// each chunk to consume, which may fail or set stop.
+template <typename Consume>
+ArchiverResult readChunks(const FileDescriptor& in, const std::string& fileName, std::vector<std::uint8_t>& chunk,
+                          Crc16& crc, std::uint64_t& size, bool& stop, Consume consume)
+{
+    crc = Crc16();
+    size = 0;
+    stop = false;
+    while (!stop) {
+        const long long n = in.readUpTo(chunk.data(), chunk.size());
+        if (n < 0)
+            return messages::readFailed(fileName, static_cast<int>(-n));
+        if (n == 0)
+            break;
+        crc.update(chunk.data(), static_cast<std::size_t>(n));
+        size += static_cast<std::uint64_t>(n);
+        if (size > kMaxMemberSize)
+            return messages::fileTooLarge(fileName);
+        if (ArchiverResult result = consume(static_cast<std::size_t>(n)); !result.ok())
+            return result;
+    }
+    return {};
+}
+
 } // namespace
 
 ArchiverResult ArchiveWriter::create(const std::filesystem::path& archive,
@@ -67,8 +92,9 @@ ArchiverResult ArchiveWriter::create(const std::filesystem::path& archive,
 ArchiverResult ArchiveWriter::writeMembers(const FileDescriptor& out, const std::string& archiveName,
                                            const std::vector<std::filesystem::path>& files) const
 {
+    Lh5Encoder encoder(tuning_);
     for (const auto& file : files) {
-        ArchiverResult result = addMember(out, archiveName, file);
+        ArchiverResult result = addMember(out, archiveName, file, encoder);
         if (!result.ok())
             return result;
     }
@@ -76,7 +102,7 @@ ArchiverResult ArchiveWriter::writeMembers(const FileDescriptor& out, const std:
 }
 
 ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::string& archiveName,
-                                        const std::filesystem::path& file) const
+                                        const std::filesystem::path& file, Lh5Encoder& encoder) const
 {
     const std::string fileName = file.string();
     const auto name = cp932::fromUtf8(file.filename().string());
@@ -104,38 +130,27 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::st
     Crc16 crc;
     bool stored = st.st_size == 0;
     if (!stored) {
-        Lh5Encoder encoder(tuning_);
+        encoder.reset();
         auto drain = [&]() {
             auto& bytes = encoder.output();
             packed += bytes.size();
             const int error = out.writeAll(bytes.data(), bytes.size());
             bytes.clear();
-            return error;
+            return error == 0 ? ArchiverResult{} : messages::writeFailed(archiveName, error);
         };
-        for (;;) {
-            const long long n = in.readUpTo(chunk.data(), chunk.size());
-            if (n < 0)
-                return messages::readFailed(fileName, static_cast<int>(-n));
-            if (n == 0)
-                break;
-            crc.update(chunk.data(), static_cast<std::size_t>(n));
-            original += static_cast<std::uint64_t>(n);
-            if (original > kMaxMemberSize)
-                return messages::fileTooLarge(fileName);
-            encoder.write(chunk.data(), static_cast<std::size_t>(n));
-            if (int error = drain())
-                return messages::writeFailed(archiveName, error);
-            if (packed >= static_cast<std::uint64_t>(st.st_size)) {
-                stored = true; // already no smaller than the file: stop compressing
-                break;
-            }
-        }
-        if (!stored) {
+        ArchiverResult result = readChunks(in, fileName, chunk, crc, original, stored, [&](std::size_t n) {
+            encoder.write(chunk.data(), n);
+            ArchiverResult drained = drain();
+            stored = packed >= static_cast<std::uint64_t>(st.st_size); // no gain possible any more
+            return drained;
+        });
+        if (result.ok() && !stored) {
             encoder.finish();
-            if (int error = drain())
-                return messages::writeFailed(archiveName, error);
+            result = drain();
             stored = packed >= original;
         }
+        if (!result.ok())
+            return result;
     }
 
     if (stored) {
@@ -143,21 +158,13 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::st
         if (::lseek(out.get(), dataAt, SEEK_SET) < 0 || ::ftruncate(out.get(), dataAt) != 0 ||
             ::lseek(in.get(), 0, SEEK_SET) < 0)
             return messages::writeFailed(archiveName, errno);
-        crc = Crc16();
-        original = 0;
-        for (;;) {
-            const long long n = in.readUpTo(chunk.data(), chunk.size());
-            if (n < 0)
-                return messages::readFailed(fileName, static_cast<int>(-n));
-            if (n == 0)
-                break;
-            crc.update(chunk.data(), static_cast<std::size_t>(n));
-            original += static_cast<std::uint64_t>(n);
-            if (original > kMaxMemberSize)
-                return messages::fileTooLarge(fileName);
-            if (int error = out.writeAll(chunk.data(), static_cast<std::size_t>(n)))
-                return messages::writeFailed(archiveName, error);
-        }
+        bool stop = false;
+        ArchiverResult result = readChunks(in, fileName, chunk, crc, original, stop, [&](std::size_t n) {
+            const int error = out.writeAll(chunk.data(), n);
+            return error == 0 ? ArchiverResult{} : messages::writeFailed(archiveName, error);
+        });
+        if (!result.ok())
+            return result;
         packed = original;
         header.method = "-lh0-";
     }

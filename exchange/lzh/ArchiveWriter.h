@@ -21,10 +21,10 @@ public:
                           const std::vector<std::filesystem::path>& files) const;
 
 private:
-    ArchiverResult writeMembers(const FileDescriptor& out, const std::string& tempName,
+    ArchiverResult writeMembers(const FileDescriptor& out, const std::string& archiveName,
                                 const std::vector<std::filesystem::path>& files) const;
-    ArchiverResult addMember(const FileDescriptor& out, const std::string& tempName,
-                             const std::filesystem::path& file) const;
+    ArchiverResult addMember(const FileDescriptor& out, const std::string& archiveName,
+                             const std::filesystem::path& file, Lh5Encoder& encoder) const;
 
     Lh5Tuning tuning_;
 };

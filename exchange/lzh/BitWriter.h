@@ -24,6 +24,13 @@ public:
         }
     }
 
+    // Forgets held bits, for a new stream into the (emptied) output.
+    void reset()
+    {
+        acc_ = 0;
+        pending_ = 0;
+    }
+
     // Bits written so far, the ones still held included.
     std::uint64_t bitCount() const { return out_.size() * 8 + static_cast<std::uint64_t>(pending_); }
 

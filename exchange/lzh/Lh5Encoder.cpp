@@ -48,6 +48,14 @@ void Lh5Encoder::finish()
     bits_.flush();
 }
 
+void Lh5Encoder::reset()
+{
+    history_ = 0;
+    filled_ = 0;
+    out_.clear();
+    bits_.reset();
+}
+
 void Lh5Encoder::compressBuffered()
 {
     const std::size_t pending = filled_ - history_;

@@ -23,6 +23,8 @@ public:
 
     void write(const std::uint8_t* data, std::size_t size);
     void finish();
+    // Starts a new stream, keeping the buffers (one encoder serves a whole archive).
+    void reset();
 
     std::vector<std::uint8_t>& output() { return out_; }
 

@@ -9,7 +9,6 @@ struct Lh5Tuning {
     int lazyLength = 48;     // a previous match this long is taken without looking further
     int niceLength = 128;    // a match this long ends the search
     int farDistance = 2048;  // 3-byte matches further back cost more than three literals
-    int skipAfter = 100000;  // literals in a row before positions start being skipped
     int blockSymbols = 0xFFFF;
     int threads = 0;         // segments searched at once; 0 for one per processor (at most 4)
 };

@@ -86,7 +86,6 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
     bool pendingLiteral = false;
     int matchLength = lh5::kMinMatch - 1;
     int matchDistance = 0;
-    int literalRun = 0;
     std::size_t pos = historySize;
     while (pos < end_) {
         const bool canMatch = pos + lh5::kMinMatch <= end_;
@@ -114,20 +113,12 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
             pos = next;
             pendingLiteral = false;
             matchLength = lh5::kMinMatch - 1;
-            literalRun = 0;
             continue;
         }
         if (pendingLiteral)
             tokens.push_back(literal(data_[pos - 1]));
         pendingLiteral = true;
         ++pos;
-        if (matchLength < lh5::kMinMatch && ++literalRun > tuning_.skipAfter) {
-            // Long stretches without a match (photos, compressed blobs) may be
-            // passed with ever fewer positions searched.
-            const int step = std::min(1 + ((literalRun - tuning_.skipAfter) >> 5), 8);
-            for (int k = 1; k < step && pos < end_; ++k)
-                tokens.push_back(literal(data_[pos++ - 1]));
-        }
     }
     if (pendingLiteral)
         tokens.push_back(literal(data_[pos - 1]));
