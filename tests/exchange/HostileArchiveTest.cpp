@@ -84,6 +84,17 @@ TEST(LzhHostileArchive, PathsInMemberNamesLandAsBareNamesInsideTheFolder)
     }
 }
 
+TEST(LzhHostileArchive, StoredNamesKeepTheirCaseAndTheirCp932Characters)
+{
+    // Old MS-DOS tools store capitals only; "表" and "ソ" end in the byte of '\'.
+    ScratchFolder scratch;
+    writeFile(scratch / "dos.lzh", levelZeroMember("WORK\\SCHEME.TXT", "s") + levelZeroMember(cp932("DATA\\表ソ.CSV"), "t") +
+                                       std::string(1, '\0'));
+    const ArchiverResult result = extractArchive(scratch / "dos.lzh", scratch / "out");
+    ASSERT_TRUE(result.ok()) << result.message;
+    EXPECT_EQ(listFolder(scratch / "out"), (std::vector<std::string>{"SCHEME.TXT", "表ソ.CSV"}));
+}
+
 TEST(LzhHostileArchive, EmptyOrReservedNamesAreRefusedAndNothingIsWritten)
 {
     for (const std::string name : {"", "..", "a/..", "CON", "nul.txt", "COM1.csv", "bad\x01name"}) {
