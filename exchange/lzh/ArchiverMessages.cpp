@@ -119,6 +119,12 @@ ArchiverResult fileTooLarge(const std::string& file)
                                        "は4GBを超えるため、書庫に入れられません。");
 }
 
+ArchiverResult outOfMemory(const std::string& commandLine)
+{
+    return ArchiverResult::failure(ArchiverError::OutOfMemory,
+                                   "メモリが足りないため、処理できませんでした: " + commandLine);
+}
+
 ArchiverResult readFailed(const std::string& file, int error)
 {
     return ArchiverResult::failure(ArchiverError::ReadError,

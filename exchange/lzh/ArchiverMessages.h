@@ -20,6 +20,7 @@ ArchiverResult folderMissing(const std::string& folder);
 ArchiverResult noFiles(const std::string& folder);
 ArchiverResult nameNotEncodable(const std::string& file);
 ArchiverResult fileTooLarge(const std::string& file);
+ArchiverResult outOfMemory(const std::string& commandLine);
 // Failures of the file system, told apart by errno: a full disk, a folder
 // without write permission, or anything else.
 ArchiverResult readFailed(const std::string& file, int error);

@@ -23,6 +23,7 @@ enum class ArchiverError {
     NoFiles = 13,
     NameNotEncodable = 14,
     FileTooLarge = 15,
+    OutOfMemory = 16,
 };
 
 struct ArchiverResult {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 #include <thread>
 
 namespace sorvik::lzh {
@@ -68,9 +69,17 @@ void Lh5Encoder::compressBuffered()
         compressSegment(segments_[i], start, std::min(length, filled_ - start));
     };
     std::vector<std::thread> helpers;
-    for (std::size_t i = 1; i < used; ++i)
-        helpers.emplace_back(compress, i);
+    std::size_t firstInline = used;
+    for (std::size_t i = 1; i < used && firstInline == used; ++i) {
+        try {
+            helpers.emplace_back(compress, i);
+        } catch (const std::system_error&) {
+            firstInline = i; // no thread to be had: do the rest here
+        }
+    }
     compress(0);
+    for (std::size_t i = firstInline; i < used; ++i)
+        compress(i);
     for (auto& helper : helpers)
         helper.join();
     for (std::size_t i = 0; i < used; ++i)

@@ -4,9 +4,9 @@ namespace sorvik::lzh {
 
 // How hard the match finder looks; the defaults balance ratio and speed.
 struct Lh5Tuning {
-    int maxChain = 48;       // candidates tried per position
+    int maxChain = 32;       // candidates tried per position
     int goodLength = 16;     // a previous match this long quarters the search
-    int lazyLength = 48;     // a previous match this long is taken without looking further
+    int lazyLength = 32;     // a previous match this long is taken without looking further
     int niceLength = 128;    // a match this long ends the search
     int farDistance = 2048;  // 3-byte matches further back cost more than three literals
     int blockSymbols = 0xFFFF;

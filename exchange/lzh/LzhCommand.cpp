@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -105,7 +106,14 @@ ArchiverResult runCommand(std::string_view commandLine)
 
 extern "C" int LzhCommand(void* /*window*/, const char* commandLine, char* output, std::size_t outputSize)
 {
-    const sorvik::lzh::ArchiverResult result = sorvik::lzh::runCommand(commandLine ? commandLine : "");
+    const std::string line = commandLine ? commandLine : "";
+    sorvik::lzh::ArchiverResult result;
+    try {
+        result = sorvik::lzh::runCommand(line);
+    } catch (const std::exception&) {
+        // Nothing may escape a C entry point; buffers are the only thing that can run out.
+        result = sorvik::lzh::messages::outOfMemory(line);
+    }
     if (output && outputSize > 0) {
         std::size_t n = std::min(result.message.size(), outputSize - 1);
         while (n > 0 && n < result.message.size() && (result.message[n] & 0xC0) == 0x80)
