@@ -1,6 +1,8 @@
 #include "MatchFinder.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 
 namespace sorvik::lzh {
@@ -33,14 +35,34 @@ Token match(int length, int distance)
     return kMatchFlag | static_cast<Token>(length) << 16 | static_cast<Token>(distance);
 }
 
+// How far back a three-byte match still pays, judged by the order-0 entropy
+// of the segment: in text a literal costs five or six bits and three of them
+// beat any match; in photos and other dense data literals cost nearly eight
+// and even distant three-byte matches win.
+int shortMatchReach(const std::uint8_t* data, std::size_t size)
+{
+    std::array<std::uint32_t, 256> counts{};
+    for (std::size_t i = 0; i < size; ++i)
+        ++counts[data[i]];
+    double bits = 0;
+    for (const std::uint32_t c : counts)
+        if (c != 0)
+            bits -= static_cast<double>(c) * std::log2(static_cast<double>(c) / static_cast<double>(size));
+    const double perByte = size ? bits / static_cast<double>(size) : 8.0;
+    return perByte < 6.5 ? 0 : perByte < 7.5 ? 4096 : lh5::kMaxDistance;
+}
+
 } // namespace
 
 MatchFinder::MatchFinder(const Lh5Tuning& tuning)
-    : tuning_(tuning), head_(std::size_t{1} << kHashBits, 0), prev_(kWindow, 0)
+    : tuning_(tuning),
+      head_(std::size_t{1} << kHashBits, 0),
+      prev_(kWindow, 0),
+      short_(std::size_t{1} << kShortHashBits, 0)
 {
 }
 
-int MatchFinder::longestMatch(std::size_t pos, std::uint16_t head, int prevLength, int& distance) const
+int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLength, int& distance) const
 {
     const std::uint8_t* current = data_ + pos;
     const int maxLength = static_cast<int>(std::min<std::size_t>(lh5::kMaxMatch, end_ - pos));
@@ -50,7 +72,7 @@ int MatchFinder::longestMatch(std::size_t pos, std::uint16_t head, int prevLengt
     int best = prevLength;
 
     const std::uint16_t here = static_cast<std::uint16_t>(pos);
-    std::uint16_t candidate = head;
+    std::uint16_t candidate = candidates.chain;
     int lastDistance = 0;
     while (chain-- > 0) {
         const int d = static_cast<std::uint16_t>(here - candidate);
@@ -69,6 +91,16 @@ int MatchFinder::longestMatch(std::size_t pos, std::uint16_t head, int prevLengt
         }
         candidate = prev_[candidate & (kWindow - 1)];
     }
+    if (best < lh5::kMinMatch) {
+        // No four bytes alike: the latest three-byte match, if it is near enough.
+        const int d = static_cast<std::uint16_t>(here - candidates.shortest);
+        const std::uint8_t* from = current - d;
+        if (d > 0 && d <= std::min(reach, shortReach_) && maxLength >= lh5::kMinMatch &&
+            from[0] == current[0] && from[1] == current[1] && from[2] == current[2]) {
+            best = lh5::kMinMatch;
+            distance = d;
+        }
+    }
     return best;
 }
 
@@ -77,11 +109,12 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
 {
     data_ = data;
     end_ = historySize + size;
+    shortReach_ = shortMatchReach(data + historySize, size);
     std::fill(head_.begin(), head_.end(), 0);
     std::fill(prev_.begin(), prev_.end(), 0);
+    std::fill(short_.begin(), short_.end(), 0);
     for (std::size_t p = historySize > kWindow ? historySize - kWindow : 0; p < historySize; ++p)
-        if (p + lh5::kMinMatch <= end_)
-            insert(p);
+        insert(p);
 
     bool pendingLiteral = false;
     int matchLength = lh5::kMinMatch - 1;
@@ -89,17 +122,17 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
     std::size_t pos = historySize;
     while (pos < end_) {
         const bool canMatch = pos + lh5::kMinMatch <= end_;
-        const std::uint16_t head = canMatch ? insert(pos) : 0;
+        const Candidates found = canMatch ? insert(pos) : Candidates{0, 0};
         const int prevLength = matchLength;
         const int prevDistance = matchDistance;
         matchLength = lh5::kMinMatch - 1;
         if (canMatch && prevLength < tuning_.lazyLength) {
             int distance = matchDistance;
-            const int length = longestMatch(pos, head, std::max(prevLength, lh5::kMinMatch - 1), distance);
+            const int length = longestMatch(pos, found, std::max(prevLength, lh5::kMinMatch - 1), distance);
             if (length > prevLength) {
                 matchLength = length;
                 matchDistance = distance;
-                if (length == lh5::kMinMatch && distance > tuning_.farDistance)
+                if (length == lh5::kMinMatch && distance > shortReach_)
                     matchLength = lh5::kMinMatch - 1;
             }
         }

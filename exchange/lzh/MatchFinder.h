@@ -29,27 +29,41 @@ public:
 
 private:
     static constexpr int kHashBits = 14;
+    static constexpr int kShortHashBits = 14;
     static constexpr std::size_t kWindow = std::size_t{1} << lh5::kDictionaryBits;
 
-    // Chains hold 16-bit positions: with an 8 KiB window the distance to a
-    // candidate is still exact, and the tables stay in the first-level cache.
-    // A stale entry at worst costs a comparison, since every match is checked.
-    std::uint16_t insert(std::size_t pos)
+    // Chains link positions with the same first four bytes, so nearly every
+    // candidate on them is a real match; a small table remembers only the
+    // latest position of each three-byte start, for the shortest matches.
+    // Positions are 16 bits: with an 8 KiB window the distance to a candidate
+    // is still exact, and the tables stay in the first-level cache. A stale
+    // entry at worst costs a comparison, since every match is checked.
+    struct Candidates {
+        std::uint16_t chain; // latest position with the same four bytes
+        std::uint16_t shortest; // latest position with the same three bytes
+    };
+    Candidates insert(std::size_t pos)
     {
         const std::uint8_t* p = data_ + pos;
-        const std::uint32_t key = ((p[0] | (p[1] << 8) | (p[2] << 16)) * 0x9E3779B1u) >> (32 - kHashBits);
-        const std::uint16_t previous = head_[key];
-        prev_[pos & (kWindow - 1)] = previous;
-        head_[key] = static_cast<std::uint16_t>(pos);
+        const std::uint32_t three = p[0] | (p[1] << 8) | (p[2] << 16);
+        const std::uint32_t four = three | (static_cast<std::uint32_t>(p[3]) << 24);
+        std::uint16_t& shortSlot = short_[(three * 0x9E3779B1u) >> (32 - kShortHashBits)];
+        std::uint16_t& chainSlot = head_[(four * 0x9E3779B1u) >> (32 - kHashBits)];
+        const Candidates previous{chainSlot, shortSlot};
+        prev_[pos & (kWindow - 1)] = chainSlot;
+        chainSlot = static_cast<std::uint16_t>(pos);
+        shortSlot = static_cast<std::uint16_t>(pos);
         return previous;
     }
-    int longestMatch(std::size_t pos, std::uint16_t head, int prevLength, int& distance) const;
+    int longestMatch(std::size_t pos, Candidates candidates, int prevLength, int& distance) const;
 
     Lh5Tuning tuning_;
     std::vector<std::uint16_t> head_;
     std::vector<std::uint16_t> prev_;
+    std::vector<std::uint16_t> short_;
     const std::uint8_t* data_ = nullptr;
     std::size_t end_ = 0;
+    int shortReach_ = 0; // farthest distance worth a three-byte match in this segment
 };
 
 } // namespace sorvik::lzh

@@ -1,7 +1,7 @@
 // sorvik-lzh-bench: compresses a generated 20 MiB site corpus with our -lh5-
 // encoder and with jlha's, and prints ratio and speed of both.
 //   sorvik-lzh-bench [--size MIB] [--corpus DIR] [--no-jlha]
-//                    [--chain N] [--lazy N] [--good N] [--nice N] [--far N] [--block N] [--threads N]
+//                    [--chain N] [--lazy N] [--good N] [--nice N] [--block N] [--threads N]
 #include "ArchiveExtractor.h"
 #include "ArchiveWriter.h"
 #include "BenchCorpus.h"
@@ -86,7 +86,6 @@ int main(int argc, char** argv)
         else if (arg == "--lazy") tuning.lazyLength = value();
         else if (arg == "--good") tuning.goodLength = value();
         else if (arg == "--nice") tuning.niceLength = value();
-        else if (arg == "--far") tuning.farDistance = value();
         else if (arg == "--block") tuning.blockSymbols = value();
         else if (arg == "--threads") tuning.threads = value();
         else {
