@@ -96,6 +96,22 @@ TEST(LzhRoundTrip, EncoderEdgeCases)
     expectRoundTrip(scratch, scratch / "in");
 }
 
+TEST(LzhRoundTrip, BlocksOfASingleSymbolDecode)
+{
+    // Two segments of 256 KiB zeros: the second holds nothing but 256-byte
+    // matches at distance 1, so its tables announce one symbol each.
+    ScratchFolder scratch;
+    fs::create_directory(scratch / "in");
+    writeFile(scratch / "in" / "zeros.bin", std::string(std::size_t{1} << 19, '\0'));
+    Lh5Tuning tuning;
+    tuning.threads = 2;
+    const ArchiverResult created = ArchiveWriter(tuning).create(scratch / "z.lzh", {scratch / "in" / "zeros.bin"});
+    ASSERT_TRUE(created.ok()) << created.message;
+    ASSERT_TRUE(extractArchive(scratch / "z.lzh", scratch / "out").ok());
+    EXPECT_TRUE(readFile(scratch / "out" / "zeros.bin") == readFile(scratch / "in" / "zeros.bin"));
+    EXPECT_LT(fs::file_size(scratch / "z.lzh"), 1000u);
+}
+
 TEST(LzhRoundTrip, ReplacesAnExistingArchiveAndSkipsItselfAndHiddenFiles)
 {
     ScratchFolder scratch;
