@@ -33,11 +33,12 @@ private:
     static constexpr std::size_t kWindow = std::size_t{1} << lh5::kDictionaryBits;
 
     // Chains link positions with the same first four bytes, so nearly every
-    // candidate on them is a real match; a small table remembers only the
+    // candidate on them is a real match; a second table remembers only the
     // latest position of each three-byte start, for the shortest matches.
     // Positions are 16 bits: with an 8 KiB window the distance to a candidate
-    // is still exact, and the tables stay in the first-level cache. A stale
-    // entry at worst costs a comparison, since every match is checked.
+    // is still exact, and the tables stay small enough for the processor's
+    // caches. A stale entry at worst costs a comparison, since every match is
+    // checked byte for byte.
     struct Candidates {
         std::uint16_t chain; // latest position with the same four bytes
         std::uint16_t shortest; // latest position with the same three bytes
