@@ -128,7 +128,7 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
         const int prevLength = matchLength;
         const int prevDistance = matchDistance;
         matchLength = lh5::kMinMatch - 1;
-        if (canMatch && prevLength < tuning_.lazyLength) {
+        if (canMatch && prevLength < tuning_.lazyLength && worthSearching(pos, found)) {
             int distance = matchDistance;
             const int length = longestMatch(pos, found, std::max(prevLength, lh5::kMinMatch - 1), distance);
             if (length > prevLength) {

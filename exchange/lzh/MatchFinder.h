@@ -56,6 +56,16 @@ private:
         shortSlot = static_cast<std::uint16_t>(pos);
         return previous;
     }
+    // Most positions of dense data have no candidate in reach at all; telling
+    // that here saves the search its setting up.
+    bool worthSearching(std::size_t pos, Candidates candidates) const
+    {
+        const auto here = static_cast<std::uint16_t>(pos);
+        const int reach = pos < lh5::kMaxDistance ? static_cast<int>(pos) : lh5::kMaxDistance;
+        const int chain = static_cast<std::uint16_t>(here - candidates.chain);
+        const int shortest = static_cast<std::uint16_t>(here - candidates.shortest);
+        return (chain > 0 && chain <= reach) || (shortest > 0 && shortest <= reach && shortest <= shortReach_);
+    }
     int longestMatch(std::size_t pos, Candidates candidates, int prevLength, int& distance) const;
 
     Lh5Tuning tuning_;
