@@ -94,7 +94,6 @@ void Lh5Encoder::compressBuffered()
 void Lh5Encoder::compressSegment(Segment& segment, std::size_t start, std::size_t size)
 {
     const std::size_t history = std::min(start, kWindow);
-    segment.tokens.clear();
     segment.finder.parse(buffer_.data() + start - history, history, size, segment.tokens);
 
     segment.bytes.clear();

@@ -118,6 +118,9 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
     for (std::size_t p = historySize > kWindow ? historySize - kWindow : 0; p < historySize; ++p)
         insert(p);
 
+    // Every token covers at least one byte, so the segment's size bounds their number.
+    tokens.resize(size);
+    Token* out = tokens.data();
     bool pendingLiteral = false;
     int matchLength = lh5::kMinMatch - 1;
     int matchDistance = 0;
@@ -140,7 +143,7 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
         }
         if (prevLength >= lh5::kMinMatch && matchLength <= prevLength) {
             // The match found one position back wins; the byte there was held back for it.
-            tokens.push_back(match(prevLength, prevDistance));
+            *out++ = match(prevLength, prevDistance);
             const std::size_t next = pos - 1 + prevLength;
             for (std::size_t p = pos + 1; p < next; ++p)
                 if (p + lh5::kMinMatch <= end_)
@@ -151,12 +154,13 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
             continue;
         }
         if (pendingLiteral)
-            tokens.push_back(literal(data_[pos - 1]));
+            *out++ = literal(data_[pos - 1]);
         pendingLiteral = true;
         ++pos;
     }
     if (pendingLiteral)
-        tokens.push_back(literal(data_[pos - 1]));
+        *out++ = literal(data_[pos - 1]);
+    tokens.resize(static_cast<std::size_t>(out - tokens.data()));
 }
 
 } // namespace sorvik::lzh

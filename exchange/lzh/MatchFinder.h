@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace sorvik::lzh {
@@ -45,9 +46,9 @@ private:
     };
     Candidates insert(std::size_t pos)
     {
-        const std::uint8_t* p = data_ + pos;
-        const std::uint32_t three = p[0] | (p[1] << 8) | (p[2] << 16);
-        const std::uint32_t four = three | (static_cast<std::uint32_t>(p[3]) << 24);
+        std::uint32_t four;
+        std::memcpy(&four, data_ + pos, 4);
+        const std::uint32_t three = four & 0xFFFFFF;
         std::uint16_t& shortSlot = short_[(three * 0x9E3779B1u) >> (32 - kShortHashBits)];
         std::uint16_t& chainSlot = head_[(four * 0x9E3779B1u) >> (32 - kHashBits)];
         const Candidates previous{chainSlot, shortSlot};
