@@ -10,7 +10,7 @@ class BitWriter {
 public:
     explicit BitWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
-    // count may be 0 (a one-symbol Huffman table costs no bits) up to 24.
+    // count may be 0 (a one-symbol Huffman table costs no bits) up to 31.
     void put(int count, std::uint32_t bits)
     {
         acc_ = (acc_ << count) | (bits & ((1u << count) - 1));

@@ -71,6 +71,10 @@ void Lh5Block::writeTo(BitWriter& bits)
     else
         writeTableLengths(bits, positions, lh5::kPositionCountBits, -1);
 
+    // Each position goes out as its code and extra bits in one piece.
+    std::array<std::uint32_t, lh5::kPositionSymbols> positionCode{};
+    for (int p = 0; p < lh5::kPositionSymbols; ++p)
+        positionCode[p] = static_cast<std::uint32_t>(positions.code(p)) << (p > 1 ? p - 1 : 0);
     auto position = positions_.begin();
     for (int i = 0; i < count_; ++i) {
         const int symbol = symbols_[i];
@@ -79,9 +83,8 @@ void Lh5Block::writeTo(BitWriter& bits)
             continue;
         const unsigned value = *position++;
         const int p = positionSymbol(value);
-        bits.put(positions.length(p), positions.code(p));
-        if (p > 1)
-            bits.put(p - 1, value);
+        const int extra = p > 1 ? p - 1 : 0;
+        bits.put(positions.length(p) + extra, positionCode[p] | (value & ((1u << extra) - 1)));
     }
     clear();
 }
