@@ -57,7 +57,7 @@ private:
         shortSlot = static_cast<std::uint16_t>(pos);
         return previous;
     }
-    // Most positions of dense data have no candidate in reach at all; telling
+    // Most positions of dense data have no candidate worth a look; telling
     // that here saves the search its setting up.
     bool worthSearching(std::size_t pos, Candidates candidates) const
     {
@@ -65,7 +65,18 @@ private:
         const int reach = pos < lh5::kMaxDistance ? static_cast<int>(pos) : lh5::kMaxDistance;
         const int chain = static_cast<std::uint16_t>(here - candidates.chain);
         const int shortest = static_cast<std::uint16_t>(here - candidates.shortest);
-        return (chain > 0 && chain <= reach) || (shortest > 0 && shortest <= reach && shortest <= shortReach_);
+        // In dense data a chain whose latest entry differs in its first four
+        // bytes seldom holds a match further down; in text it often does.
+        const bool dense = shortReach_ == lh5::kMaxDistance;
+        return (chain > 0 && chain <= reach && (!dense || sameStart(pos, chain, 4))) ||
+               (shortest > 0 && shortest <= reach && shortest <= shortReach_ && sameStart(pos, shortest, 3));
+    }
+    bool sameStart(std::size_t pos, int distance, int bytes) const
+    {
+        std::uint32_t a, b;
+        std::memcpy(&a, data_ + pos, 4);
+        std::memcpy(&b, data_ + pos - distance, 4);
+        return ((a ^ b) & (bytes == 4 ? 0xFFFFFFFFu : 0xFFFFFFu)) == 0;
     }
     int longestMatch(std::size_t pos, Candidates candidates, int prevLength, int& distance) const;
 
