@@ -94,11 +94,12 @@ void Lh5Encoder::compressBuffered()
 void Lh5Encoder::compressSegment(Segment& segment, std::size_t start, std::size_t size)
 {
     const std::size_t history = std::min(start, kWindow);
-    segment.finder.parse(buffer_.data() + start - history, history, size, segment.tokens);
+    const std::size_t count = segment.finder.parse(buffer_.data() + start - history, history, size, segment.tokens);
 
     segment.bytes.clear();
     BitWriter bits(segment.bytes);
-    for (const Token token : segment.tokens) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const Token token = segment.tokens[i];
         if (token & kMatchFlag)
             segment.block.addMatch(static_cast<int>((token >> 16) & 0x1FF), static_cast<int>(token & 0xFFFF));
         else

@@ -106,8 +106,8 @@ int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLe
     return best;
 }
 
-void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::size_t size,
-                        std::vector<Token>& tokens)
+std::size_t MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::size_t size,
+                               std::vector<Token>& tokens)
 {
     data_ = data;
     end_ = historySize + size;
@@ -119,7 +119,8 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
         insert(p);
 
     // Every token covers at least one byte, so the segment's size bounds their number.
-    tokens.resize(size);
+    if (tokens.size() < size)
+        tokens.resize(size);
     Token* out = tokens.data();
     bool pendingLiteral = false;
     int matchLength = lh5::kMinMatch - 1;
@@ -160,7 +161,7 @@ void MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::
     }
     if (pendingLiteral)
         *out++ = literal(data_[pos - 1]);
-    tokens.resize(static_cast<std::size_t>(out - tokens.data()));
+    return static_cast<std::size_t>(out - tokens.data());
 }
 
 } // namespace sorvik::lzh

@@ -23,10 +23,12 @@ class MatchFinder {
 public:
     explicit MatchFinder(const Lh5Tuning& tuning);
 
-    // Parses data[historySize, historySize + size); matches may reach back
-    // into the history and end at the segment's end. data must stay readable
-    // 8 bytes past the segment.
-    void parse(const std::uint8_t* data, std::size_t historySize, std::size_t size, std::vector<Token>& tokens);
+    // Parses data[historySize, historySize + size) into the first tokens of
+    // the vector (grown as needed, never shrunk) and returns their number.
+    // Matches may reach back into the history and end at the segment's end;
+    // data must stay readable 8 bytes past the segment.
+    std::size_t parse(const std::uint8_t* data, std::size_t historySize, std::size_t size,
+                      std::vector<Token>& tokens);
 
 private:
     static constexpr int kHashBits = 14;
