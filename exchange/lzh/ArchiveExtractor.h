@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ArchiverResult.h"
+
+#include <filesystem>
+
+namespace sorvik::lzh {
+
+// Extracts every member of an LZH archive (header levels 0 to 2, the methods
+// liblhasa decodes: -lh0- to -lh7-, -lzs-, -lz5-, -pm?-) into one folder under
+// its bare name. Each member is decoded into a temporary file and checked
+// against the header's size and CRC; only when the whole archive checked out
+// are the files put in place, replacing files of the same name.
+class ArchiveExtractor {
+public:
+    ArchiverResult extract(const std::filesystem::path& archive,
+                           const std::filesystem::path& folder) const;
+};
+
+} // namespace sorvik::lzh

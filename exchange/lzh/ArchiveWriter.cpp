@@ -1,0 +1,186 @@
+#include "ArchiveWriter.h"
+
+#include "ArchiverMessages.h"
+#include "Cp932.h"
+#include "Crc16.h"
+#include "MemberHeader.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sorvik::lzh {
+
+namespace {
+
+constexpr std::size_t kReadChunk = 1 << 18;
+constexpr std::uint64_t kMaxMemberSize = 0xFFFFFFFFu;
+
+mode_t archiveMode(const std::filesystem::path& archive)
+{
+    struct stat st {};
+    if (::stat(archive.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Reads the file to its end in chunks, keeping its CRC and size, and hands
+// each chunk to consume, which may fail or set stop.
+template <typename Consume>
+ArchiverResult readChunks(const FileDescriptor& in, const std::string& fileName, std::vector<std::uint8_t>& chunk,
+                          Crc16& crc, std::uint64_t& size, bool& stop, Consume consume)
+{
+    crc = Crc16();
+    size = 0;
+    stop = false;
+    while (!stop) {
+        const long long n = in.readUpTo(chunk.data(), chunk.size());
+        if (n < 0)
+            return messages::readFailed(fileName, static_cast<int>(-n));
+        if (n == 0)
+            break;
+        crc.update(chunk.data(), static_cast<std::size_t>(n));
+        size += static_cast<std::uint64_t>(n);
+        if (size > kMaxMemberSize)
+            return messages::fileTooLarge(fileName);
+        if (ArchiverResult result = consume(static_cast<std::size_t>(n)); !result.ok())
+            return result;
+    }
+    return {};
+}
+
+} // namespace
+
+ArchiverResult ArchiveWriter::create(const std::filesystem::path& archive,
+                                     const std::vector<std::filesystem::path>& files) const
+{
+    const std::string archiveName = archive.string();
+    const std::filesystem::path folder = archive.has_parent_path() ? archive.parent_path() : ".";
+    std::string tempName = (folder / ("." + archive.filename().string() + ".XXXXXX")).string();
+    int error = 0;
+    FileDescriptor out = FileDescriptor::createUnique(tempName, error);
+    if (!out.valid())
+        return messages::writeFailed(archiveName, error);
+
+    ArchiverResult result = writeMembers(out, archiveName, files);
+    if (result.ok()) {
+        const std::uint8_t endMark = 0;
+        error = out.writeAll(&endMark, 1);
+        if (error == 0 && ::fchmod(out.get(), archiveMode(archive)) != 0)
+            error = errno;
+        if (error == 0 && ::fsync(out.get()) != 0)
+            error = errno;
+        if (error == 0)
+            error = out.close();
+        if (error == 0 && std::rename(tempName.c_str(), archive.c_str()) != 0)
+            error = errno;
+        if (error != 0)
+            result = messages::writeFailed(archiveName, error);
+    }
+    if (!result.ok()) {
+        out.close();
+        ::unlink(tempName.c_str());
+        return result;
+    }
+    return ArchiverResult::success(messages::created(static_cast<int>(files.size()), archiveName));
+}
+
+ArchiverResult ArchiveWriter::writeMembers(const FileDescriptor& out, const std::string& archiveName,
+                                           const std::vector<std::filesystem::path>& files) const
+{
+    Lh5Encoder encoder(tuning_);
+    for (const auto& file : files) {
+        ArchiverResult result = addMember(out, archiveName, file, encoder);
+        if (!result.ok())
+            return result;
+    }
+    return {};
+}
+
+ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::string& archiveName,
+                                        const std::filesystem::path& file, Lh5Encoder& encoder) const
+{
+    const std::string fileName = file.string();
+    const auto name = cp932::fromUtf8(file.filename().string());
+    if (!name)
+        return messages::nameNotEncodable(fileName);
+    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (!in.valid() || ::fstat(in.get(), &st) != 0)
+        return messages::readFailed(fileName, errno);
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxMemberSize)
+        return messages::fileTooLarge(fileName);
+
+    MemberHeader header;
+    header.name = *name;
+    header.modified = static_cast<std::uint32_t>(st.st_mtime < 0 ? 0 : st.st_mtime);
+    const std::vector<std::uint8_t> placeholder = header.encode();
+    const off_t headerAt = ::lseek(out.get(), 0, SEEK_CUR);
+    const off_t dataAt = headerAt + static_cast<off_t>(placeholder.size());
+    if (int error = out.writeAll(placeholder.data(), placeholder.size()))
+        return messages::writeFailed(archiveName, error);
+
+    std::vector<std::uint8_t> chunk(kReadChunk);
+    std::uint64_t original = 0;
+    std::uint64_t packed = 0;
+    Crc16 crc;
+    bool stored = st.st_size == 0;
+    if (!stored) {
+        encoder.reset();
+        auto drain = [&]() {
+            auto& bytes = encoder.output();
+            packed += bytes.size();
+            const int error = out.writeAll(bytes.data(), bytes.size());
+            bytes.clear();
+            return error == 0 ? ArchiverResult{} : messages::writeFailed(archiveName, error);
+        };
+        ArchiverResult result = readChunks(in, fileName, chunk, crc, original, stored, [&](std::size_t n) {
+            encoder.write(chunk.data(), n);
+            ArchiverResult drained = drain();
+            stored = packed >= static_cast<std::uint64_t>(st.st_size); // no gain possible any more
+            return drained;
+        });
+        if (result.ok() && !stored) {
+            encoder.finish();
+            result = drain();
+            stored = packed >= original;
+        }
+        if (!result.ok())
+            return result;
+    }
+
+    if (stored) {
+        // Store the bytes as they are, over whatever compressed data was written.
+        if (::lseek(out.get(), dataAt, SEEK_SET) < 0 || ::ftruncate(out.get(), dataAt) != 0 ||
+            ::lseek(in.get(), 0, SEEK_SET) < 0)
+            return messages::writeFailed(archiveName, errno);
+        bool stop = false;
+        ArchiverResult result = readChunks(in, fileName, chunk, crc, original, stop, [&](std::size_t n) {
+            const int error = out.writeAll(chunk.data(), n);
+            return error == 0 ? ArchiverResult{} : messages::writeFailed(archiveName, error);
+        });
+        if (!result.ok())
+            return result;
+        packed = original;
+        header.method = "-lh0-";
+    }
+
+    header.packedSize = static_cast<std::uint32_t>(packed);
+    header.originalSize = static_cast<std::uint32_t>(original);
+    header.dataCrc = crc.value();
+    const std::vector<std::uint8_t> finalHeader = header.encode();
+    const off_t endAt = dataAt + static_cast<off_t>(packed);
+    if (::lseek(out.get(), headerAt, SEEK_SET) < 0)
+        return messages::writeFailed(archiveName, errno);
+    if (int error = out.writeAll(finalHeader.data(), finalHeader.size()))
+        return messages::writeFailed(archiveName, error);
+    if (::lseek(out.get(), endAt, SEEK_SET) < 0)
+        return messages::writeFailed(archiveName, errno);
+    return {};
+}
+
+} // namespace sorvik::lzh

@@ -1,0 +1,181 @@
+#include "LzhTestSupport.h"
+
+#include "Crc16.h"
+#include "MemberHeader.h"
+
+#include <gtest/gtest.h>
+
+using namespace sorvik::lzh;
+using namespace sorvik::lzh::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+
+std::string levelTwoMember(const std::string& storedName, const std::string& data,
+                           const std::string& method = "-lh0-")
+{
+    MemberHeader header;
+    header.method = method;
+    header.name = storedName;
+    header.packedSize = static_cast<std::uint32_t>(data.size());
+    header.originalSize = static_cast<std::uint32_t>(data.size());
+    header.dataCrc = Crc16::of(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+    const auto bytes = header.encode();
+    return std::string(bytes.begin(), bytes.end()) + data;
+}
+
+// The oldest layout, where the stored name is a whole MS-DOS path.
+std::string levelZeroMember(const std::string& storedName, const std::string& data)
+{
+    std::string body = "-lh0-";
+    for (const std::uint32_t v : {static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(data.size()),
+                                  0x5A210000u})
+        for (int i = 0; i < 4; ++i)
+            body += static_cast<char>((v >> (8 * i)) & 0xFF);
+    body += '\x20';
+    body += '\x00';
+    body += static_cast<char>(storedName.size());
+    body += storedName;
+    const std::uint16_t crc = Crc16::of(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+    body += static_cast<char>(crc & 0xFF);
+    body += static_cast<char>(crc >> 8);
+    unsigned sum = 0;
+    for (const char c : body)
+        sum += static_cast<unsigned char>(c);
+    return std::string(1, static_cast<char>(body.size())) + static_cast<char>(sum & 0xFF) + body + data;
+}
+
+// A target folder holding one file that a failed extraction must leave alone.
+fs::path preparedTarget(const ScratchFolder& scratch)
+{
+    const fs::path target = scratch / "target";
+    fs::create_directory(target);
+    writeFile(target / "RECORD.CSV", "kept");
+    return target;
+}
+
+void expectTargetUntouched(const fs::path& target)
+{
+    EXPECT_EQ(listFolder(target), std::vector<std::string>{"RECORD.CSV"});
+    EXPECT_EQ(readFile(target / "RECORD.CSV"), "kept");
+}
+
+} // namespace
+
+TEST(LzhHostileArchive, PathsInMemberNamesLandAsBareNamesInsideTheFolder)
+{
+    for (const bool levelZero : {false, true}) {
+        ScratchFolder scratch;
+        const auto member = levelZero ? levelZeroMember : [](const std::string& n, const std::string& d) {
+            return levelTwoMember(n, d);
+        };
+        writeFile(scratch / "evil.lzh", member("../../x1", "1") + member("/etc/x2", "2") + member("C:\\x3", "3") +
+                                            member("a/b/c", "4") + member("..\\..\\x5", "5") +
+                                            std::string(1, '\0'));
+        fs::create_directory(scratch / "deep");
+        const fs::path target = scratch / "deep" / "target";
+        const ArchiverResult result = extractArchive(scratch / "evil.lzh", target);
+        ASSERT_TRUE(result.ok()) << result.message;
+        EXPECT_EQ(listFolder(target), (std::vector<std::string>{"c", "x1", "x2", "x3", "x5"}));
+        EXPECT_EQ(readFile(target / "x3"), "3");
+        EXPECT_EQ(listFolder(scratch / "deep"), std::vector<std::string>{"target"});
+        EXPECT_EQ(listFolder(scratch.path()), (std::vector<std::string>{"deep", "evil.lzh"}));
+    }
+}
+
+TEST(LzhHostileArchive, StoredNamesKeepTheirCaseAndTheirCp932Characters)
+{
+    // Old MS-DOS tools store capitals only; "表" and "ソ" end in the byte of '\'.
+    ScratchFolder scratch;
+    writeFile(scratch / "dos.lzh", levelZeroMember("WORK\\SCHEME.TXT", "s") + levelZeroMember(cp932("DATA\\表ソ.CSV"), "t") +
+                                       std::string(1, '\0'));
+    const ArchiverResult result = extractArchive(scratch / "dos.lzh", scratch / "out");
+    ASSERT_TRUE(result.ok()) << result.message;
+    EXPECT_EQ(listFolder(scratch / "out"), (std::vector<std::string>{"SCHEME.TXT", "表ソ.CSV"}));
+}
+
+TEST(LzhHostileArchive, EmptyOrReservedNamesAreRefusedAndNothingIsWritten)
+{
+    for (const std::string name : {"", "..", "a/..", "CON", "nul.txt", "COM1.csv", "bad\x01name"}) {
+        ScratchFolder scratch;
+        writeFile(scratch / "bad.lzh", levelTwoMember("good.txt", "fine") + levelTwoMember(name, "x") +
+                                           std::string(1, '\0'));
+        const fs::path target = preparedTarget(scratch);
+        const ArchiverResult result = extractArchive(scratch / "bad.lzh", target);
+        EXPECT_EQ(result.error, ArchiverError::BadMemberName) << "[" << name << "] " << result.message;
+        expectTargetUntouched(target);
+    }
+}
+
+TEST(LzhHostileArchive, TruncatedArchiveFailsAndLeavesNoPartialFile)
+{
+    ScratchFolder scratch;
+    fs::create_directory(scratch / "in");
+    writeFile(scratch / "in" / "RECORD.CSV", japaneseCsv(200000));
+    writeFile(scratch / "in" / "SCHEME.TXT", japaneseCsv(3000));
+    ASSERT_TRUE(createArchive(scratch / "good.lzh", scratch / "in").ok());
+    const std::string good = readFile(scratch / "good.lzh");
+    // Inside the first header, inside the first member's data, inside the second header.
+    const std::size_t firstHeader = static_cast<unsigned char>(good[0]) | (static_cast<unsigned char>(good[1]) << 8);
+    for (const std::size_t cut : {std::size_t{10}, firstHeader + 5000, good.size() - 60}) {
+        writeFile(scratch / "cut.lzh", good.substr(0, cut));
+        const fs::path target = preparedTarget(scratch);
+        const ArchiverResult result = extractArchive(scratch / "cut.lzh", target);
+        EXPECT_FALSE(result.ok()) << "cut at " << cut;
+        EXPECT_FALSE(result.message.empty());
+        expectTargetUntouched(target);
+        fs::remove_all(target);
+    }
+}
+
+TEST(LzhHostileArchive, FlippedByteGivesAMessageAndLeavesNoPartialFile)
+{
+    ScratchFolder scratch;
+    fs::create_directory(scratch / "in");
+    writeFile(scratch / "in" / "RECORD.CSV", japaneseCsv(100000));
+    ASSERT_TRUE(createArchive(scratch / "good.lzh", scratch / "in").ok());
+    const std::string good = readFile(scratch / "good.lzh");
+    for (const std::size_t at : {std::size_t{3}, std::size_t{40}, good.size() / 2, good.size() - 10}) {
+        std::string bad = good;
+        bad[at] = static_cast<char>(bad[at] ^ 0x10);
+        writeFile(scratch / "bad.lzh", bad);
+        const fs::path target = preparedTarget(scratch);
+        const ArchiverResult result = extractArchive(scratch / "bad.lzh", target);
+        EXPECT_FALSE(result.ok()) << "flipped byte " << at;
+        EXPECT_NE(result.message.find("bad.lzh"), std::string::npos) << result.message;
+        expectTargetUntouched(target);
+        fs::remove_all(target);
+    }
+}
+
+TEST(LzhHostileArchive, SizeBeyondTheDataIsDamage)
+{
+    ScratchFolder scratch;
+    std::string member = levelTwoMember("big.bin", "abc");
+    member[11] = '\xFF'; // original size far beyond what the three stored bytes give
+    member[12] = '\xFF';
+    writeFile(scratch / "big.lzh", member + std::string(1, '\0'));
+    const fs::path target = preparedTarget(scratch);
+    EXPECT_FALSE(extractArchive(scratch / "big.lzh", target).ok());
+    expectTargetUntouched(target);
+}
+
+TEST(LzhHostileArchive, MissingFileNonArchiveAndUnknownMethodAreTold)
+{
+    ScratchFolder scratch;
+    const fs::path target = preparedTarget(scratch);
+
+    ArchiverResult result = extractArchive(scratch / "none.lzh", target);
+    EXPECT_EQ(result.error, ArchiverError::ArchiveMissing);
+    EXPECT_NE(result.message.find("none.lzh"), std::string::npos);
+
+    writeFile(scratch / "text.lzh", "this is not an archive at all\r\n");
+    EXPECT_EQ(extractArchive(scratch / "text.lzh", target).error, ArchiverError::NotAnArchive);
+
+    writeFile(scratch / "odd.lzh", levelTwoMember("a.txt", "data", "-abc-") + std::string(1, '\0'));
+    result = extractArchive(scratch / "odd.lzh", target);
+    EXPECT_EQ(result.error, ArchiverError::UnsupportedMethod);
+    EXPECT_NE(result.message.find("-abc-"), std::string::npos);
+    expectTargetUntouched(target);
+}
