@@ -1,0 +1,63 @@
+#pragma once
+
+#include "db/Database.h"
+#include "db/Query.h"
+#include "db/Transaction.h"
+
+#include <QString>
+#include <memory>
+
+class IniFile;
+
+// The data module: the program's one connection, its one transaction, the shared scratch
+// query and the lookups every window uses. It is created before the main window and
+// lives until the program ends; TDataModule1::instance() reaches it from anywhere.
+class TDataModule1
+{
+public:
+    TDataModule1();
+    ~TDataModule1();   // frees the configuration and closes the connection
+    TDataModule1(const TDataModule1 &) = delete;
+    TDataModule1 &operator=(const TDataModule1 &) = delete;
+
+    static TDataModule1 *instance();
+
+    // The start sequence. `appDir` is the program's folder. Returns false when the program
+    // must end (no connection, or a 0.4 database); the user has been told why. A failed
+    // upgrade is reported but still returns true: the program goes on with the old layout.
+    bool start(const QString &appDir);
+
+    db::Database IBDatabase1;
+    db::Transaction IBTransaction1{IBDatabase1};
+    db::Query IBQuery1{IBTransaction1};
+    std::unique_ptr<IniFile> iniFile;
+
+    // The version valid at `date` (the greatest APDT not later than it, else the newest) of
+    // column `column` of a contractor, a worker or the project's prime contractor
+    // (kind 1 GBNM, 2 JGNM, 3 CPNM, 4 ANNM). When there is no row `value` is left as it
+    // was and the result is false.
+    bool GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column,
+                           const QString &date, QString &value);
+    bool GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
+                       const QString &column, const QString &date, QString &value);
+    bool GetPrimeContractorItem(int kind, const QString &date, const QString &kojiCode, QString &value);
+
+    QString NextWorkerCode(const QString &kojiCode, const QString &gyoCode);
+    bool WorkerHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
+    bool VehicleHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &vehicleCode);
+    bool ContractorIsInUse(const QString &kojiCode, const QString &gyoCode);
+    // The name in the construction system of the contractor's first-tier ancestor (the
+    // contractor itself at levels 0 and 1); empty when the contractor is not in it.
+    QString GetFirstTierName(const QString &kojiCode, const QString &gyoCode);
+
+private:
+    bool connect();
+    bool checkNotVersion04();
+    void upgradeAndRecord();
+    void upgradeGyosya();
+    void writeInstallationRecord();
+    void loadContext();
+    bool validVersionItem(const QString &from, const QString &column, const QString &where,
+                          const QString &date, QString &value);
+    bool hasRow(const QString &sql);
+};

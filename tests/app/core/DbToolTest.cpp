@@ -1,0 +1,72 @@
+#include "db/Database.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+class DbToolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QByteArray binaryDir = qgetenv("SORVIK_BINARY_DIR");
+        tool = QString::fromLocal8Bit(binaryDir) + QStringLiteral("/bin/sorvik-dbtool");
+        if (binaryDir.isEmpty() || !QFile::exists(tool))
+            GTEST_SKIP() << "sorvik-dbtool is not built (SORVIK_BINARY_DIR unset)";
+    }
+
+    ToolRun run(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(tool, arguments);
+        process.waitForFinished(60000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString tool;
+    QTemporaryDir dir;
+};
+
+TEST_F(DbToolTest, CreatesEachVersionAndChecksIt)
+{
+    for (const QString &version : {QStringLiteral("0.4"), QStringLiteral("0.4.6"), QStringLiteral("0.5")}) {
+        const QString path = dir.filePath(version + QStringLiteral(".fdb"));
+        EXPECT_EQ(run({QStringLiteral("create"), QStringLiteral("--version"), version, path}).exitCode, 0);
+        const ToolRun check = run({QStringLiteral("check"), path});
+        EXPECT_EQ(check.exitCode, 0);
+        EXPECT_EQ(check.out.trimmed(), version);
+    }
+}
+
+TEST_F(DbToolTest, FailuresSayWhyAndExitNonZero)
+{
+    const QString path = dir.filePath(QStringLiteral("a.fdb"));
+    ASSERT_EQ(run({QStringLiteral("create"), path}).exitCode, 0);
+    const qint64 size = QFile(path).size();
+
+    const ToolRun again = run({QStringLiteral("create"), path});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains(QLatin1String("already exists")));
+    EXPECT_EQ(QFile(path).size(), size);
+
+    const ToolRun missing = run({QStringLiteral("check"), dir.filePath(QStringLiteral("none.fdb"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+
+    EXPECT_EQ(run({QStringLiteral("create"), QStringLiteral("--version"), QStringLiteral("0.3"), path}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("frobnicate")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("create"), dir.filePath(QStringLiteral("no/such/folder/x.fdb"))}).exitCode, 1);
+}
+
+} // namespace
