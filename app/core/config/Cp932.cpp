@@ -56,8 +56,10 @@ QByteArray Cp932Encode(const QString &text, bool *lossless)
     // UTF-32 input lets one bad character be skipped as exactly four bytes.
     QByteArray utf32;
     utf32.reserve(text.size() * 4);
-    for (const char32_t c : text.toUcs4())
-        utf32.append(reinterpret_cast<const char *>(&c), 4);
+    for (const char32_t c : text.toUcs4()) {
+        for (int shift = 0; shift < 32; shift += 8)
+            utf32.append(char((c >> shift) & 0xFF));
+    }
     bool clean = true;
     Converter converter("CP932", "UTF-32LE");
     const QByteArray result = converter.run(utf32, 4, [&](QByteArray &out) {

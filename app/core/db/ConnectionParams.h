@@ -13,6 +13,9 @@ struct ConnectionParams
     QString password = QStringLiteral("dodoraziv");
     QString charSet = QStringLiteral("UTF8");
     int sqlDialect = 3;
+    // Whether the engine waits for every page write to reach the disk: -1 leaves the
+    // database's own setting, 0 turns it off, 1 on (the setting stays with the file).
+    int forcedWrites = -1;
 };
 
 } // namespace db

@@ -21,6 +21,8 @@ QByteArray connectionBlock(const ConnectionParams &params, bool creating)
     dpb->insertString(&status, isc_dpb_password, fb::toEngineText(params.password).constData());
     dpb->insertString(&status, isc_dpb_lc_ctype, fb::toEngineText(params.charSet).constData());
     dpb->insertInt(&status, isc_dpb_sql_dialect, params.sqlDialect);
+    if (params.forcedWrites >= 0)
+        dpb->insertInt(&status, isc_dpb_force_write, params.forcedWrites);
     if (creating) {
         dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
         dpb->insertInt(&status, isc_dpb_page_size, 4096);

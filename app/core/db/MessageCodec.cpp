@@ -192,6 +192,8 @@ QVariant decodeValue(Firebird::IMessageMetadata *metadata, const QByteArray &row
         const auto stamp = readAt<ISC_TIMESTAMP>(data);
         return QDateTime(decodeDate(stamp.timestamp_date), decodeTime(stamp.timestamp_time));
     }
+    case SQL_NULL:
+        return {};
     case SQL_BLOB: {
         const QByteArray bytes = readBlob(readAt<ISC_QUAD>(data));
         if (metadata->getSubType(&status, index) == 1)

@@ -46,45 +46,49 @@ Firebird::ITransaction *Transaction::handle()
 
 void Transaction::commit()
 {
-    if (!isActive())
-        return;
-    closeQueries();
-    fb::guarded([&] {
-        fb::Status status;
-        m_transaction->commit(&status);
-        m_transaction = nullptr;
-    });
+    end(true);
 }
 
 void Transaction::rollback()
 {
+    end(false);
+}
+
+void Transaction::commitRetaining()
+{
+    retain(true);
+}
+
+void Transaction::rollbackRetaining()
+{
+    retain(false);
+}
+
+void Transaction::end(bool commit)
+{
     if (!isActive())
         return;
     closeQueries();
     fb::guarded([&] {
         fb::Status status;
-        m_transaction->rollback(&status);
+        if (commit)
+            m_transaction->commit(&status);
+        else
+            m_transaction->rollback(&status);
         m_transaction = nullptr;
     });
 }
 
-void Transaction::commitRetaining()
+void Transaction::retain(bool commit)
 {
     if (!isActive())
         return;
     fb::guarded([&] {
         fb::Status status;
-        m_transaction->commitRetaining(&status);
-    });
-}
-
-void Transaction::rollbackRetaining()
-{
-    if (!isActive())
-        return;
-    fb::guarded([&] {
-        fb::Status status;
-        m_transaction->rollbackRetaining(&status);
+        if (commit)
+            m_transaction->commitRetaining(&status);
+        else
+            m_transaction->rollbackRetaining(&status);
     });
 }
 

@@ -37,6 +37,8 @@ public:
 private:
     friend class Database;
     friend class Query;
+    void end(bool commit);
+    void retain(bool commit);
     void abandon();   // the connection closes: close cursors, roll back, forget the handle
     void closeQueries();
     void attach(Query *query);

@@ -1,6 +1,7 @@
 #include "db/Database.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,10 +20,13 @@ class DbToolTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const QByteArray binaryDir = qgetenv("SORVIK_BINARY_DIR");
-        tool = QString::fromLocal8Bit(binaryDir) + QStringLiteral("/bin/sorvik-dbtool");
-        if (binaryDir.isEmpty() || !QFile::exists(tool))
-            GTEST_SKIP() << "sorvik-dbtool is not built (SORVIK_BINARY_DIR unset)";
+        // Test programs live in build/tests, the tool in build/bin.
+        QString binaryDir = qEnvironmentVariable("SORVIK_BINARY_DIR");
+        if (binaryDir.isEmpty())
+            binaryDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -3);
+        tool = binaryDir + QStringLiteral("/bin/sorvik-dbtool");
+        if (!QFile::exists(tool))
+            GTEST_SKIP() << "sorvik-dbtool is not built: " << tool.toStdString();
     }
 
     ToolRun run(const QStringList &arguments)

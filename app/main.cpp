@@ -1,0 +1,32 @@
+#include "DataModule1.h"
+#include "MessageBoxService.h"
+#include "PlaceholderMainWindow.h"
+#include "ProgramStart.h"
+#include "SingleInstanceLock.h"
+#include "StartupMessages.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sorvik"));
+    // Dates are shown in the program's own fixed formats; Qt's own widgets speak Japanese
+    // whatever the machine's regional settings.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+
+    MessageBoxService messages;
+    MessageService::install(&messages);
+
+    SingleInstanceLock lock;
+    TDataModule1 dataModule;
+    int result = 0;
+    if (StartProgram(lock, dataModule, QCoreApplication::applicationDirPath())) {
+        PlaceholderMainWindow window(dataModule.IBDatabase1.databaseName());
+        window.show();
+        result = QApplication::exec();
+    }
+    MessageService::install(nullptr);
+    return result;
+}

@@ -1,0 +1,49 @@
+#include "MessageBoxService.h"
+
+#include "StartupMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+int show(QMessageBox::Icon icon, const QString &text, bool yesNo)
+{
+    QMessageBox box(icon, StartupMessages::ApplicationTitle, MessageBoxService::displayText(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    if (yesNo) {
+        QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes ? QMessageBox::Yes : QMessageBox::No;
+    }
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    return box.exec();
+}
+
+} // namespace
+
+QString MessageBoxService::displayText(const QString &text)
+{
+    QString display = text;
+    display.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    display.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return display;
+}
+
+void MessageBoxService::information(const QString &text)
+{
+    show(QMessageBox::Information, text, false);
+}
+
+void MessageBoxService::error(const QString &text)
+{
+    show(QMessageBox::Critical, text, false);
+}
+
+bool MessageBoxService::question(const QString &text)
+{
+    return show(QMessageBox::Question, text, true) == QMessageBox::Yes;
+}

@@ -1,0 +1,53 @@
+#include "DataModuleFixture.h"
+
+#include "ProgramStart.h"
+#include "SingleInstanceLock.h"
+#include "StartupMessages.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+class ProgramStartTest : public DataModuleFixture
+{
+protected:
+    QString lockName = QStringLiteral("SORVIKN-start-%1").arg(QCoreApplication::applicationPid());
+};
+
+TEST_F(ProgramStartTest, SecondInstanceIsRefusedBeforeTouchingTheDatabase)
+{
+    createDatabase(SchemaVersion::V0_5);
+    pointIniAtDatabase();
+    SingleInstanceLock running(lockName);
+    ASSERT_TRUE(running.tryAcquire());
+
+    SingleInstanceLock lock(lockName);
+    TDataModule1 module;
+    EXPECT_FALSE(StartProgram(lock, module, appDir()));
+    EXPECT_EQ(messages.texts(), QStringList{StartupMessages::SecondInstance});
+    EXPECT_FALSE(module.IBDatabase1.isConnected());
+}
+
+TEST_F(ProgramStartTest, FirstInstanceStartsAndHoldsTheLock)
+{
+    createDatabase(SchemaVersion::V0_5);
+    pointIniAtDatabase();
+    SingleInstanceLock lock(lockName);
+    TDataModule1 module;
+    EXPECT_TRUE(StartProgram(lock, module, appDir()));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    SingleInstanceLock other(lockName);
+    EXPECT_FALSE(other.tryAcquire());
+}
+
+TEST_F(ProgramStartTest, FailedStartLetsTheLockGo)
+{
+    pointIniAtDatabase();   // no database there
+    SingleInstanceLock lock(lockName);
+    TDataModule1 module;
+    EXPECT_FALSE(StartProgram(lock, module, appDir()));
+    SingleInstanceLock other(lockName);
+    EXPECT_TRUE(other.tryAcquire());
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "FileHelpers.h"
+#include "SingleInstanceLock.h"
+#include "SystemInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QCoreApplication>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <unistd.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("x");
+}
+
+TEST(SingleInstanceLockTest, SecondInstanceIsRefusedUntilTheFirstEnds)
+{
+    const QString name = QStringLiteral("SORVIKN-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstanceLock first(name);
+    ASSERT_TRUE(first.tryAcquire());
+    {
+        SingleInstanceLock second(name);
+        EXPECT_FALSE(second.tryAcquire());
+    }
+    first.release();
+    SingleInstanceLock third(name);
+    EXPECT_TRUE(third.tryAcquire());
+}
+
+TEST(SingleInstanceLockTest, LockOfAProgramThatDiedIsTakenOver)
+{
+    const QString name = QStringLiteral("SORVIKN-stale-%1").arg(QCoreApplication::applicationPid());
+    SingleInstanceLock lock(name);
+    {
+        // What a crashed program leaves: a lock naming a process that no longer runs.
+        QFile file(lock.path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("2147483646\nsorvik\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    EXPECT_TRUE(lock.tryAcquire());
+}
+
+TEST(SingleInstanceLockTest, TheLockIsPerUser)
+{
+    SingleInstanceLock lock;
+    EXPECT_TRUE(lock.path().contains(QStringLiteral("SORVIKN-%1").arg(getuid())));
+}
+
+TEST(ClearFolderTest, DeletesFilesButNotSubfolders)
+{
+    QTemporaryDir dir;
+    touch(dir.filePath(QStringLiteral("a.jpg")));
+    touch(dir.filePath(QStringLiteral(".hidden")));
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    touch(dir.filePath(QStringLiteral("sub/b.jpg")));
+    EXPECT_TRUE(ClearFolder(dir.path()));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("sub")});
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sub/b.jpg"))));
+    EXPECT_FALSE(ClearFolder(dir.filePath(QStringLiteral("missing"))));
+}
+
+TEST(SystemInfoTest, VersionStringsBelongToTheRunningProgramOnly)
+{
+    const QString program = ProgramFilePath();
+    EXPECT_FALSE(GetVersionString(program, 3).isEmpty());
+    EXPECT_EQ(GetVersionString(program, 8), QStringLiteral("Sorvik"));
+    EXPECT_EQ(GetVersionString(program, 0), QString());
+    EXPECT_EQ(GetVersionString(program, 11), QString());
+    EXPECT_EQ(GetVersionString(QStringLiteral("/bin/sh"), 3), QString());
+    EXPECT_FALSE(GetLoginUserName().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+#include "MessageBoxService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication &application()
+{
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char *argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Presses the button with `caption` on the message box that is about to open.
+void pressWhenShown(const QString &caption, QString *shownText)
+{
+    QTimer::singleShot(0, [=] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        *shownText = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == caption)
+                button->click();
+        }
+    });
+}
+
+TEST(MessageBoxServiceTest, QuestionsAnswerWithTheButtonPressed)
+{
+    application();
+    MessageBoxService service;
+    QString shown;
+    pressWhenShown(QStringLiteral("いいえ(&N)"), &shown);
+    EXPECT_FALSE(service.question(QStringLiteral("削除しますか？")));
+    EXPECT_EQ(shown, QStringLiteral("削除しますか？"));
+    pressWhenShown(QStringLiteral("はい(&Y)"), &shown);
+    EXPECT_TRUE(service.question(QStringLiteral("削除しますか？")));
+}
+
+TEST(MessageBoxServiceTest, LineBreaksOfTheProgramsTextsShowAsSingleBreaks)
+{
+    application();
+    MessageBoxService service;
+    QString shown;
+    pressWhenShown(QStringLiteral("OK"), &shown);
+    service.error(QStringLiteral("一行目\n\r二行目"));
+    EXPECT_EQ(shown, QStringLiteral("一行目\n二行目"));
+}
+
+} // namespace
