@@ -1,0 +1,72 @@
+#include "ImageStore.h"
+
+#include "SqlText.h"
+#include "TableDataSet.h"
+#include "DataField.h"
+#include "db/Error.h"
+#include "db/Query.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+ImageStore::ImageStore(db::Transaction &transaction) : m_transaction(transaction)
+{
+}
+
+QString ImageStore::ImageFileName(int kind, qint64 number)
+{
+    const QString prefix = kind == 1 ? QStringLiteral("GAZ") : QStringLiteral("KAO");
+    return prefix + QStringLiteral("%1").arg(number, 5, 10, QLatin1Char('0')) + QStringLiteral(".JPG");
+}
+
+qint64 ImageStore::nextGeneratorValue()
+{
+    db::Query query(m_transaction);
+    query.setSql(QStringLiteral("SELECT GEN_ID(gen_imcd,1) AS FN FROM RDB$DATABASE"));
+    query.open();
+    return query.eof() ? 0 : query.field(0).asInt64();
+}
+
+QString ImageStore::StoreImageFile(int kind, const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw db::Error(QStringLiteral("画像ファイルを読み込めません。\n%1\n%2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+
+    const QString name = ImageFileName(kind, nextGeneratorValue() + 1);
+    TableDataSet table(m_transaction);
+    table.SetTableName(QStringLiteral("IMGFL"));
+    table.SetFilter(QStringLiteral("FLNM = ") + SqlQuote(name));
+    table.Open();
+    table.Append();
+    table.FieldByName(QStringLiteral("IMCD")).SetAsInteger(0);
+    table.FieldByName(QStringLiteral("FLNM")).SetAsString(name);
+    table.FieldByName(QStringLiteral("FLTYP")).SetAsInteger(kind);
+    table.FieldByName(QStringLiteral("IMG")).SetValue(bytes);
+    table.Post();
+    table.Close();
+    return name;
+}
+
+bool ImageStore::FetchImageFile(const QString &fileName, const QString &folder)
+{
+    if (fileName.isEmpty())
+        return false;
+    db::Query query(m_transaction);
+    query.setSql(QStringLiteral("Select IMG from IMGFL where FLNM = ") + SqlQuote(fileName));
+    query.open();
+    if (query.eof())
+        return true;
+    const QByteArray bytes = query.field(0).asBytes();
+    query.close();
+    QSaveFile out(QDir(folder).filePath(fileName));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw db::Error(QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(out.fileName(), out.errorString()));
+    return true;
+}

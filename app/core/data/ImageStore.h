@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+class Transaction;
+}
+
+// The image store: every photo, seal and certificate image is one IMGFL row holding the
+// file's bytes under a name made from the generator gen_imcd; other tables keep only the
+// name. Windows extract a stored file into a scratch folder to show or print it.
+//
+// The names: "KAO" for kind 0 (persons, companies, staff), "GAZ" for kind 1
+// (certificates), the number as at least five digits, ".JPG". The generator is advanced
+// once per stored file and the row's own key comes from the same generator, so numbers
+// grow with gaps and a name is never given twice.
+class ImageStore
+{
+public:
+    explicit ImageStore(db::Transaction &transaction);
+
+    // Stores the file at `path` as a new image of `kind` and returns its name; empty
+    // (nothing stored) when the file does not exist. The row is written on the shared
+    // transaction and becomes permanent with the caller's next commit. A file that exists
+    // but cannot be read, and database failures, raise db::Error.
+    QString StoreImageFile(int kind, const QString &path);
+
+    // Writes the stored file `fileName` into `folder`, replacing a file of that name.
+    // False for an empty name; true otherwise, also when no such image is stored (then
+    // nothing is written). A file that cannot be written raises db::Error.
+    bool FetchImageFile(const QString &fileName, const QString &folder);
+
+    // "KAO00012.JPG" for kind 0 and number 12.
+    static QString ImageFileName(int kind, qint64 number);
+
+private:
+    qint64 nextGeneratorValue();
+
+    db::Transaction &m_transaction;
+};

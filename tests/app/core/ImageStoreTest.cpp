@@ -1,0 +1,89 @@
+#include "SorvikScratchDatabase.h"
+
+#include "data/ImageStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ImageStoreTest : public ::testing::Test
+{
+protected:
+    QString makeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(files.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    SorvikScratchDatabase scratch;
+    ImageStore store{scratch.transaction};
+    QTemporaryDir files;
+};
+
+TEST_F(ImageStoreTest, WithTheGeneratorAtZeroTheFirstNameCarriesTwo)
+{
+    EXPECT_EQ(store.StoreImageFile(0, makeFile("face.jpg", "JPEG")), "KAO00002.JPG");
+    SorvikScratchDatabase other;
+    ImageStore second(other.transaction);
+    EXPECT_EQ(second.StoreImageFile(1, makeFile("cert.jpg", "JPEG")), "GAZ00002.JPG");
+    EXPECT_EQ(other.scalar("select FLTYP from IMGFL where FLNM = 'GAZ00002.JPG'"), "1");
+}
+
+TEST_F(ImageStoreTest, SixDigitNumbersAreNotCut)
+{
+    scratch.exec("set generator gen_imcd to 123454");
+    EXPECT_EQ(store.StoreImageFile(0, makeFile("a.jpg", "x")), "KAO123456.JPG");
+    EXPECT_EQ(ImageStore::ImageFileName(1, 12), "GAZ00012.JPG");
+}
+
+TEST_F(ImageStoreTest, NamesAreNeverReusedAndTheRowWaitsForTheCallersCommit)
+{
+    const QString first = store.StoreImageFile(0, makeFile("a.jpg", "first"));
+    const QString second = store.StoreImageFile(0, makeFile("b.jpg", "second"));
+    EXPECT_NE(first, second);
+    EXPECT_LT(first, second);
+    EXPECT_EQ(scratch.scalar("select IMG from IMGFL where FLNM = '" + second + "'"), "second");
+    scratch.transaction.rollbackRetaining();
+    EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "0");
+    const QString third = store.StoreImageFile(0, makeFile("c.jpg", "third"));
+    EXPECT_GT(third, second);   // the generator does not go back with the rollback
+    scratch.transaction.commitRetaining();
+    EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "1");
+}
+
+TEST_F(ImageStoreTest, AMissingFileStoresNothing)
+{
+    EXPECT_EQ(store.StoreImageFile(0, files.filePath("gone.jpg")), "");
+    EXPECT_EQ(store.StoreImageFile(0, files.path()), "");
+    EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "0");
+    EXPECT_EQ(scratch.scalar("SELECT GEN_ID(gen_imcd,0) FROM RDB$DATABASE"), "0");
+}
+
+TEST_F(ImageStoreTest, FetchWritesTheStoredBytesReplacingAnOldCopy)
+{
+    const QString name = store.StoreImageFile(0, makeFile("a.jpg", QByteArray("\xff\xd8\x00\x01", 4)));
+    QTemporaryDir folder;
+    QFile old(QDir(folder.path()).filePath(name));
+    old.open(QIODevice::WriteOnly);
+    old.write("stale copy, longer than the image");
+    old.close();
+    EXPECT_TRUE(store.FetchImageFile(name, folder.path()));
+    QFile copy(QDir(folder.path()).filePath(name));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("\xff\xd8\x00\x01", 4));
+}
+
+TEST_F(ImageStoreTest, FetchOfAnEmptyNameOrAMissingRow)
+{
+    QTemporaryDir folder;
+    EXPECT_FALSE(store.FetchImageFile("", folder.path()));
+    EXPECT_TRUE(store.FetchImageFile("KAO09999.JPG", folder.path()));
+    EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("KAO09999.JPG")));
+}
+
+} // namespace
