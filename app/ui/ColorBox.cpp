@@ -1,15 +1,12 @@
 #include "ColorBox.h"
 
+#include "TitleStyle.h"
+
 #include <QColorDialog>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
-
-QColor fromBgr(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 int toBgr(const QColor &color)
 {
@@ -19,7 +16,7 @@ int toBgr(const QColor &color)
 QIcon swatch(int bgr)
 {
     QPixmap pixmap(24, 14);
-    pixmap.fill(fromBgr(bgr));
+    pixmap.fill(TitleStyle::fromBgr(bgr));
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
     painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
@@ -68,7 +65,7 @@ void ColorBox::setValue(int bgr)
 {
     int index = findData(bgr);
     if (index < 0)
-        index = addColor(QStringLiteral("#%1").arg(fromBgr(bgr).name().mid(1).toUpper()), bgr);
+        index = addColor(QStringLiteral("#%1").arg(TitleStyle::fromBgr(bgr).name().mid(1).toUpper()), bgr);
     setCurrentIndex(index);
     m_lastIndex = index;
 }
@@ -79,7 +76,7 @@ void ColorBox::chooseOther(int index)
         m_lastIndex = index;
         return;
     }
-    const QColor chosen = QColorDialog::getColor(fromBgr(itemData(m_lastIndex).toInt()), this);
+    const QColor chosen = QColorDialog::getColor(TitleStyle::fromBgr(itemData(m_lastIndex).toInt()), this);
     if (chosen.isValid())
         setValue(toBgr(chosen));
     else

@@ -7,9 +7,11 @@
 #include "EraCalendar.h"
 #include "ExchangeGuidePanel.h"
 #include "FileHelpers.h"
+#include "JapaneseFonts.h"
 #include "MainActions.h"
 #include "MainFormWindows.h"
 #include "PrintPanel.h"
+#include "TitleStyle.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
 #include "messages/MessageService.h"
@@ -34,15 +36,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-namespace {
-
-QColor fromBgr(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-} // namespace
-
 TMainForm::TMainForm(TDataModule1 &data, MainFormWindows &windows, QWidget *parent)
     : QMainWindow(parent)
     , m_data(data)
@@ -51,6 +44,7 @@ TMainForm::TMainForm(TDataModule1 &data, MainFormWindows &windows, QWidget *pare
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Sorvik ２０１０"));
+    InstallJapaneseFontSubstitutions();
     QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
     windowFont.setPixelSize(12);
     setFont(windowFont);
@@ -299,19 +293,13 @@ void TMainForm::showProjectFields()
 
 void TMainForm::applyTitleStyle()
 {
-    const IniFile &ini = *AppContext::instance().IniFile;
-    QFont font(Config::read(ini, Config::TitleFontName));
-    font.setPointSize(Config::read(ini, Config::TitleFontSize));
-    font.setBold(Config::read(ini, Config::TitleFontBold));
-    font.setItalic(Config::read(ini, Config::TitleFontItalic));
-    font.setUnderline(Config::read(ini, Config::TitleFontUnderline));
-    font.setStrikeOut(Config::read(ini, Config::TitleFontStrikeOut));
+    const TitleStyle style = TitleStyle::read(AppContext::instance().IniFile, false);
     QPalette colours = lblTitle->palette();
-    colours.setColor(QPalette::Window, fromBgr(Config::read(ini, Config::TitleColor)));
-    colours.setColor(QPalette::WindowText, fromBgr(Config::read(ini, Config::TitleFontColor)));
+    colours.setColor(QPalette::Window, style.background);
+    colours.setColor(QPalette::WindowText, style.textColor);
     lblTitle->setPalette(colours);
     lblTitle->setAutoFillBackground(true);
-    lblTitle->setFont(font);
+    lblTitle->setFont(style.font);
 }
 
 void TMainForm::chkHideToggled(bool checked)

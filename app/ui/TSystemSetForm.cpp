@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "ColorBox.h"
+#include "TitleStyle.h"
 #include "config/IniFile.h"
 #include "messages/MessageService.h"
 
@@ -60,13 +61,10 @@ QWidget *pageOf(const QList<QWidget *> &groups)
 } // namespace
 
 TSystemSetForm::TSystemSetForm(QWidget *parent)
-    : QDialog(parent)
+    : TmyForm(parent)
 {
     setObjectName(QStringLiteral("SystemSetForm"));
     setWindowTitle(QStringLiteral("各種設定"));
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->addTab(profilePage(), QStringLiteral("プロフィール"));
@@ -218,13 +216,7 @@ void TSystemSetForm::FormShow()
         edtRemark[i]->setText(s.Remarks[i]);
     cmbTitleColor->setValue(s.TitleColor);
     cmbTitleFontColor->setValue(s.TitleFontColor);
-    QFont font(s.TitleFontName);
-    font.setPointSize(s.TitleFontSize);
-    font.setBold(s.TitleFontBold);
-    font.setItalic(s.TitleFontItalic);
-    font.setUnderline(s.TitleFontUnderline);
-    font.setStrikeOut(s.TitleFontStrikeOut);
-    setTitleFont(font);
+    setTitleFont(TitleStyle::read(AppContext::instance().IniFile, false).font);
     chkLocal->setChecked(!s.Local.isEmpty());
     cmbLocal->setVisible(chkLocal->isChecked());
     if (!s.Local.isEmpty()) {

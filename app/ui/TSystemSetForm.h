@@ -2,7 +2,8 @@
 
 #include "settings/SystemSettings.h"
 
-#include <QDialog>
+#include "TmyForm.h"
+
 #include <QFont>
 
 class ColorBox;
@@ -16,7 +17,7 @@ class QTabWidget;
 
 // 各種設定: every setting of the data section of the configuration on seven pages.
 // 登録 writes them all and closes; 閉じる closes without writing.
-class TSystemSetForm : public QDialog
+class TSystemSetForm : public TmyForm
 {
     Q_OBJECT
 public:
