@@ -68,15 +68,18 @@ bool FieldDataLink::startEdit()
 {
     if (!canModify())
         return false;
+    // Marked first: the state change that the edit causes must not reload the control
+    // over the character being typed.
+    m_modified = true;
     m_writing = true;
     try {
         m_source->edit();
     } catch (...) {
         m_writing = false;
+        m_modified = false;
         throw;
     }
     m_writing = false;
-    m_modified = true;
     return true;
 }
 

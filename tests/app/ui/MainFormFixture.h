@@ -22,7 +22,7 @@ class MainFormFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        EnsureUiTestApplication();
+        UiTestApplication();
         AppContext &context = AppContext::instance();
         context = AppContext();
         context.AppDir = dir.path() + QLatin1Char('/');

@@ -24,7 +24,7 @@ class SystemSetFormTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        EnsureUiTestApplication();
+        UiTestApplication();
         AppContext::instance() = AppContext();
         useIni(dir.filePath(QStringLiteral("sorvik.ini")));
     }
