@@ -12,6 +12,7 @@
 #include "MainFormWindows.h"
 #include "PrintPanel.h"
 #include "TitleStyle.h"
+#include "UserAction.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
 #include "messages/MessageService.h"
@@ -58,10 +59,10 @@ TMainForm::TMainForm(TDataModule1 &data, MainFormWindows &windows, QWidget *pare
     middle->addWidget(buildTreePanel(), 1);
     columns->addLayout(middle, 1);
     PrintPanel1 = new PrintPanel(*m_actions, central);
-    PrintPanel1->setFixedWidth(230);
+    PrintPanel1->setFixedWidth(290);
     columns->addWidget(PrintPanel1);
     setCentralWidget(central);
-    resize(1100, 760);
+    resize(1180, 780);
 
     connectActions();
     FormCreate();
@@ -166,13 +167,18 @@ QWidget *TMainForm::buildTreePanel()
 void TMainForm::connectActions()
 {
     MainActions &a = *m_actions;
-    connect(a.actSelKoji, &QAction::triggered, this, &TMainForm::actSelKojiExecute);
-    connect(a.actSetMotoList, &QAction::triggered, this, &TMainForm::actSetMotoListExecute);
-    connect(a.actSetGyoList, &QAction::triggered, this, &TMainForm::actSetGyoListExecute);
-    connect(a.actGyoDel, &QAction::triggered, this, &TMainForm::actGyoDelExecute);
-    connect(a.nmGyoEdit, &QAction::triggered, this, &TMainForm::nmGyoEditClick);
-    connect(a.nmSet, &QAction::triggered, this, &TMainForm::nmSetClick);
-    connect(a.nmShokuInfo, &QAction::triggered, this, &TMainForm::nmShokuInfoClick);
+    // A database failure inside a command is shown with its own text; it never reaches
+    // the event loop.
+    const auto run = [this](QAction *action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
+    };
+    run(a.actSelKoji, &TMainForm::actSelKojiExecute);
+    run(a.actSetMotoList, &TMainForm::actSetMotoListExecute);
+    run(a.actSetGyoList, &TMainForm::actSetGyoListExecute);
+    run(a.actGyoDel, &TMainForm::actGyoDelExecute);
+    run(a.nmGyoEdit, &TMainForm::nmGyoEditClick);
+    run(a.nmSet, &TMainForm::nmSetClick);
+    run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
 
     connect(m_system, &ConstructionSystem::changed, this, &TMainForm::applyState);
@@ -234,8 +240,12 @@ void TMainForm::FormCreate()
     if (context.CompanyName.isEmpty())
         m_windows.editSettings(this, true);
 
-    if (!LoadKojiOrNone(Config::read(ini, Config::KojiCode)))
+    bool loaded = false;
+    RunUserAction([&] { loaded = LoadKojiOrNone(Config::read(ini, Config::KojiCode)); });
+    if (!loaded) {
+        context.CurKojiCode = QStringLiteral("0");
         MessageService::current().information(MainMessages::FirstUse);
+    }
     applyState();
 
     const bool local = db::Database::isLocalName(m_data.IBDatabase1.databaseName());
