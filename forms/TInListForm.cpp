@@ -18,7 +18,8 @@ TInListForm::TInListForm(QWidget *parent)
     DBGrid1->setColumns({{QStringLiteral("NAME"), QStringLiteral("氏名"), 140},
                          {QStringLiteral("BNDT"), QStringLiteral("生年月日"), 90},
                          {QStringLiteral("SKNM"), QStringLiteral("資格"), 260},
-                         {QStringLiteral("SKNO"), QStringLiteral("資格番号"), 120}});
+                         {QStringLiteral("SKNO"), QStringLiteral("資格番号"), 160}});
+    resize(800, 440);
 }
 
 void TInListForm::Fill()

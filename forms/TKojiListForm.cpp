@@ -33,10 +33,10 @@ TKojiListForm::TKojiListForm(QWidget *parent)
     Body->addLayout(filter);
     DBGrid1->setColumns({{QStringLiteral("KJCD"), QStringLiteral("登録NO"), 60},
                          {QStringLiteral("KJNM"), QStringLiteral("工事名称"), 260},
-                         {QStringLiteral("ODNM"), QStringLiteral("発注者"), 160},
+                         {QStringLiteral("ODNM"), QStringLiteral("発注者"), 240},
                          {QStringLiteral("STDT"), QStringLiteral("工期（自）"), 80},
                          {QStringLiteral("FNDT"), QStringLiteral("工期（至）"), 80}});
-    resize(760, 440);
+    resize(840, 440);
 }
 
 QString TKojiListForm::ListSql()

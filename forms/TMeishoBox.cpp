@@ -2,6 +2,7 @@
 
 #include "DataModule1.h"
 #include "ModalService.h"
+#include "NameEntryDelegate.h"
 #include "pickers/PickerSql.h"
 
 #include <QKeyEvent>
@@ -14,15 +15,12 @@ TMeishoBox::TMeishoBox(int kind, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("名称選択"));
     ListBox1 = new QListWidget(this);
-    QFont fixed(QStringLiteral("ＭＳ ゴシック"));
-    fixed.setPixelSize(13);
-    fixed.setStyleHint(QFont::Monospace);
-    ListBox1->setFont(fixed);
+    ListBox1->setItemDelegate(new NameEntryDelegate(ListBox1));
     ListBox1->viewport()->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(ListBox1);
-    resize(360, 300);
+    resize(460, 300);
 
     db::Query query(TDataModule1::instance()->IBTransaction1);
     query.setSql(PickerSql::NameList(kind));

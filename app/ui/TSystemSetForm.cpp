@@ -87,7 +87,7 @@ TSystemSetForm::TSystemSetForm(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
     layout->addLayout(buttons);
-    resize(560, 400);
+    resize(680, 420);
     FormShow();
 }
 
