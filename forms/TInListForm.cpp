@@ -31,12 +31,8 @@ void TInListForm::Fill()
 
 void TInListForm::btnOKClick()
 {
-    Name = current(QStringLiteral("NAME"));
-    BirthDate = current(QStringLiteral("BNDT"));
-    Address = current(QStringLiteral("ADRS"));
-    Qualification = current(QStringLiteral("SKNM"));
-    Number = current(QStringLiteral("SKNO"));
-    Expiry = current(QStringLiteral("YOBIS1"));
+    Chosen = {current(QStringLiteral("NAME")), current(QStringLiteral("BNDT")), current(QStringLiteral("ADRS")),
+              current(QStringLiteral("SKNM")), current(QStringLiteral("SKNO")), current(QStringLiteral("YOBIS1"))};
     if (multiple() && hasRows()) {
         QList<int> rows = DBGrid1->selectedRows();
         std::sort(rows.begin(), rows.end());
@@ -48,15 +44,14 @@ void TInListForm::btnOKClick()
             names << IBQuery1.RowValue(row, name).toString();
             qualifications << IBQuery1.RowValue(row, qualification).toString();
         }
-        Qualification = PickerSql::JoinedQualifications(names, qualifications, Name);
+        Chosen.Qualification = PickerSql::JoinedQualifications(names, qualifications, Chosen.Name);
     }
     accept();
 }
 
 void TInListForm::BitBtn2Click()
 {
-    for (QString *result : {&Name, &BirthDate, &Address, &Qualification, &Number, &Expiry})
-        result->clear();
+    Chosen = {};
     reject();
 }
 
@@ -70,5 +65,5 @@ WorkerQualificationChoice PickWorkerQualification(QWidget *parent, const QString
     picker.Fill();
     if (ModalService::current().run(picker) != QDialog::Accepted)
         return {};
-    return {picker.Name, picker.BirthDate, picker.Address, picker.Qualification, picker.Number, picker.Expiry};
+    return picker.Chosen;
 }

@@ -4,6 +4,16 @@
 
 class QLabel;
 
+struct WorkerQualificationChoice
+{
+    QString Name;
+    QString BirthDate;
+    QString Address;
+    QString Qualification;
+    QString Number;
+    QString Expiry;
+};
+
 // 作業員資格一覧: chooses a worker of a contractor with one qualification, or with
 // several when more than one kind is listed.
 class TInListForm : public PickerForm
@@ -19,12 +29,7 @@ public:
     void Fill();
 
     // Out; all empty when nothing was chosen.
-    QString Name;
-    QString BirthDate;
-    QString Address;
-    QString Qualification;
-    QString Number;
-    QString Expiry;
+    WorkerQualificationChoice Chosen;
 
     QLabel *lblMulti;
 
@@ -34,16 +39,6 @@ protected:
 
 private:
     bool multiple() const { return Kinds.contains(QLatin1Char(',')); }
-};
-
-struct WorkerQualificationChoice
-{
-    QString Name;
-    QString BirthDate;
-    QString Address;
-    QString Qualification;
-    QString Number;
-    QString Expiry;
 };
 
 // Opens the worker qualification picker; every field is empty when nothing was chosen.

@@ -19,22 +19,15 @@ void TShokuListForm::btnOKClick()
 {
     // An empty list chooses nothing: every result stays empty.
     ShokuCode = current(QStringLiteral("SHCD"));
-    Name = current(QStringLiteral("NAME"));
-    BirthDate = current(QStringLiteral("BNDT"));
-    Qualification = current(QStringLiteral("SNSK"));
-    LicenceNumber = current(QStringLiteral("SNNO"));
-    ImageFile = current(QStringLiteral("SDFL"));
+    Chosen = {current(QStringLiteral("NAME")), current(QStringLiteral("BNDT")), current(QStringLiteral("SNSK")),
+              current(QStringLiteral("SNNO")), current(QStringLiteral("SDFL"))};
     accept();
 }
 
 void TShokuListForm::BitBtn2Click()
 {
     ShokuCode.clear();
-    Name.clear();
-    BirthDate.clear();
-    Qualification.clear();
-    LicenceNumber.clear();
-    ImageFile.clear();
+    Chosen = {};
     reject();
 }
 
@@ -43,5 +36,5 @@ StaffChoice PickStaff(QWidget *parent)
     TShokuListForm picker(parent);
     if (ModalService::current().run(picker) != QDialog::Accepted)
         return {};
-    return {picker.Name, picker.BirthDate, picker.Qualification, picker.LicenceNumber, picker.ImageFile};
+    return picker.Chosen;
 }

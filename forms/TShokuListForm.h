@@ -2,6 +2,15 @@
 
 #include "PickerForm.h"
 
+struct StaffChoice
+{
+    QString Name;
+    QString BirthDate;
+    QString Qualification;
+    QString LicenceNumber;
+    QString ImageFile;
+};
+
 // 職員情報一覧選択: chooses a member of the company's staff.
 class TShokuListForm : public PickerForm
 {
@@ -11,24 +20,11 @@ public:
 
     // The chosen member; all empty when nothing was chosen. SHCD is kept, not returned.
     QString ShokuCode;
-    QString Name;
-    QString BirthDate;
-    QString Qualification;
-    QString LicenceNumber;
-    QString ImageFile;
+    StaffChoice Chosen;
 
 protected:
     void btnOKClick() override;
     void BitBtn2Click() override;
-};
-
-struct StaffChoice
-{
-    QString Name;
-    QString BirthDate;
-    QString Qualification;
-    QString LicenceNumber;
-    QString ImageFile;
 };
 
 // Opens the staff picker; every field is empty when nothing was chosen.

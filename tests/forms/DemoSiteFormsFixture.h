@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../app/core/SiteSql.h"
 #include "AppContext.h"
 #include "DataModule1.h"
 #include "ModalService.h"
@@ -36,15 +37,7 @@ protected:
 
     void TearDown() override { AppContext::instance() = AppContext(); }
 
-    QStringList column(const QString &sql)
-    {
-        QStringList values;
-        db::Query query(data.IBTransaction1);
-        query.setSql(sql);
-        for (query.open(); !query.eof(); query.next())
-            values << query.field(0).asString();
-        return values;
-    }
+    QStringList column(const QString &sql) { return ColumnValues(data.IBTransaction1, sql); }
 
     QTemporaryDir dir;
     std::unique_ptr<IniFile> ini;

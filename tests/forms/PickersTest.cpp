@@ -238,7 +238,7 @@ TEST_F(PickersTest, QualificationPickerOfOneKindSelectsOneRowAndListsWorkersWith
     // Nobody of contractor 2 holds a licence: each worker once with empty columns.
     EXPECT_EQ(gridColumn(picker.DBGrid1, 2), QStringList(3, QString()));
     picker.BitBtn2->click();
-    EXPECT_TRUE(picker.Name.isEmpty());
+    EXPECT_TRUE(picker.Chosen.Name.isEmpty());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SiteSql.h"
 #include "AppContext.h"
 #include "DataModule1.h"
 #include "messages/ScriptedMessageService.h"
@@ -24,26 +25,10 @@ protected:
 
     void TearDown() override { AppContext::instance() = AppContext(); }
 
-    void execute(const QStringList &statements)
-    {
-        db::Query query(data.IBTransaction1);
-        for (const QString &sql : statements) {
-            query.setSql(sql);
-            query.exec();
-        }
-        data.IBTransaction1.commitRetaining();
-    }
+    void execute(const QStringList &statements) { ExecuteCommitted(data.IBTransaction1, statements); }
 
     // Values of one column of a query, in result order.
-    QStringList column(const QString &sql)
-    {
-        QStringList values;
-        db::Query query(data.IBTransaction1);
-        query.setSql(sql);
-        for (query.open(); !query.eof(); query.next())
-            values << query.field(0).asString();
-        return values;
-    }
+    QStringList column(const QString &sql) { return ColumnValues(data.IBTransaction1, sql); }
 
     void addProject(int code, const QString &name, const QString &applied = QStringLiteral("2026/04/01"))
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../core/SiteSql.h"
 #include "AppContext.h"
 #include "DataModule1.h"
 #include "ScriptedMainFormWindows.h"
@@ -46,25 +47,9 @@ protected:
 
     void open() { form = std::make_unique<TMainForm>(data, windows); }
 
-    void execute(const QStringList &statements)
-    {
-        db::Query query(data.IBTransaction1);
-        for (const QString &sql : statements) {
-            query.setSql(sql);
-            query.exec();
-        }
-        data.IBTransaction1.commitRetaining();
-    }
+    void execute(const QStringList &statements) { ExecuteCommitted(data.IBTransaction1, statements); }
 
-    QStringList column(const QString &sql)
-    {
-        QStringList values;
-        db::Query query(data.IBTransaction1);
-        query.setSql(sql);
-        for (query.open(); !query.eof(); query.next())
-            values << query.field(0).asString();
-        return values;
-    }
+    QStringList column(const QString &sql) { return ColumnValues(data.IBTransaction1, sql); }
 
     // A project with `contractors` registered contractors and no construction system.
     void addProject(int code, const QString &name, int contractors)
