@@ -20,8 +20,14 @@ bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const
     return PickContractor(parent, kojiCode, preset, leaveOut, choice.kojiCode, choice.gyoCode, choice.name);
 }
 
-void FormWindows::editContractor(QWidget *, const QString &, const QString &, bool)
+MainFormWindows::EditResult FormWindows::editProject(QWidget *, const QString &)
 {
+    return {};
+}
+
+MainFormWindows::EditResult FormWindows::editContractor(QWidget *, const QString &, const QString &, bool)
+{
+    return {};
 }
 
 void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)

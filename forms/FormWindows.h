@@ -10,9 +10,11 @@ public:
     ProjectChoice pickProject(QWidget *parent, const QString &current) override;
     bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, const QString &leaveOut,
                         ContractorChoice &choice) override;
-    // The contractor editor is a window of its own still to come; until it is added
-    // here, choosing a contractor to edit opens nothing.
-    void editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
+    // The project and contractor editors are windows still to come; until they are added
+    // here these open nothing and report that nothing was written.
+    EditResult editProject(QWidget *parent, const QString &kojiCode) override;
+    EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
+                              bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
 };

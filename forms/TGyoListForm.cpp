@@ -14,10 +14,9 @@
 #include <QVBoxLayout>
 
 TGyoListForm::TGyoListForm(QWidget *parent)
-    : PickerForm(QStringLiteral("業者一覧選択"), QStringLiteral("業者一覧"), QStringLiteral("選択(&S)"),
+    : PickerForm(QStringLiteral("業者一覧選択"), AppContext::instance().CurKojiName, QStringLiteral("選択(&S)"),
                  QStringLiteral("閉じる(&C)"), parent)
 {
-    lblKojiNM = new QLabel(AppContext::instance().CurKojiName, this);
     ProjectStrip = new QWidget(this);
     auto *strip = new QHBoxLayout(ProjectStrip);
     strip->setContentsMargins(0, 0, 0, 0);
@@ -29,7 +28,6 @@ TGyoListForm::TGyoListForm(QWidget *parent)
     strip->addWidget(new QLabel(QStringLiteral("工事名称"), ProjectStrip));
     strip->addWidget(edtKJNM, 1);
     strip->addWidget(btnKJ);
-    Body->addWidget(lblKojiNM);
     Body->addWidget(ProjectStrip);
     DBGrid1->setColumns({{QStringLiteral("GYOCD"), QStringLiteral("登録NO"), 60},
                          {QStringLiteral("CPNM"), QStringLiteral("会社名"), 220},

@@ -2,12 +2,11 @@
 
 #include "PickerForm.h"
 
-class QLabel;
 class QLineEdit;
 class QWidget;
 
-// 業者一覧選択: chooses a contractor of a project. Given the project "0", a project
-// strip lets the user choose the project first.
+// 業者一覧選択: chooses a contractor of a project; the title strip names the current
+// project. Given the project "0", a project strip lets the user choose the project first.
 class TGyoListForm : public PickerForm
 {
     Q_OBJECT
@@ -21,7 +20,6 @@ public:
     QString LeaveOut;
     QString CompanyName;
 
-    QLabel *lblKojiNM;
     QWidget *ProjectStrip;
     QLineEdit *edtKJNM;
     QPushButton *btnKJ;

@@ -172,7 +172,13 @@ void TMainForm::connectActions()
     const auto run = [this](QAction *action, void (TMainForm::*handler)()) {
         connect(action, &QAction::triggered, this, [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
     };
+    run(a.actKoji, &TMainForm::actKojiExecute);
+    run(a.nmNewKoji, &TMainForm::nmNewKojiClick);
     run(a.actSelKoji, &TMainForm::actSelKojiExecute);
+    run(a.actGyoEdit, &TMainForm::actGyoEditExecute);
+    run(a.actSetMotoNew, &TMainForm::actSetMotoNewExecute);
+    run(a.actSetGyoNew, &TMainForm::actSetGyoNewExecute);
+    run(a.actGyoAdd, &TMainForm::actGyoAddExecute);
     run(a.actSetMotoList, &TMainForm::actSetMotoListExecute);
     run(a.actSetGyoList, &TMainForm::actSetGyoListExecute);
     run(a.actGyoDel, &TMainForm::actGyoDelExecute);
@@ -341,6 +347,55 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TMainForm::actKojiExecute()
+{
+    if (m_windows.editProject(this, AppContext::instance().CurKojiCode).posted)
+        m_system->RefreshProject();
+}
+
+void TMainForm::nmNewKojiClick()
+{
+    const MainFormWindows::EditResult created = m_windows.editProject(this, QStringLiteral("0"));
+    if (created.posted)
+        LoadKojiOrNone(created.code);
+}
+
+void TMainForm::actGyoEditExecute()
+{
+    const QModelIndex node = m_system->SelNode();
+    if (!node.isValid())
+        return;
+    const MainFormWindows::EditResult edited = m_windows.editContractor(
+        this, AppContext::instance().CurKojiCode, m_system->SelGyoCode(), m_system->SelectedIsPrime());
+    if (!edited.name.isEmpty() && edited.name != m_system->tree().caption(node))
+        m_system->RenameNode(node, edited.name);
+}
+
+void TMainForm::actSetMotoNewExecute()
+{
+    const MainFormWindows::EditResult created =
+        m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, true);
+    if (created.posted && !created.code.isEmpty())
+        m_system->PlacePrime(created.code, created.name);
+}
+
+void TMainForm::actSetGyoNewExecute()
+{
+    if (!m_system->SelNode().isValid()) {
+        MessageService::current().information(MainMessages::SelectOrderer);
+        return;
+    }
+    const MainFormWindows::EditResult created =
+        m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, false);
+    if (created.posted && !created.code.isEmpty())
+        m_system->PlaceUnderSelected(created.code, created.name);
+}
+
+void TMainForm::actGyoAddExecute()
+{
+    m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, false);
+}
+
 void TMainForm::actSelKojiExecute()
 {
     const QString current = AppContext::instance().CurKojiCode;
@@ -378,8 +433,7 @@ void TMainForm::nmGyoEditClick()
     const QString project = AppContext::instance().CurKojiCode;
     MainFormWindows::ContractorChoice choice;
     while (m_windows.pickContractor(this, project, {}, {}, choice)) {
-        m_windows.editContractor(this, project, choice.gyoCode,
-                                 choice.gyoCode == m_system->PrimeGyoCode());
+        m_windows.editContractor(this, project, choice.gyoCode, choice.gyoCode == m_system->PrimeGyoCode());
     }
 }
 

@@ -63,7 +63,13 @@ private:
     void chkHideToggled(bool checked);
     void TreeView1ContextMenu(const QPoint &position);
 
+    void actKojiExecute();
+    void nmNewKojiClick();
     void actSelKojiExecute();
+    void actGyoEditExecute();
+    void actSetMotoNewExecute();
+    void actSetGyoNewExecute();
+    void actGyoAddExecute();
     void actSetMotoListExecute();
     void actSetGyoListExecute();
     void actGyoDelExecute();

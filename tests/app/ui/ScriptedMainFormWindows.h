@@ -34,9 +34,16 @@ public:
         return true;
     }
 
-    void editContractor(QWidget *, const QString &kojiCode, const QString &gyoCode, bool isPrime) override
+    EditResult editProject(QWidget *, const QString &kojiCode) override
+    {
+        editedProjects << kojiCode;
+        return editAnswers.isEmpty() ? EditResult{} : editAnswers.takeFirst();
+    }
+
+    EditResult editContractor(QWidget *, const QString &kojiCode, const QString &gyoCode, bool isPrime) override
     {
         editedContractors << kojiCode + QLatin1Char('/') + gyoCode + (isPrime ? QStringLiteral(" prime") : QString());
+        return editAnswers.isEmpty() ? EditResult{} : editAnswers.takeFirst();
     }
 
     void editSettings(QWidget *, bool companyNameOnly) override { settingsRequests << companyNameOnly; }
@@ -44,6 +51,8 @@ public:
 
     QList<ProjectChoice> projectAnswers;
     QList<ContractorChoice> contractorAnswers;
+    QList<EditResult> editAnswers;   // what the next editors report, in order
+    QStringList editedProjects;
     QStringList projectRequests;
     QList<ContractorRequest> contractorRequests;
     QStringList editedContractors;

@@ -8,6 +8,8 @@
 #include "tree/MainMessages.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -226,6 +228,62 @@ TEST_F(MainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsThe
     form->ExchangePanel->chkHide->setChecked(false);
     EXPECT_TRUE(Config::read(*ini, Config::ExpMenu));
     EXPECT_TRUE(form->ExchangePanel->isVisibleTo(form.get()));
+}
+
+TEST_F(MainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 0);
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    using Result = MainFormWindows::EditResult;
+
+    // A new contractor entered as prime becomes the root.
+    execute({QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values(1, 1, '2026/04/01', '北辰建設')")});
+    windows.editAnswers << Result{true, QStringLiteral("1"), QStringLiteral("北辰建設")};
+    a().actSetMotoNew->trigger();
+    EXPECT_EQ(windows.editedContractors, QStringList{QStringLiteral("1/ prime")});
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("1")});
+    EXPECT_TRUE(a().actSetGyoNew->isVisible());
+
+    // The editor renamed the selected contractor: the node and its row follow.
+    selectNode(QStringLiteral("1"));
+    windows.editAnswers << Result{true, QStringLiteral("1"), QStringLiteral("北辰建設株式会社")};
+    a().actGyoEdit->trigger();
+    EXPECT_EQ(windows.editedContractors.last(), QStringLiteral("1/1 prime"));
+    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("北辰建設株式会社")});
+    EXPECT_EQ(column(QStringLiteral("Select CPNM from TAISEI where KJCD = 1")),
+              QStringList{QStringLiteral("北辰建設株式会社")});
+
+    // A new subcontractor goes under the selected node; an editor that wrote nothing places nothing.
+    windows.editAnswers << Result{true, QStringLiteral("2"), QStringLiteral("丸山土木")};
+    a().actSetGyoNew->trigger();
+    a().actSetGyoNew->trigger();
+    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1").split(','));
+
+    // The project editor posted a new name.
+    execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM) values(1, '2026/09/01', '道路改良工事（第2期）')")});
+    windows.editAnswers << Result{true, QStringLiteral("1"), {}};
+    a().actKoji->trigger();
+    EXPECT_EQ(windows.editedProjects, QStringList{QStringLiteral("1")});
+    EXPECT_EQ(form->edtKJNM->text(), QStringLiteral("道路改良工事（第2期）"));
+    EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("[登録No.1]  道路改良工事（第2期）"));
+    EXPECT_EQ(AppContext::instance().TreeLevels.size(), 2);
+}
+
+TEST_F(MainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
+{
+    open();
+    addProject(3, QStringLiteral("集合住宅新築工事"), 0);
+    windows.editAnswers << MainFormWindows::EditResult{true, QStringLiteral("3"), {}};
+    // Without a project the label's double click makes a new one.
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(form->lblKojiNM, &click);
+    EXPECT_EQ(windows.editedProjects, QStringList{QStringLiteral("0")});
+    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("3"));
+    EXPECT_TRUE(a().actSetMotoList->isVisible());
+    QApplication::sendEvent(form->lblKojiNM, &click);
+    EXPECT_EQ(windows.editedProjects, QString("0,3").split(','));
 }
 
 } // namespace
