@@ -195,8 +195,8 @@ void TSyokuInfo::DataSource1DataChange(int field)
 
 void TSyokuInfo::FormCloseQuery(bool &canClose)
 {
-    // A new row nobody named is dropped without asking.
-    if (IBTable1.State() == DataSetState::Insert && IBTable1.FieldByName(QStringLiteral("NAME")).AsString().isEmpty())
+    // A new row nobody named is dropped without asking; a name still being typed counts.
+    if (IBTable1.State() == DataSetState::Insert && DBEditNAME->text().isEmpty())
         IBTable1.Cancel();
     TEditForm::FormCloseQuery(canClose);
 }

@@ -102,6 +102,18 @@ TEST_F(SyokuInfoTest, ClosingDropsAnUnnamedNewRowWithoutAsking)
     EXPECT_EQ(column(QStringLiteral("Select SHCD from SHOKU")).size(), before);
 }
 
+TEST_F(SyokuInfoTest, ClosingANamedNewRowAsksFirst)
+{
+    TSyokuInfo form;
+    form.btnNew->click();
+    typeText(form.DBEditNAME, QStringLiteral("山本 花子"));
+    messages.answer(false);
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("未登録のデータがあります。それでも終了しますか？")});
+    EXPECT_EQ(form.IBTable1.State(), DataSetState::Insert);
+    EXPECT_EQ(form.DBEditNAME->text(), QStringLiteral("山本 花子"));
+}
+
 TEST_F(SyokuInfoTest, ChangingTheBirthDatePutsTheRowIntoEdit)
 {
     TSyokuInfo form;
