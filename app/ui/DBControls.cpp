@@ -34,7 +34,7 @@ void writeChange(FieldDataLink &link, const QVariant &value)
 
 } // namespace
 
-DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
+DBEdit::DBEdit(QWidget *parent) : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(text()); };
     connect(&m_link, &FieldDataLink::reload, this, &DBEdit::reload);
@@ -57,7 +57,7 @@ void DBEdit::reload()
     setCursorPosition(0);
 }
 
-DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent)
+DBMemo::DBMemo(QWidget *parent) : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(toPlainText()); };
     connect(&m_link, &FieldDataLink::reload, this, &DBMemo::reload);
@@ -84,7 +84,7 @@ void DBMemo::focusOutEvent(QFocusEvent *event)
     commitChange(m_link);
 }
 
-DBCheckBox::DBCheckBox(QWidget *parent) : QCheckBox(parent)
+DBCheckBox::DBCheckBox(QWidget *parent) : DataBoundControl(parent)
 {
     connect(&m_link, &FieldDataLink::reload, this, &DBCheckBox::reload);
     connect(&m_link, &FieldDataLink::activeChanged, this, &DBCheckBox::reload);
@@ -99,7 +99,7 @@ void DBCheckBox::reload()
     setChecked(m_link.active() && m_link.text() == ValueChecked);
 }
 
-DBComboBox::DBComboBox(QWidget *parent) : QComboBox(parent)
+DBComboBox::DBComboBox(QWidget *parent) : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(currentText()); };
     connect(&m_link, &FieldDataLink::reload, this, &DBComboBox::reload);
@@ -113,7 +113,8 @@ void DBComboBox::setItems(const QStringList &items, bool editable)
     clear();
     addItems(items);
     setEditable(editable);
-    if (editable) {
+    if (editable && !m_editConnected) {
+        m_editConnected = true;
         connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
             if (!m_link.modified() && !beginChange(m_link))
                 reload();
@@ -144,7 +145,7 @@ void DBComboBox::focusOutEvent(QFocusEvent *event)
     commitChange(m_link);
 }
 
-DBRadioGroup::DBRadioGroup(QWidget *parent) : QGroupBox(parent), m_buttons(new QButtonGroup(this))
+DBRadioGroup::DBRadioGroup(QWidget *parent) : DataBoundControl(parent), m_buttons(new QButtonGroup(this))
 {
     new QVBoxLayout(this);
     connect(&m_link, &FieldDataLink::reload, this, &DBRadioGroup::reload);
@@ -188,7 +189,7 @@ void DBRadioGroup::reload()
     m_buttons->setExclusive(true);
 }
 
-DBText::DBText(QWidget *parent) : QLabel(parent)
+DBText::DBText(QWidget *parent) : DataBoundControl(parent)
 {
     connect(&m_link, &FieldDataLink::reload, this, [this] { setText(m_link.text()); });
 }

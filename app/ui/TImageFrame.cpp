@@ -115,14 +115,14 @@ void TImageFrame::resizeEvent(QResizeEvent *event)
         showPixmap();
 }
 
-ImageStore &TImageFrame::store()
+QString TImageFrame::storeFile(const QString &path)
 {
     if (Store)
-        return *Store;
-    static ImageStore *shared = nullptr;
-    if (!shared)
-        shared = new ImageStore(TDataModule1::instance()->IBTransaction1);
-    return *shared;
+        return Store->StoreImageFile(ImageKind, path);
+    TDataModule1 *dataModule = TDataModule1::instance();
+    if (!dataModule)
+        throw db::Error(QStringLiteral("データベースに接続されていません。"));
+    return ImageStore(dataModule->IBTransaction1).StoreImageFile(ImageKind, path);
 }
 
 void TImageFrame::btnOpenClick()
@@ -133,7 +133,7 @@ void TImageFrame::btnOpenClick()
     const QString chosen = FileDialogService::current().openFile(request);
     if (chosen.isEmpty())
         return;
-    const QString name = store().StoreImageFile(ImageKind, chosen);
+    const QString name = storeFile(chosen);
     if (!name.isEmpty()) {
         const QString copy = Folder() + name;
         QFile::remove(copy);

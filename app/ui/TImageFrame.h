@@ -49,7 +49,7 @@ protected:
 private:
     void showPixmap();
     void showPlaceholder();
-    ImageStore &store();
+    QString storeFile(const QString &path);
 
     QLabel *m_image;
     QPixmap m_pixmap;

@@ -1,6 +1,7 @@
 #include "../core/SorvikScratchDatabase.h"
 #include "DBControls.h"
 #include "DBGrid.h"
+#include "UiInput.h"
 #include "UiTestApplication.h"
 
 #include "data/DataField.h"
@@ -144,6 +145,43 @@ TEST_F(DBGridTest, BoundControlsShowAndWriteTheirFields)
     EXPECT_TRUE(check.isChecked());
     EXPECT_EQ(radio.itemIndex(), 1);
     EXPECT_EQ(list.currentText(), "主任");
+}
+
+TEST_F(DBGridTest, MemoAndEditableComboTakeTypedTextAtThePost)
+{
+    DBMemo memo;
+    BindField(&memo, &source, "YOBIS1");
+    DBComboBox combo;
+    combo.setItems({"所長", "主任"}, true);
+    BindField(&combo, &source, "POST");
+    memo.insertPlainText("一行目\n二行目");
+    EXPECT_EQ(table.State(), DataSetState::Edit);
+    TypeText(combo.lineEdit(), "課長");
+    EXPECT_TRUE(table.FieldByName("POST").IsNull());   // still only in the control
+    table.Post();
+    EXPECT_EQ(scratch.scalar("select YOBIS1 from SHOKU where NAME = '一郎'"), "一行目\n二行目");
+    EXPECT_EQ(scratch.scalar("select POST from SHOKU where NAME = '一郎'"), "課長");
+    table.Next();
+    EXPECT_EQ(memo.toPlainText(), "");
+    EXPECT_EQ(combo.currentText(), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DBGridTest, ANumberFieldRefusesTextAndThePostStopsWithTheRecordInEdit)
+{
+    DBEdit edit;
+    BindField(&edit, &source, "YOBIN2");
+    TypeText(&edit, "12a");
+    EXPECT_THROW(table.Post(), db::Error);
+    EXPECT_EQ(table.State(), DataSetState::Edit);
+    EXPECT_EQ(edit.text(), "12a");
+    edit.setText("12");
+    emit edit.textEdited("12");
+    table.Post();
+    EXPECT_EQ(scratch.scalar("select YOBIN2 from SHOKU where NAME = '一郎'"), "12");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "UiInput.h"
 #include "UiTestApplication.h"
 
+#include "AppContext.h"
+#include "config/IniFile.h"
 #include "messages/ScriptedMessageService.h"
 
 #include <QDir>
@@ -264,6 +266,48 @@ TEST_F(TEditFormTest, WindowFontIsTheProgramFontDrawnWithIpaFonts)
     EXPECT_EQ(editor->TitlePanel->font().pointSize(), 16);
 }
 
+TEST_F(TEditFormTest, TitleStyleFollowsTheSettingsAndEditorsWithoutOwnTransactionDoNotCommit)
+{
+    IniFile ini(files.filePath("sorvik.ini"));
+    ini.writeInteger("data", "TitleColor", 0x008000);
+    ini.writeInteger("data", "TitleFontSize", 20);
+    ini.writeBool("data", "TitleFontBold", false);
+    ini.writeBool("data", "TitleFontItalic", true);
+    AppContext::instance().IniFile = &ini;
+    auto editor = makeEditor();
+    AppContext::instance().IniFile = nullptr;
+    EXPECT_EQ(editor->TitlePanel->palette().color(QPalette::Window), QColor(0, 0x80, 0));
+    EXPECT_EQ(editor->TitlePanel->font().pointSize(), 20);
+    EXPECT_FALSE(editor->TitlePanel->font().bold());
+    EXPECT_TRUE(editor->TitlePanel->font().italic());
+
+    editor->OwnTransaction = false;
+    TypeText(editor->DBEditFURI, "!");
+    editor->btnPost->click();
+    EXPECT_EQ(committed("select FURI from SHOKU where NAME = '青木'"), "あおき");
+    scratch.transaction.commitRetaining();
+    EXPECT_EQ(committed("select FURI from SHOKU where NAME = '青木'"), "!あおき");
+}
+
+TEST_F(TEditFormTest, TitleLabelDefaultsToNavy)
+{
+    auto editor = makeEditor();
+    QLabel label;
+    editor->ApplyTitleStyle(&label);
+    EXPECT_EQ(label.palette().color(QPalette::Window), QColor(0, 0, 0x80));
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+TEST_F(TEditFormTest, MissingImageFolderIsReportedWhenTheFrameIsSetUp)
+{
+    auto editor = makeEditor();
+    editor->ImageFrame1->SetSubDir("image");
+    EXPECT_TRUE(messages.texts().isEmpty());
+    editor->ImageFrame1->SetSubDir("gone");
+    EXPECT_EQ(messages.texts().last(), "画像格納ディレクトリが存在しません。");
+    EXPECT_EQ(editor->ImageFrame1->SubDir, "gone");
+}
+
 // Saves a picture of the editor for a person to look at when SORVIK_SCREENSHOT_DIR is set.
 TEST_F(TEditFormTest, Screenshot)
 {
@@ -280,9 +324,15 @@ TEST_F(TEditFormTest, Screenshot)
     QApplication::processEvents();
     const QImage shot = editor->grab().toImage();
     EXPECT_FALSE(shot.isNull());
+    scratch.exec("update SHOKU set SDFL = 'KAO09999.JPG' where NAME = '井上'");
+    editor->IBTable1.Refresh();
+    editor->btnNext->click();
+    const QImage missing = editor->grab().toImage();
     const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         shot.save(QDir(folder).filePath("sample_staff_editor.png"));
+        missing.save(QDir(folder).filePath("sample_staff_editor_missing_image.png"));
+    }
 }
 
 } // namespace

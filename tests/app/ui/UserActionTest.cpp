@@ -1,0 +1,17 @@
+#include "UserAction.h"
+
+#include "data/Abort.h"
+#include "db/Error.h"
+#include "messages/ScriptedMessageService.h"
+
+#include <gtest/gtest.h>
+
+TEST(UserActionTest, SilentAbortShowsNothingAndDatabaseErrorsShowTheirText)
+{
+    ScriptedMessageService messages;
+    EXPECT_TRUE(RunUserAction([] {}));
+    EXPECT_FALSE(RunUserAction([] { Abort(); }));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_FALSE(RunUserAction([] { throw db::Error("violation of PRIMARY or UNIQUE KEY constraint"); }));
+    EXPECT_EQ(messages.texts(), QStringList{"violation of PRIMARY or UNIQUE KEY constraint"});
+}
