@@ -286,4 +286,21 @@ TEST_F(MainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
     EXPECT_EQ(windows.editedProjects, QString("0,3").split(','));
 }
 
+TEST_F(MainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
+{
+    open();
+    int notifications = 0;
+    QObject::connect(a().actTodoke, &QAction::triggered, [&notifications] { ++notifications; });
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(form->ExchangePanel->lblImportNotifications, &release);
+    EXPECT_EQ(notifications, 0);   // no project: the label is disabled
+
+    addProject(1, QStringLiteral("道路改良工事"), 0);
+    ASSERT_TRUE(form->LoadKojiOrNone(QStringLiteral("1")));
+    EXPECT_TRUE(form->ExchangePanel->lblImportWorkers->isEnabled());
+    QApplication::sendEvent(form->ExchangePanel->lblImportNotifications, &release);
+    EXPECT_EQ(notifications, 1);
+}
+
 } // namespace
