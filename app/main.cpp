@@ -1,9 +1,10 @@
 #include "DataModule1.h"
+#include "FormWindows.h"
 #include "MessageBoxService.h"
-#include "PlaceholderMainWindow.h"
 #include "ProgramStart.h"
 #include "SingleInstanceLock.h"
 #include "StartupMessages.h"
+#include "TMainForm.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -23,7 +24,8 @@ int main(int argc, char *argv[])
     TDataModule1 dataModule;
     int result = 0;
     if (StartProgram(lock, dataModule, QCoreApplication::applicationDirPath())) {
-        PlaceholderMainWindow window(dataModule.IBDatabase1.databaseName());
+        FormWindows windows;
+        TMainForm window(dataModule, windows);
         window.show();
         result = QApplication::exec();
     }

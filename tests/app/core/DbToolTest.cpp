@@ -73,4 +73,17 @@ TEST_F(DbToolTest, FailuresSayWhyAndExitNonZero)
     EXPECT_EQ(run({QStringLiteral("create"), dir.filePath(QStringLiteral("no/such/folder/x.fdb"))}).exitCode, 1);
 }
 
+TEST_F(DbToolTest, DemoFillsANewDatabaseOnceAndLeavesDataAlone)
+{
+    const QString path = dir.filePath(QStringLiteral("demo.fdb"));
+    const ToolRun filled = run({QStringLiteral("demo"), path});
+    EXPECT_EQ(filled.exitCode, 0) << filled.err.toStdString();
+    EXPECT_EQ(run({QStringLiteral("check"), path}).out.trimmed(), QStringLiteral("0.5"));
+    const qint64 size = QFile(path).size();
+    const ToolRun again = run({QStringLiteral("demo"), path});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("already holds projects")));
+    EXPECT_EQ(QFile(path).size(), size);
+}
+
 } // namespace

@@ -1,0 +1,22 @@
+#include "DemoRowWriter.h"
+
+#include "SqlText.h"
+#include "db/Query.h"
+
+void DemoRowWriter::insert(const char *table, Texts texts, Numbers numbers)
+{
+    QStringList columns;
+    QStringList values;
+    for (const auto &[column, value] : numbers) {
+        columns << QLatin1String(column);
+        values << QString::number(value);
+    }
+    for (const auto &[column, value] : texts) {
+        columns << QLatin1String(column);
+        values << SqlStrOrNull(value);
+    }
+    db::Query query(m_transaction);
+    query.setSql(QStringLiteral("Insert into %1 (%2) values(%3)")
+                     .arg(QLatin1String(table), columns.join(QLatin1Char(',')), values.join(QLatin1Char(','))));
+    query.exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+#include <utility>
+
+namespace db {
+class Transaction;
+}
+
+// Writes one row of the demo site: columns by name, text values quoted, numbers as they
+// stand. Empty texts are stored as null, as the program's own editors do.
+class DemoRowWriter
+{
+public:
+    explicit DemoRowWriter(db::Transaction &transaction)
+        : m_transaction(transaction)
+    {
+    }
+
+    using Texts = std::initializer_list<std::pair<const char *, QString>>;
+    using Numbers = std::initializer_list<std::pair<const char *, int>>;
+
+    void insert(const char *table, Texts texts, Numbers numbers = {});
+
+private:
+    db::Transaction &m_transaction;
+};

@@ -1,0 +1,23 @@
+#include "DemoSite.h"
+
+#include "DemoMasters.h"
+#include "DemoProjects.h"
+#include "DemoRowWriter.h"
+#include "DemoWorkers.h"
+#include "db/Error.h"
+#include "db/Transaction.h"
+
+void FillDemoSite(db::Transaction &transaction)
+{
+    DemoRowWriter writer(transaction);
+    try {
+        WriteDemoNames(writer);
+        WriteDemoStaff(writer);
+        WriteDemoProjects(writer);
+        WriteDemoWorkers(writer);
+        transaction.commitRetaining();
+    } catch (const db::Error &) {
+        transaction.rollbackRetaining();
+        throw;
+    }
+}

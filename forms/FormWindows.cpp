@@ -1,0 +1,45 @@
+#include "FormWindows.h"
+
+#include "ModalService.h"
+#include "TGyoListForm.h"
+#include "TKojiListForm.h"
+#include "TSyokuInfo.h"
+#include "TSystemSetForm.h"
+
+MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const QString &current)
+{
+    TKojiListForm picker(parent);
+    picker.KojiCode = current;
+    ModalService::current().run(picker);
+    return {picker.KojiCode, picker.KojiName};
+}
+
+bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
+                                 const QString &leaveOut, ContractorChoice &choice)
+{
+    return PickContractor(parent, kojiCode, preset, leaveOut, choice.kojiCode, choice.gyoCode, choice.name);
+}
+
+MainFormWindows::EditResult FormWindows::editProject(QWidget *, const QString &)
+{
+    return {};
+}
+
+MainFormWindows::EditResult FormWindows::editContractor(QWidget *, const QString &, const QString &, bool)
+{
+    return {};
+}
+
+void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)
+{
+    TSystemSetForm settings(parent);
+    if (companyNameOnly)
+        settings.askCompanyNameOnly();
+    ModalService::current().run(settings);
+}
+
+void FormWindows::editStaff(QWidget *parent)
+{
+    TSyokuInfo staff(parent);
+    ModalService::current().run(staff);
+}

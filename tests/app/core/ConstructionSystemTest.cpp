@@ -1,0 +1,256 @@
+#include "SiteDatabaseFixture.h"
+#include "tree/ConstructionSystem.h"
+#include "tree/MainMessages.h"
+
+#include "DateText.h"
+
+namespace {
+
+class ConstructionSystemTest : public SiteDatabaseFixture
+{
+protected:
+    void SetUp() override
+    {
+        SiteDatabaseFixture::SetUp();
+        addProject(1, QStringLiteral("川沿地区道路改良工事"));
+        for (int code = 1; code <= 7; ++code)
+            addContractor(1, code, QStringLiteral("業者%1").arg(code));
+    }
+
+    QModelIndex node(const QString &gyoCode) { return system.tree().find(gyoCode); }
+
+    // Places `code` under the node of `parent` through the selection, as the window does.
+    void placeUnder(const QString &parent, const QString &code)
+    {
+        system.Select(node(parent));
+        ASSERT_TRUE(system.PlaceUnderSelected(code, QStringLiteral("業者") + code));
+    }
+
+    QStringList rows() { return column(QStringLiteral("Select GYOCD from TAISEI where KJCD = 1 order by GYOCD")); }
+
+    ConstructionSystem system{data};
+};
+
+TEST_F(ConstructionSystemTest, ProjectThatDoesNotExistFailsWithTheMessage)
+{
+    EXPECT_FALSE(system.LoadKoji(QStringLiteral("0")));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_FALSE(system.LoadKoji(QStringLiteral("9")));
+    EXPECT_EQ(messages.texts(), QStringList{MainMessages::NoProject});
+    EXPECT_FALSE(system.actionState().projectDependent);
+    EXPECT_TRUE(system.ProjectName().isEmpty());
+}
+
+TEST_F(ConstructionSystemTest, ProjectWithoutSystemOffersOnlyThePrimeActions)
+{
+    AppContext::instance().CurSafetyKind = QStringLiteral("店社");
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    const AppContext &context = AppContext::instance();
+    EXPECT_EQ(context.CurKojiCode, QStringLiteral("1"));
+    EXPECT_EQ(context.CurKojiName, QStringLiteral("川沿地区道路改良工事"));
+    EXPECT_EQ(context.CurKojiStart, QStringLiteral("2026/04/01"));
+    EXPECT_EQ(context.CurSafetyKind, QStringLiteral("元方"));
+    EXPECT_EQ(system.PeriodFrom(), QStringLiteral("令和 08年04月01日"));
+    EXPECT_EQ(system.PeriodTo(), QStringLiteral("令和 09年03月19日"));
+    EXPECT_EQ(ConstructionSystem::ProjectLabel(QStringLiteral("1"), system.ProjectName()),
+              QStringLiteral("[登録No.1]  川沿地区道路改良工事"));
+    const MainActionState state = system.actionState();
+    EXPECT_TRUE(state.projectDependent);
+    EXPECT_FALSE(state.primeDependent);
+    EXPECT_FALSE(state.nodeDependent);
+    EXPECT_TRUE(state.primeActionsVisible);
+    EXPECT_FALSE(state.subActionsVisible);
+}
+
+TEST_F(ConstructionSystemTest, NewestVersionOfTheProjectIsShownAndANullKindKeepsThePreviousOne)
+{
+    execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values(1, '2026/09/15', '改名後', '', '')")});
+    AppContext::instance().CurSafetyKind = QStringLiteral("店社");
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    EXPECT_EQ(system.ProjectName(), QStringLiteral("改名後"));
+    EXPECT_EQ(AppContext::instance().CurSafetyKind, QStringLiteral("店社"));
+    EXPECT_EQ(AppContext::instance().CurKojiStart, DateToDateText(AppContext::instance().WorkDate));
+    EXPECT_TRUE(system.PeriodFrom().isEmpty());
+}
+
+TEST_F(ConstructionSystemTest, PlacingThePrimeWritesTheRowAndSwitchesTheActions)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    int changes = 0;
+    QObject::connect(&system, &ConstructionSystem::changed, [&changes] { ++changes; });
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("北辰建設株式会社")));
+    EXPECT_GT(changes, 0);
+    const QString today = DateToDateText(QDate::currentDate());
+    EXPECT_EQ(column(QStringLiteral("Select KJCD||'|'||GYOCD||'|'||CPNM||'|'||HTYCD||'|'||UNUM||'|'||EFECT||'|'||CRDT"
+                                    "||'|'||EDDT||'|'||YOBIN1||'|'||coalesce(YOBIN2, YOBIS1, YOBIS2, YOBIS3, YOBIS4,"
+                                    " 'nulls') from TAISEI")),
+              QStringList{QStringLiteral("1|1|北辰建設株式会社|0|0|1|%1|%1|0|nulls").arg(today)});
+    EXPECT_EQ(system.PrimeGyoCode(), QStringLiteral("1"));
+    const MainActionState state = system.actionState();
+    EXPECT_FALSE(state.primeActionsVisible);
+    EXPECT_TRUE(state.subActionsVisible);
+    EXPECT_TRUE(state.primeDependent);
+    EXPECT_TRUE(state.nissiEnabled);
+    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("北辰建設株式会社")});
+}
+
+TEST_F(ConstructionSystemTest, SubcontractorNeedsASelectedOrderer)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    EXPECT_FALSE(system.PlaceUnderSelected(QStringLiteral("2"), QStringLiteral("業者2")));
+    EXPECT_EQ(messages.texts(), QStringList{MainMessages::SelectOrderer});
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("1")});
+}
+
+TEST_F(ConstructionSystemTest, ChildrenAreInCodeOrderAfterReloadWhateverThePlacingOrder)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    placeUnder(QStringLiteral("1"), QStringLiteral("5"));
+    placeUnder(QStringLiteral("1"), QStringLiteral("2"));
+    placeUnder(QStringLiteral("5"), QStringLiteral("7"));
+    placeUnder(QStringLiteral("7"), QStringLiteral("6"));
+    placeUnder(QStringLiteral("5"), QStringLiteral("3"));
+    // Before the reload the tree keeps the placing order.
+    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,5,7,6,3,2").split(','));
+
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    const AppContext &context = AppContext::instance();
+    EXPECT_EQ(context.TreeGyoCodes, QString("1,2,5,3,7,6").split(','));
+    EXPECT_EQ(context.TreeLevels, QString("0,1,1,2,2,3").split(','));
+    EXPECT_EQ(context.TreeLabels, QString("業者1,業者2,業者5,業者3,業者7,業者6").split(','));
+    EXPECT_EQ(system.TreeCodeList(), QStringLiteral("1,2,5,3,7,6"));
+}
+
+TEST_F(ConstructionSystemTest, LevelsComeFromTheParentLinksNotTheStoredTier)
+{
+    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 1, '元請', 0, 0, 1)"),
+             QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, 'x', 1, 5, 1)"),
+             QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 3, 'y', 2, 1, 1)")});
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1,2").split(','));
+    EXPECT_EQ(system.tree().record(node(QStringLiteral("3"))).HtyCode, QStringLiteral("2"));
+}
+
+TEST_F(ConstructionSystemTest, CaptionsFollowTheWorkDateExceptTheRoots)
+{
+    addContractor(1, 1, QStringLiteral("新しい元請名"), QStringLiteral("2026/10/01"));
+    addContractor(1, 2, QStringLiteral("株式会社二番"), QStringLiteral("2026/10/01"));
+    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 1, '登録時の元請名', 0, 0, 1)"),
+             QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, 'x', 1, 1, 1)")});
+    AppContext::instance().WorkDate = QDate(2026, 6, 1);
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    EXPECT_EQ(AppContext::instance().TreeLabels, QString("登録時の元請名,業者2").split(','));
+    AppContext::instance().WorkDate = QDate(2026, 10, 1);
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    EXPECT_EQ(AppContext::instance().TreeLabels, QString("登録時の元請名,株式会社二番").split(','));
+}
+
+TEST_F(ConstructionSystemTest, RemovingANodeTakesItsSubtreeRowsOnlyWhenConfirmed)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    placeUnder(QStringLiteral("1"), QStringLiteral("2"));
+    placeUnder(QStringLiteral("2"), QStringLiteral("3"));
+    placeUnder(QStringLiteral("1"), QStringLiteral("4"));
+
+    system.Select(node(QStringLiteral("2")));
+    messages.answer(false);
+    EXPECT_FALSE(system.RemoveSelected());
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("業者2以下を体制図から外します"));
+    EXPECT_EQ(rows().size(), 4);
+
+    messages.answer(true);
+    EXPECT_TRUE(system.RemoveSelected());
+    EXPECT_EQ(rows(), QString("1,4").split(','));
+    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,4").split(','));
+    EXPECT_FALSE(system.actionState().nodeDependent);
+    EXPECT_TRUE(system.SelGyoCode().isEmpty());
+}
+
+TEST_F(ConstructionSystemTest, RemovingThePrimeEmptiesTheSystemAndRestoresTheFirstState)
+{
+    addProject(2, QStringLiteral("別工事"));
+    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(2, 1, '他', 0, 0, 1)")});
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    placeUnder(QStringLiteral("1"), QStringLiteral("2"));
+    placeUnder(QStringLiteral("2"), QStringLiteral("3"));
+    system.Select(node(QStringLiteral("1")));
+    messages.answer(true);
+    ASSERT_TRUE(system.RemoveSelected());
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(column(QStringLiteral("Select GYOCD from TAISEI where KJCD = 2")), QStringList{QStringLiteral("1")});
+    EXPECT_TRUE(system.PrimeGyoCode().isEmpty());
+    const MainActionState state = system.actionState();
+    EXPECT_TRUE(state.primeActionsVisible);
+    EXPECT_FALSE(state.subActionsVisible);
+    EXPECT_FALSE(state.primeDependent);
+    EXPECT_TRUE(AppContext::instance().TreeLabels.isEmpty());
+}
+
+TEST_F(ConstructionSystemTest, RemovingWithoutSelectionAsksForOne)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    EXPECT_FALSE(system.RemoveSelected());
+    EXPECT_EQ(messages.texts(), QStringList{MainMessages::SelectToRemove});
+}
+
+TEST_F(ConstructionSystemTest, ReloadingOrClearingTheTreeLeavesTheRows)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    placeUnder(QStringLiteral("1"), QStringLiteral("2"));
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    system.ClearTree();
+    EXPECT_EQ(rows(), QString("1,2").split(','));
+}
+
+TEST_F(ConstructionSystemTest, DatabaseRefusalLeavesTreeAndRowsAsTheyWere)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    placeUnder(QStringLiteral("1"), QStringLiteral("2"));
+    system.Select(node(QStringLiteral("2")));
+    // The same contractor twice violates the key of TAISEI.
+    EXPECT_FALSE(system.PlaceUnderSelected(QStringLiteral("1"), QStringLiteral("業者1")));
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(messages.messages().first().kind, ScriptedMessageService::Kind::Error);
+    EXPECT_TRUE(messages.texts().first().contains(QStringLiteral("PK_TAISEI")));
+    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,2").split(','));
+    EXPECT_EQ(rows(), QString("1,2").split(','));
+    // The transaction goes on working after the rollback.
+    placeUnder(QStringLiteral("2"), QStringLiteral("3"));
+    EXPECT_EQ(rows(), QString("1,2,3").split(','));
+}
+
+TEST_F(ConstructionSystemTest, NodeAboveTheRelativeLevelIsRefusedWithoutARow)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    placeUnder(QStringLiteral("1"), QStringLiteral("2"));
+    placeUnder(QStringLiteral("2"), QStringLiteral("3"));
+    EXPECT_FALSE(system.AddNode(node(QStringLiteral("3")), 1, QStringLiteral("1"), QStringLiteral("x"),
+                                QStringLiteral("9")).isValid());
+    EXPECT_EQ(messages.texts().last(), MainMessages::LevelAboveRelative);
+    EXPECT_FALSE(system.PlaceGyo(node(QStringLiteral("3")), QStringLiteral("1"), 1, QStringLiteral("1"),
+                                 QStringLiteral("業者4"), QStringLiteral("4")));
+    EXPECT_EQ(rows(), QString("1,2,3").split(','));
+    // The same level appends a sibling, a deeper one a child.
+    EXPECT_EQ(system.AddNode(node(QStringLiteral("3")), 2, QStringLiteral("2"), QStringLiteral("s"),
+                             QStringLiteral("8")).parent(), node(QStringLiteral("2")));
+}
+
+TEST_F(ConstructionSystemTest, RenamingStoresTheNameAndShowsIt)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
+    ASSERT_TRUE(system.RenameNode(node(QStringLiteral("1")), QStringLiteral("O'Neil建設")));
+    EXPECT_EQ(column(QStringLiteral("Select CPNM from TAISEI where KJCD = 1 and GYOCD = 1")),
+              QStringList{QStringLiteral("O'Neil建設")});
+    EXPECT_EQ(system.tree().caption(node(QStringLiteral("1"))), QStringLiteral("O'Neil建設"));
+    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("O'Neil建設")});
+}
+
+} // namespace
