@@ -1,37 +1,23 @@
 #include "SheetGeometry.h"
 
+#include "FontMapper.h"
+
 #include <cmath>
 
 namespace celvane {
 
-namespace {
-double widthInPoints(double characters, int digitWidth)
+double SheetGeometry::digitWidth(const Font &font)
 {
-    const double pixels = std::trunc((256.0 * characters + std::trunc(128.0 / digitWidth)) / 256.0 * digitWidth);
-    return pixels * 0.75;
-}
-} // namespace
-
-int SheetGeometry::maxDigitWidth(const Font &font)
-{
-    // Digit widths at 96 dpi of the faces templates use; Japanese faces have wider digits.
-    const bool japanese = font.name.contains(QStringLiteral("ゴシック")) || font.name.contains(QStringLiteral("明朝"))
-                       || font.name.contains(QLatin1String("Gothic"), Qt::CaseInsensitive)
-                       || font.name.contains(QLatin1String("Mincho"), Qt::CaseInsensitive)
-                       || font.name.contains(QStringLiteral("メイリオ")) || font.name.contains(QLatin1String("IPA"));
-    const double perPoint = japanese ? 8.0 / 11.0 : 7.0 / 11.0;
-    return std::max(1, int(std::lround(font.size * perPoint)));
+    return FontMapper::digitWidthEm(font.name) * font.size;
 }
 
 SheetGeometry::SheetGeometry(const Worksheet &sheet, const StyleSheet &styles)
-    : m_sheet(sheet), m_digitWidth(maxDigitWidth(styles.fonts.front()))
+    : m_sheet(sheet), m_digitWidth(digitWidth(styles.fonts.front()))
 {
-    if (sheet.defaultColumnWidth > 0.0) {
-        m_defaultWidth = widthInPoints(sheet.defaultColumnWidth, m_digitWidth);
-    } else {
-        const double pixels = std::ceil((sheet.baseColumnWidth * m_digitWidth + 5) / 8.0) * 8.0;
-        m_defaultWidth = pixels * 0.75;
-    }
+    // Without a default width the base width gets the padding of five pixels.
+    const double characters = sheet.defaultColumnWidth > 0.0 ? sheet.defaultColumnWidth
+                                                             : sheet.baseColumnWidth + 5.0 * 0.75 / m_digitWidth;
+    m_defaultWidth = characters * m_digitWidth;
 }
 
 double SheetGeometry::columnWidth(int column) const
@@ -41,7 +27,7 @@ double SheetGeometry::columnWidth(int column) const
         return m_defaultWidth;
     if (info->hidden)
         return 0.0;
-    return widthInPoints(info->width, m_digitWidth);
+    return info->width * m_digitWidth;
 }
 
 double SheetGeometry::rowHeight(int row) const

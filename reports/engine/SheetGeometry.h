@@ -9,8 +9,8 @@
 
 namespace celvane {
 
-// Sizes of a sheet's columns and rows in points, converted as spreadsheet programs do
-// (column widths are counted in digits of the workbook's default font).
+// Sizes of a sheet's columns and rows in points. Column widths are counted in digits of
+// the workbook's default font, measured in the face that draws it, as LibreOffice does.
 class SheetGeometry {
 public:
     SheetGeometry(const Worksheet &sheet, const StyleSheet &styles);
@@ -25,11 +25,12 @@ public:
     // Where a drawing object lies, relative to the top-left of the given cell, in points.
     QRectF objectRect(int column, int row, const DrawingObject &object) const;
 
-    static int maxDigitWidth(const Font &font);
+    // The width of one digit of the workbook's default font, in points.
+    static double digitWidth(const Font &font);
 
 private:
     const Worksheet &m_sheet;
-    int m_digitWidth;
+    double m_digitWidth;
     double m_defaultWidth;
 };
 
