@@ -73,7 +73,12 @@ QString CellText::formatNumber(double value, const QString &formatCode)
     const qsizetype point = pattern.indexOf(u'.');
     const int decimals = point < 0 ? 0 : int(pattern.mid(point + 1).count(QRegularExpression(QStringLiteral("[0#?]"))));
     double shown = std::abs(value) * (percent ? 100.0 : 1.0);
-    QString digits = grouping ? QLocale::c().toString(shown, 'f', decimals) : QString::number(shown, 'f', decimals);
+    QString digits = QString::number(shown, 'f', decimals);
+    if (grouping) {
+        const qsizetype dot = digits.indexOf(u'.');
+        for (qsizetype at = (dot < 0 ? digits.size() : dot) - 3; at > 0; at -= 3)
+            digits.insert(at, u',');
+    }
     if (percent)
         digits += u'%';
     QString prefix = code.left(firstDigit);

@@ -91,6 +91,10 @@ void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF f
         pen.setDashPattern({6, 2, 1.5, 2, 1.5, 2}); pen.setCapStyle(Qt::FlatCap); break;
     default: break;
     }
+    // On the screen a line never gets thinner than one pixel, or thin lines would fade.
+    const double pixels = pen.widthF() * std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    if (pixels < 1.0 && line.style != LineStyle::Double)
+        pen.setWidthF(0.0);
     painter.setPen(pen);
     if (line.style == LineStyle::Double) {
         const QPointF along = to - from;
