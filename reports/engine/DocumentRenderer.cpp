@@ -62,12 +62,15 @@ void DocumentRenderer::print(QPagedPaintDevice &device) const
 void DocumentRenderer::savePdf(const QString &fileName, const QString &title) const
 {
     const QString temporary = fileName + QStringLiteral(".part");
-    {
+    try {
         QPdfWriter writer(temporary);
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("Celvane"));
         writer.setTitle(title);
         print(writer);
+    } catch (const CelvaneError &error) {
+        QFile::remove(temporary);
+        throw CelvaneError(QStringLiteral("「%1」に保存できません（%2）").arg(fileName, error.message()));
     }
     QFile written(temporary);
     if (!written.exists() || written.size() == 0) {
