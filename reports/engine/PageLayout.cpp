@@ -3,6 +3,7 @@
 #include "SheetGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace celvane {
 
@@ -107,7 +108,8 @@ std::vector<PrintedPage> PageLayout::paginate(const Workbook &book, int sheetInd
     if (setup.fitToPage) {
         scale = std::min({1.0, fitScale(widths, range.left, columnBreaks, roomWidth, setup.fitToWidth),
                           fitScale(heights, range.top, rowBreaks, roomHeight, setup.fitToHeight)});
-        scale = std::max(0.1, scale);
+        // Spreadsheet programs fit in whole percents, rounding down so the pages still fit.
+        scale = std::max(0.1, std::floor(scale * 100.0 + 1e-9) / 100.0);
     }
     page.scale = scale;
 

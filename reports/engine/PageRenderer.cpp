@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 namespace celvane {
 
@@ -46,6 +47,28 @@ struct PageRenderer::Frame {
     QRectF cellRect(int column, int row) const { return QRectF(QPointF(x[column], y[row]), QPointF(x[column + 1], y[row + 1])); }
     QRectF rangeRect(const CellRange &r) const { return QRectF(QPointF(x[r.left], y[r.top]), QPointF(x[r.right + 1], y[r.bottom + 1])); }
     QRectF content() const { return QRectF(QPointF(0, 0), QPointF(x[page.lastColumn + 1], y[page.lastRow + 1])); }
+    bool covers(const AnchorPoint &point) const
+    {
+        return point.column + 1 < int(x.size()) && point.row + 1 < int(y.size());
+    }
+    QPointF position(const AnchorPoint &point) const
+    {
+        return {x[point.column + 1] + double(point.columnOffset) / kEmuPerPoint,
+                y[point.row + 1] + double(point.rowOffset) / kEmuPerPoint};
+    }
+    // Where an object lies on the page; objects anchored below the page are not looked at.
+    std::optional<QRectF> objectRect(const DrawingObject &object) const
+    {
+        if (object.anchor == DrawingObject::Anchor::Absolute)
+            return geometry.objectRect(page.firstColumn, page.firstRow, object);
+        if (!covers(object.from))
+            return std::nullopt;
+        if (object.anchor == DrawingObject::Anchor::OneCell)
+            return QRectF(position(object.from), QSizeF(double(object.width) / kEmuPerPoint, double(object.height) / kEmuPerPoint));
+        if (!covers(object.to))
+            return geometry.objectRect(page.firstColumn, page.firstRow, object);
+        return QRectF(position(object.from), position(object.to));
+    }
 };
 
 namespace {
@@ -278,7 +301,10 @@ void PageRenderer::paintDrawings(QPainter &painter, const Frame &frame) const
 {
     const QRectF content = frame.content();
     for (const DrawingObject &object : frame.sheet.drawings) {
-        const QRectF rect = frame.geometry.objectRect(frame.page.firstColumn, frame.page.firstRow, object).normalized();
+        const std::optional<QRectF> placed = frame.objectRect(object);
+        if (!placed)
+            continue;
+        const QRectF rect = placed->normalized();
         if (!rect.intersects(content) && !(rect.width() == 0 || rect.height() == 0))
             continue;
         if (object.kind == DrawingObject::Kind::Picture && object.image) {

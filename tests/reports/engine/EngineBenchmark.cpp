@@ -1,6 +1,8 @@
 // A roster-like document of 100 pages: ten rows of twenty markers per page and a photo
 // per row, filled through the engine and saved.
 #include "Celvane.h"
+#include "DocumentRenderer.h"
+#include "LibreOfficePeer.h"
 #include "TemplateFactory.h"
 
 #include <QGuiApplication>
@@ -39,14 +41,36 @@ void fillRoster(Celvane &engine, const std::vector<CelvanePicture> &photos, int 
     engine.Page().Close();
 }
 
+std::vector<CelvanePicture> photos()
+{
+    std::vector<CelvanePicture> result;
+    for (int i = 0; i < 1000; ++i) // a photo of its own for every person
+        result.push_back(CelvaneOlePicture(TemplateFactory::jpeg(90 + i % 7, 120, Qt::GlobalColor(7 + i % 10))));
+    return result;
+}
+
+// The filled document, saved once for the rendering benchmarks.
+struct FilledRoster {
+    QTemporaryDir dir;
+    Celvane engine;
+    QString workbook;
+    FilledRoster()
+    {
+        const QString templatePath = dir.filePath(QStringLiteral("meibo.xlsx"));
+        TemplateFactory::save(TemplateFactory::wideRoster(), templatePath);
+        engine.SetFileName(templatePath);
+        fillRoster(engine, photos(), 100);
+        workbook = dir.filePath(QStringLiteral("roster100.xlsx"));
+        engine.saveAs(workbook);
+    }
+};
+
 void BM_FillAndSave100Pages(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString templatePath = dir.filePath(QStringLiteral("meibo.xlsx"));
     TemplateFactory::save(TemplateFactory::wideRoster(), templatePath);
-    std::vector<CelvanePicture> photos;
-    for (int i = 0; i < 1000; ++i) // a photo of its own for every person
-        photos.push_back(CelvaneOlePicture(TemplateFactory::jpeg(90 + i % 7, 120, Qt::GlobalColor(7 + i % 10))));
+    const std::vector<CelvanePicture> photos = ::photos();
     for (auto _ : state) {
         Celvane engine;
         engine.SetFileName(templatePath);
@@ -55,6 +79,32 @@ void BM_FillAndSave100Pages(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FillAndSave100Pages)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void BM_RenderPdf100Pages(benchmark::State &state)
+{
+    FilledRoster roster;
+    const QString pdf = roster.dir.filePath(QStringLiteral("ours.pdf"));
+    for (auto _ : state)
+        DocumentRenderer(roster.engine.finishedDocument()).savePdf(pdf);
+    state.counters["pages"] = LibreOfficePeer::pageCount(pdf);
+}
+BENCHMARK(BM_RenderPdf100Pages)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+
+// The peer's time for the same workbook, for comparison.
+void BM_LibreOfficePdf100Pages(benchmark::State &state)
+{
+    if (!LibreOfficePeer::available()) {
+        state.SkipWithError("LibreOffice is not installed");
+        return;
+    }
+    FilledRoster roster;
+    LibreOfficePeer::convert(roster.workbook, QStringLiteral("pdf"), roster.dir.path()); // profile set-up
+    QString pdf;
+    for (auto _ : state)
+        pdf = LibreOfficePeer::convert(roster.workbook, QStringLiteral("pdf"), roster.dir.path());
+    state.counters["pages"] = LibreOfficePeer::pageCount(pdf);
+}
+BENCHMARK(BM_LibreOfficePdf100Pages)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
 
