@@ -37,17 +37,12 @@ protected:
     {
         engine.Document().Begin();
         engine.Page().Open(QStringLiteral("名簿"), QStringLiteral("1"));
-        for (int i = 0; i < count; ++i) {
-            const int r = i % 10;
-            if (i > 0 && r == 0)
-                engine.Page().NewPage(true);
-            if (r == 0) {
-                engine.Page().SetRows(1, -1);
-                engine.Cell(QStringLiteral("**TITLE")).SetValue(QStringLiteral("作業員名簿"));
-            }
-            engine.Cell(QStringLiteral("**NAME"), 0, r).SetValue(QStringLiteral("人%1").arg(i + 1));
-            engine.Cell(QStringLiteral("**AGE"), 0, r).SetValue(20 + i);
-        }
+        TemplateFactory::fillPeople(
+            engine, count, [this] { engine.Cell(QStringLiteral("**TITLE")).SetValue(QStringLiteral("作業員名簿")); },
+            [this](int i, int r) {
+                engine.Cell(QStringLiteral("**NAME"), 0, r).SetValue(QStringLiteral("人%1").arg(i + 1));
+                engine.Cell(QStringLiteral("**AGE"), 0, r).SetValue(20 + i);
+            });
         engine.Page().Close();
     }
 

@@ -25,13 +25,9 @@ protected:
         engine.SetFileName(templatePath);
         engine.Document().Begin();
         engine.Page().Open(QStringLiteral("名簿"));
-        for (int i = 0; i < 25; ++i) {
-            if (i > 0 && i % 10 == 0)
-                engine.Page().NewPage(true);
-            if (i % 10 == 0)
-                engine.Page().SetRows(1, -1);
-            engine.Cell(QStringLiteral("**NAME"), 0, i % 10).SetValue(QStringLiteral("人%1").arg(i + 1));
-        }
+        TemplateFactory::fillPeople(engine, 25, [] {}, [this](int i, int r) {
+            engine.Cell(QStringLiteral("**NAME"), 0, r).SetValue(QStringLiteral("人%1").arg(i + 1));
+        });
         engine.Page().Close();
         services = PreviewServices::standard();
         services.showMessage = [this](QWidget *, const QString &text) { messages << text; };

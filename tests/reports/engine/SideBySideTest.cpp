@@ -71,26 +71,24 @@ TEST(SideBySide, RosterLooksAlikeInLibreOffice)
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("作業員名簿"));
     const CelvanePicture photo = CelvaneOlePicture(TemplateFactory::jpeg(90, 120));
-    for (int i = 0; i < 25; ++i) {
-        const int r = i % 10;
-        if (i > 0 && r == 0)
-            engine.Page().NewPage(true);
-        if (r == 0) {
-            engine.Page().SetRows(1, -1);
+    TemplateFactory::fillPeople(
+        engine, 25,
+        [&] {
             engine.Cell(QStringLiteral("**CMPNM")).SetValue(QStringLiteral("株式会社 試験建設　作業員名簿"));
             engine.Cell(QStringLiteral("**MKYMD")).SetValue(QStringLiteral("（　令和　6年　4月　1日　作成　）"));
             engine.Cell(QStringLiteral("**C1")).Drawing().AddShape(1, -6, 8, 8, {50, {}, {}, {}, {}, {}, 2});
-        }
-        engine.Cell(QStringLiteral("**C1"), 0, r).SetValue(QStringLiteral("山田%1").arg(i));
-        engine.Cell(QStringLiteral("**C2"), 0, r).SetValue(20 + i);
-        for (int c = 3; c <= 20; ++c)
-            engine.Cell(QStringLiteral("**C%1").arg(c), 0, r).SetValue(QStringLiteral("値%1").arg(c));
-        engine.Cell(QStringLiteral("**PHOTO"), 0, r).Drawing().AddPicture(photo, 1, 1, std::nullopt, 11);
-        if (r == 3)
-            engine.Cell(QStringLiteral("**C5"), 0, r).Format().SetDiagonal(0x7000000 + 10);
-        if (r == 5)
-            engine.Cell(QStringLiteral("**C3"), 0, r).Format().SetBottomLine(0x2000000 + 12);
-    }
+        },
+        [&](int i, int r) {
+            engine.Cell(QStringLiteral("**C1"), 0, r).SetValue(QStringLiteral("山田%1").arg(i));
+            engine.Cell(QStringLiteral("**C2"), 0, r).SetValue(20 + i);
+            for (int c = 3; c <= 20; ++c)
+                engine.Cell(QStringLiteral("**C%1").arg(c), 0, r).SetValue(QStringLiteral("値%1").arg(c));
+            engine.Cell(QStringLiteral("**PHOTO"), 0, r).Drawing().AddPicture(photo, 1, 1, std::nullopt, 11);
+            if (r == 3)
+                engine.Cell(QStringLiteral("**C5"), 0, r).Format().SetDiagonal(0x7000000 + 10);
+            if (r == 5)
+                engine.Cell(QStringLiteral("**C3"), 0, r).Format().SetBottomLine(0x2000000 + 12);
+        });
     engine.Page().Close();
     const QString workbook = QDir(folder).filePath(QStringLiteral("roster.xlsx"));
     engine.saveAs(workbook);

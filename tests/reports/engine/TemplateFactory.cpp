@@ -127,3 +127,18 @@ QByteArray TemplateFactory::jpeg(int width, int height, Qt::GlobalColor colour)
     image.save(&buffer, "JPEG", 85);
     return bytes;
 }
+
+void TemplateFactory::fillPeople(Celvane &engine, int people, const std::function<void()> &header,
+                                 const std::function<void(int person, int row)> &person)
+{
+    for (int i = 0; i < people; ++i) {
+        const int row = i % 10;
+        if (i > 0 && row == 0)
+            engine.Page().NewPage(true);
+        if (row == 0) {
+            engine.Page().SetRows(1, -1);
+            header();
+        }
+        person(i, row);
+    }
+}

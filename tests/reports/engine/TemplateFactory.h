@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Celvane.h"
 #include "CelvanePicture.h"
 #include "Workbook.h"
 
 #include <QString>
+#include <functional>
 
 // Templates built in code, as a person would lay them out in a spreadsheet program.
 class TemplateFactory {
@@ -19,4 +21,8 @@ public:
     static void save(const celvane::Workbook &book, const QString &fileName);
     static QByteArray jpeg(int width, int height, Qt::GlobalColor colour = Qt::darkCyan);
     static int addFormat(celvane::Workbook &book, const celvane::CellFormat &format);
+    // The roster's way of filling pages: ten people a page, a new page copy before the
+    // eleventh, each page's rows set and its header written first. The sheet is open.
+    static void fillPeople(celvane::Celvane &engine, int people, const std::function<void()> &header,
+                           const std::function<void(int person, int row)> &person);
 };
