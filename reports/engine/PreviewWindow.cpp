@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -143,6 +144,17 @@ void PreviewWindow::resizeEvent(QResizeEvent *event)
     QDialog::resizeEvent(event);
     if (m_zoom != Zoom::Percent)
         refresh();
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageDown: showPage(m_page + 1); break;
+    case Qt::Key_PageUp: showPage(m_page - 1); break;
+    case Qt::Key_Home: showPage(0); break;
+    case Qt::Key_End: showPage(pageCount() - 1); break;
+    default: QDialog::keyPressEvent(event); return;
+    }
 }
 
 void PreviewWindow::print()

@@ -98,6 +98,23 @@ TEST_F(CelvaneFill, ErrorsBeforeBegin)
     EXPECT_THROW(engine.Document().Begin(), CelvaneError);
 }
 
+TEST_F(CelvaneFill, OnlyTheOpenedSheetsAndTheirNamesRemain)
+{
+    Workbook book = TemplateFactory::roster();
+    book.definedNames.push_back({QStringLiteral("会社"), -1, QStringLiteral("'名簿'!$B$2"), {}});
+    book.definedNames.push_back({QStringLiteral("別紙の欄"), -1, QStringLiteral("別紙!$A$1"), {}});
+    book.definedNames.push_back({QStringLiteral("_xlnm.Print_Titles"), 1, QStringLiteral("別紙!$1:$1"), {}});
+    TemplateFactory::save(book, templatePath);
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("名簿"));
+    engine.Page().Close();
+    const Workbook out = saved();
+    ASSERT_EQ(out.sheets.size(), 1u);
+    ASSERT_EQ(out.definedNames.size(), 1u);
+    EXPECT_EQ(out.definedNames[0].name, QStringLiteral("会社"));
+    EXPECT_TRUE(out.sheets[0].printArea.has_value());
+}
+
 TEST_F(CelvaneFill, XlsNameFindsTheXlsxTemplate)
 {
     TemplateFactory::save(TemplateFactory::roster(), dir.filePath(QStringLiteral("sagyoinmeibo.xlsx")));

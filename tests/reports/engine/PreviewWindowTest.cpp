@@ -71,6 +71,10 @@ TEST_F(Preview, WalksThroughThePages)
     const auto labels = shown->findChildren<QLabel *>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
                             [](QLabel *label) { return label->text() == QStringLiteral("2 / 3 ページ"); }));
+    QTest::keyClick(shown.get(), Qt::Key_PageDown);
+    EXPECT_EQ(shown->currentPage(), 2);
+    QTest::keyClick(shown.get(), Qt::Key_Home);
+    EXPECT_EQ(shown->currentPage(), 0);
 }
 
 TEST_F(Preview, ZoomsToTheWholePageThePageWidthOrAPercentage)
