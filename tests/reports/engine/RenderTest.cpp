@@ -273,6 +273,20 @@ TEST_F(Render, PaperScaleFitAndCentring)
     EXPECT_EQ(pages.size(), 2u) << "half of 360 digits still needs two pages across";
 }
 
+TEST_F(Render, FooterCarriesThePageNumbers)
+{
+    sheet().pageSetup.oddFooter = QStringLiteral("&C&P / &N&R&A");
+    text(1, 1, QStringLiteral("本文"));
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const double footerTop = page.height() - 0.3 * 72 - 14;
+    const QRect centre = RenderProbe::inked(page, QRectF(page.width() / 2.0 - 40, footerTop, 80, 14));
+    ASSERT_FALSE(centre.isEmpty());
+    EXPECT_NEAR(QRectF(centre).center().x(), page.width() / 2.0, 4);
+    EXPECT_FALSE(RenderProbe::inked(page, QRectF(page.width() - 0.7 * 72 - 30, footerTop, 30, 14)).isEmpty())
+        << "the sheet's name stands right";
+}
+
 TEST(CellTextFormat, NumbersShowInTheirFormat)
 {
     EXPECT_EQ(CellText::formatNumber(1234.5, QStringLiteral("General")), QStringLiteral("1234.5"));
