@@ -3,6 +3,7 @@
 #include "XlsxReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,7 +16,11 @@ class SorvikReportTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tool = qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/sorvik-report");
+        // Test programs live in build/tests, tools in build/bin.
+        const QString binary = qEnvironmentVariable("SORVIK_BINARY_DIR");
+        tool = binary.isEmpty() ? QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -3)
+                                      + QStringLiteral("/bin/sorvik-report")
+                                : binary + QStringLiteral("/bin/sorvik-report");
         if (!QFile::exists(tool))
             GTEST_SKIP() << "sorvik-report is not built";
         TemplateFactory::save(TemplateFactory::roster(), dir.filePath(QStringLiteral("roster.xlsx")));
