@@ -55,6 +55,39 @@ std::vector<int> lines(const QImage &page, bool horizontal, double share)
     return found;
 }
 
+void expectAlike(const QString &ours, const QString &theirs, double rowShare, double columnShare, size_t words)
+{
+    ASSERT_EQ(LibreOfficePeer::pageCount(ours), LibreOfficePeer::pageCount(theirs));
+    const auto ourPages = LibreOfficePeer::pages(ours, 72);
+    const auto theirPages = LibreOfficePeer::pages(theirs, 72);
+    ASSERT_EQ(theirPages.size(), ourPages.size());
+    for (size_t p = 0; p < ourPages.size(); ++p) {
+        for (bool horizontal : {true, false}) {
+            const auto a = lines(ourPages[p], horizontal, horizontal ? rowShare : columnShare);
+            const auto b = lines(theirPages[p], horizontal, horizontal ? rowShare : columnShare);
+            ASSERT_EQ(a.size(), b.size()) << "page " << p + 1 << (horizontal ? " rows" : " columns") << ": "
+                                          << ::testing::PrintToString(a) << " / " << ::testing::PrintToString(b);
+            for (size_t i = 0; i < a.size(); ++i)
+                EXPECT_NEAR(a[i], b[i], kTolerance) << "page " << p + 1 << " line " << i;
+        }
+    }
+    const auto ourWords = wordsByPage(ours);
+    const auto theirWords = wordsByPage(theirs);
+    ASSERT_EQ(ourWords.size(), theirWords.size());
+    for (size_t p = 0; p < ourWords.size(); ++p) {
+        int near = 0;
+        for (const Word &word : ourWords[p]) {
+            double best = 1e9;
+            for (const Word &other : theirWords[p])
+                if (other.text == word.text)
+                    best = std::min(best, QLineF(word.at, other.at).length());
+            near += best <= kTolerance;
+        }
+        EXPECT_GE(near, int(ourWords[p].size() * 0.95)) << "page " << p + 1 << ": words placed alike";
+        EXPECT_GE(ourWords[p].size(), words);
+    }
+}
+
 TEST(SideBySide, RosterLooksAlikeInLibreOffice)
 {
     if (!LibreOfficePeer::available())
@@ -97,36 +130,31 @@ TEST(SideBySide, RosterLooksAlikeInLibreOffice)
     const QString theirs = LibreOfficePeer::convert(workbook, QStringLiteral("pdf"), folder);
     ASSERT_FALSE(theirs.isEmpty());
 
-    ASSERT_EQ(LibreOfficePeer::pageCount(ours), LibreOfficePeer::pageCount(theirs));
-    const auto ourPages = LibreOfficePeer::pages(ours, 72);
-    const auto theirPages = LibreOfficePeer::pages(theirs, 72);
-    ASSERT_EQ(ourPages.size(), 3u);
-    ASSERT_EQ(theirPages.size(), ourPages.size());
-    for (size_t p = 0; p < ourPages.size(); ++p) {
-        for (bool horizontal : {true, false}) {
-            const auto a = lines(ourPages[p], horizontal, horizontal ? 0.5 : 0.15);
-            const auto b = lines(theirPages[p], horizontal, horizontal ? 0.5 : 0.15);
-            ASSERT_EQ(a.size(), b.size()) << "page " << p + 1 << (horizontal ? " rows" : " columns") << ": " 
-                                          << ::testing::PrintToString(a) << " / " << ::testing::PrintToString(b);
-            for (size_t i = 0; i < a.size(); ++i)
-                EXPECT_NEAR(a[i], b[i], kTolerance) << "page " << p + 1 << " line " << i;
-        }
-    }
-    const auto ourWords = wordsByPage(ours);
-    const auto theirWords = wordsByPage(theirs);
-    ASSERT_EQ(ourWords.size(), theirWords.size());
-    for (size_t p = 0; p < ourWords.size(); ++p) {
-        int near = 0;
-        for (const Word &word : ourWords[p]) {
-            double best = 1e9;
-            for (const Word &other : theirWords[p])
-                if (other.text == word.text)
-                    best = std::min(best, QLineF(word.at, other.at).length());
-            near += best <= kTolerance;
-        }
-        EXPECT_GE(near, int(ourWords[p].size() * 0.95)) << "page " << p + 1 << ": words placed alike";
-        EXPECT_GT(ourWords[p].size(), 100u);
-    }
+    ASSERT_EQ(LibreOfficePeer::pageCount(ours), 3);
+    expectAlike(ours, theirs, 0.5, 0.15, 100);
+}
+
+TEST(SideBySide, CalcFormLooksAlikeInLibreOffice)
+{
+    if (!LibreOfficePeer::available())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir dir;
+    const QString workbook = LibreOfficePeer::convert(QStringLiteral(CELVANE_TEST_DATA "/calc-form.fods"),
+                                                      QStringLiteral("xlsx:Calc MS Excel 2007 XML"), dir.path());
+    ASSERT_FALSE(workbook.isEmpty());
+    Celvane engine;
+    engine.SetFileName(workbook);
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("様式"));
+    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("山田　太郎"));
+    engine.Page().Close();
+    const QString filled = dir.filePath(QStringLiteral("filled.xlsx"));
+    engine.saveAs(filled);
+    const QString ours = dir.filePath(QStringLiteral("ours.pdf"));
+    DocumentRenderer(engine.finishedDocument()).savePdf(ours);
+    const QString theirs = LibreOfficePeer::convert(filled, QStringLiteral("pdf"), dir.path());
+    ASSERT_FALSE(theirs.isEmpty());
+    expectAlike(ours, theirs, 0.12, 0.08, 5);
 }
 
 } // namespace
