@@ -19,6 +19,7 @@ struct PageRenderer::Frame {
     const PrintedPage &page;
     std::vector<double> x; // left edge of column c at x[c], from the page's first column
     std::vector<double> y; // top edge of row r at y[r]
+    std::vector<CellRange> merges; // those that reach into the page
     double dpi;
 
     Frame(const Workbook &book, const PrintedPage &p, double deviceDpi)
@@ -26,7 +27,9 @@ struct PageRenderer::Frame {
     {
         int lastColumn = p.lastColumn + 1, lastRow = p.lastRow + 1;
         for (const CellRange &merge : sheet.merges) {
-            if (merge.top <= p.lastRow && merge.bottom >= p.firstRow) {
+            if (merge.top <= p.lastRow && merge.bottom >= p.firstRow && merge.left <= p.lastColumn
+                && merge.right >= p.firstColumn) {
+                merges.push_back(merge);
                 lastColumn = std::max(lastColumn, merge.right + 1);
                 lastRow = std::max(lastRow, merge.bottom + 1);
             }
@@ -43,6 +46,13 @@ struct PageRenderer::Frame {
         const double y0 = y[p.firstRow];
         for (double &v : y)
             v -= y0;
+    }
+    const CellRange *mergeAt(int column, int row) const
+    {
+        for (const CellRange &merge : merges)
+            if (merge.contains(column, row))
+                return &merge;
+        return nullptr;
     }
     QRectF cellRect(int column, int row) const { return QRectF(QPointF(x[column], y[row]), QPointF(x[column + 1], y[row + 1])); }
     QRectF rangeRect(const CellRange &r) const { return QRectF(QPointF(x[r.left], y[r.top]), QPointF(x[r.right + 1], y[r.bottom + 1])); }
@@ -143,7 +153,7 @@ void PageRenderer::paintFills(QPainter &painter, const Frame &frame) const
             if (fill.patternType == QLatin1String("none") || fill.patternType.isEmpty())
                 continue;
             QRectF rect = frame.cellRect(cell->first, row->first);
-            if (const CellRange *merge = frame.sheet.mergeAt(cell->first, row->first)) {
+            if (const CellRange *merge = frame.mergeAt(cell->first, row->first)) {
                 if (merge->left != cell->first || merge->top != row->first)
                     continue;
                 rect = frame.rangeRect(*merge);
@@ -192,7 +202,7 @@ void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
                 continue;
             CellTextPainter::Request request;
             request.cell = frame.cellRect(column, row->first);
-            const CellRange *merge = sheet.mergeAt(column, row->first);
+            const CellRange *merge = frame.mergeAt(column, row->first);
             if (merge) {
                 if (merge->left != column || merge->top != row->first)
                     continue;
@@ -215,7 +225,7 @@ void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
                 const double width = CellTextPainter::naturalWidth(painter, request.font, text) + 2 * CellTextPainter::kPadding;
                 const auto free = [&](int c) {
                     const Cell *next = sheet.findCell(c, row->first);
-                    return c >= page.firstColumn && c <= page.lastColumn && !sheet.mergeAt(c, row->first)
+                    return c >= page.firstColumn && c <= page.lastColumn && !frame.mergeAt(c, row->first)
                         && (!next || next->type == Cell::Type::Empty);
                 };
                 const Qt::Alignment side = a.horizontal == QLatin1String("right") || (a.horizontal.isEmpty() && request.isNumber)
@@ -252,7 +262,7 @@ void PageRenderer::paintBorders(QPainter &painter, const Frame &frame) const
         return none;
     };
     const auto sameMerge = [&](int c1, int r1, int c2, int r2) {
-        const CellRange *merge = sheet.mergeAt(c1, r1);
+        const CellRange *merge = frame.mergeAt(c1, r1);
         return merge && merge->contains(c2, r2);
     };
     for (int r = page.firstRow; r <= page.lastRow; ++r) {
@@ -275,7 +285,7 @@ void PageRenderer::paintBorders(QPainter &painter, const Frame &frame) const
                 drawLine(painter, own.right, rect.topRight(), rect.bottomRight());
             if (own.diagonal.style != LineStyle::None && (own.diagonalUp || own.diagonalDown)) {
                 QRectF box = rect;
-                if (const CellRange *merge = sheet.mergeAt(c, r)) {
+                if (const CellRange *merge = frame.mergeAt(c, r)) {
                     if (merge->left != c || merge->top != r)
                         continue;
                     box = frame.rangeRect(*merge);

@@ -36,6 +36,7 @@ void ReportDocument::openPage(const QString &sheetName, const QString &pageText)
     opened.index = index;
     opened.pageText = pageText;
     opened.last = std::max(1, m_template.sheets[index].lastUsedRow());
+    opened.pageEnd = opened.last;
     m_sheets.push_back(opened);
     m_current = int(m_sheets.size()) - 1;
 }
@@ -50,6 +51,8 @@ void ReportDocument::setRows(int first, int last)
         throw CelvaneError(QStringLiteral("ページの行 %1 から %2 は正しくありません").arg(first).arg(last));
     if (s.pages == 1 && s.pending == 0)
         s.pageStart = first;
+    if (s.pending == 0)
+        s.pageEnd = s.pageStart + (last - first); // the current page itself changes its rows
     s.first = first;
     s.last = last;
     s.rowsSet = true;
@@ -90,7 +93,7 @@ void ReportDocument::appendPage(SheetState &s)
 {
     const Worksheet &source = m_template.sheets[s.index];
     Worksheet &target = m_output.sheets[s.index];
-    const int previousEnd = s.pageStart + (s.last - s.first);
+    const int previousEnd = s.pageEnd;
     if (!s.trimmed) {
         trimAfter(target, previousEnd);
         s.trimmed = true;
@@ -123,6 +126,7 @@ void ReportDocument::appendPage(SheetState &s)
         target.drawings.push_back(std::move(copy));
     }
     s.pageStart = start;
+    s.pageEnd = start + (s.last - s.first);
     ++s.pages;
 }
 
@@ -170,7 +174,7 @@ Worksheet &ReportDocument::currentSheet()
 void ReportDocument::finishSheet(SheetState &s)
 {
     Worksheet &sheet = m_output.sheets[s.index];
-    const int end = s.pageStart + (s.last - s.first);
+    const int end = s.pageEnd;
     if (s.rowsSet)
         trimAfter(sheet, end);
     if (const auto &area = m_template.sheets[s.index].printArea; area && s.pages > 1) {

@@ -36,6 +36,7 @@ private:
         int last = 0;
         bool rowsSet = false;
         int pageStart = 1; // document row of the current page's first row
+        int pageEnd = 1;   // and of its last row
         int pages = 1;
         int pending = 0;
         bool trimmed = false;

@@ -180,6 +180,27 @@ TEST_F(CelvaneFill, SetRowsLimitsThePageAndLaterOffsetsCountFromTheCopy)
     EXPECT_EQ(textAt(sheet, 1, 12), QStringLiteral("**TITLE"));
 }
 
+TEST_F(CelvaneFill, PagesOfDifferentRowsFollowEachOther)
+{
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("名簿"));
+    engine.Page().SetRows(1, 12);
+    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("一"));
+    engine.Page().NewPage(true);
+    engine.Page().SetRows(1, 6); // a shorter page after the full one
+    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("二"));
+    engine.Page().NewPage(true);
+    engine.Page().SetRows(1, 12);
+    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("三"));
+    engine.Page().Close();
+    const Worksheet sheet = saved().sheets[0];
+    EXPECT_EQ(textAt(sheet, 2, 2), QStringLiteral("一"));
+    EXPECT_EQ(textAt(sheet, 2, 14), QStringLiteral("二"));
+    EXPECT_EQ(textAt(sheet, 2, 20), QStringLiteral("三"));
+    EXPECT_EQ(sheet.rowBreaks, (std::vector<int>{12, 18}));
+    EXPECT_EQ(sheet.lastUsedRow(), 30);
+}
+
 TEST_F(CelvaneFill, LinesOnEdgesCarryStyleAndColour)
 {
     engine.Document().Begin();
