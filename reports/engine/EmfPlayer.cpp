@@ -1,5 +1,7 @@
 #include "EmfPlayer.h"
 
+#include "FontMapper.h"
+
 #include <QPainterPath>
 #include <QtEndian>
 #include <cmath>
@@ -170,11 +172,12 @@ void EmfPlayer::createFont(const char *data, quint32 size)
     GdiObject object;
     object.kind = GdiObject::Kind::Font;
     object.fontHeight = i32(log);
+    object.fontWidth = std::abs(i32(log + 4));
     object.escapement = i32(log + 8);
     const int weight = i32(log + 16);
     QString face = QString::fromUtf16(reinterpret_cast<const char16_t *>(log + 28), 32);
     face.truncate(face.indexOf(QChar(0)) < 0 ? 32 : face.indexOf(QChar(0)));
-    object.font.setFamily(face.isEmpty() ? QStringLiteral("Liberation Sans") : face);
+    object.font.setFamily(FontMapper::family(face));
     object.font.setWeight(weight >= 600 ? QFont::Bold : QFont::Normal);
     object.font.setItalic(log[20] != 0);
     object.font.setUnderline(log[21] != 0);
@@ -191,7 +194,6 @@ void EmfPlayer::drawText(const char *data, quint32 size)
     const QPointF reference = point32(text);
     const quint32 count = u32(text + 8);
     const quint32 offset = u32(text + 12);
-    const quint32 options = u32(text + 16);
     const quint32 dxOffset = u32(text + 36);
     if (count == 0 || offset > size || count > (size - offset) / 2)
         return;
@@ -200,51 +202,54 @@ void EmfPlayer::drawText(const char *data, quint32 size)
     if (dxOffset && dxOffset <= size && count <= (size - dxOffset) / 4)
         for (quint32 i = 0; i < count; ++i)
             advances.push_back(i32(data + dxOffset + 4 * i));
-    Q_UNUSED(options);
 
     // Text is set out in logical units and then carried to the target like every shape.
     const double height = std::abs(m_state.font.fontHeight) > 0 ? std::abs(m_state.font.fontHeight) : 12.0;
     QFont font = m_state.font.font;
-    const double unitsPerPixelSize = m_state.font.fontHeight > 0 ? 0.8 : 1.0; // cell height vs character height
     font.setPixelSize(100);
-    const double fontScale = height * unitsPerPixelSize / 100.0;
     const QFontMetricsF metrics(font);
+    // A positive height is the character cell, a negative one the letters' own size.
+    const double fontScale = m_state.font.fontHeight > 0 ? height / (metrics.ascent() + metrics.descent()) : height / 100.0;
+    // A given average width narrows or widens the letters.
+    const double stretch = m_state.font.fontWidth > 0 && metrics.averageCharWidth() > 0
+                               ? m_state.font.fontWidth / (metrics.averageCharWidth() * fontScale)
+                               : 1.0;
     double width = 0;
     if (!advances.empty())
         for (double a : advances)
             width += a;
     else
-        width = metrics.horizontalAdvance(string) * fontScale;
-    double x = reference.x();
-    double y = reference.y();
+        width = metrics.horizontalAdvance(string) * fontScale * stretch;
+    // Alignment moves the text in its own upright coordinates, whichever way the y axis of
+    // the mapping mode points.
+    double dx = 0;
     if ((m_state.textAlign & 6) == 6)
-        x -= width / 2;
+        dx = -width / 2;
     else if (m_state.textAlign & 2)
-        x -= width;
+        dx = -width;
+    double dy = metrics.ascent(); // top
     if ((m_state.textAlign & 24) == 24)
-        ; // baseline
+        dy = 0; // baseline
     else if (m_state.textAlign & 8)
-        y -= metrics.descent() * fontScale;
-    else
-        y += metrics.ascent() * fontScale;
+        dy = -metrics.descent(); // bottom
 
     m_painter->save();
-    QTransform transform = QTransform::fromTranslate(x, y);
     const QTransform toTarget = logicalToTarget();
-    // A y axis pointing up would mirror the letters; they stay upright as GDI draws them.
-    const bool flipped = toTarget.m22() < 0;
-    transform.scale(fontScale, flipped ? -fontScale : fontScale);
+    const bool flipped = toTarget.m22() < 0; // letters stay upright as GDI draws them
+    QTransform transform = QTransform::fromTranslate(reference.x(), reference.y());
     if (m_state.font.escapement != 0)
-        transform.rotate(-m_state.font.escapement / 10.0);
+        transform.rotate(flipped ? m_state.font.escapement / 10.0 : -m_state.font.escapement / 10.0);
+    transform.scale(fontScale * stretch, flipped ? -fontScale : fontScale);
     m_painter->setTransform(transform * toTarget, true);
     m_painter->setFont(font);
     m_painter->setPen(m_state.textColor);
+    const double start = dx / (fontScale * stretch);
     if (advances.empty()) {
-        m_painter->drawText(QPointF(0, 0), string);
+        m_painter->drawText(QPointF(start, dy), string);
     } else {
         double at = 0;
         for (quint32 i = 0; i < count; ++i) {
-            m_painter->drawText(QPointF(at / fontScale, 0), string.mid(i, 1));
+            m_painter->drawText(QPointF(start + at / (fontScale * stretch), dy), string.mid(i, 1));
             at += advances[i];
         }
     }

@@ -31,6 +31,7 @@ private:
         QBrush brush;
         QFont font;
         double fontHeight = 0; // logical units
+        double fontWidth = 0;  // average character width, 0 for the face's own
         double escapement = 0; // tenths of a degree
     };
     struct State {

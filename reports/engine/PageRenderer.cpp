@@ -417,7 +417,11 @@ void PageRenderer::paint(QPainter &painter, const PrintedPage &page) const
     paintGrid(painter, frame);
     paintTexts(painter, frame);
     paintBorders(painter, frame);
-    painter.setClipRect(frame.content());
+    // Pictures may reach past the last printed column, as they do in LibreOffice, but not
+    // into the rows of the next page.
+    const QRectF content = frame.content();
+    painter.setClipRect(QRectF(content.left() - page.origin.x() / page.scale, content.top(),
+                               page.paper.width() / page.scale, content.height()));
     paintDrawings(painter, frame);
     painter.restore();
 }

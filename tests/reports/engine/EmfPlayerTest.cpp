@@ -137,6 +137,43 @@ TEST(EmfPlayer, DrawsBarsShapesAndTextWhereTheRecordsPutThem)
     EXPECT_GT(qGray(half.pixel(15, 37)), 150);
 }
 
+// As barcode pictures are written: hundredths of a millimetre with the y axis pointing up,
+// bars painted by block transfers with the brush, the caption in a narrowed face below them.
+TEST(EmfPlayer, MetricMappingWithBlockTransfersAndNarrowedText)
+{
+    EmfBuilder emf;
+    emf.record(17, {3}).record(39, {1, 0, 0x000000, 0}).record(37, {1});
+    const auto bar = [&](qint32 left, qint32 width) {
+        // bounds, destination, raster operation PATCOPY, source position, transform, colour,
+        // usage and no bitmap
+        emf.record(76, {0, 0, 0, 0, left, -1400, width, 1400, 0x00F00021, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0, 0, 0, 0, 0});
+    };
+    bar(250, 20);
+    bar(500, 40);
+    QByteArray logFont;
+    for (qint32 v : {400, 91, 0, 0, 400, 0, 0})
+        logFont.append(reinterpret_cast<const char *>(&v), 4);
+    logFont.append(EmfBuilder::utf16(QStringLiteral("ＭＳ ゴシック")).leftJustified(64, '\0'));
+    logFont.append(QByteArray(320 - 92 + 28, '\0'));
+    emf.record(82, {2}, logFont).record(37, {2}).record(22, {0});
+    QByteArray text;
+    for (qint32 v : {0, 0, 0, 0, 1, 0, 0, 1000, -1400, 1, 76, 0, 0, 0, 0, 0, 0})
+        text.append(reinterpret_cast<const char *>(&v), 4);
+    text += EmfBuilder::utf16(QStringLiteral("8"));
+    emf.record(84, {}, text);
+    const QImage image = play(emf.finish(QSizeF(33.91, 17.99)), QSize(339, 180)); // a pixel is 0.1 mm
+    const auto black = [&](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
+    EXPECT_TRUE(black(26, 70));
+    EXPECT_TRUE(black(51, 10));
+    EXPECT_FALSE(black(40, 70));
+    EXPECT_FALSE(black(26, 150)) << "bars end 14 mm down";
+    const QRect caption = RenderProbe::inked(image, QRectF(80, 141, 60, 39));
+    ASSERT_FALSE(caption.isEmpty()) << "the caption hangs below its reference point";
+    EXPECT_GE(caption.left(), 99);
+    EXPECT_LE(caption.width(), 12) << "a narrowed face: about 0.9 mm a letter";
+    EXPECT_TRUE(RenderProbe::inked(image, QRectF(80, 0, 60, 139)).isEmpty());
+}
+
 TEST(EmfPlayer, DamagedFilesDrawWhatTheyCanAndNoMore)
 {
     QByteArray bytes = barcode();
