@@ -241,6 +241,24 @@ TEST_F(CelvaneFill, LinesOnEdgesCarryStyleAndColour)
     EXPECT_EQ(border(7, 7).top.style, LineStyle::None) << "inside the block stays empty";
 }
 
+TEST_F(CelvaneFill, EveryLineValueComesBackAsWritten)
+{
+    const int colours[] = {8, 10, 11, 12, 13, 14, 15};
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("名簿"));
+    for (int style = 1; style <= 13; ++style)
+        for (int k = 0; k < 7; ++k)
+            engine.Cell(QStringLiteral("**FOOT"), 2 * k, style).Format().SetBottomLine(style * 0x1000000 + colours[k]);
+    engine.Page().Close();
+    const Workbook book = saved();
+    for (int style = 1; style <= 13; ++style)
+        for (int k = 0; k < 7; ++k) {
+            const Cell *cell = book.sheets[0].findCell(1 + 2 * k, 12 + style);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(CellBorders::encode(book.styles.borderOf(cell->style).bottom), style * 0x1000000 + colours[k]);
+        }
+}
+
 TEST_F(CelvaneFill, RangeRowsFollowTheCurrentPage)
 {
     engine.Document().Begin();
