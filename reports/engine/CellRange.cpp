@@ -20,7 +20,7 @@ bool CellRange::parseCell(QStringView text, int &column, int &row)
     qsizetype i = 0;
     if (i < text.size() && text[i] == u'$')
         ++i;
-    while (i < text.size() && text[i].isLetter()) {
+    while (i < text.size() && text[i].isLetter() && column <= 16384) {
         column = column * 26 + (text[i].toUpper().unicode() - 'A' + 1);
         ++i;
     }
@@ -28,7 +28,8 @@ bool CellRange::parseCell(QStringView text, int &column, int &row)
         ++i;
     bool ok = false;
     row = text.mid(i).toInt(&ok);
-    return ok && column > 0 && row > 0;
+    // The limits of a sheet: column XFD, row 1048576.
+    return ok && column > 0 && column <= 16384 && row > 0 && row <= 1048576;
 }
 
 bool CellRange::parse(QStringView text, CellRange &range)

@@ -12,6 +12,8 @@
 namespace celvane {
 
 namespace {
+constexpr zip_uint64_t kLargestPart = 512u * 1024u * 1024u;
+
 QString zipMessage(int code)
 {
     zip_error_t error;
@@ -37,6 +39,11 @@ std::map<QString, QByteArray> ZipArchive::read(const QString &fileName)
         const QString path = QString::fromUtf8(stat.name);
         if (path.endsWith(u'/'))
             continue;
+        // No part of a real workbook comes near this; a larger one is a damaged or hostile file.
+        if (stat.size > kLargestPart) {
+            zip_discard(archive);
+            throw CelvaneError(QStringLiteral("ブック「%1」の「%2」が大きすぎます").arg(fileName, path));
+        }
         QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
         zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0);
         const bool ok = file && zip_fread(file, bytes.data(), stat.size) == zip_int64_t(stat.size);

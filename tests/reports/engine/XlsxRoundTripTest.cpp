@@ -207,6 +207,22 @@ TEST_F(XlsxRoundTrip, RefusesWhatIsNoWorkbook)
     }
 }
 
+TEST(CellAddress, StaysInsideTheSheet)
+{
+    int column = 0, row = 0;
+    EXPECT_TRUE(CellRange::parseCell(u"XFD1048576", column, row));
+    EXPECT_EQ(column, 16384);
+    EXPECT_FALSE(CellRange::parseCell(u"XFE1", column, row));
+    EXPECT_FALSE(CellRange::parseCell(u"ZZZZZZZZZZZZ1", column, row));
+    EXPECT_FALSE(CellRange::parseCell(u"A1048577", column, row));
+    EXPECT_FALSE(CellRange::parseCell(u"A0", column, row));
+    CellRange range;
+    EXPECT_TRUE(CellRange::parse(u"$B$3:$D$7", range));
+    EXPECT_EQ(range, (CellRange{2, 3, 4, 7}));
+    EXPECT_EQ(range.toAbsoluteString(), QStringLiteral("$B$3:$D$7"));
+    EXPECT_EQ(CellRange::columnName(28), QStringLiteral("AB"));
+}
+
 TEST_F(XlsxRoundTrip, FailedSaveKeepsTheOldFile)
 {
     const QString path = dir.filePath(QStringLiteral("kept.xlsx"));
