@@ -12,6 +12,7 @@ namespace celvane {
 struct ImageData {
     QByteArray bytes;
     QString extension; // "png", "jpeg", "emf"
+    QString sourcePart; // where the template keeps it; saved documents point there again
 };
 
 // Position of a drawing corner: a cell (0-based, as stored) and an offset into it in EMU.

@@ -715,6 +715,7 @@ void PackageReader::readObject(XmlSource &xml, DrawingObject &object, const std:
                     if (part != m_parts.end())
                         data->bytes = part->second;
                     data->extension = target->second.mid(target->second.lastIndexOf(u'.') + 1).toLower();
+                    data->sourcePart = target->second;
                     cached = m_images.emplace(target->second, data).first;
                 }
                 object.image = cached->second;

@@ -361,6 +361,11 @@ QString PackageWriter::imagePart(const std::shared_ptr<const ImageData> &image)
     const auto found = m_imageParts.find(image.get());
     if (found != m_imageParts.end())
         return found->second;
+    // A template's own picture stays where the template keeps it.
+    if (!image->sourcePart.isEmpty() && m_book.otherParts.count(image->sourcePart)) {
+        m_imageParts.emplace(image.get(), image->sourcePart);
+        return image->sourcePart;
+    }
     const QString path = QStringLiteral("xl/media/celvane%1.%2").arg(m_imageParts.size() + 1).arg(image->extension);
     // Pictures are compressed already; storing them keeps saving fast.
     add(path, image->bytes, {}, image->extension == QLatin1String("emf") || image->extension == QLatin1String("bmp"));

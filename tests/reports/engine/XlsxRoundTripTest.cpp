@@ -181,6 +181,15 @@ TEST_F(XlsxRoundTrip, KeepsPicturesAndShapesWithTheirAnchors)
     EXPECT_EQ(drawings[0].height, picture.height);
     ASSERT_TRUE(drawings[0].image);
     EXPECT_EQ(drawings[0].image->bytes, picture.image->bytes);
+
+    // Saved again, the picture is not stored twice.
+    const QString again = dir.filePath(QStringLiteral("again.xlsx"));
+    XlsxWriter::write(back, again);
+    int media = 0;
+    for (const auto &[path, bytes] : ZipArchive::read(again))
+        media += path.startsWith(QLatin1String("xl/media/"));
+    EXPECT_EQ(media, 1);
+    EXPECT_EQ(XlsxReader::read(again).sheets[0].drawings[0].image->bytes, picture.image->bytes);
     EXPECT_EQ(drawings[1].kind, DrawingObject::Kind::Shape);
     EXPECT_EQ(drawings[1].geometry, DrawingObject::Geometry::Ellipse);
     EXPECT_EQ(drawings[1].from, ring.from);
