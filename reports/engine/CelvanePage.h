@@ -12,7 +12,8 @@ public:
     explicit CelvanePage(Celvane &engine) : m_engine(engine) {}
     // Makes the template sheet the current page; the page text ("1", "1-2") is kept.
     void Open(const QString &sheetName, const QString &pageText = QStringLiteral("1"));
-    // The template rows that make one page; -1 as last runs to the end of the sheet.
+    // The template rows that make one page; -1 as last runs to the end of the print area,
+    // or of the sheet when it has none.
     void SetRows(int first, int last);
     // Starts a fresh copy of the page rows below the last one.
     void NewPage(bool fresh = true);

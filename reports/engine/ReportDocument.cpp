@@ -11,6 +11,14 @@ ReportDocument::ReportDocument(Workbook templateBook)
 {
 }
 
+int ReportDocument::sheetEnd(const Worksheet &sheet)
+{
+    // What lies below the print area (notes for whoever keeps the template) is no page.
+    if (sheet.printArea)
+        return sheet.printArea->bottom;
+    return std::max(1, sheet.lastUsedRow());
+}
+
 ReportDocument::SheetState &ReportDocument::state()
 {
     if (m_current < 0)
@@ -35,7 +43,7 @@ void ReportDocument::openPage(const QString &sheetName, const QString &pageText)
     SheetState opened;
     opened.index = index;
     opened.pageText = pageText;
-    opened.last = std::max(1, m_template.sheets[index].lastUsedRow());
+    opened.last = sheetEnd(m_template.sheets[index]);
     opened.pageEnd = opened.last;
     m_sheets.push_back(opened);
     m_current = int(m_sheets.size()) - 1;
@@ -44,9 +52,8 @@ void ReportDocument::openPage(const QString &sheetName, const QString &pageText)
 void ReportDocument::setRows(int first, int last)
 {
     SheetState &s = state();
-    const int lastUsed = std::max(1, m_template.sheets[s.index].lastUsedRow());
     if (last < 0)
-        last = std::max(first, lastUsed);
+        last = std::max(first, sheetEnd(m_template.sheets[s.index]));
     if (first < 1 || last < first)
         throw CelvaneError(QStringLiteral("ページの行 %1 から %2 は正しくありません").arg(first).arg(last));
     if (s.pages == 1 && s.pending == 0)

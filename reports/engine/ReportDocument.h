@@ -45,6 +45,7 @@ private:
     };
 
     SheetState &state();
+    static int sheetEnd(const Worksheet &sheet);
     void materialize();
     void appendPage(SheetState &state);
     void trimAfter(Worksheet &sheet, int lastRow);

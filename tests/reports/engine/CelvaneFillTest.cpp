@@ -146,6 +146,20 @@ TEST_F(CelvaneFill, ElevenPeopleMakeTwoPagesWithTheHeaderTwice)
     EXPECT_EQ(*sheet.printArea, (CellRange{1, 1, 6, 24}));
 }
 
+TEST_F(CelvaneFill, NotesBelowThePrintAreaAreNoPartOfThePage)
+{
+    Workbook book = TemplateFactory::roster();
+    Cell &note = book.sheets[0].cellAt(1, 15);
+    note.type = Cell::Type::Text;
+    note.text = QStringLiteral("テンプレートの覚え書き");
+    TemplateFactory::save(book, templatePath);
+    fillPeople(11);
+    const Worksheet sheet = saved().sheets[0];
+    EXPECT_EQ(textAt(sheet, 1, 13), QStringLiteral("作業員名簿"));
+    EXPECT_EQ(sheet.lastUsedRow(), 24);
+    EXPECT_EQ(*sheet.printArea, (CellRange{1, 1, 6, 24}));
+}
+
 TEST_F(CelvaneFill, TrailingNewPageAddsNoPage)
 {
     fillPeople(10);
