@@ -24,7 +24,7 @@ public:
     Celvane();
     ~Celvane();
 
-    void SetFileName(const QString &fileName) { m_fileName = fileName; }
+    void FileName(const QString &fileName) { m_fileName = fileName; }
     const QString &FileName() const { return m_fileName; }
     CelvaneOptions Options() { return CelvaneOptions(*this); }
     CelvaneDocument Document() { return CelvaneDocument(*this); }

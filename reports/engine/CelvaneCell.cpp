@@ -4,7 +4,7 @@
 
 namespace celvane {
 
-void CelvaneCell::SetValue(const QString &text)
+void CelvaneCell::Value(const QString &text)
 {
     celvane::Cell &cell = m_engine.report().currentSheet().cellAt(m_cell.x(), m_cell.y());
     cell.type = text.isEmpty() ? celvane::Cell::Type::Empty : celvane::Cell::Type::Text;
@@ -13,7 +13,7 @@ void CelvaneCell::SetValue(const QString &text)
     cell.formulaXml.clear();
 }
 
-void CelvaneCell::SetValue(qint64 number)
+void CelvaneCell::Value(qint64 number)
 {
     celvane::Cell &cell = m_engine.report().currentSheet().cellAt(m_cell.x(), m_cell.y());
     cell.type = celvane::Cell::Type::Number;

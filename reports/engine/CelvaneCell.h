@@ -15,9 +15,9 @@ class CelvaneCell {
 public:
     CelvaneCell(Celvane &engine, QPoint cell) : m_engine(engine), m_cell(cell) {}
     // Shown in place of the marker, in the marker cell's format.
-    void SetValue(const QString &text);
-    void SetValue(qint64 number);
-    void SetValue(int number) { SetValue(qint64(number)); }
+    void Value(const QString &text);
+    void Value(qint64 number);
+    void Value(int number) { Value(qint64(number)); }
     CelvaneDrawing Drawing() { return CelvaneDrawing(m_engine, m_cell); }
     CelvaneFormat Format();
     int column() const { return m_cell.x(); }

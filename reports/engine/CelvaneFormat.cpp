@@ -23,27 +23,27 @@ void edge(Celvane &engine, const CellRange &block, CellBorders::Edge which, qint
 }
 } // namespace
 
-void CelvaneFormat::SetTopLine(qint64 line)
+void CelvaneFormat::TopLine(qint64 line)
 {
     edge(m_engine, m_block, CellBorders::Edge::Top, line);
 }
 
-void CelvaneFormat::SetBottomLine(qint64 line)
+void CelvaneFormat::BottomLine(qint64 line)
 {
     edge(m_engine, m_block, CellBorders::Edge::Bottom, line);
 }
 
-void CelvaneFormat::SetLeftLine(qint64 line)
+void CelvaneFormat::LeftLine(qint64 line)
 {
     edge(m_engine, m_block, CellBorders::Edge::Left, line);
 }
 
-void CelvaneFormat::SetRightLine(qint64 line)
+void CelvaneFormat::RightLine(qint64 line)
 {
     edge(m_engine, m_block, CellBorders::Edge::Right, line);
 }
 
-void CelvaneFormat::SetDiagonal(qint64 line)
+void CelvaneFormat::Diagonal(qint64 line)
 {
     edge(m_engine, m_block, CellBorders::Edge::Diagonal, line);
 }

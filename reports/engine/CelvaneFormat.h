@@ -12,12 +12,12 @@ class Celvane;
 class CelvaneFormat {
 public:
     CelvaneFormat(Celvane &engine, const CellRange &block) : m_engine(engine), m_block(block) {}
-    void SetTopLine(qint64 line);
-    void SetBottomLine(qint64 line);
-    void SetLeftLine(qint64 line);
-    void SetRightLine(qint64 line);
+    void TopLine(qint64 line);
+    void BottomLine(qint64 line);
+    void LeftLine(qint64 line);
+    void RightLine(qint64 line);
     // Corner to corner, lower left to upper right.
-    void SetDiagonal(qint64 line);
+    void Diagonal(qint64 line);
     // The outline of the block. Flag 1 draws only where no line is yet, so a frame line
     // put on afterwards with flag 0 wins over the thin outline.
     void Frame(int flag, qint64 line);

@@ -4,7 +4,7 @@
 
 namespace celvane {
 
-void CelvaneOptions::SetAllowSave(bool allow)
+void CelvaneOptions::AllowSave(bool allow)
 {
     m_engine.allowSave = allow;
 }

@@ -10,7 +10,7 @@ class Celvane;
 class CelvaneOptions {
 public:
     explicit CelvaneOptions(Celvane &engine) : m_engine(engine) {}
-    void SetAllowSave(bool allow);
+    void AllowSave(bool allow);
     bool AllowSave() const;
     void Set(int property, const QVariant &value);
     QVariant Get(int property) const;

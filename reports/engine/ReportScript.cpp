@@ -83,9 +83,9 @@ void perform(Celvane &engine, const ScriptCall &call)
     } else if (name == QLatin1String("Value")) {
         const QJsonValue value = call.object().value(QStringLiteral("value"));
         if (value.isDouble())
-            call.cell(engine).SetValue(qint64(value.toDouble()));
+            call.cell(engine).Value(qint64(value.toDouble()));
         else if (value.isString())
-            call.cell(engine).SetValue(value.toString());
+            call.cell(engine).Value(value.toString());
         else
             call.fail(QStringLiteral("「value」は文字列か整数です"));
     } else if (name == QLatin1String("TopLine") || name == QLatin1String("BottomLine") || name == QLatin1String("LeftLine")
@@ -93,15 +93,15 @@ void perform(Celvane &engine, const ScriptCall &call)
         const qint64 line = qint64(call.number(QStringLiteral("line")));
         CelvaneFormat format = call.cell(engine).Format();
         if (name == QLatin1String("TopLine"))
-            format.SetTopLine(line);
+            format.TopLine(line);
         else if (name == QLatin1String("BottomLine"))
-            format.SetBottomLine(line);
+            format.BottomLine(line);
         else if (name == QLatin1String("LeftLine"))
-            format.SetLeftLine(line);
+            format.LeftLine(line);
         else if (name == QLatin1String("RightLine"))
-            format.SetRightLine(line);
+            format.RightLine(line);
         else
-            format.SetDiagonal(line);
+            format.Diagonal(line);
     } else if (name == QLatin1String("Frame")) {
         const QJsonArray range = call.object().value(QStringLiteral("range")).toArray();
         if (range.size() != 4)
@@ -137,12 +137,12 @@ void ReportScript::run(Celvane &engine, const QByteArray &json, const QString &b
     const QString templateName = root.value(QStringLiteral("template")).toString();
     if (templateName.isEmpty())
         throw CelvaneError(QStringLiteral("JSON に「template」がありません"));
-    engine.SetFileName(base.filePath(templateName));
+    engine.FileName(base.filePath(templateName));
     const QJsonObject options = root.value(QStringLiteral("options")).toObject();
     for (auto it = options.begin(); it != options.end(); ++it)
         engine.Options().Set(it.key().toInt(), it.value().toVariant());
     if (root.contains(QStringLiteral("allowSave")))
-        engine.Options().SetAllowSave(root.value(QStringLiteral("allowSave")).toBool());
+        engine.Options().AllowSave(root.value(QStringLiteral("allowSave")).toBool());
     engine.Document().Begin();
     if (root.contains(QStringLiteral("sheet")))
         engine.Page().Open(root.value(QStringLiteral("sheet")).toString(),

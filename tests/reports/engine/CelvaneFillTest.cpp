@@ -19,7 +19,7 @@ protected:
     {
         templatePath = dir.filePath(QStringLiteral("roster.xlsx"));
         TemplateFactory::save(TemplateFactory::roster(), templatePath);
-        engine.SetFileName(templatePath);
+        engine.FileName(templatePath);
     }
     Workbook saved()
     {
@@ -38,10 +38,10 @@ protected:
         engine.Document().Begin();
         engine.Page().Open(QStringLiteral("名簿"), QStringLiteral("1"));
         TemplateFactory::fillPeople(
-            engine, count, [this] { engine.Cell(QStringLiteral("**TITLE")).SetValue(QStringLiteral("作業員名簿")); },
+            engine, count, [this] { engine.Cell(QStringLiteral("**TITLE")).Value(QStringLiteral("作業員名簿")); },
             [this](int i, int r) {
-                engine.Cell(QStringLiteral("**NAME"), 0, r).SetValue(QStringLiteral("人%1").arg(i + 1));
-                engine.Cell(QStringLiteral("**AGE"), 0, r).SetValue(20 + i);
+                engine.Cell(QStringLiteral("**NAME"), 0, r).Value(QStringLiteral("人%1").arg(i + 1));
+                engine.Cell(QStringLiteral("**AGE"), 0, r).Value(20 + i);
             });
         engine.Page().Close();
     }
@@ -55,10 +55,10 @@ TEST_F(CelvaneFill, WritesValuesAtMarkersAndOffsets)
 {
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
-    engine.Cell(QStringLiteral("**DATE")).SetValue(QStringLiteral("令和 6年 4月 1日"));
-    engine.Cell(QStringLiteral("**NAME"), 0, 3).SetValue(QStringLiteral("山田　太郎"));
-    engine.Cell(QStringLiteral("**NAME"), 1, 3).SetValue(35);
-    engine.Cell(QStringLiteral("**NAME"), -1, 0).SetValue(QStringLiteral("1"));
+    engine.Cell(QStringLiteral("**DATE")).Value(QStringLiteral("令和 6年 4月 1日"));
+    engine.Cell(QStringLiteral("**NAME"), 0, 3).Value(QStringLiteral("山田　太郎"));
+    engine.Cell(QStringLiteral("**NAME"), 1, 3).Value(35);
+    engine.Cell(QStringLiteral("**NAME"), -1, 0).Value(QStringLiteral("1"));
     engine.Page().Close();
 
     const Workbook book = saved();
@@ -94,7 +94,7 @@ TEST_F(CelvaneFill, ErrorsBeforeBegin)
 {
     EXPECT_THROW(engine.Page().Open(QStringLiteral("名簿")), CelvaneError);
     EXPECT_NO_THROW(engine.Page().Close()) << "error handlers close the pages of a failed document";
-    engine.SetFileName(dir.filePath(QStringLiteral("missing.xls")));
+    engine.FileName(dir.filePath(QStringLiteral("missing.xls")));
     EXPECT_THROW(engine.Document().Begin(), CelvaneError);
 }
 
@@ -118,7 +118,7 @@ TEST_F(CelvaneFill, OnlyTheOpenedSheetsAndTheirNamesRemain)
 TEST_F(CelvaneFill, XlsNameFindsTheXlsxTemplate)
 {
     TemplateFactory::save(TemplateFactory::roster(), dir.filePath(QStringLiteral("sagyoinmeibo.xlsx")));
-    engine.SetFileName(dir.filePath(QStringLiteral("sagyoinmeibo.xls")));
+    engine.FileName(dir.filePath(QStringLiteral("sagyoinmeibo.xls")));
     EXPECT_NO_THROW(engine.Document().Begin());
     EXPECT_EQ(engine.resolvedFileName(), dir.filePath(QStringLiteral("sagyoinmeibo.xlsx")));
 }
@@ -169,7 +169,7 @@ TEST_F(CelvaneFill, TrailingNewPageAddsNoPage)
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
     engine.Page().SetRows(1, 12);
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("一人目"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("一人目"));
     engine.Page().NewPage(true);
     engine.Page().Close();
     const Workbook book = saved();
@@ -182,9 +182,9 @@ TEST_F(CelvaneFill, SetRowsLimitsThePageAndLaterOffsetsCountFromTheCopy)
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
     engine.Page().SetRows(1, 11); // the footer row is not part of the page
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("一頁"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("一頁"));
     engine.Page().NewPage(true);
-    engine.Cell(QStringLiteral("**NAME"), 0, 1).SetValue(QStringLiteral("二頁"));
+    engine.Cell(QStringLiteral("**NAME"), 0, 1).Value(QStringLiteral("二頁"));
     EXPECT_THROW(engine.Cell(QStringLiteral("**FOOT")), CelvaneError);
     engine.Page().Close();
     const Worksheet sheet = saved().sheets[0];
@@ -199,13 +199,13 @@ TEST_F(CelvaneFill, PagesOfDifferentRowsFollowEachOther)
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
     engine.Page().SetRows(1, 12);
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("一"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("一"));
     engine.Page().NewPage(true);
     engine.Page().SetRows(1, 6); // a shorter page after the full one
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("二"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("二"));
     engine.Page().NewPage(true);
     engine.Page().SetRows(1, 12);
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("三"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("三"));
     engine.Page().Close();
     const Worksheet sheet = saved().sheets[0];
     EXPECT_EQ(textAt(sheet, 2, 2), QStringLiteral("一"));
@@ -219,15 +219,15 @@ TEST_F(CelvaneFill, LinesOnEdgesCarryStyleAndColour)
 {
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
-    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().SetTopLine(0x1000000 + 10);    // thin red
-    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().SetLeftLine(0x5000000 + 12);   // thick blue
-    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().SetRightLine(0x6000000 + 8);   // double black
-    engine.Cell(QStringLiteral("**DATE"), 0, 3).Format().SetDiagonal(0x7000000 + 14);   // hair magenta
-    engine.Cell(QStringLiteral("**TITLE")).Format().SetTopLine(0x2000000);               // merged A1:D1
+    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().TopLine(0x1000000 + 10);    // thin red
+    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().LeftLine(0x5000000 + 12);   // thick blue
+    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().RightLine(0x6000000 + 8);   // double black
+    engine.Cell(QStringLiteral("**DATE"), 0, 3).Format().Diagonal(0x7000000 + 14);   // hair magenta
+    engine.Cell(QStringLiteral("**TITLE")).Format().TopLine(0x2000000);               // merged A1:D1
     engine.Range(6, 6, 8, 8).Format().Frame(1, 0x1000000 + 8);
     engine.Range(6, 6, 8, 8).Format().Frame(0, 0x8000000 + 10);
     engine.Range(6, 6, 8, 8).Format().Frame(1, 0x3000000 + 11);
-    EXPECT_THROW(engine.Cell(QStringLiteral("**DATE")).Format().SetTopLine(0x20000000), CelvaneError);
+    EXPECT_THROW(engine.Cell(QStringLiteral("**DATE")).Format().TopLine(0x20000000), CelvaneError);
     engine.Page().Close();
 
     const Workbook book = saved();
@@ -262,7 +262,7 @@ TEST_F(CelvaneFill, EveryLineValueComesBackAsWritten)
     engine.Page().Open(QStringLiteral("名簿"));
     for (int style = 1; style <= 13; ++style)
         for (int k = 0; k < 7; ++k)
-            engine.Cell(QStringLiteral("**FOOT"), 2 * k, style).Format().SetBottomLine(style * 0x1000000 + colours[k]);
+            engine.Cell(QStringLiteral("**FOOT"), 2 * k, style).Format().BottomLine(style * 0x1000000 + colours[k]);
     engine.Page().Close();
     const Workbook book = saved();
     for (int style = 1; style <= 13; ++style)
@@ -278,7 +278,7 @@ TEST_F(CelvaneFill, RangeRowsFollowTheCurrentPage)
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
     engine.Page().SetRows(1, 12);
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("x"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("x"));
     engine.Page().NewPage(true);
     engine.Range(2, 3, 3, 4).Format().Frame(0, 0x2000000 + 8);
     engine.Page().Close();
@@ -370,7 +370,7 @@ TEST_F(CelvaneFill, PageCopiesCarryTheTemplatesPicturesAndBreaks)
 TEST_F(CelvaneFill, KeepsOptionsAndPageSettings)
 {
     engine.Options().Set(304, 6);
-    engine.Options().SetAllowSave(true);
+    engine.Options().AllowSave(true);
     EXPECT_TRUE(engine.Options().AllowSave());
     EXPECT_EQ(engine.Options().Get(304).toInt(), 6);
     engine.Options().Set(CelvaneOptions::kAllowSave, false);

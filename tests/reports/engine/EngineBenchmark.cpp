@@ -27,12 +27,12 @@ void fillRoster(Celvane &engine, const std::vector<CelvanePicture> &photos, int 
         if (page > 0)
             engine.Page().NewPage(true);
         engine.Page().SetRows(1, -1);
-        engine.Cell(QStringLiteral("**CMPNM")).SetValue(QStringLiteral("株式会社 試験建設"));
-        engine.Cell(QStringLiteral("**MKYMD")).SetValue(QStringLiteral("（　令和　6年　4月　1日　作成　）"));
+        engine.Cell(QStringLiteral("**CMPNM")).Value(QStringLiteral("株式会社 試験建設"));
+        engine.Cell(QStringLiteral("**MKYMD")).Value(QStringLiteral("（　令和　6年　4月　1日　作成　）"));
         for (int row = 0; row < 10; ++row) {
             const int person = page * 10 + row;
             for (int column = 0; column < 20; ++column)
-                engine.Cell(markers[column], 0, row).SetValue(QStringLiteral("値%1-%2").arg(person).arg(column));
+                engine.Cell(markers[column], 0, row).Value(QStringLiteral("値%1-%2").arg(person).arg(column));
             engine.Cell(QStringLiteral("**PHOTO"), 0, row)
                 .Drawing()
                 .AddPicture(photos[person % photos.size()], 1, 1, std::nullopt, 11);
@@ -58,7 +58,7 @@ struct FilledRoster {
     {
         const QString templatePath = dir.filePath(QStringLiteral("meibo.xlsx"));
         TemplateFactory::save(TemplateFactory::wideRoster(), templatePath);
-        engine.SetFileName(templatePath);
+        engine.FileName(templatePath);
         fillRoster(engine, photos(), 100);
         workbook = dir.filePath(QStringLiteral("roster100.xlsx"));
         engine.saveAs(workbook);
@@ -73,7 +73,7 @@ void BM_FillAndSave100Pages(benchmark::State &state)
     const std::vector<CelvanePicture> photos = ::photos();
     for (auto _ : state) {
         Celvane engine;
-        engine.SetFileName(templatePath);
+        engine.FileName(templatePath);
         fillRoster(engine, photos, 100);
         engine.saveAs(dir.filePath(QStringLiteral("out.xlsx")));
     }

@@ -22,11 +22,11 @@ protected:
     {
         const QString templatePath = dir.filePath(QStringLiteral("roster.xlsx"));
         TemplateFactory::save(TemplateFactory::roster(), templatePath);
-        engine.SetFileName(templatePath);
+        engine.FileName(templatePath);
         engine.Document().Begin();
         engine.Page().Open(QStringLiteral("名簿"));
         TemplateFactory::fillPeople(engine, 25, [] {}, [this](int i, int r) {
-            engine.Cell(QStringLiteral("**NAME"), 0, r).SetValue(QStringLiteral("人%1").arg(i + 1));
+            engine.Cell(QStringLiteral("**NAME"), 0, r).Value(QStringLiteral("人%1").arg(i + 1));
         });
         engine.Page().Close();
         services = PreviewServices::standard();
@@ -134,7 +134,7 @@ TEST_F(Preview, OutputPreviewOpensTheWindowAtTheGivenSize)
         saving = static_cast<PreviewWindow &>(window).saveButton()->isVisibleTo(&window);
     };
     engine.setOutputHandler(std::make_shared<PreviewOutputHandler>(services));
-    engine.Options().SetAllowSave(true);
+    engine.Options().AllowSave(true);
     engine.Output().Preview(1, 1, 1024, 700);
     EXPECT_EQ(opened.size(), QSize(1024, 700));
     EXPECT_TRUE(saving);

@@ -198,10 +198,10 @@ TEST_F(Render, PicturesAndShapesStandAtTheirAnchorsWithTheirRatio)
     QImage red(300, 400, QImage::Format_RGB32);
     red.fill(Qt::red);
     Celvane engine;
-    engine.SetFileName(templatePath);
+    engine.FileName(templatePath);
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("表"));
-    engine.Cell(QStringLiteral("**PHOTO")).SetValue(QString());
+    engine.Cell(QStringLiteral("**PHOTO")).Value(QString());
     engine.Cell(QStringLiteral("**PHOTO")).Drawing().AddPicture(CelvaneOlePicture(red), 3, 2, std::nullopt, 40);
     engine.Cell(QStringLiteral("**PHOTO"), 2, 0).Drawing().AddShape(0, 0, 20, 10, {50, 12, {}, {}, {}, {}, 2});
     engine.Page().Close();

@@ -100,27 +100,27 @@ TEST(SideBySide, RosterLooksAlikeInLibreOffice)
     TemplateFactory::save(TemplateFactory::wideRoster(), templatePath);
 
     Celvane engine;
-    engine.SetFileName(templatePath);
+    engine.FileName(templatePath);
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("作業員名簿"));
     const CelvanePicture photo = CelvaneOlePicture(TemplateFactory::jpeg(90, 120));
     TemplateFactory::fillPeople(
         engine, 25,
         [&] {
-            engine.Cell(QStringLiteral("**CMPNM")).SetValue(QStringLiteral("株式会社 試験建設　作業員名簿"));
-            engine.Cell(QStringLiteral("**MKYMD")).SetValue(QStringLiteral("（　令和　6年　4月　1日　作成　）"));
+            engine.Cell(QStringLiteral("**CMPNM")).Value(QStringLiteral("株式会社 試験建設　作業員名簿"));
+            engine.Cell(QStringLiteral("**MKYMD")).Value(QStringLiteral("（　令和　6年　4月　1日　作成　）"));
             engine.Cell(QStringLiteral("**C1")).Drawing().AddShape(1, -6, 8, 8, {50, {}, {}, {}, {}, {}, 2});
         },
         [&](int i, int r) {
-            engine.Cell(QStringLiteral("**C1"), 0, r).SetValue(QStringLiteral("山田%1").arg(i));
-            engine.Cell(QStringLiteral("**C2"), 0, r).SetValue(20 + i);
+            engine.Cell(QStringLiteral("**C1"), 0, r).Value(QStringLiteral("山田%1").arg(i));
+            engine.Cell(QStringLiteral("**C2"), 0, r).Value(20 + i);
             for (int c = 3; c <= 20; ++c)
-                engine.Cell(QStringLiteral("**C%1").arg(c), 0, r).SetValue(QStringLiteral("値%1").arg(c));
+                engine.Cell(QStringLiteral("**C%1").arg(c), 0, r).Value(QStringLiteral("値%1").arg(c));
             engine.Cell(QStringLiteral("**PHOTO"), 0, r).Drawing().AddPicture(photo, 1, 1, std::nullopt, 11);
             if (r == 3)
-                engine.Cell(QStringLiteral("**C5"), 0, r).Format().SetDiagonal(0x7000000 + 10);
+                engine.Cell(QStringLiteral("**C5"), 0, r).Format().Diagonal(0x7000000 + 10);
             if (r == 5)
-                engine.Cell(QStringLiteral("**C3"), 0, r).Format().SetBottomLine(0x2000000 + 12);
+                engine.Cell(QStringLiteral("**C3"), 0, r).Format().BottomLine(0x2000000 + 12);
         });
     engine.Page().Close();
     const QString workbook = QDir(folder).filePath(QStringLiteral("roster.xlsx"));
@@ -143,10 +143,10 @@ TEST(SideBySide, CalcFormLooksAlikeInLibreOffice)
                                                       QStringLiteral("xlsx:Calc MS Excel 2007 XML"), dir.path());
     ASSERT_FALSE(workbook.isEmpty());
     Celvane engine;
-    engine.SetFileName(workbook);
+    engine.FileName(workbook);
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("様式"));
-    engine.Cell(QStringLiteral("**NAME")).SetValue(QStringLiteral("山田　太郎"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("山田　太郎"));
     engine.Page().Close();
     const QString filled = dir.filePath(QStringLiteral("filled.xlsx"));
     engine.saveAs(filled);
