@@ -4,6 +4,7 @@
 #include "CelvaneError.h"
 #include "PreviewWindow.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -13,6 +14,7 @@ void PreviewOutputHandler::preview(Celvane &engine, const QRect &area)
 {
     PreviewWindow window(engine.finishedDocument(), engine.allowSave,
                          [&engine](const QString &fileName) { engine.saveAs(fileName); }, m_services);
+    window.setSuggestedFileName(QFileInfo(engine.resolvedFileName()).completeBaseName() + QStringLiteral(".xlsx"));
     if (area.width() > 100 && area.height() > 100)
         window.setGeometry(area);
     m_services.showModal(window);

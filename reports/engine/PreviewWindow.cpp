@@ -176,7 +176,7 @@ void PreviewWindow::print()
 
 void PreviewWindow::save()
 {
-    QString fileName = m_services.chooseSaveFile(this, windowTitle());
+    QString fileName = m_services.chooseSaveFile(this, m_suggestedName);
     if (fileName.isEmpty())
         return;
     const QString suffix = QFileInfo(fileName).suffix().toLower();

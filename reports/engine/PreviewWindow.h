@@ -32,6 +32,8 @@ public:
     QSize shownPageSize() const;
     void print();
     void save();
+    // The name the save dialog offers, such as the template's.
+    void setSuggestedFileName(const QString &name) { m_suggestedName = name; }
 
     QPushButton *saveButton() const { return m_save; }
 
@@ -49,6 +51,7 @@ private:
     int m_page = 0;
     Zoom m_zoom = Zoom::WholePage;
     int m_percent = 100;
+    QString m_suggestedName;
     QScrollArea *m_scroll = nullptr;
     QLabel *m_view = nullptr;
     QLabel *m_pageLabel = nullptr;

@@ -129,15 +129,22 @@ TEST_F(Preview, OutputPreviewOpensTheWindowAtTheGivenSize)
 {
     QRect opened;
     bool saving = false;
+    QString offered;
+    services.chooseSaveFile = [&](QWidget *, const QString &suggested) {
+        offered = suggested;
+        return QString();
+    };
     services.showModal = [&](QDialog &window) {
         opened = window.geometry();
         saving = static_cast<PreviewWindow &>(window).saveButton()->isVisibleTo(&window);
+        static_cast<PreviewWindow &>(window).save();
     };
     engine.setOutputHandler(std::make_shared<PreviewOutputHandler>(services));
     engine.Options().AllowSave(true);
     engine.Output().Preview(1, 1, 1024, 700);
     EXPECT_EQ(opened.size(), QSize(1024, 700));
     EXPECT_TRUE(saving);
+    EXPECT_EQ(offered, QStringLiteral("roster.xlsx")) << "the template's name is offered";
 }
 
 TEST_F(Preview, LooksLikeAPreview)
