@@ -2,6 +2,7 @@
 
 #include "SheetGeometry.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -25,15 +26,28 @@ QPageSize PageLayout::pageSize(int paperSize)
     }
 }
 
+std::optional<PageLayout::Band> PageLayout::titleRows(const Workbook &book, int sheetIndex)
+{
+    static const QRegularExpression rows(QStringLiteral("!\\$?(\\d+):\\$?(\\d+)$"));
+    for (const DefinedName &name : book.definedNames) {
+        if (name.name != QLatin1String("_xlnm.Print_Titles") || name.localSheet != sheetIndex)
+            continue;
+        for (const QString &part : name.value.split(u','))
+            if (const auto match = rows.match(part.trimmed()); match.hasMatch())
+                return Band{match.captured(1).toInt(), match.captured(2).toInt()};
+    }
+    return std::nullopt;
+}
+
 std::vector<PageLayout::Band> PageLayout::bands(int first, int last, const std::vector<double> &sizes, double scale,
-                                                double room, const std::vector<int> &breaks)
+                                                double room, double laterRoom, const std::vector<int> &breaks)
 {
     std::vector<Band> result;
     Band band{first, first};
     double used = 0;
     for (int i = first; i <= last; ++i) {
         const double size = sizes[i - first] * scale;
-        if (used > 0 && used + size > room + 0.01) {
+        if (used > 0 && used + size > (result.empty() ? room : laterRoom) + 0.01) {
             band.last = i - 1;
             result.push_back(band);
             band.first = i;
@@ -113,8 +127,15 @@ std::vector<PrintedPage> PageLayout::paginate(const Workbook &book, int sheetInd
     }
     page.scale = scale;
 
-    const auto columnBands = bands(range.left, range.right, widths, scale, roomWidth, columnBreaks);
-    const auto rowBands = bands(range.top, range.bottom, heights, scale, roomHeight, rowBreaks);
+    // Title rows take their room on every page after the one they stand on.
+    const std::optional<Band> titles = titleRows(book, sheetIndex);
+    double titleHeight = 0;
+    if (titles)
+        for (int r = titles->first; r <= titles->last; ++r)
+            titleHeight += geometry.rowHeight(r) * scale;
+    const auto columnBands = bands(range.left, range.right, widths, scale, roomWidth, roomWidth, columnBreaks);
+    const auto rowBands = bands(range.top, range.bottom, heights, scale, roomHeight,
+                                std::max(10.0, roomHeight - titleHeight), rowBreaks);
     std::vector<PrintedPage> pages;
     const auto add = [&](const Band &columns, const Band &rows) {
         PrintedPage p = page;
@@ -127,6 +148,11 @@ std::vector<PrintedPage> PageLayout::paginate(const Workbook &book, int sheetInd
             width += widths[c - range.left] * scale;
         for (int r = rows.first; r <= rows.last; ++r)
             height += heights[r - range.top] * scale;
+        if (titles && rows.first > titles->last) {
+            p.titleFirst = titles->first;
+            p.titleLast = titles->last;
+            height += titleHeight;
+        }
         p.origin = QPointF(left + (setup.centerHorizontally ? std::max(0.0, (roomWidth - width) / 2) : 0.0),
                            top + (setup.centerVertically ? std::max(0.0, (roomHeight - height) / 2) : 0.0));
         pages.push_back(p);

@@ -3,6 +3,7 @@
 #include "PrintedPage.h"
 #include "Workbook.h"
 
+#include <optional>
 #include <vector>
 
 namespace celvane {
@@ -22,7 +23,9 @@ private:
         int last;
     };
     static std::vector<Band> bands(int first, int last, const std::vector<double> &sizes, double scale,
-                                   double room, const std::vector<int> &breaks);
+                                   double room, double laterRoom, const std::vector<int> &breaks);
+    // The rows the sheet repeats at the top of every page ("print titles"), if any.
+    static std::optional<Band> titleRows(const Workbook &book, int sheetIndex);
     static double fitScale(const std::vector<double> &sizes, int first, const std::vector<int> &breaks,
                            double room, int pages);
 };

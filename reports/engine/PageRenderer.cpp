@@ -403,14 +403,9 @@ void PageRenderer::paintHeaderFooter(QPainter &painter, const PrintedPage &page)
     draw(setup.oddFooter, page.paper.height() - setup.marginFooter * 72 - metrics.descent());
 }
 
-void PageRenderer::paint(QPainter &painter, const PrintedPage &page) const
+double PageRenderer::paintCells(QPainter &painter, const PrintedPage &page) const
 {
-    if (page.sheet < 0 || page.sheet >= int(m_book.sheets.size()))
-        return;
     painter.save();
-    paintHeaderFooter(painter, page);
-    painter.translate(page.origin);
-    painter.scale(page.scale, page.scale);
     const Frame frame(m_book, page, painter.device()->logicalDpiY());
     painter.setClipRect(frame.content().adjusted(-2, -2, 2, 2));
     paintFills(painter, frame);
@@ -423,6 +418,25 @@ void PageRenderer::paint(QPainter &painter, const PrintedPage &page) const
     painter.setClipRect(QRectF(content.left() - page.origin.x() / page.scale, content.top(),
                                page.paper.width() / page.scale, content.height()));
     paintDrawings(painter, frame);
+    painter.restore();
+    return content.height();
+}
+
+void PageRenderer::paint(QPainter &painter, const PrintedPage &page) const
+{
+    if (page.sheet < 0 || page.sheet >= int(m_book.sheets.size()))
+        return;
+    painter.save();
+    paintHeaderFooter(painter, page);
+    painter.translate(page.origin);
+    painter.scale(page.scale, page.scale);
+    if (page.titleFirst > 0) {
+        PrintedPage titles = page;
+        titles.firstRow = page.titleFirst;
+        titles.lastRow = page.titleLast;
+        painter.translate(0, paintCells(painter, titles));
+    }
+    paintCells(painter, page);
     painter.restore();
 }
 

@@ -20,6 +20,9 @@ public:
 private:
     struct Frame; // positions of the page's columns and rows
 
+    // Paints the cells and drawings of a page's rows from the painter's origin; returns their height.
+    double paintCells(QPainter &painter, const PrintedPage &page) const;
+
     void paintFills(QPainter &painter, const Frame &frame) const;
     void paintGrid(QPainter &painter, const Frame &frame) const;
     void paintTexts(QPainter &painter, const Frame &frame) const;

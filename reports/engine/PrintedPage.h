@@ -18,6 +18,8 @@ struct PrintedPage {
     bool landscape = false;
     QSizeF paper;   // points, as the paper lies
     QPointF origin; // points from the paper's corner to the first cell's corner
+    int titleFirst = 0; // rows repeated at the top of this page, 0 for none
+    int titleLast = 0;
     int numberInSheet = 1;
     int pagesInSheet = 1;
 };

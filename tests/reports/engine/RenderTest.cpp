@@ -247,6 +247,28 @@ TEST_F(Render, PagesSplitWhereTheBreaksAre)
     EXPECT_EQ(flowing[0].lastRow, 12 + int((room - 12 * 20) / 15)) << "twelve rows of 20 points, then 15";
 }
 
+TEST_F(Render, TitleRowsRepeatOnEveryPage)
+{
+    sheet().printArea.reset();
+    text(1, 1, QStringLiteral("見出し"));
+    for (int r = 2; r <= 150; ++r)
+        text(1, r, QStringLiteral("行%1").arg(r));
+    book.definedNames.push_back({QStringLiteral("_xlnm.Print_Titles"), 0, QStringLiteral("'表'!$1:$1"), {}});
+    const auto pages = PageLayout::paginate(book);
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(pages[0].titleFirst, 0) << "the first page has the title rows of its own";
+    EXPECT_EQ(pages[1].titleFirst, 1);
+    EXPECT_EQ(pages[1].titleLast, 1);
+    const double room = pages[1].paper.height() - (0.75 + 0.75) * 72;
+    EXPECT_EQ(pages[1].lastRow - pages[1].firstRow + 1, int((room - 20) / 15)) << "the 20-point title takes its room";
+    const RenderProbe probe(book);
+    const QImage second = probe.page(1);
+    const QRect title = RenderProbe::inked(second, QRectF(pages[1].origin, QSizeF(60, 20)));
+    const QRect first = RenderProbe::inked(second, QRectF(pages[1].origin + QPointF(0, 20), QSizeF(60, 20)));
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_FALSE(first.isEmpty());
+}
+
 TEST_F(Render, PaperScaleFitAndCentring)
 {
     PageSetup &setup = sheet().pageSetup;
