@@ -90,13 +90,14 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             const double lineWidth = wrap ? room.width() : std::max(room.width(), naturalWidth(painter, fitted.font, request.text));
             QTextLayout layout(text, fitted.font, painter.device());
             layout.setTextOption(option);
+            layout.setFormats(request.runs);
             layout.beginLayout();
             double height = 0;
             const QFontMetricsF metrics(fitted.font, painter.device());
             for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
                 line.setLineWidth(lineWidth);
                 line.setPosition(QPointF(0, height));
-                height += metrics.height();
+                height += request.runs.isEmpty() ? metrics.height() : line.height();
             }
             layout.endLayout();
             const double top = verticalStart(request, room, height);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
+#include <QTextLayout>
 
 namespace celvane {
 
@@ -22,6 +23,7 @@ public:
         QColor color;
         Alignment alignment;
         bool isNumber = false;
+        QList<QTextLayout::FormatRange> runs; // formatted runs, when the text has them
     };
 
     static void paint(QPainter &painter, const Request &request);

@@ -4,6 +4,7 @@
 #include "CellText.h"
 #include "EmfPlayer.h"
 #include "FontMapper.h"
+#include "RichText.h"
 
 #include <QDate>
 #include <QPainterPath>
@@ -216,6 +217,7 @@ void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
             request.color = styles.resolve(font.color, Qt::black);
             request.alignment = format.alignment;
             request.isNumber = cell->second.type == Cell::Type::Number;
+            request.runs = RichText::formats(cell->second.richTextXml, font, styles, frame.dpi);
             request.clip = request.cell;
             const Alignment &a = format.alignment;
             const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0

@@ -77,6 +77,24 @@ TEST_F(Render, TextStandsInItsCellWithItsAlignment)
     EXPECT_TRUE(RenderProbe::inked(page, probe.cell(0, 4, 4).adjusted(1, 1, -1, -1)).isEmpty());
 }
 
+TEST_F(Render, FormattedRunsKeepTheirColourAndSize)
+{
+    text(2, 2, QStringLiteral("※注意事項"));
+    sheet().cellAt(2, 2).richTextXml =
+        QStringLiteral("<r><rPr><color rgb=\"FFFF0000\"/><sz val=\"16\"/></rPr><t>※</t></r><r><t>注意事項</t></r>");
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const QRectF cell = probe.cell(0, 2, 2);
+    const QRect red = RenderProbe::coloured(page, QColor(255, 0, 0), 120);
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_TRUE(cell.contains(QRectF(red).center()));
+    EXPECT_LT(red.right(), cell.left() + 20) << "only the first letter is red";
+    EXPECT_GT(red.height(), 11) << "in its own, larger size";
+    const QRect rest = RenderProbe::inked(page, QRectF(red.right() + 2, cell.top(), 40, cell.height()));
+    ASSERT_FALSE(rest.isEmpty());
+    EXPECT_TRUE(RenderProbe::coloured(page.copy(rest), QColor(255, 0, 0), 120).isEmpty());
+}
+
 TEST_F(Render, LongTextRunsIntoEmptyNeighboursOnly)
 {
     text(1, 5, QStringLiteral("とても長い見出しの文字列がとなりへはみ出す"));
