@@ -6,7 +6,8 @@ namespace celvane {
 
 class Celvane;
 
-// Engine options by their number; AllowSave (311) lets the preview offer saving.
+// Engine options by their number. AllowSave (311) lets the preview offer saving; other
+// numbers (the documents set 304) are kept for the caller and change nothing in the output.
 class CelvaneOptions {
 public:
     explicit CelvaneOptions(Celvane &engine) : m_engine(engine) {}

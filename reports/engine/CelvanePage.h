@@ -18,7 +18,8 @@ public:
     // Starts a fresh copy of the page rows below the last one.
     void NewPage(bool fresh = true);
     void Close();
-    // Page settings by number, kept with the document.
+    // Page settings by number (the notifications set 805), kept with the document; page
+    // copies keep the template's own breaks, so a two-page form stays two pages without them.
     void Setup(int property, const QVariant &value);
 
 private:

@@ -158,7 +158,7 @@ TEST_F(XlsxRoundTrip, KeepsPicturesAndShapesWithTheirAnchors)
     picture.from = {3, 1, 36000, 72000};
     picture.width = 34 * kEmuPerMillimetre;
     picture.height = 41 * kEmuPerMillimetre;
-    picture.image = std::make_shared<ImageData>(ImageData{TemplateFactory::jpeg(40, 48), QStringLiteral("jpeg")});
+    picture.image = std::make_shared<ImageData>(ImageData{TemplateFactory::jpeg(40, 48), QStringLiteral("jpeg"), {}});
     DrawingObject ring;
     ring.kind = DrawingObject::Kind::Shape;
     ring.anchor = DrawingObject::Anchor::TwoCell;
