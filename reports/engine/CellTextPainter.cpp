@@ -1,0 +1,170 @@
+#include "CellTextPainter.h"
+
+#include <QTextLayout>
+#include <cmath>
+
+namespace celvane {
+
+namespace {
+
+Qt::Alignment horizontal(const CellTextPainter::Request &request)
+{
+    const QString &h = request.alignment.horizontal;
+    if (h == QLatin1String("center") || h == QLatin1String("centerContinuous"))
+        return Qt::AlignHCenter;
+    if (h == QLatin1String("right"))
+        return Qt::AlignRight;
+    if (h == QLatin1String("left") || h == QLatin1String("fill") || h == QLatin1String("justify"))
+        return Qt::AlignLeft;
+    if (h == QLatin1String("distributed"))
+        return Qt::AlignJustify;
+    return request.isNumber ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+double verticalStart(const CellTextPainter::Request &request, const QRectF &room, double height)
+{
+    const QString &v = request.alignment.vertical;
+    if (v == QLatin1String("top"))
+        return room.top();
+    if (v == QLatin1String("center") || v == QLatin1String("distributed") || v == QLatin1String("justify"))
+        return room.top() + (room.height() - height) / 2;
+    return room.bottom() - height;
+}
+
+QRectF roomOf(const CellTextPainter::Request &request, double pointSize)
+{
+    // Indent counts in widths of the font's letters, about three per level.
+    const double indent = request.alignment.indent * pointSize * 0.75;
+    QRectF room = request.cell.adjusted(CellTextPainter::kPadding, 0.5, -CellTextPainter::kPadding, -0.5);
+    const Qt::Alignment h = horizontal(request);
+    if (h == Qt::AlignRight)
+        room.setRight(room.right() - indent);
+    else
+        room.setLeft(room.left() + indent);
+    return room;
+}
+
+} // namespace
+
+double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const QString &text)
+{
+    const QFontMetricsF metrics(font, painter.device());
+    double widest = 0;
+    for (const QString &line : text.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+void CellTextPainter::paint(QPainter &painter, const Request &request)
+{
+    if (request.text.isEmpty() || request.cell.width() <= 0 || request.cell.height() <= 0)
+        return;
+    painter.save();
+    painter.setClipRect(request.clip, Qt::IntersectClip);
+    painter.setPen(request.color);
+    const int rotation = request.alignment.textRotation;
+    if (rotation == 255)
+        paintStacked(painter, request);
+    else if (rotation > 0 && rotation <= 180)
+        paintRotated(painter, request, rotation <= 90 ? rotation : 90 - rotation);
+    else {
+        Request fitted = request;
+        const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
+        QRectF room = roomOf(request, pointSize);
+        const bool wrap = request.alignment.wrapText || request.alignment.vertical == QLatin1String("justify")
+                       || request.alignment.vertical == QLatin1String("distributed");
+        if (request.alignment.shrinkToFit && !wrap) {
+            const double width = naturalWidth(painter, request.font, request.text);
+            if (width > room.width() && width > 0)
+                fitted.font.setPointSizeF(request.font.pointSizeF() * std::max(0.05, room.width() / width));
+        }
+        if (horizontal(request) == Qt::AlignJustify && !wrap && !request.text.contains(u'\n')) {
+            paintDistributed(painter, fitted, room);
+        } else {
+            const Qt::Alignment h = horizontal(request) == Qt::AlignJustify ? Qt::AlignHCenter : horizontal(request);
+            QTextOption option(h);
+            option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+            QString text = request.text;
+            text.replace(u'\n', QChar::LineSeparator);
+            // Text that does not wrap may run past the cell; it is set from where it stands.
+            const double lineWidth = wrap ? room.width() : std::max(room.width(), naturalWidth(painter, fitted.font, request.text));
+            QTextLayout layout(text, fitted.font, painter.device());
+            layout.setTextOption(option);
+            layout.setFormats(request.runs);
+            layout.beginLayout();
+            double height = 0;
+            const QFontMetricsF metrics(fitted.font, painter.device());
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(lineWidth);
+                line.setPosition(QPointF(0, height));
+                height += request.runs.isEmpty() ? metrics.height() : line.height();
+            }
+            layout.endLayout();
+            const double top = verticalStart(request, room, height);
+            const double left = h == Qt::AlignRight   ? room.right() - lineWidth
+                              : h == Qt::AlignHCenter ? room.center().x() - lineWidth / 2
+                                                      : room.left();
+            layout.draw(&painter, QPointF(left, top));
+        }
+    }
+    painter.restore();
+}
+
+void CellTextPainter::paintDistributed(QPainter &painter, const Request &request, const QRectF &room)
+{
+    // Letters spread evenly over the cell, as Japanese forms lay out their captions.
+    const QFontMetricsF metrics(request.font, painter.device());
+    const QString &text = request.text;
+    double letters = 0;
+    for (const QChar letter : text)
+        letters += metrics.horizontalAdvance(letter);
+    const double gap = text.size() > 1 ? std::max(0.0, (room.width() - letters) / (text.size() - 1)) : 0.0;
+    double x = text.size() > 1 ? room.left() : room.left() + (room.width() - letters) / 2;
+    const double top = verticalStart(request, room, metrics.height());
+    painter.setFont(request.font);
+    for (const QChar letter : text) {
+        painter.drawText(QPointF(x, top + metrics.ascent()), QString(letter));
+        x += metrics.horizontalAdvance(letter) + gap;
+    }
+}
+
+void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
+{
+    const QFontMetricsF metrics(request.font, painter.device());
+    const QRectF room = request.cell.adjusted(kPadding, 1, -kPadding, -1);
+    const double lineHeight = metrics.height();
+    QFont font = request.font;
+    double step = lineHeight;
+    if (request.alignment.shrinkToFit && lineHeight * request.text.size() > room.height()) {
+        const double factor = room.height() / (lineHeight * request.text.size());
+        font.setPointSizeF(font.pointSizeF() * factor);
+        step *= factor;
+    }
+    const QFontMetricsF used(font, painter.device());
+    const double height = step * request.text.size();
+    const QString &v = request.alignment.vertical;
+    double y = v == QLatin1String("top") ? room.top()
+             : v == QLatin1String("bottom") || v.isEmpty() ? room.bottom() - height
+                                                           : room.top() + (room.height() - height) / 2;
+    const Qt::Alignment h = horizontal(request);
+    painter.setFont(font);
+    for (const QChar letter : request.text) {
+        const double width = used.horizontalAdvance(letter);
+        const double x = h == Qt::AlignLeft ? room.left() : h == Qt::AlignRight ? room.right() - width
+                                                                                : room.center().x() - width / 2;
+        painter.drawText(QPointF(x, y + used.ascent()), QString(letter));
+        y += step;
+    }
+}
+
+void CellTextPainter::paintRotated(QPainter &painter, const Request &request, int degrees)
+{
+    const QFontMetricsF metrics(request.font, painter.device());
+    const double width = metrics.horizontalAdvance(request.text);
+    painter.translate(request.cell.center());
+    painter.rotate(-degrees);
+    painter.setFont(request.font);
+    painter.drawText(QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), request.text);
+}
+
+} // namespace celvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CellStyle.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QTextLayout>
+
+namespace celvane {
+
+// Sets a cell's text into its rectangle as spreadsheet programs print it: horizontal and
+// vertical alignment, indent, wrapping, shrinking to fit, rotated and stacked text, and
+// distributed letters. Units are the painter's points.
+class CellTextPainter {
+public:
+    struct Request {
+        QRectF cell;    // the cell or merge
+        QRectF clip;    // where the text may show (wider when it overflows into empty cells)
+        QString text;
+        QFont font;
+        QColor color;
+        Alignment alignment;
+        bool isNumber = false;
+        QList<QTextLayout::FormatRange> runs; // formatted runs, when the text has them
+    };
+
+    static void paint(QPainter &painter, const Request &request);
+    // How wide the text is on one line, for the overflow into neighbouring cells.
+    static double naturalWidth(QPainter &painter, const QFont &font, const QString &text);
+    static constexpr double kPadding = 1.5;
+
+private:
+    static void paintStacked(QPainter &painter, const Request &request);
+    static void paintRotated(QPainter &painter, const Request &request, int degrees);
+    static void paintDistributed(QPainter &painter, const Request &request, const QRectF &room);
+};
+
+} // namespace celvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PageRenderer.h"
+#include "PrintedPage.h"
+#include "Workbook.h"
+
+#include <QImage>
+#include <QPagedPaintDevice>
+#include <vector>
+
+namespace celvane {
+
+// The printed pages of a finished workbook, for the screen, a printer or a PDF file.
+class DocumentRenderer {
+public:
+    explicit DocumentRenderer(const Workbook &book);
+
+    int pageCount() const { return int(m_pages.size()); }
+    const PrintedPage &page(int index) const { return m_pages.at(index); }
+    // The painter's units must be points of the paper.
+    void paintPage(QPainter &painter, int index) const;
+    QImage pageImage(int index, double dpi) const;
+    // Prints every page, each on paper of its sheet's size and orientation.
+    void print(QPagedPaintDevice &device) const;
+    // Writes beside the target and renames at the end; throws CelvaneError.
+    void savePdf(const QString &fileName, const QString &title = {}) const;
+
+private:
+    const Workbook &m_book;
+    std::vector<PrintedPage> m_pages;
+    PageRenderer m_renderer;
+};
+
+} // namespace celvane

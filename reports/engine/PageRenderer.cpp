@@ -1,0 +1,445 @@
+#include "PageRenderer.h"
+
+#include "CellTextPainter.h"
+#include "CellText.h"
+#include "EmfPlayer.h"
+#include "FontMapper.h"
+#include "RichText.h"
+
+#include <QDate>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <cmath>
+#include <optional>
+
+namespace celvane {
+
+struct PageRenderer::Frame {
+    const Worksheet &sheet;
+    const SheetGeometry geometry;
+    const PrintedPage &page;
+    std::vector<double> x; // left edge of column c at x[c], from the page's first column
+    std::vector<double> y; // top edge of row r at y[r]
+    std::vector<CellRange> merges; // those that reach into the page
+    double dpi;
+
+    Frame(const Workbook &book, const PrintedPage &p, double deviceDpi)
+        : sheet(book.sheets[p.sheet]), geometry(sheet, book.styles), page(p), dpi(deviceDpi)
+    {
+        int lastColumn = p.lastColumn + 1, lastRow = p.lastRow + 1;
+        for (const CellRange &merge : sheet.merges) {
+            if (merge.top <= p.lastRow && merge.bottom >= p.firstRow && merge.left <= p.lastColumn
+                && merge.right >= p.firstColumn) {
+                merges.push_back(merge);
+                lastColumn = std::max(lastColumn, merge.right + 1);
+                lastRow = std::max(lastRow, merge.bottom + 1);
+            }
+        }
+        x.assign(lastColumn + 2, 0.0);
+        for (int c = 1; c <= lastColumn; ++c)
+            x[c + 1] = x[c] + geometry.columnWidth(c);
+        const double x0 = x[p.firstColumn];
+        for (double &v : x)
+            v -= x0;
+        y.assign(lastRow + 2, 0.0);
+        for (int r = 1; r <= lastRow; ++r)
+            y[r + 1] = y[r] + geometry.rowHeight(r);
+        const double y0 = y[p.firstRow];
+        for (double &v : y)
+            v -= y0;
+    }
+    const CellRange *mergeAt(int column, int row) const
+    {
+        for (const CellRange &merge : merges)
+            if (merge.contains(column, row))
+                return &merge;
+        return nullptr;
+    }
+    QRectF cellRect(int column, int row) const { return QRectF(QPointF(x[column], y[row]), QPointF(x[column + 1], y[row + 1])); }
+    QRectF rangeRect(const CellRange &r) const { return QRectF(QPointF(x[r.left], y[r.top]), QPointF(x[r.right + 1], y[r.bottom + 1])); }
+    QRectF content() const { return QRectF(QPointF(0, 0), QPointF(x[page.lastColumn + 1], y[page.lastRow + 1])); }
+    bool covers(const AnchorPoint &point) const
+    {
+        return point.column + 1 < int(x.size()) && point.row + 1 < int(y.size());
+    }
+    QPointF position(const AnchorPoint &point) const
+    {
+        return {x[point.column + 1] + double(point.columnOffset) / kEmuPerPoint,
+                y[point.row + 1] + double(point.rowOffset) / kEmuPerPoint};
+    }
+    // Where an object lies on the page; objects anchored below the page are not looked at.
+    std::optional<QRectF> objectRect(const DrawingObject &object) const
+    {
+        if (object.anchor == DrawingObject::Anchor::Absolute)
+            return geometry.objectRect(page.firstColumn, page.firstRow, object);
+        if (!covers(object.from))
+            return std::nullopt;
+        if (object.anchor == DrawingObject::Anchor::OneCell)
+            return QRectF(position(object.from), QSizeF(double(object.width) / kEmuPerPoint, double(object.height) / kEmuPerPoint));
+        if (!covers(object.to))
+            return geometry.objectRect(page.firstColumn, page.firstRow, object);
+        return QRectF(position(object.from), position(object.to));
+    }
+};
+
+namespace {
+
+double lineWidth(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::Hair: return 0.25;
+    case LineStyle::Thin: case LineStyle::Dotted: case LineStyle::Dashed: case LineStyle::DashDot:
+    case LineStyle::DashDotDot: return 0.5;
+    case LineStyle::Thick: return 1.6;
+    case LineStyle::Double: return 0.5;
+    case LineStyle::None: return 0.0;
+    default: return 1.0;
+    }
+}
+
+int weight(LineStyle style)
+{
+    static const int order[] = {0, 6, 10, 5, 2, 12, 13, 1, 9, 4, 8, 3, 7, 11};
+    return order[int(style)];
+}
+
+const BorderLine &stronger(const BorderLine &a, const BorderLine &b)
+{
+    return weight(b.style) > weight(a.style) ? b : a;
+}
+
+} // namespace
+
+void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF from, QPointF to) const
+{
+    if (line.style == LineStyle::None)
+        return;
+    QPen pen(m_book.styles.resolve(line.color, Qt::black), lineWidth(line.style));
+    pen.setCapStyle(Qt::SquareCap);
+    switch (line.style) {
+    case LineStyle::Dotted: pen.setDashPattern({1, 2}); pen.setCapStyle(Qt::FlatCap); break;
+    case LineStyle::Dashed: case LineStyle::MediumDashed: pen.setDashPattern({6, 3}); pen.setCapStyle(Qt::FlatCap); break;
+    case LineStyle::DashDot: case LineStyle::MediumDashDot: case LineStyle::SlantDashDot:
+        pen.setDashPattern({6, 2, 1.5, 2}); pen.setCapStyle(Qt::FlatCap); break;
+    case LineStyle::DashDotDot: case LineStyle::MediumDashDotDot:
+        pen.setDashPattern({6, 2, 1.5, 2, 1.5, 2}); pen.setCapStyle(Qt::FlatCap); break;
+    default: break;
+    }
+    // On the screen a line never gets thinner than one pixel, or thin lines would fade.
+    const double pixels = pen.widthF() * std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    if (pixels < 1.0 && line.style != LineStyle::Double)
+        pen.setWidthF(0.0);
+    painter.setPen(pen);
+    if (line.style == LineStyle::Double) {
+        const QPointF along = to - from;
+        const double length = std::hypot(along.x(), along.y());
+        if (length <= 0)
+            return;
+        const QPointF normal(-along.y() / length * 0.75, along.x() / length * 0.75);
+        painter.drawLine(QLineF(from + normal, to + normal));
+        painter.drawLine(QLineF(from - normal, to - normal));
+        return;
+    }
+    painter.drawLine(QLineF(from, to));
+}
+
+void PageRenderer::paintFills(QPainter &painter, const Frame &frame) const
+{
+    const PrintedPage &page = frame.page;
+    const StyleSheet &styles = m_book.styles;
+    for (auto row = frame.sheet.rows.lower_bound(page.firstRow); row != frame.sheet.rows.end() && row->first <= page.lastRow; ++row) {
+        for (auto cell = row->second.cells.lower_bound(page.firstColumn);
+             cell != row->second.cells.end() && cell->first <= page.lastColumn; ++cell) {
+            const Fill &fill = styles.fillOf(cell->second.style);
+            if (fill.patternType == QLatin1String("none") || fill.patternType.isEmpty())
+                continue;
+            QRectF rect = frame.cellRect(cell->first, row->first);
+            if (const CellRange *merge = frame.mergeAt(cell->first, row->first)) {
+                if (merge->left != cell->first || merge->top != row->first)
+                    continue;
+                rect = frame.rangeRect(*merge);
+            }
+            const QColor foreground = styles.resolve(fill.foreground, Qt::black);
+            if (fill.patternType == QLatin1String("solid")) {
+                painter.fillRect(rect, foreground);
+                continue;
+            }
+            painter.fillRect(rect, styles.resolve(fill.background, Qt::white));
+            const Qt::BrushStyle pattern = fill.patternType == QLatin1String("gray125") || fill.patternType == QLatin1String("gray0625")
+                                               ? Qt::Dense7Pattern
+                                         : fill.patternType == QLatin1String("lightGray") ? Qt::Dense6Pattern
+                                         : fill.patternType == QLatin1String("mediumGray") ? Qt::Dense4Pattern
+                                         : fill.patternType == QLatin1String("darkGray") ? Qt::Dense3Pattern
+                                                                                           : Qt::Dense5Pattern;
+            painter.fillRect(rect, QBrush(foreground, pattern));
+        }
+    }
+}
+
+void PageRenderer::paintGrid(QPainter &painter, const Frame &frame) const
+{
+    if (!frame.sheet.pageSetup.printGridLines)
+        return;
+    painter.setPen(QPen(QColor(160, 160, 160), 0.25));
+    const QRectF area = frame.content();
+    for (int c = frame.page.firstColumn; c <= frame.page.lastColumn + 1; ++c)
+        painter.drawLine(QLineF(frame.x[c], area.top(), frame.x[c], area.bottom()));
+    for (int r = frame.page.firstRow; r <= frame.page.lastRow + 1; ++r)
+        painter.drawLine(QLineF(area.left(), frame.y[r], area.right(), frame.y[r]));
+}
+
+void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
+{
+    const PrintedPage &page = frame.page;
+    const StyleSheet &styles = m_book.styles;
+    const Worksheet &sheet = frame.sheet;
+    for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow; ++row) {
+        const auto &cells = row->second.cells;
+        for (auto cell = cells.lower_bound(page.firstColumn); cell != cells.end() && cell->first <= page.lastColumn; ++cell) {
+            const int column = cell->first;
+            const CellFormat &format = styles.format(cell->second.style);
+            const QString text = CellText::display(cell->second, format.numFmtId, styles.numberFormats.value(format.numFmtId));
+            if (text.isEmpty())
+                continue;
+            CellTextPainter::Request request;
+            request.cell = frame.cellRect(column, row->first);
+            const CellRange *merge = frame.mergeAt(column, row->first);
+            if (merge) {
+                if (merge->left != column || merge->top != row->first)
+                    continue;
+                request.cell = frame.rangeRect(*merge);
+            }
+            if (request.cell.width() <= 0 || request.cell.height() <= 0)
+                continue;
+            const Font &font = styles.fontOf(cell->second.style);
+            request.text = text;
+            request.font = FontMapper::font(font, font.size, frame.dpi);
+            request.color = styles.resolve(font.color, Qt::black);
+            request.alignment = format.alignment;
+            request.isNumber = cell->second.type == Cell::Type::Number;
+            request.runs = RichText::formats(cell->second.richTextXml, font, styles, frame.dpi);
+            request.clip = request.cell;
+            const Alignment &a = format.alignment;
+            const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0
+                                && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
+                                && a.horizontal != QLatin1String("justify");
+            if (overflows) {
+                const double width = CellTextPainter::naturalWidth(painter, request.font, text) + 2 * CellTextPainter::kPadding;
+                const auto free = [&](int c) {
+                    const Cell *next = sheet.findCell(c, row->first);
+                    return c >= page.firstColumn && c <= page.lastColumn && !frame.mergeAt(c, row->first)
+                        && (!next || next->type == Cell::Type::Empty);
+                };
+                const Qt::Alignment side = a.horizontal == QLatin1String("right") || (a.horizontal.isEmpty() && request.isNumber)
+                                               ? Qt::AlignRight
+                                         : a.horizontal == QLatin1String("center") ? Qt::AlignHCenter
+                                                                                   : Qt::AlignLeft;
+                if (width > request.clip.width()) {
+                    if (side != Qt::AlignRight)
+                        for (int c = column + 1; request.clip.width() < (side == Qt::AlignHCenter ? (width + request.cell.width()) / 2 : width) && free(c); ++c)
+                            request.clip.setRight(frame.x[c + 1]);
+                    if (side != Qt::AlignLeft)
+                        for (int c = column - 1; request.clip.left() > request.cell.right() - width && free(c); --c)
+                            request.clip.setLeft(frame.x[c]);
+                }
+            }
+            CellTextPainter::paint(painter, request);
+        }
+    }
+}
+
+void PageRenderer::paintBorders(QPainter &painter, const Frame &frame) const
+{
+    const PrintedPage &page = frame.page;
+    const Worksheet &sheet = frame.sheet;
+    const StyleSheet &styles = m_book.styles;
+    static const Border none;
+    const auto borderAt = [&](int c, int r) -> const Border & {
+        const Cell *cell = sheet.findCell(c, r);
+        if (cell)
+            return styles.borderOf(cell->style);
+        const auto row = sheet.rows.find(r);
+        if (row != sheet.rows.end() && row->second.style >= 0)
+            return styles.borderOf(row->second.style);
+        return none;
+    };
+    const auto sameMerge = [&](int c1, int r1, int c2, int r2) {
+        const CellRange *merge = frame.mergeAt(c1, r1);
+        return merge && merge->contains(c2, r2);
+    };
+    for (int r = page.firstRow; r <= page.lastRow; ++r) {
+        if (frame.y[r + 1] - frame.y[r] <= 0)
+            continue;
+        for (int c = page.firstColumn; c <= page.lastColumn; ++c) {
+            if (frame.x[c + 1] - frame.x[c] <= 0)
+                continue;
+            const Border &own = borderAt(c, r);
+            const QRectF rect = frame.cellRect(c, r);
+            if (!sameMerge(c, r, c, r - 1))
+                drawLine(painter, r > page.firstRow ? stronger(own.top, borderAt(c, r - 1).bottom) : own.top,
+                         rect.topLeft(), rect.topRight());
+            if (!sameMerge(c, r, c - 1, r))
+                drawLine(painter, c > page.firstColumn ? stronger(own.left, borderAt(c - 1, r).right) : own.left,
+                         rect.topLeft(), rect.bottomLeft());
+            if (r == page.lastRow)
+                drawLine(painter, own.bottom, rect.bottomLeft(), rect.bottomRight());
+            if (c == page.lastColumn)
+                drawLine(painter, own.right, rect.topRight(), rect.bottomRight());
+            if (own.diagonal.style != LineStyle::None && (own.diagonalUp || own.diagonalDown)) {
+                QRectF box = rect;
+                if (const CellRange *merge = frame.mergeAt(c, r)) {
+                    if (merge->left != c || merge->top != r)
+                        continue;
+                    box = frame.rangeRect(*merge);
+                }
+                if (own.diagonalUp)
+                    drawLine(painter, own.diagonal, box.bottomLeft(), box.topRight());
+                if (own.diagonalDown)
+                    drawLine(painter, own.diagonal, box.topLeft(), box.bottomRight());
+            }
+        }
+    }
+}
+
+const QImage &PageRenderer::image(const ImageData &data) const
+{
+    auto found = m_images.find(&data);
+    if (found == m_images.end())
+        found = m_images.emplace(&data, QImage::fromData(data.bytes)).first;
+    return found->second;
+}
+
+void PageRenderer::paintDrawings(QPainter &painter, const Frame &frame) const
+{
+    const QRectF content = frame.content();
+    for (const DrawingObject &object : frame.sheet.drawings) {
+        const std::optional<QRectF> placed = frame.objectRect(object);
+        if (!placed)
+            continue;
+        const QRectF rect = placed->normalized();
+        if (!rect.intersects(content) && !(rect.width() == 0 || rect.height() == 0))
+            continue;
+        if (object.kind == DrawingObject::Kind::Picture && object.image) {
+            if (object.image->extension == QLatin1String("emf")) {
+                EmfPlayer(object.image->bytes).play(painter, rect);
+            } else {
+                const QImage &picture = image(*object.image);
+                if (!picture.isNull())
+                    painter.drawImage(rect, picture);
+            }
+            continue;
+        }
+        if (object.geometry == DrawingObject::Geometry::None)
+            continue;
+        QPen pen(Qt::NoPen);
+        if (object.line.style != LineStyle::None) {
+            pen = QPen(m_book.styles.resolve(object.line.color, Qt::black), lineWidth(object.line.style));
+            if (object.line.style == LineStyle::Dashed || object.line.style == LineStyle::MediumDashed)
+                pen.setDashPattern({4, 2});
+            else if (object.line.style == LineStyle::Dotted)
+                pen.setDashPattern({1, 2});
+        }
+        painter.setPen(pen);
+        painter.setBrush(object.fill.isSet() ? QBrush(m_book.styles.resolve(object.fill, Qt::white)) : QBrush(Qt::NoBrush));
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        switch (object.geometry) {
+        case DrawingObject::Geometry::Ellipse: painter.drawEllipse(rect); break;
+        case DrawingObject::Geometry::Rectangle: painter.drawRect(rect); break;
+        case DrawingObject::Geometry::Line:
+            object.flipVertical != object.flipHorizontal ? painter.drawLine(rect.bottomLeft(), rect.topRight())
+                                                          : painter.drawLine(rect.topLeft(), rect.bottomRight());
+            break;
+        case DrawingObject::Geometry::None: break;
+        }
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        if (!object.text.isEmpty()) {
+            const Font &font = m_book.styles.fonts.front();
+            painter.setFont(FontMapper::font(font, font.size, frame.dpi));
+            painter.setPen(Qt::black);
+            painter.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, object.text);
+        }
+    }
+}
+
+void PageRenderer::paintHeaderFooter(QPainter &painter, const PrintedPage &page) const
+{
+    const PageSetup &setup = m_book.sheets[page.sheet].pageSetup;
+    if (setup.oddHeader.isEmpty() && setup.oddFooter.isEmpty())
+        return;
+    const Font &base = m_book.styles.fonts.front();
+    const QFont font = FontMapper::font(base, 10, painter.device()->logicalDpiY());
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, painter.device());
+    const auto expand = [&](QString section) {
+        section.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        section.replace(QStringLiteral("&P"), QString::number(page.numberInSheet));
+        section.replace(QStringLiteral("&N"), QString::number(page.pagesInSheet));
+        section.replace(QStringLiteral("&D"), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+        section.replace(QStringLiteral("&A"), m_book.sheets[page.sheet].name);
+        section.remove(QRegularExpression(QStringLiteral("&\"[^\"]*\"|&\\d+|&[A-Za-z]")));
+        return section.replace(u'\x01', u'&');
+    };
+    const auto draw = [&](const QString &spec, double baseline) {
+        static const QRegularExpression part(QStringLiteral("&([LCR])"));
+        QString sections[3];
+        int current = 1;
+        qsizetype at = 0;
+        for (const auto &match : part.globalMatch(spec)) {
+            sections[current] += spec.mid(at, match.capturedStart() - at);
+            current = match.captured(1) == QLatin1String("L") ? 0 : match.captured(1) == QLatin1String("C") ? 1 : 2;
+            at = match.capturedEnd();
+        }
+        sections[current] += spec.mid(at);
+        const double left = setup.marginLeft * 72, right = page.paper.width() - setup.marginRight * 72;
+        for (int i = 0; i < 3; ++i) {
+            const QString text = expand(sections[i]);
+            if (text.isEmpty())
+                continue;
+            const double width = metrics.horizontalAdvance(text);
+            const double x = i == 0 ? left : i == 1 ? (left + right - width) / 2 : right - width;
+            painter.drawText(QPointF(x, baseline), text);
+        }
+    };
+    draw(setup.oddHeader, setup.marginHeader * 72 + metrics.ascent());
+    draw(setup.oddFooter, page.paper.height() - setup.marginFooter * 72 - metrics.descent());
+}
+
+double PageRenderer::paintCells(QPainter &painter, const PrintedPage &page) const
+{
+    painter.save();
+    const Frame frame(m_book, page, painter.device()->logicalDpiY());
+    painter.setClipRect(frame.content().adjusted(-2, -2, 2, 2));
+    paintFills(painter, frame);
+    paintGrid(painter, frame);
+    paintTexts(painter, frame);
+    paintBorders(painter, frame);
+    // Pictures may reach past the last printed column, as they do in LibreOffice, but not
+    // into the rows of the next page.
+    const QRectF content = frame.content();
+    painter.setClipRect(QRectF(content.left() - page.origin.x() / page.scale, content.top(),
+                               page.paper.width() / page.scale, content.height()));
+    paintDrawings(painter, frame);
+    painter.restore();
+    return content.height();
+}
+
+void PageRenderer::paint(QPainter &painter, const PrintedPage &page) const
+{
+    if (page.sheet < 0 || page.sheet >= int(m_book.sheets.size()))
+        return;
+    painter.save();
+    paintHeaderFooter(painter, page);
+    painter.translate(page.origin);
+    painter.scale(page.scale, page.scale);
+    if (page.titleFirst > 0) {
+        PrintedPage titles = page;
+        titles.firstRow = page.titleFirst;
+        titles.lastRow = page.titleLast;
+        painter.translate(0, paintCells(painter, titles));
+    }
+    paintCells(painter, page);
+    painter.restore();
+}
+
+} // namespace celvane

@@ -1,0 +1,363 @@
+#include "Celvane.h"
+#include "CellText.h"
+#include "CelvaneError.h"
+#include "DocumentRenderer.h"
+#include "LibreOfficePeer.h"
+#include "PageLayout.h"
+#include "RenderProbe.h"
+#include "TemplateFactory.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace celvane;
+
+namespace {
+
+// A plain sheet: columns 10 digits wide, rows 20 points high, text in IPAPGothic 11.
+class Render : public ::testing::Test {
+protected:
+    Render()
+    {
+        book.styles.fonts.front().name = QStringLiteral("ＭＳ Ｐゴシック");
+        Worksheet sheet;
+        sheet.name = QStringLiteral("表");
+        sheet.columns.push_back({1, 10, 10.0, true, false, -1, {}});
+        for (int r = 1; r <= 12; ++r) {
+            sheet.rows[r].height = 20;
+            sheet.rows[r].customHeight = true;
+        }
+        sheet.printArea = CellRange{1, 1, 6, 12};
+        book.sheets.push_back(sheet);
+    }
+    Worksheet &sheet() { return book.sheets[0]; }
+    void text(int column, int row, const QString &value, const Alignment &alignment = {})
+    {
+        Cell &cell = sheet().cellAt(column, row);
+        cell.type = Cell::Type::Text;
+        cell.text = value;
+        CellFormat format;
+        format.alignment = alignment;
+        cell.style = TemplateFactory::addFormat(book, format);
+    }
+    void border(int column, int row, const Border &lines)
+    {
+        book.styles.borders.push_back(lines);
+        CellFormat format = book.styles.format(sheet().cellAt(column, row).style);
+        format.borderId = int(book.styles.borders.size()) - 1;
+        sheet().cellAt(column, row).style = TemplateFactory::addFormat(book, format);
+    }
+    Workbook book;
+};
+
+TEST_F(Render, TextStandsInItsCellWithItsAlignment)
+{
+    text(2, 2, QStringLiteral("山田太郎"));
+    Cell &number = sheet().cellAt(3, 2);
+    number.type = Cell::Type::Number;
+    number.number = 1234;
+    Alignment right;
+    right.horizontal = QStringLiteral("right");
+    text(2, 3, QStringLiteral("右"), right);
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const QRectF name = probe.cell(0, 2, 2);
+    const QRect ink = RenderProbe::inked(page, name);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.left(), name.left() + 1.5, 2.5) << "text starts at the cell's left";
+    EXPECT_NEAR(ink.bottom(), name.bottom(), 5) << "text sits at the bottom by default";
+    const QRectF numberCell = probe.cell(0, 3, 2);
+    const QRect digits = RenderProbe::inked(page, numberCell);
+    ASSERT_FALSE(digits.isEmpty());
+    EXPECT_NEAR(digits.right(), numberCell.right() - 1.5, 2.5) << "numbers stand right";
+    EXPECT_NEAR(RenderProbe::inked(page, probe.cell(0, 2, 3)).right(), probe.cell(0, 2, 3).right() - 1.5, 2.5);
+    EXPECT_TRUE(RenderProbe::inked(page, probe.cell(0, 4, 4).adjusted(1, 1, -1, -1)).isEmpty());
+}
+
+TEST_F(Render, FormattedRunsKeepTheirColourAndSize)
+{
+    text(2, 2, QStringLiteral("※注意事項"));
+    sheet().cellAt(2, 2).richTextXml =
+        QStringLiteral("<r><rPr><color rgb=\"FFFF0000\"/><sz val=\"16\"/></rPr><t>※</t></r><r><t>注意事項</t></r>");
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const QRectF cell = probe.cell(0, 2, 2);
+    const QRect red = RenderProbe::coloured(page, QColor(255, 0, 0), 120);
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_TRUE(cell.contains(QRectF(red).center()));
+    EXPECT_LT(red.right(), cell.left() + 20) << "only the first letter is red";
+    EXPECT_GT(red.height(), 11) << "in its own, larger size";
+    const QRect rest = RenderProbe::inked(page, QRectF(red.right() + 2, cell.top(), 40, cell.height()));
+    ASSERT_FALSE(rest.isEmpty());
+    EXPECT_TRUE(RenderProbe::coloured(page.copy(rest), QColor(255, 0, 0), 120).isEmpty());
+}
+
+TEST_F(Render, LongTextRunsIntoEmptyNeighboursOnly)
+{
+    text(1, 5, QStringLiteral("とても長い見出しの文字列がとなりへはみ出す"));
+    text(1, 6, QStringLiteral("とても長い見出しの文字列がとなりへはみ出す"));
+    text(2, 6, QStringLiteral("壁"));
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    EXPECT_FALSE(RenderProbe::inked(page, probe.cell(0, 2, 5).adjusted(2, 2, -2, -2)).isEmpty());
+    const QRect blocked = RenderProbe::inked(page, probe.cell(0, 1, 6, 2).adjusted(1, 1, -1, -1));
+    EXPECT_LT(RenderProbe::inked(page, QRectF(probe.cell(0, 2, 6).left() + 20, probe.cell(0, 2, 6).top() + 1, 40, 18)).width(), 1)
+        << "a filled neighbour stops the text";
+    EXPECT_FALSE(blocked.isEmpty());
+}
+
+TEST_F(Render, MergedTextIsCentredOverTheMerge)
+{
+    Alignment centre;
+    centre.horizontal = QStringLiteral("center");
+    centre.vertical = QStringLiteral("center");
+    text(1, 4, QStringLiteral("作業員名簿"), centre);
+    sheet().merges.push_back({1, 4, 4, 4});
+    const RenderProbe probe(book);
+    const QRectF merge = probe.cell(0, 1, 4, 4, 4);
+    const QRect ink = RenderProbe::inked(probe.page(0), merge);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(QRectF(ink).center().x(), merge.center().x(), 2.0);
+    EXPECT_NEAR(QRectF(ink).center().y(), merge.center().y(), 3.0);
+}
+
+TEST_F(Render, WrappedAndShrunkTextStaysInItsCell)
+{
+    const QString longText = QStringLiteral("折り返して複数の行に分かれる長い文章です");
+    Alignment wrap;
+    wrap.wrapText = true;
+    wrap.vertical = QStringLiteral("top");
+    text(2, 7, longText, wrap);
+    sheet().rows[7].height = 60;
+    Alignment shrink;
+    shrink.shrinkToFit = true;
+    text(2, 9, longText, shrink);
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const QRectF wrapped = probe.cell(0, 2, 7);
+    const QRect ink = RenderProbe::inked(page, wrapped.adjusted(-30, -10, 60, 10));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(wrapped.adjusted(-0.5, -0.5, 0.5, 0.5).contains(QRectF(ink))) << "wrapped text stays inside";
+    EXPECT_GT(ink.height(), 25) << "it takes several lines";
+    const QRectF shrunk = probe.cell(0, 2, 9);
+    const QRect small = RenderProbe::inked(page, shrunk.adjusted(-30, -5, 60, 5));
+    ASSERT_FALSE(small.isEmpty());
+    EXPECT_TRUE(shrunk.adjusted(-0.5, -0.5, 0.5, 0.5).contains(QRectF(small))) << "shrunk text stays inside";
+    EXPECT_GT(small.width(), shrunk.width() * 0.8) << "and still fills the cell";
+}
+
+TEST_F(Render, VerticalTextRunsDownTheColumn)
+{
+    Alignment stacked;
+    stacked.textRotation = 255;
+    stacked.horizontal = QStringLiteral("center");
+    stacked.vertical = QStringLiteral("center");
+    text(5, 2, QStringLiteral("縦書き"), stacked);
+    sheet().merges.push_back({5, 2, 5, 6});
+    const RenderProbe probe(book);
+    const QRectF column = probe.cell(0, 5, 2, 5, 6);
+    const QRect ink = RenderProbe::inked(probe.page(0), column);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.height(), 2.5 * ink.width());
+    EXPECT_NEAR(QRectF(ink).center().x(), column.center().x(), 2.0);
+}
+
+TEST_F(Render, BordersShowWhereTheyWereSet)
+{
+    Border lines;
+    lines.top = {LineStyle::Thick, CellColor::indexed(10)};
+    lines.right = {LineStyle::Thin, CellColor::indexed(8)};
+    lines.diagonal = {LineStyle::Thin, CellColor::indexed(12)};
+    lines.diagonalUp = true;
+    border(3, 10, lines);
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const QRectF cell = probe.cell(0, 3, 10);
+    const QRect red = RenderProbe::coloured(page, QColor(255, 0, 0));
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_NEAR(red.left(), cell.left(), 2);
+    EXPECT_NEAR(red.right(), cell.right(), 2);
+    EXPECT_NEAR(red.center().y(), cell.top(), 2);
+    EXPECT_FALSE(RenderProbe::inked(page, QRectF(cell.right() - 1, cell.top() + 3, 2, cell.height() - 6)).isEmpty());
+    EXPECT_TRUE(RenderProbe::inked(page, QRectF(cell.left() - 1, cell.top() + 3, 2, cell.height() / 2 - 3)).isEmpty())
+        << "no left line";
+    const QRect blue = RenderProbe::coloured(page, QColor(0, 0, 255), 200);
+    ASSERT_FALSE(blue.isEmpty());
+    EXPECT_NEAR(blue.center().x(), cell.center().x(), 3);
+    EXPECT_NEAR(blue.center().y(), cell.center().y(), 3);
+}
+
+TEST_F(Render, EveryLineStyleDraws)
+{
+    for (int style = 1; style <= 13; ++style) {
+        Border lines;
+        lines.bottom = {LineStyle(style), CellColor::indexed(8)};
+        border(1 + (style - 1) % 6, 1 + (style - 1) / 6 * 2, lines);
+    }
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    for (int style = 1; style <= 13; ++style) {
+        const QRectF cell = probe.cell(0, 1 + (style - 1) % 6, 1 + (style - 1) / 6 * 2);
+        const int threshold = style == int(LineStyle::Hair) ? 230 : 160;
+        EXPECT_FALSE(RenderProbe::inked(page, QRectF(cell.left() + 2, cell.bottom() - 2, cell.width() - 4, 4), threshold).isEmpty())
+            << "line style " << style;
+    }
+}
+
+TEST_F(Render, PicturesAndShapesStandAtTheirAnchorsWithTheirRatio)
+{
+    QTemporaryDir dir;
+    const QString templatePath = dir.filePath(QStringLiteral("pictures.xlsx"));
+    text(2, 2, QStringLiteral("**PHOTO"));
+    TemplateFactory::save(book, templatePath);
+    QImage red(300, 400, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    Celvane engine;
+    engine.FileName(templatePath);
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("表"));
+    engine.Cell(QStringLiteral("**PHOTO")).Value(QString());
+    engine.Cell(QStringLiteral("**PHOTO")).Drawing().AddPicture(CelvaneOlePicture(red), 3, 2, std::nullopt, 40);
+    engine.Cell(QStringLiteral("**PHOTO"), 2, 0).Drawing().AddShape(0, 0, 20, 10, {50, 12, {}, {}, {}, {}, 2});
+    engine.Page().Close();
+    const Workbook &document = engine.finishedDocument();
+    const RenderProbe probe(document);
+    const QImage page = probe.page(0);
+    const QRectF anchor = probe.cell(0, 2, 2);
+    const double mm = 72 / 25.4;
+    const QRect picture = RenderProbe::coloured(page, Qt::red);
+    ASSERT_FALSE(picture.isEmpty());
+    EXPECT_NEAR(picture.left(), anchor.left() + 3 * mm, 1.5);
+    EXPECT_NEAR(picture.top(), anchor.top() + 2 * mm, 1.5);
+    EXPECT_NEAR(picture.height(), 40 * mm, 2);
+    EXPECT_NEAR(double(picture.width()) / picture.height(), 0.75, 0.02);
+    const QRect ring = RenderProbe::coloured(page, QColor(0, 0, 255), 200);
+    ASSERT_FALSE(ring.isEmpty());
+    EXPECT_NEAR(ring.left(), probe.cell(0, 4, 2).left(), 2);
+    EXPECT_NEAR(ring.width(), 20 * mm, 3);
+    EXPECT_NEAR(ring.height(), 10 * mm, 3);
+    EXPECT_TRUE(RenderProbe::inked(page, QRectF(ring.center() - QPointF(3, 3), QSizeF(6, 6)), 250).isEmpty())
+        << "a ring, not a filled disc";
+}
+
+TEST_F(Render, PagesSplitWhereTheBreaksAre)
+{
+    sheet().printArea.reset();
+    for (int r = 1; r <= 30; ++r)
+        text(1, r, QStringLiteral("行%1").arg(r));
+    sheet().rowBreaks = {10, 20};
+    const auto pages = PageLayout::paginate(book);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0].lastRow, 10);
+    EXPECT_EQ(pages[1].firstRow, 11);
+    EXPECT_EQ(pages[2].firstRow, 21);
+    EXPECT_EQ(pages[2].lastRow, 30);
+    // Without breaks the rows run on until the paper is full.
+    sheet().rowBreaks.clear();
+    for (int r = 31; r <= 60; ++r)
+        text(1, r, QStringLiteral("行%1").arg(r));
+    const auto flowing = PageLayout::paginate(book);
+    ASSERT_EQ(flowing.size(), 2u);
+    const double room = flowing[0].paper.height() - (0.75 + 0.75) * 72;
+    EXPECT_EQ(flowing[0].lastRow, 12 + int((room - 12 * 20) / 15)) << "twelve rows of 20 points, then 15";
+}
+
+TEST_F(Render, TitleRowsRepeatOnEveryPage)
+{
+    sheet().printArea.reset();
+    text(1, 1, QStringLiteral("見出し"));
+    for (int r = 2; r <= 150; ++r)
+        text(1, r, QStringLiteral("行%1").arg(r));
+    book.definedNames.push_back({QStringLiteral("_xlnm.Print_Titles"), 0, QStringLiteral("'表'!$1:$1"), {}});
+    const auto pages = PageLayout::paginate(book);
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(pages[0].titleFirst, 0) << "the first page has the title rows of its own";
+    EXPECT_EQ(pages[1].titleFirst, 1);
+    EXPECT_EQ(pages[1].titleLast, 1);
+    const double room = pages[1].paper.height() - (0.75 + 0.75) * 72;
+    EXPECT_EQ(pages[1].lastRow - pages[1].firstRow + 1, int((room - 20) / 15)) << "the 20-point title takes its room";
+    const RenderProbe probe(book);
+    const QImage second = probe.page(1);
+    const QRect title = RenderProbe::inked(second, QRectF(pages[1].origin, QSizeF(60, 20)));
+    const QRect first = RenderProbe::inked(second, QRectF(pages[1].origin + QPointF(0, 20), QSizeF(60, 20)));
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_FALSE(first.isEmpty());
+}
+
+TEST_F(Render, PaperScaleFitAndCentring)
+{
+    PageSetup &setup = sheet().pageSetup;
+    setup.paperSize = 12; // B4
+    setup.landscape = true;
+    setup.centerHorizontally = true;
+    auto pages = PageLayout::paginate(book);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NEAR(pages[0].paper.width(), 364 * 72 / 25.4, 1.0);
+    const double width = 6 * 10 * 0.63 * 11;
+    EXPECT_NEAR(pages[0].origin.x(), (pages[0].paper.width() - width) / 2, 1.0);
+
+    sheet().columns.front().width = 60; // far wider than the paper
+    setup.fitToPage = true;
+    setup.fitToWidth = 1;
+    setup.fitToHeight = 0;
+    pages = PageLayout::paginate(book);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NEAR(pages[0].scale, (pages[0].paper.width() - 1.4 * 72) / (6 * 60 * 0.63 * 11), 0.01);
+    setup.fitToPage = false;
+    setup.scale = 50;
+    pages = PageLayout::paginate(book);
+    EXPECT_DOUBLE_EQ(pages[0].scale, 0.5);
+    EXPECT_EQ(pages.size(), 2u) << "half of 360 digits still needs two pages across";
+}
+
+TEST_F(Render, FooterCarriesThePageNumbers)
+{
+    sheet().pageSetup.oddFooter = QStringLiteral("&C&P / &N&R&A");
+    text(1, 1, QStringLiteral("本文"));
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const double footerTop = page.height() - 0.3 * 72 - 14;
+    const QRect centre = RenderProbe::inked(page, QRectF(page.width() / 2.0 - 40, footerTop, 80, 14));
+    ASSERT_FALSE(centre.isEmpty());
+    EXPECT_NEAR(QRectF(centre).center().x(), page.width() / 2.0, 4);
+    EXPECT_FALSE(RenderProbe::inked(page, QRectF(page.width() - 0.7 * 72 - 30, footerTop, 30, 14)).isEmpty())
+        << "the sheet's name stands right";
+}
+
+TEST(CellTextFormat, NumbersShowInTheirFormat)
+{
+    EXPECT_EQ(CellText::formatNumber(1234.5, QStringLiteral("General")), QStringLiteral("1234.5"));
+    EXPECT_EQ(CellText::formatNumber(1234567, QStringLiteral("#,##0")), QStringLiteral("1,234,567"));
+    EXPECT_EQ(CellText::formatNumber(3.14159, QStringLiteral("0.00")), QStringLiteral("3.14"));
+    EXPECT_EQ(CellText::formatNumber(0.256, QStringLiteral("0.0%")), QStringLiteral("25.6%"));
+    EXPECT_EQ(CellText::formatNumber(1500, QStringLiteral("#,##0\"円\"")), QStringLiteral("1,500円"));
+    EXPECT_EQ(CellText::formatNumber(-5, QStringLiteral("0")), QStringLiteral("-5"));
+    EXPECT_EQ(CellText::formatNumber(45383, QStringLiteral("yyyy/m/d")), QStringLiteral("2024/4/1"));
+    EXPECT_EQ(CellText::formatNumber(1.0 / 3, QStringLiteral("General")), QStringLiteral("0.3333333333"));
+}
+
+TEST_F(Render, PdfHasEveryPageAndItsText)
+{
+    for (int r = 1; r <= 30; ++r)
+        text(1, r, QStringLiteral("作業員%1").arg(r));
+    sheet().printArea.reset();
+    sheet().rowBreaks = {15};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    DocumentRenderer(book).savePdf(pdf);
+    EXPECT_EQ(LibreOfficePeer::pageCount(pdf), 2);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString second = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(second.contains(QStringLiteral("作業員16")));
+    EXPECT_FALSE(second.contains(QStringLiteral("作業員15\n")));
+
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("blocked.pdf.part/x")));
+    EXPECT_THROW(DocumentRenderer(book).savePdf(dir.filePath(QStringLiteral("blocked.pdf"))), CelvaneError);
+}
+
+} // namespace

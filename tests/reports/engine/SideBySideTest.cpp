@@ -1,0 +1,160 @@
+// The same filled roster rendered by us and by LibreOffice must look alike: the same pages,
+// the table lines and the words within a few millimetres of each other.
+#include "Celvane.h"
+#include "DocumentRenderer.h"
+#include "LibreOfficePeer.h"
+#include "TemplateFactory.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace celvane;
+
+namespace {
+
+constexpr double kTolerance = 3 * 72 / 25.4; // three millimetres in points
+
+struct Word {
+    QString text;
+    QPointF at;
+};
+
+std::vector<std::vector<Word>> wordsByPage(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    std::vector<std::vector<Word>> pages;
+    static const QRegularExpression token(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    for (const auto &match : token.globalMatch(html)) {
+        if (match.captured(0).startsWith(QLatin1String("<page")))
+            pages.emplace_back();
+        else if (!pages.empty())
+            pages.back().push_back({match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
+    }
+    return pages;
+}
+
+// Positions (points) of long straight lines: rows or columns mostly inked across the page.
+std::vector<int> lines(const QImage &page, bool horizontal, double share)
+{
+    std::vector<int> found;
+    const int outer = horizontal ? page.height() : page.width();
+    const int inner = horizontal ? page.width() : page.height();
+    for (int i = 0; i < outer; ++i) {
+        int dark = 0;
+        for (int j = 0; j < inner; ++j)
+            dark += qGray(horizontal ? page.pixel(j, i) : page.pixel(i, j)) < 200;
+        if (dark > inner * share && (found.empty() || i - found.back() > 2))
+            found.push_back(i);
+    }
+    return found;
+}
+
+void expectAlike(const QString &ours, const QString &theirs, double rowShare, double columnShare, size_t words)
+{
+    ASSERT_EQ(LibreOfficePeer::pageCount(ours), LibreOfficePeer::pageCount(theirs));
+    const auto ourPages = LibreOfficePeer::pages(ours, 72);
+    const auto theirPages = LibreOfficePeer::pages(theirs, 72);
+    ASSERT_EQ(theirPages.size(), ourPages.size());
+    for (size_t p = 0; p < ourPages.size(); ++p) {
+        for (bool horizontal : {true, false}) {
+            const auto a = lines(ourPages[p], horizontal, horizontal ? rowShare : columnShare);
+            const auto b = lines(theirPages[p], horizontal, horizontal ? rowShare : columnShare);
+            ASSERT_EQ(a.size(), b.size()) << "page " << p + 1 << (horizontal ? " rows" : " columns") << ": "
+                                          << ::testing::PrintToString(a) << " / " << ::testing::PrintToString(b);
+            for (size_t i = 0; i < a.size(); ++i)
+                EXPECT_NEAR(a[i], b[i], kTolerance) << "page " << p + 1 << " line " << i;
+        }
+    }
+    const auto ourWords = wordsByPage(ours);
+    const auto theirWords = wordsByPage(theirs);
+    ASSERT_EQ(ourWords.size(), theirWords.size());
+    for (size_t p = 0; p < ourWords.size(); ++p) {
+        int near = 0;
+        for (const Word &word : ourWords[p]) {
+            double best = 1e9;
+            for (const Word &other : theirWords[p])
+                if (other.text == word.text)
+                    best = std::min(best, QLineF(word.at, other.at).length());
+            near += best <= kTolerance;
+        }
+        EXPECT_GE(near, int(ourWords[p].size() * 0.95)) << "page " << p + 1 << ": words placed alike";
+        EXPECT_GE(ourWords[p].size(), words);
+    }
+}
+
+TEST(SideBySide, RosterLooksAlikeInLibreOffice)
+{
+    if (!LibreOfficePeer::available())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir dir;
+    const QString keep = qEnvironmentVariable("CELVANE_SIDE_BY_SIDE");
+    const QString folder = keep.isEmpty() ? dir.path() : keep;
+    QDir().mkpath(folder);
+    const QString templatePath = QDir(folder).filePath(QStringLiteral("meibo.xlsx"));
+    TemplateFactory::save(TemplateFactory::wideRoster(), templatePath);
+
+    Celvane engine;
+    engine.FileName(templatePath);
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("作業員名簿"));
+    const CelvanePicture photo = CelvaneOlePicture(TemplateFactory::jpeg(90, 120));
+    TemplateFactory::fillPeople(
+        engine, 25,
+        [&] {
+            engine.Cell(QStringLiteral("**CMPNM")).Value(QStringLiteral("株式会社 試験建設　作業員名簿"));
+            engine.Cell(QStringLiteral("**MKYMD")).Value(QStringLiteral("（　令和　6年　4月　1日　作成　）"));
+            engine.Cell(QStringLiteral("**C1")).Drawing().AddShape(1, -6, 8, 8, {50, {}, {}, {}, {}, {}, 2});
+        },
+        [&](int i, int r) {
+            engine.Cell(QStringLiteral("**C1"), 0, r).Value(QStringLiteral("山田%1").arg(i));
+            engine.Cell(QStringLiteral("**C2"), 0, r).Value(20 + i);
+            for (int c = 3; c <= 20; ++c)
+                engine.Cell(QStringLiteral("**C%1").arg(c), 0, r).Value(QStringLiteral("値%1").arg(c));
+            engine.Cell(QStringLiteral("**PHOTO"), 0, r).Drawing().AddPicture(photo, 1, 1, std::nullopt, 11);
+            if (r == 3)
+                engine.Cell(QStringLiteral("**C5"), 0, r).Format().Diagonal(0x7000000 + 10);
+            if (r == 5)
+                engine.Cell(QStringLiteral("**C3"), 0, r).Format().BottomLine(0x2000000 + 12);
+        });
+    engine.Page().Close();
+    const QString workbook = QDir(folder).filePath(QStringLiteral("roster.xlsx"));
+    engine.saveAs(workbook);
+    const QString ours = QDir(folder).filePath(QStringLiteral("roster-celvane.pdf"));
+    DocumentRenderer(engine.finishedDocument()).savePdf(ours);
+    const QString theirs = LibreOfficePeer::convert(workbook, QStringLiteral("pdf"), folder);
+    ASSERT_FALSE(theirs.isEmpty());
+
+    ASSERT_EQ(LibreOfficePeer::pageCount(ours), 3);
+    expectAlike(ours, theirs, 0.5, 0.15, 100);
+}
+
+TEST(SideBySide, CalcFormLooksAlikeInLibreOffice)
+{
+    if (!LibreOfficePeer::available())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir dir;
+    const QString workbook = LibreOfficePeer::convert(QStringLiteral(CELVANE_TEST_DATA "/calc-form.fods"),
+                                                      QStringLiteral("xlsx:Calc MS Excel 2007 XML"), dir.path());
+    ASSERT_FALSE(workbook.isEmpty());
+    Celvane engine;
+    engine.FileName(workbook);
+    engine.Document().Begin();
+    engine.Page().Open(QStringLiteral("様式"));
+    engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("山田　太郎"));
+    engine.Page().Close();
+    const QString filled = dir.filePath(QStringLiteral("filled.xlsx"));
+    engine.saveAs(filled);
+    const QString ours = dir.filePath(QStringLiteral("ours.pdf"));
+    DocumentRenderer(engine.finishedDocument()).savePdf(ours);
+    const QString theirs = LibreOfficePeer::convert(filled, QStringLiteral("pdf"), dir.path());
+    ASSERT_FALSE(theirs.isEmpty());
+    expectAlike(ours, theirs, 0.12, 0.08, 5);
+}
+
+} // namespace
