@@ -3,15 +3,16 @@
 #include "MessageBoxService.h"
 #include "ProgramStart.h"
 #include "SingleInstanceLock.h"
+#include "SorvikApplication.h"
 #include "StartupMessages.h"
 #include "TMainForm.h"
 
-#include <QApplication>
 #include <QLocale>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Swallows a silent abort and shows a database error that reaches the event loop.
+    SorvikApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvik"));
     // Dates are shown in the program's own fixed formats; Qt's own widgets speak Japanese
     // whatever the machine's regional settings.

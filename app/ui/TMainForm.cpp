@@ -11,7 +11,7 @@
 #include "MainActions.h"
 #include "MainFormWindows.h"
 #include "PrintPanel.h"
-#include "TitleStyle.h"
+#include "TmyForm.h"
 #include "UserAction.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
@@ -240,7 +240,7 @@ void TMainForm::FormCreate()
 
     lblDate->setText(EraCalendar::format(today, QStringLiteral("今日は gg  e年 m月 d日 です")));
     lblClock->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
-    applyTitleStyle();
+    TmyForm::ApplyTitleStyle(lblTitle);
 
     context.CompanyName = Config::read(ini, Config::CompanyName);
     if (context.CompanyName.isEmpty())
@@ -305,17 +305,6 @@ void TMainForm::showProjectFields()
     const QModelIndex selected = m_system->SelNode();
     if (TreeView1->currentIndex() != selected)
         TreeView1->setCurrentIndex(selected);
-}
-
-void TMainForm::applyTitleStyle()
-{
-    const TitleStyle style = TitleStyle::read(AppContext::instance().IniFile, false);
-    QPalette colours = lblTitle->palette();
-    colours.setColor(QPalette::Window, style.background);
-    colours.setColor(QPalette::WindowText, style.textColor);
-    lblTitle->setPalette(colours);
-    lblTitle->setAutoFillBackground(true);
-    lblTitle->setFont(style.font);
 }
 
 void TMainForm::chkHideToggled(bool checked)
@@ -440,7 +429,7 @@ void TMainForm::nmGyoEditClick()
 void TMainForm::nmSetClick()
 {
     m_windows.editSettings(this, false);
-    applyTitleStyle();
+    TmyForm::ApplyTitleStyle(lblTitle);
     ExchangePanel->chkHide->setChecked(!Config::read(*AppContext::instance().IniFile, Config::ExpMenu));
 }
 

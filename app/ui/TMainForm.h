@@ -58,7 +58,6 @@ private:
     QWidget *buildTreePanel();
     void connectActions();
     void applyState();
-    void applyTitleStyle();
     void showProjectFields();
     void chkHideToggled(bool checked);
     void TreeView1ContextMenu(const QPoint &position);

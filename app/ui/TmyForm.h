@@ -14,7 +14,7 @@ public:
     // Gives a label or a panel (TPanel) the title look of the settings: background,
     // font colour, face, size and styles. Called when a window is made and again after
     // the settings changed.
-    void ApplyTitleStyle(QWidget *control);
+    static void ApplyTitleStyle(QWidget *control);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -221,7 +221,8 @@ bool ConstructionSystem::RemoveSelected()
         MessageService::current().information(MainMessages::SelectToRemove);
         return false;
     }
-    if (!MessageService::current().question(m_tree.caption(m_selNode) + MainMessages::RemoveQuestionSuffix))
+    if (!MessageService::current().question(m_tree.caption(m_selNode) + MainMessages::RemoveQuestionSuffix,
+                                             MainMessages::RemoveQuestionTitle))
         return false;
     return RemoveNode(m_selNode);
 }

@@ -159,6 +159,7 @@ TEST_F(ConstructionSystemTest, RemovingANodeTakesItsSubtreeRowsOnlyWhenConfirmed
     messages.answer(false);
     EXPECT_FALSE(system.RemoveSelected());
     EXPECT_EQ(messages.texts().last(), QStringLiteral("業者2以下を体制図から外します"));
+    EXPECT_EQ(messages.captions().last(), QStringLiteral("体制図から消去"));
     EXPECT_EQ(rows().size(), 4);
 
     messages.answer(true);
