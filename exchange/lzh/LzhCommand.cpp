@@ -37,22 +37,22 @@ ArchiverResult selectFiles(const std::vector<std::string>& specs, const fs::path
     std::error_code ec;
     for (const std::string& argument : specs) {
         const std::string whole = withoutTrailingSeparators(argument);
-        const FileSpec spec = fs::is_directory(whole, ec) ? FileSpec{whole, ""} : FileSpec::parse(argument);
-        if (!fs::is_directory(spec.folder, ec))
-            return messages::folderMissing(spec.folder);
+        const FileSpec pattern = fs::is_directory(whole, ec) ? FileSpec{whole, ""} : FileSpec::parse(argument);
+        if (!fs::is_directory(pattern.folder, ec))
+            return messages::folderMissing(pattern.folder);
         const std::size_t before = files.size();
-        for (fs::directory_iterator it(spec.folder, ec), end; !ec && it != end; it.increment(ec)) {
+        for (fs::directory_iterator it(pattern.folder, ec), end; !ec && it != end; it.increment(ec)) {
             const fs::path& file = it->path();
-            if (isHidden(file) || !it->is_regular_file(ec) || !spec.matches(file.filename().string()))
+            if (isHidden(file) || !it->is_regular_file(ec) || !pattern.matches(file.filename().string()))
                 continue;
             if (fs::exists(archive, ec) && fs::equivalent(file, archive, ec))
                 continue;
             files.push_back(file);
         }
         if (ec)
-            return messages::readFailed(spec.folder, ec.value());
+            return messages::readFailed(pattern.folder, ec.value());
         if (files.size() == before)
-            return messages::noFiles(spec.folder);
+            return messages::noFiles(pattern.folder);
     }
     std::sort(files.begin(), files.end());
     return {};

@@ -380,17 +380,17 @@ void PageRenderer::paintHeaderFooter(QPainter &painter, const PrintedPage &page)
         section.remove(QRegularExpression(QStringLiteral("&\"[^\"]*\"|&\\d+|&[A-Za-z]")));
         return section.replace(u'\x01', u'&');
     };
-    const auto draw = [&](const QString &spec, double baseline) {
+    const auto draw = [&](const QString &layoutText, double baseline) {
         static const QRegularExpression part(QStringLiteral("&([LCR])"));
         QString sections[3];
         int current = 1;
         qsizetype at = 0;
-        for (const auto &match : part.globalMatch(spec)) {
-            sections[current] += spec.mid(at, match.capturedStart() - at);
+        for (const auto &match : part.globalMatch(layoutText)) {
+            sections[current] += layoutText.mid(at, match.capturedStart() - at);
             current = match.captured(1) == QLatin1String("L") ? 0 : match.captured(1) == QLatin1String("C") ? 1 : 2;
             at = match.capturedEnd();
         }
-        sections[current] += spec.mid(at);
+        sections[current] += layoutText.mid(at);
         const double left = setup.marginLeft * 72, right = page.paper.width() - setup.marginRight * 72;
         for (int i = 0; i < 3; ++i) {
             const QString text = expand(sections[i]);
