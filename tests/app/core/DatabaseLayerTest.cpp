@@ -1,4 +1,5 @@
 #include "ScratchDatabase.h"
+#include "TransactionSql.h"
 
 #include "db/Database.h"
 #include "db/Query.h"
@@ -23,20 +24,8 @@ protected:
         transaction.commitRetaining();
     }
 
-    void exec(const QString &sql)
-    {
-        db::Query query(transaction);
-        query.setSql(sql);
-        query.exec();
-    }
-
-    QString scalar(const QString &sql)
-    {
-        db::Query query(transaction);
-        query.setSql(sql);
-        query.open();
-        return query.eof() ? QStringLiteral("<no row>") : query.field(0).asString();
-    }
+    void exec(const QString &sql) { ExecSql(transaction, sql); }
+    QString scalar(const QString &sql) { return ScalarSql(transaction, sql); }
 
     ScratchDatabase scratch;
     db::Database database;

@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "db/Transaction.h"
 #include "schema/SchemaBuilder.h"
+#include "TransactionSql.h"
 
 #include <QTemporaryDir>
 #include <stdexcept>
@@ -24,20 +25,8 @@ public:
     QString path() const { return m_dir.filePath(QStringLiteral("sorvik.fdb")); }
     QString folder() const { return m_dir.path(); }
 
-    void exec(const QString &sql)
-    {
-        db::Query query(transaction);
-        query.setSql(sql);
-        query.exec();
-    }
-
-    QString scalar(const QString &sql)
-    {
-        db::Query query(transaction);
-        query.setSql(sql);
-        query.open();
-        return query.eof() ? QStringLiteral("<no row>") : query.field(0).asString();
-    }
+    void exec(const QString &sql) { ExecSql(transaction, sql); }
+    QString scalar(const QString &sql) { return ScalarSql(transaction, sql); }
 
     db::Database database;
     db::Transaction transaction{database};
