@@ -6,17 +6,17 @@
 namespace strilux {
 
 namespace {
-std::string convert(const std::string& in, const char* from, const char* to)
+std::string convert(const std::string &in, const char *from, const char *to)
 {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return in;
     std::string out;
-    char* src = const_cast<char*>(in.data());
+    char *src = const_cast<char *>(in.data());
     std::size_t srcLeft = in.size();
     char buffer[256];
     while (srcLeft > 0) {
-        char* dst = buffer;
+        char *dst = buffer;
         std::size_t dstLeft = sizeof buffer;
         const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
         out.append(buffer, sizeof buffer - dstLeft);
@@ -32,12 +32,12 @@ std::string convert(const std::string& in, const char* from, const char* to)
 }
 }  // namespace
 
-std::string ansiToUtf8(const std::string& cp932)
+std::string ansiToUtf8(const std::string &cp932)
 {
     return convert(cp932, "CP932", "UTF-8");
 }
 
-std::string utf8ToAnsi(const std::string& utf8)
+std::string utf8ToAnsi(const std::string &utf8)
 {
     return convert(utf8, "UTF-8", "CP932");
 }

@@ -7,7 +7,7 @@ constexpr char32_t kYen = 0xA5;
 constexpr char32_t kHalfwidthFirst = 0xFF61;  // half-width katakana block, bytes 0xA1-0xDF
 constexpr char32_t kHalfwidthLast = 0xFF9F;
 
-char32_t nextCodePoint(std::string_view s, std::size_t& i)
+char32_t nextCodePoint(std::string_view s, std::size_t &i)
 {
     const auto b = static_cast<unsigned char>(s[i++]);
     int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
@@ -22,7 +22,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i)
     return cp;
 }
 
-void appendUtf8(std::string& out, char32_t cp)
+void appendUtf8(std::string &out, char32_t cp)
 {
     if (cp < 0x80) {
         out += char(cp);

@@ -10,15 +10,15 @@ namespace strilux {
 
 namespace {
 // Width in narrow modules, without quiet zones.
-double modules(const Symbol& symbol, const SymbolParams& p)
+double modules(const Symbol &symbol, const SymbolParams &p)
 {
     const double r = p.barRatio == 0 ? 2.0 : p.barRatio / 100.0;
     const bool withCheck = p.encode.withCheck();
     switch (p.encode.type) {
     case BarcodeType::NW7: {
         const std::string value = withCheck && !symbol.checkChar.empty()
-                                      ? symbol.encoded.substr(0, symbol.encoded.size() - symbol.checkChar.size())
-                                      : symbol.encoded;
+            ? symbol.encoded.substr(0, symbol.encoded.size() - symbol.checkChar.size())
+            : symbol.encoded;
         double m = 2 * (3 * r + 4);
         for (char c : value)
             m += (isNw7Narrow(static_cast<unsigned char>(c)) ? 2 * r + 5 : 3 * r + 4) + 1;
@@ -36,7 +36,7 @@ double modules(const Symbol& symbol, const SymbolParams& p)
 }
 }  // namespace
 
-std::int64_t fittedElement(const Symbol& symbol, const SymbolParams& p, std::int64_t width)
+std::int64_t fittedElement(const Symbol &symbol, const SymbolParams &p, std::int64_t width)
 {
     const double m = modules(symbol, p);
     double d;

@@ -15,7 +15,7 @@ bool inRange(int v, int low, int high)
     return v >= low && v <= high;
 }
 
-BarcodeType typeOf(const ControlProperties& p)
+BarcodeType typeOf(const ControlProperties &p)
 {
     return BarcodeType(p.type);
 }
@@ -52,7 +52,7 @@ void BarcodeControl::putType(int type)
     changed();
 }
 
-void BarcodeControl::putValue(const std::string& value)
+void BarcodeControl::putValue(const std::string &value)
 {
     m_p.value = value;
     resetBarWidth();
@@ -95,7 +95,7 @@ void BarcodeControl::putCodeSet(int set)
     changed();
 }
 
-void BarcodeControl::putStartChar(const std::string& text)
+void BarcodeControl::putStartChar(const std::string &text)
 {
     begin();
     if (typeOf(m_p) == BarcodeType::NW7 && (text.empty() || !isNw7StartStop(static_cast<unsigned char>(text[0]))))
@@ -104,7 +104,7 @@ void BarcodeControl::putStartChar(const std::string& text)
     changed();
 }
 
-void BarcodeControl::putStopChar(const std::string& text)
+void BarcodeControl::putStopChar(const std::string &text)
 {
     begin();
     if (typeOf(m_p) == BarcodeType::NW7 && (text.empty() || !isNw7StartStop(static_cast<unsigned char>(text[0]))))
@@ -179,10 +179,13 @@ void BarcodeControl::putLength(LengthProperty which, double value)
     case LengthProperty::CharHeight:
     case LengthProperty::CharWidth:
         if (um < 0)
-            return fail(which == LengthProperty::CharGap      ? errSetCharGap
-                        : which == LengthProperty::CharHeight ? errSetCharHeight
-                                                              : errSetCharWidth);
-        (which == LengthProperty::CharGap ? m_p.charGap : which == LengthProperty::CharHeight ? m_p.charHeight : m_p.charWidth) = um;
+            return fail(which == LengthProperty::CharGap          ? errSetCharGap
+                            : which == LengthProperty::CharHeight ? errSetCharHeight
+                                                                  : errSetCharWidth);
+        (which == LengthProperty::CharGap          ? m_p.charGap
+             : which == LengthProperty::CharHeight ? m_p.charHeight
+                                                   : m_p.charWidth)
+            = um;
         break;
     case LengthProperty::Quiet:
         m_p.quiet = std::max<std::int64_t>(0, um);
@@ -204,7 +207,8 @@ void BarcodeControl::putLength(LengthProperty which, double value)
             fail(errSetElement);
         break;
     }
-    case LengthProperty::BarWidth: break;
+    case LengthProperty::BarWidth:
+        break;
     }
     resetBarWidth();
     changed();
@@ -214,13 +218,27 @@ double BarcodeControl::length(LengthProperty which) const
 {
     std::int64_t um = 0;
     switch (which) {
-    case LengthProperty::BarHeight: um = m_p.barHeight; break;
-    case LengthProperty::CharGap: um = m_p.charGap; break;
-    case LengthProperty::CharHeight: um = m_p.charHeight; break;
-    case LengthProperty::CharWidth: um = m_p.charWidth; break;
-    case LengthProperty::Quiet: um = m_p.quiet; break;
-    case LengthProperty::Element: um = m_p.element; break;
-    case LengthProperty::BarWidth: um = m_p.barWidth; break;
+    case LengthProperty::BarHeight:
+        um = m_p.barHeight;
+        break;
+    case LengthProperty::CharGap:
+        um = m_p.charGap;
+        break;
+    case LengthProperty::CharHeight:
+        um = m_p.charHeight;
+        break;
+    case LengthProperty::CharWidth:
+        um = m_p.charWidth;
+        break;
+    case LengthProperty::Quiet:
+        um = m_p.quiet;
+        break;
+    case LengthProperty::Element:
+        um = m_p.element;
+        break;
+    case LengthProperty::BarWidth:
+        um = m_p.barWidth;
+        break;
     }
     return fromMicrometres(um, Unit(m_p.unit), m_p.dpiX);
 }
@@ -295,7 +313,7 @@ void BarcodeControl::putFlatHeight(int height)
     changed();
 }
 
-void BarcodeControl::putFont(const std::string& face, bool bold, bool italic)
+void BarcodeControl::putFont(const std::string &face, bool bold, bool italic)
 {
     m_p.fontFace = face;
     m_p.fontBold = bold;

@@ -17,19 +17,20 @@ enum class LengthProperty { BarHeight, CharGap, CharHeight, CharWidth, Quiet, El
 
 // The barcode control's behaviour: property rules with their error numbers, symbol builds,
 // sizes, metafiles and persistence. The component and flat interfaces wrap it.
-class BarcodeControl {
+class BarcodeControl
+{
 public:
-    const ControlProperties& properties() const { return m_p; }
+    const ControlProperties &properties() const { return m_p; }
     int errorNumber() const { return m_error; }
     bool isDirty() const { return m_dirty; }
 
     void putType(int type);
-    void putValue(const std::string& value);
+    void putValue(const std::string &value);
     void putCheckChar(int mode);
     void putCheckPattern(int pattern);
     void putCodeSet(int set);
-    void putStartChar(const std::string& text);
-    void putStopChar(const std::string& text);
+    void putStartChar(const std::string &text);
+    void putStopChar(const std::string &text);
     void putRotate(int rotate);
     void putMessage(int message);
     void putBearer(int bearer);
@@ -46,7 +47,7 @@ public:
     void putBarColor(std::uint32_t colour);
     void putBackColor(std::uint32_t colour);
     void putFlatHeight(int height);
-    void putFont(const std::string& face, bool bold, bool italic);
+    void putFont(const std::string &face, bool bold, bool italic);
     void putObjectMode(int mode);
     void putParent(std::intptr_t window) { m_p.parent = window; }
     void setOnErrorProc(std::intptr_t procedure, std::intptr_t parameter);
@@ -55,7 +56,7 @@ public:
     double barRatio() const { return m_p.barRatio / 100.0; }
     double point() const { return m_p.zoom / 10.0; }
 
-    std::string checkCharOf(const std::string& value);
+    std::string checkCharOf(const std::string &value);
     Symbol build() const;
     Layout layout() const;
     SizeUm sizeUm() const;  // rotated
@@ -68,10 +69,10 @@ public:
     SizeUm extent() const;
 
     // A new picture of the value with one reference for the caller.
-    Picture* enhMetaFile(const std::string& value);
+    Picture *enhMetaFile(const std::string &value);
 
     std::vector<std::uint8_t> save() const;
-    bool load(const std::uint8_t* data, std::size_t size);
+    bool load(const std::uint8_t *data, std::size_t size);
 
 private:
     void begin() { m_error = 0; }

@@ -39,7 +39,7 @@ constexpr std::uint8_t kGlyphs[95][5] = {
 };
 }  // namespace
 
-const std::uint8_t* bitmapGlyph(char32_t c)
+const std::uint8_t *bitmapGlyph(char32_t c)
 {
     return c >= 0x20 && c <= 0x7E ? kGlyphs[c - 0x20] : nullptr;
 }

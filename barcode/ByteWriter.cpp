@@ -29,9 +29,9 @@ void ByteWriter::u32At(std::size_t offset, std::uint32_t v)
         m_bytes[offset + i] = (v >> (8 * i)) & 0xFF;
 }
 
-void ByteWriter::bytes(const void* data, std::size_t n)
+void ByteWriter::bytes(const void *data, std::size_t n)
 {
-    const auto* p = static_cast<const std::uint8_t*>(data);
+    const auto *p = static_cast<const std::uint8_t *>(data);
     m_bytes.insert(m_bytes.end(), p, p + n);
 }
 
@@ -41,7 +41,7 @@ void ByteWriter::padTo4()
         u8(0);
 }
 
-std::u16string utf8ToUtf16(const std::string& s)
+std::u16string utf8ToUtf16(const std::string &s)
 {
     std::u16string out;
     for (std::size_t i = 0; i < s.size();) {

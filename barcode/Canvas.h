@@ -10,24 +10,26 @@ namespace strilux {
 // device pixels with the y axis down.
 enum class MapMode { HiMetric, Pixels };
 
-struct FontSpec {
+struct FontSpec
+{
     std::string face;
-    int width = 0;       // logical units
+    int width = 0;  // logical units
     int height = 0;
     int weight = 400;
     bool italic = false;
     int escapement = 0;  // tenths of a degree, counter-clockwise
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontSpec &) const = default;
 };
 
 // A drawing target: filled rectangles and text in logical coordinates.
-class Canvas {
+class Canvas
+{
 public:
     virtual ~Canvas() = default;
     virtual void setMapMode(MapMode mode) = 0;
     virtual void fillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
     // (x, y) is the top-left corner of the text before escapement.
-    virtual void drawText(int x, int y, const std::string& utf8, const FontSpec& font, Rgb colour) = 0;
+    virtual void drawText(int x, int y, const std::string &utf8, const FontSpec &font, Rgb colour) = 0;
 };
 
 }  // namespace strilux

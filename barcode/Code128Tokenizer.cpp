@@ -5,13 +5,13 @@
 namespace strilux {
 
 namespace {
-constexpr const char* kControlNames[32] = {
-    "~NUL", "~SOH", "~STX", "~ETX", "~EOT", "~ENQ", "~ACK", "~BEL", "~BS",  "~HT",  "~LF",
-    "~VT",  "~FF",  "~CR",  "~SO",  "~SI",  "~DLE", "~DC1", "~DC2", "~DC3", "~DC4", "~NAK",
-    "~SYN", "~ETB", "~CAN", "~EM",  "~SUB", "~ESC", "~FS",  "~GS",  "~RS",  "~US"};
+constexpr const char *kControlNames[32]
+    = {"~NUL", "~SOH", "~STX", "~ETX", "~EOT", "~ENQ", "~ACK", "~BEL", "~BS",  "~HT",  "~LF",
+       "~VT",  "~FF",  "~CR",  "~SO",  "~SI",  "~DLE", "~DC1", "~DC2", "~DC3", "~DC4", "~NAK",
+       "~SYN", "~ETB", "~CAN", "~EM",  "~SUB", "~ESC", "~FS",  "~GS",  "~RS",  "~US"};
 
 // Single-character texts for the printable and raw control tokens.
-const std::string& byteText(unsigned char c)
+const std::string &byteText(unsigned char c)
 {
     static const auto table = [] {
         std::vector<std::string> t(256);
@@ -22,7 +22,7 @@ const std::string& byteText(unsigned char c)
     return table[c];
 }
 
-const std::string& pairText(int v)
+const std::string &pairText(int v)
 {
     static const auto table = [] {
         std::vector<std::string> t(100);
@@ -78,17 +78,17 @@ std::vector<Code128Token> buildTokens(Code128Set set)
     return t;
 }
 
-const std::vector<Code128Token>& tokensOf(Code128Set set)
+const std::vector<Code128Token> &tokensOf(Code128Set set)
 {
-    static const std::vector<Code128Token> tables[3] = {
-        buildTokens(Code128Set::A), buildTokens(Code128Set::B), buildTokens(Code128Set::C)};
+    static const std::vector<Code128Token> tables[3]
+        = {buildTokens(Code128Set::A), buildTokens(Code128Set::B), buildTokens(Code128Set::C)};
     return tables[int(set)];
 }
 
-const Code128Token* longestMatch(std::string_view rest, Code128Set set)
+const Code128Token *longestMatch(std::string_view rest, Code128Set set)
 {
-    const Code128Token* best = nullptr;
-    for (const auto& token : tokensOf(set))
+    const Code128Token *best = nullptr;
+    for (const auto &token : tokensOf(set))
         if (rest.starts_with(token.text) && (!best || token.text.size() > best->text.size()))
             best = &token;
     return best;
@@ -96,14 +96,14 @@ const Code128Token* longestMatch(std::string_view rest, Code128Set set)
 
 // The token of any set, longest first; a character in both A and B goes to B, except
 // space, "R" and "%", which go to A.
-const Code128Token* longestMatchAnySet(std::string_view rest)
+const Code128Token *longestMatchAnySet(std::string_view rest)
 {
     const bool preferA = rest[0] == ' ' || rest[0] == 'R' || rest[0] == '%';
-    const Code128Set order[3] = {preferA ? Code128Set::A : Code128Set::B,
-                                 preferA ? Code128Set::B : Code128Set::A, Code128Set::C};
-    const Code128Token* best = nullptr;
+    const Code128Set order[3]
+        = {preferA ? Code128Set::A : Code128Set::B, preferA ? Code128Set::B : Code128Set::A, Code128Set::C};
+    const Code128Token *best = nullptr;
     for (Code128Set set : order) {
-        const Code128Token* t = longestMatch(rest, set);
+        const Code128Token *t = longestMatch(rest, set);
         if (t && (!best || t->text.size() > best->text.size()))
             best = t;
     }
@@ -113,10 +113,14 @@ const Code128Token* longestMatchAnySet(std::string_view rest)
 std::optional<Code128Set> initialSet(CodeSet codeSet)
 {
     switch (codeSet) {
-    case CodeSet::A: return Code128Set::A;
-    case CodeSet::B: return Code128Set::B;
-    case CodeSet::C: return Code128Set::C;
-    case CodeSet::NotSet: break;
+    case CodeSet::A:
+        return Code128Set::A;
+    case CodeSet::B:
+        return Code128Set::B;
+    case CodeSet::C:
+        return Code128Set::C;
+    case CodeSet::NotSet:
+        break;
     }
     return std::nullopt;
 }
@@ -139,7 +143,7 @@ Code128Tokens tokenizeCode128(std::string_view value, CodeSet startSet)
     }
     while (pos < value.size()) {
         const std::string_view rest = value.substr(pos);
-        const Code128Token* token = current ? longestMatch(rest, *current) : nullptr;
+        const Code128Token *token = current ? longestMatch(rest, *current) : nullptr;
         if (!token)
             token = longestMatchAnySet(rest);
         if (!token) {

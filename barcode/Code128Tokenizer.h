@@ -10,7 +10,8 @@ namespace strilux {
 
 enum class Code128Set { A = 0, B = 1, C = 2 };
 
-struct Code128Token {
+struct Code128Token
+{
     std::string_view text;
     Code128Set set;
     int value;            // symbol value in its set, or -1 for a code-set change
@@ -18,13 +19,15 @@ struct Code128Token {
     bool isSwitch() const { return value < 0; }
 };
 
-struct Code128Symbol {
+struct Code128Symbol
+{
     Code128Set set;
     int value;
     std::string text;  // the token that produced it
 };
 
-struct Code128Tokens {
+struct Code128Tokens
+{
     std::vector<Code128Symbol> symbols;
     bool invalidCharacter = false;
 };

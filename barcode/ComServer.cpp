@@ -10,26 +10,26 @@
 
 namespace strilux {
 
-std::atomic<long>& liveObjects()
+std::atomic<long> &liveObjects()
 {
     static std::atomic<long> count{0};
     return count;
 }
 
-std::atomic<long>& ClassFactory::locks()
+std::atomic<long> &ClassFactory::locks()
 {
     static std::atomic<long> count{0};
     return count;
 }
 
-StxResult ClassFactory::CreateInstance(IStxUnknown* outer, const StxGuid& iid, void** object)
+StxResult ClassFactory::CreateInstance(IStxUnknown *outer, const StxGuid &iid, void **object)
 {
     if (!object)
         return STX_E_POINTER;
     *object = nullptr;
     if (outer)
         return STX_CLASS_E_NOAGGREGATION;
-    auto* control = new StriluxCtrl;
+    auto *control = new StriluxCtrl;
     const StxResult result = control->QueryInterface(iid, object);
     control->Release();
     return result;
@@ -45,7 +45,7 @@ namespace {
 std::string modulePath()
 {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) && info.dli_fname)
+    if (dladdr(reinterpret_cast<void *>(&DllRegisterServer), &info) && info.dli_fname)
         return info.dli_fname;
     return "libstrilux.so";
 }
@@ -55,14 +55,14 @@ std::string modulePath()
 
 using namespace strilux;
 
-STRILUX_API StxResult DllGetClassObject(const StxGuid* clsid, const StxGuid* iid, void** object)
+STRILUX_API StxResult DllGetClassObject(const StxGuid *clsid, const StxGuid *iid, void **object)
 {
     if (!clsid || !iid || !object)
         return STX_E_POINTER;
     *object = nullptr;
     if (!(*clsid == CLSID_StriluxCtrl))
         return STX_CLASS_E_CLASSNOTAVAILABLE;
-    auto* factory = new ClassFactory;
+    auto *factory = new ClassFactory;
     const StxResult result = factory->QueryInterface(*iid, object);
     factory->Release();
     return result;
@@ -83,22 +83,22 @@ STRILUX_API StxResult DllUnregisterServer(void)
     return unregisterServer() ? STX_S_OK : STX_E_FAIL;
 }
 
-STRILUX_API char* StxAllocString(const char* utf8)
+STRILUX_API char *StxAllocString(const char *utf8)
 {
-    const char* s = utf8 ? utf8 : "";
+    const char *s = utf8 ? utf8 : "";
     const std::size_t n = std::strlen(s) + 1;
-    auto* copy = static_cast<char*>(std::malloc(n));
+    auto *copy = static_cast<char *>(std::malloc(n));
     if (copy)
         std::memcpy(copy, s, n);
     return copy;
 }
 
-STRILUX_API void StxFreeString(char* text)
+STRILUX_API void StxFreeString(char *text)
 {
     std::free(text);
 }
 
-STRILUX_API IStxFont* StxCreateFont(const char* face, std::int32_t bold, std::int32_t italic)
+STRILUX_API IStxFont *StxCreateFont(const char *face, std::int32_t bold, std::int32_t italic)
 {
     return new FontObject(face ? face : "", bold != 0, italic != 0);
 }

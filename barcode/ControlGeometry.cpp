@@ -34,7 +34,7 @@ void BarcodeControl::fitBarWidth()
     m_p.barWidth = wanted;
 }
 
-std::string BarcodeControl::checkCharOf(const std::string& value)
+std::string BarcodeControl::checkCharOf(const std::string &value)
 {
     if (m_p.checkChar == 0)
         m_p.rememberedCheck = checkCharacter(value, symbolParams(m_p).encode);

@@ -9,9 +9,14 @@ namespace {
 constexpr std::uint32_t kMagic = 0x50585453;  // "STXP"
 constexpr std::uint32_t kVersion = 1;
 
-class Reader {
+class Reader
+{
 public:
-    Reader(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    Reader(const std::uint8_t *data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
     bool ok() const { return m_ok; }
     std::uint32_t u32()
     {
@@ -41,19 +46,19 @@ public:
             m_ok = false;
             return {};
         }
-        std::string s(reinterpret_cast<const char*>(m_data + m_pos), n);
+        std::string s(reinterpret_cast<const char *>(m_data + m_pos), n);
         m_pos += n;
         return s;
     }
 
 private:
-    const std::uint8_t* m_data;
+    const std::uint8_t *m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
     bool m_ok = true;
 };
 
-void putReal(ByteWriter& w, double v)
+void putReal(ByteWriter &w, double v)
 {
     std::uint64_t bits;
     std::memcpy(&bits, &v, 8);
@@ -61,7 +66,7 @@ void putReal(ByteWriter& w, double v)
     w.u32(std::uint32_t(bits >> 32));
 }
 
-void putText(ByteWriter& w, const std::string& s)
+void putText(ByteWriter &w, const std::string &s)
 {
     w.u32(std::uint32_t(s.size()));
     w.bytes(s.data(), s.size());
@@ -115,7 +120,7 @@ std::vector<std::uint8_t> BarcodeControl::save() const
 // Each property goes through its put in the saved order, except that the type is applied
 // first, so that type-dependent puts (zoom limits, the NW-7 check pattern) see it, and the
 // unit last, since the lengths are in millimetres.
-bool BarcodeControl::load(const std::uint8_t* data, std::size_t size)
+bool BarcodeControl::load(const std::uint8_t *data, std::size_t size)
 {
     Reader r(data, size);
     if (r.u32() != kMagic || r.u32() != kVersion)

@@ -4,7 +4,7 @@
 
 namespace strilux {
 
-Picture* BarcodeControl::enhMetaFile(const std::string& value)
+Picture *BarcodeControl::enhMetaFile(const std::string &value)
 {
     begin();
     if (value != m_p.value) {

@@ -8,7 +8,7 @@ Rgb rgbOf(std::uint32_t c)
             static_cast<unsigned char>((c >> 16) & 0xFF)};
 }
 
-SymbolParams symbolParams(const ControlProperties& p)
+SymbolParams symbolParams(const ControlProperties &p)
 {
     SymbolParams s;
     s.encode.type = BarcodeType(p.type);

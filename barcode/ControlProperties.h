@@ -8,7 +8,8 @@
 namespace strilux {
 
 // The property state of one control, lengths in µm.
-struct ControlProperties {
+struct ControlProperties
+{
     int type = 0;
     std::string value = "0123456789";
     std::string startChar = "a";
@@ -34,13 +35,13 @@ struct ControlProperties {
     std::int64_t charHeight = 0;
     int dpiX = 96;
     int dpiY = 96;
-    std::uint32_t barColor = 0x000000;    // 0x00BBGGRR
+    std::uint32_t barColor = 0x000000;  // 0x00BBGGRR
     std::uint32_t backColor = 0xFFFFFF;
     int flatHeight = 0;
     std::string fontFace = "ＭＳ ゴシック";
     bool fontBold = false;
     bool fontItalic = false;
-    int scaleMode = 3;                    // measure of Width and Height
+    int scaleMode = 3;  // measure of Width and Height
     std::intptr_t parent = 0;
     std::intptr_t printerDC = 0;
     std::intptr_t errorProc = 0;
@@ -49,7 +50,7 @@ struct ControlProperties {
 };
 
 // The geometry parameters of a build from the properties.
-SymbolParams symbolParams(const ControlProperties& p);
+SymbolParams symbolParams(const ControlProperties &p);
 
 Rgb rgbOf(std::uint32_t colorRef);
 

@@ -12,9 +12,8 @@ constexpr int kHyphen = 10;
 constexpr int kCC1 = 11;
 constexpr int kCC4 = 14;
 // Three bars per code, 1 long, 2 ascender, 3 descender, 4 timing; codes 0-9, "-", CC1-CC8.
-constexpr std::string_view kBars[19] = {"144", "114", "132", "312", "123", "141", "321",
-                                        "213", "231", "411", "414", "324", "342", "234",
-                                        "432", "243", "423", "441", "111"};
+constexpr std::string_view kBars[19] = {"144", "114", "132", "312", "123", "141", "321", "213", "231", "411",
+                                        "414", "324", "342", "234", "432", "243", "423", "441", "111"};
 constexpr std::string_view kStart = "013";
 constexpr std::string_view kStop = "310";
 
@@ -23,7 +22,7 @@ bool isCustomerCharacter(unsigned char c)
     return isDigit(c) || c == '-' || std::isalpha(c) || (c >= 0xC1 && c <= 0xC8);
 }
 
-void appendCodes(std::vector<int>& codes, unsigned char c)
+void appendCodes(std::vector<int> &codes, unsigned char c)
 {
     if (isDigit(c)) {
         codes.push_back(c - '0');
@@ -39,14 +38,14 @@ void appendCodes(std::vector<int>& codes, unsigned char c)
     }
 }
 
-void addBars(Symbol& symbol, std::string_view kinds)
+void addBars(Symbol &symbol, std::string_view kinds)
 {
     for (char k : kinds)
         symbol.postalBars.push_back(PostalBar(k - '0'));
 }
 }  // namespace
 
-Symbol encodeCustomer(std::string_view value, const EncodeOptions&)
+Symbol encodeCustomer(std::string_view value, const EncodeOptions &)
 {
     Symbol symbol;
     symbol.encoded = acceptedCharacters(value, isCustomerCharacter, symbol);
@@ -65,7 +64,8 @@ Symbol encodeCustomer(std::string_view value, const EncodeOptions&)
     addBars(symbol, kBars[check]);
     addBars(symbol, kStop);
     symbol.checkChar = check < 10 ? std::string(1, char('0' + check))
-                                  : check == kHyphen ? "-" : std::string(1, char(0xC1 + check - kCC1));
+        : check == kHyphen        ? "-"
+                                  : std::string(1, char(0xC1 + check - kCC1));
     return symbol;
 }
 

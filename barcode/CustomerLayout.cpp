@@ -5,7 +5,7 @@
 
 namespace strilux {
 
-Layout layoutCustomer(const Symbol& symbol, const SymbolParams& p)
+Layout layoutCustomer(const Symbol &symbol, const SymbolParams &p)
 {
     const LayoutScale scale(p);
     Layout layout;
@@ -21,11 +21,21 @@ Layout layoutCustomer(const Symbol& symbol, const SymbolParams& p)
     for (PostalBar kind : symbol.postalBars) {
         int top = 0, bottom = h;
         switch (kind) {
-        case PostalBar::Empty: top = bottom = 0; break;
-        case PostalBar::Long: break;
-        case PostalBar::Ascender: bottom = 4 * h / 6; break;
-        case PostalBar::Descender: top = 2 * h / 6; break;
-        case PostalBar::Timing: top = 2 * h / 6; bottom = 4 * h / 6; break;
+        case PostalBar::Empty:
+            top = bottom = 0;
+            break;
+        case PostalBar::Long:
+            break;
+        case PostalBar::Ascender:
+            bottom = 4 * h / 6;
+            break;
+        case PostalBar::Descender:
+            top = 2 * h / 6;
+            break;
+        case PostalBar::Timing:
+            top = 2 * h / 6;
+            bottom = 4 * h / 6;
+            break;
         }
         if (bottom > top)
             layout.bars.push_back(scale.correctedBar(x, top, x + barWidth, bottom));

@@ -19,11 +19,11 @@ constexpr std::string_view kEanGuard = "101";
 constexpr std::string_view kEanCentre = "01010";
 
 // Adds one digit in `set` with its label under its seven modules.
-void addEanDigit(SymbolBuilder& b, char digit, EanSet set, bool guard = false, bool labelled = true);
+void addEanDigit(SymbolBuilder &b, char digit, EanSet set, bool guard = false, bool labelled = true);
 
 // UPC prints the number-system digit in the left margin and the check digit in the right
 // margin, shifted left.
-void addUpcLeftMargin(SymbolBuilder& b, char numberSystem);
-void addUpcRightMargin(SymbolBuilder& b, char checkDigit);
+void addUpcLeftMargin(SymbolBuilder &b, char numberSystem);
+void addUpcRightMargin(SymbolBuilder &b, char checkDigit);
 
 }  // namespace strilux

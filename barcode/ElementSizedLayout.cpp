@@ -7,32 +7,37 @@
 namespace strilux {
 
 namespace {
-struct Widths {
+struct Widths
+{
     std::int64_t narrow, wide, gap;
 
-    std::int64_t of(const Element& e) const
+    std::int64_t of(const Element &e) const
     {
         switch (e.width) {
-        case ElementWidth::Modules: return narrow * e.modules;
-        case ElementWidth::Wide: return wide;
-        case ElementWidth::Gap: return gap;
-        case ElementWidth::Narrow: break;
+        case ElementWidth::Modules:
+            return narrow * e.modules;
+        case ElementWidth::Wide:
+            return wide;
+        case ElementWidth::Gap:
+            return gap;
+        case ElementWidth::Narrow:
+            break;
         }
         return narrow;
     }
 };
 
-std::int64_t runWidth(const Symbol& symbol, const Widths& w)
+std::int64_t runWidth(const Symbol &symbol, const Widths &w)
 {
     std::int64_t sum = 0;
-    for (const auto& e : symbol.elements)
+    for (const auto &e : symbol.elements)
         sum += w.of(e);
     return sum;
 }
 }  // namespace
 
 // NW-7, Code 39 and Code 128: a narrow element, quiet zones and defaults derived from them.
-Layout layoutElementSized(const Symbol& symbol, const SymbolParams& p)
+Layout layoutElementSized(const Symbol &symbol, const SymbolParams &p)
 {
     const LayoutScale scale(p);
     const BarcodeType type = p.encode.type;
@@ -58,7 +63,7 @@ Layout layoutElementSized(const Symbol& symbol, const SymbolParams& p)
     const int q = scale.x(quiet);
     std::vector<int> starts;
     int x = q;
-    for (const auto& e : symbol.elements) {
+    for (const auto &e : symbol.elements) {
         starts.push_back(x);
         const int w = int(units.of(e));
         if (e.bar)
@@ -70,9 +75,9 @@ Layout layoutElementSized(const Symbol& symbol, const SymbolParams& p)
     layout.height = barHeight + (p.message ? layout.charHeight : 0);
     if (!p.message)
         return layout;
-    for (const auto& label : symbol.labels) {
-        const int left = centredLeft(starts[label.firstElement], starts[label.endElement],
-                                     characterCount(label.text), layout.charWidth);
+    for (const auto &label : symbol.labels) {
+        const int left = centredLeft(starts[label.firstElement], starts[label.endElement], characterCount(label.text),
+                                     layout.charWidth);
         layout.texts.push_back({label.text, left, barHeight - 1});
     }
     placeTextLine(layout, symbol.line, barHeight - 1);

@@ -8,10 +8,18 @@ namespace strilux {
 
 namespace {
 enum : std::uint32_t {
-    EMR_HEADER = 1, EMR_EOF = 14, EMR_SETMAPMODE = 17, EMR_SETBKMODE = 18,
-    EMR_SETTEXTALIGN = 22, EMR_SETTEXTCOLOR = 24, EMR_SELECTOBJECT = 37,
-    EMR_CREATEBRUSHINDIRECT = 39, EMR_DELETEOBJECT = 40,
-    EMR_BITBLT = 76, EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84,
+    EMR_HEADER = 1,
+    EMR_EOF = 14,
+    EMR_SETMAPMODE = 17,
+    EMR_SETBKMODE = 18,
+    EMR_SETTEXTALIGN = 22,
+    EMR_SETTEXTCOLOR = 24,
+    EMR_SELECTOBJECT = 37,
+    EMR_CREATEBRUSHINDIRECT = 39,
+    EMR_DELETEOBJECT = 40,
+    EMR_BITBLT = 76,
+    EMR_EXTCREATEFONTINDIRECTW = 82,
+    EMR_EXTTEXTOUTW = 84,
 };
 constexpr std::uint32_t kMM_TEXT = 1;
 constexpr std::uint32_t kMM_HIMETRIC = 3;
@@ -32,13 +40,14 @@ std::uint32_t u(int v)
 }
 }  // namespace
 
-EmfCanvas::EmfCanvas(ReferenceDevice device) : m_device(device)
+EmfCanvas::EmfCanvas(ReferenceDevice device)
+    : m_device(device)
 {
     record(EMR_SETBKMODE, {kTRANSPARENT});
     record(EMR_SETTEXTALIGN, {0});  // top left
 }
 
-void EmfCanvas::record(std::uint32_t type, const std::vector<std::uint32_t>& params)
+void EmfCanvas::record(std::uint32_t type, const std::vector<std::uint32_t> &params)
 {
     m_records.u32(type);
     m_records.u32(u(8 + 4 * int(params.size())));
@@ -80,7 +89,7 @@ void EmfCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour)
     const std::int32_t x = std::min(left, right), y = std::min(top, bottom);
     const std::int32_t cx = std::abs(right - left), cy = std::abs(bottom - top);
     std::vector<std::uint32_t> p = {u(x), u(y), u(x + cx - 1), u(y + cy - 1),  // bounds
-                                    u(x), u(y), u(cx), u(cy), kPATCOPY, 0, 0};
+                                    u(x), u(y), u(cx),         u(cy),         kPATCOPY, 0, 0};
     const float identity[6] = {1, 0, 0, 1, 0, 0};
     for (float f : identity) {
         std::uint32_t bits;
@@ -91,7 +100,7 @@ void EmfCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour)
     record(EMR_BITBLT, p);
 }
 
-std::uint32_t EmfCanvas::fontFor(const FontSpec& font)
+std::uint32_t EmfCanvas::fontFor(const FontSpec &font)
 {
     auto it = std::find(m_fonts.begin(), m_fonts.end(), font);
     if (it != m_fonts.end())
@@ -126,7 +135,7 @@ std::uint32_t EmfCanvas::fontFor(const FontSpec& font)
     return handle;
 }
 
-void EmfCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& font, Rgb colour)
+void EmfCanvas::drawText(int x, int y, const std::string &utf8, const FontSpec &font, Rgb colour)
 {
     if (!m_textColourSet || !(colour == m_textColour)) {
         record(EMR_SETTEXTCOLOR, {colorRef(colour)});
@@ -148,7 +157,7 @@ void EmfCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& 
     m_records.u32(size);
     for (int i = 0; i < 4; ++i)
         m_records.i32(i < 2 ? 0 : -1);  // bounds not computed
-    m_records.u32(1);  // GM_COMPATIBLE
+    m_records.u32(1);                   // GM_COMPATIBLE
     m_records.f32(0);
     m_records.f32(0);
     m_records.i32(x);
@@ -170,7 +179,7 @@ void EmfCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& 
 std::vector<std::uint8_t> EmfCanvas::finish(int frameWidth, int frameHeight)
 {
     record(EMR_SETMAPMODE, {kMM_TEXT});  // the mapping the drawing found
-    select(0x80000000);  // WHITE_BRUSH, so the objects can go
+    select(0x80000000);                  // WHITE_BRUSH, so the objects can go
     for (std::uint32_t h = 1; h <= m_brushes.size(); ++h)
         record(EMR_DELETEOBJECT, {h});
     select(0x8000000D);  // SYSTEM_FONT

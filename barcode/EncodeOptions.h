@@ -7,7 +7,8 @@
 namespace strilux {
 
 // The control properties that decide what a value encodes to.
-struct EncodeOptions {
+struct EncodeOptions
+{
     BarcodeType type = BarcodeType::JAN8;
     CheckCharMode checkChar = CheckCharMode::Yes;
     CheckPattern checkPattern = CheckPattern::Auto;

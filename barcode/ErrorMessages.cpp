@@ -3,9 +3,10 @@
 namespace strilux {
 
 namespace {
-struct Message {
+struct Message
+{
     int code;
-    const char* text;
+    const char *text;
 };
 
 const Message kMessages[] = {
@@ -39,9 +40,9 @@ const Message kMessages[] = {
 };
 }  // namespace
 
-const char* errorMessage(int code)
+const char *errorMessage(int code)
 {
-    for (const auto& m : kMessages)
+    for (const auto &m : kMessages)
         if (m.code == code)
             return m.text;
     return "";

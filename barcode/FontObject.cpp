@@ -2,7 +2,7 @@
 
 namespace strilux {
 
-StxResult FontObject::get_Name(char** name)
+StxResult FontObject::get_Name(char **name)
 {
     if (!name)
         return STX_E_POINTER;
@@ -10,7 +10,7 @@ StxResult FontObject::get_Name(char** name)
     return STX_S_OK;
 }
 
-StxResult FontObject::get_Bold(std::int32_t* bold)
+StxResult FontObject::get_Bold(std::int32_t *bold)
 {
     if (!bold)
         return STX_E_POINTER;
@@ -18,7 +18,7 @@ StxResult FontObject::get_Bold(std::int32_t* bold)
     return STX_S_OK;
 }
 
-StxResult FontObject::get_Italic(std::int32_t* italic)
+StxResult FontObject::get_Italic(std::int32_t *italic)
 {
     if (!italic)
         return STX_E_POINTER;

@@ -7,16 +7,20 @@ namespace strilux {
 
 namespace {
 // Five elements per digit, 1 = wide.
-constexpr std::string_view kDigits[10] = {"00110", "10001", "01001", "11000", "00101",
-                                          "10100", "01100", "00011", "10010", "01010"};
+constexpr std::string_view kDigits[10]
+    = {"00110", "10001", "01001", "11000", "00101", "10100", "01100", "00011", "10010", "01010"};
 
 std::size_t fixedLength(BarcodeType type)
 {
     switch (type) {
-    case BarcodeType::ITF6: return 6;
-    case BarcodeType::ITF14: return 14;
-    case BarcodeType::ITF16: return 16;
-    default: return 0;
+    case BarcodeType::ITF6:
+        return 6;
+    case BarcodeType::ITF14:
+        return 14;
+    case BarcodeType::ITF16:
+        return 16;
+    default:
+        return 0;
     }
 }
 
@@ -30,7 +34,7 @@ std::string fitFreeLength(std::string digits, bool withCheck)
     return digits;
 }
 
-void addTextLine(Symbol& symbol)
+void addTextLine(Symbol &symbol)
 {
     // Groups of five read from the end, with the last digit alone: 14 digits read 3 5 5 1.
     const int n = int(symbol.encoded.size());
@@ -42,7 +46,7 @@ void addTextLine(Symbol& symbol)
 }
 }  // namespace
 
-Symbol encodeItf(std::string_view value, const EncodeOptions& options)
+Symbol encodeItf(std::string_view value, const EncodeOptions &options)
 {
     Symbol symbol;
     if (const std::size_t length = fixedLength(options.type)) {
@@ -55,7 +59,7 @@ Symbol encodeItf(std::string_view value, const EncodeOptions& options)
 
     SymbolBuilder b(symbol);
     b.addNarrowWide("0000");
-    const std::string& d = symbol.encoded;
+    const std::string &d = symbol.encoded;
     for (std::size_t i = 0; i + 1 < d.size(); i += 2) {
         const std::string_view bars = kDigits[d[i] - '0'];
         const std::string_view spaces = kDigits[d[i + 1] - '0'];

@@ -4,7 +4,7 @@
 
 namespace strilux {
 
-Layout layoutItf(const Symbol& symbol, const SymbolParams& p)
+Layout layoutItf(const Symbol &symbol, const SymbolParams &p)
 {
     const LayoutScale scale(p);
     Layout layout;
@@ -33,7 +33,7 @@ Layout layoutItf(const Symbol& symbol, const SymbolParams& p)
         layout.bars.push_back({w - bx, 0, w, symbolHeight});
     }
     int x = 10 * narrow + bx;
-    for (const auto& e : symbol.elements) {
+    for (const auto &e : symbol.elements) {
         const int w = e.width == ElementWidth::Wide ? wide : narrow;
         if (e.bar)
             layout.bars.push_back(scale.correctedBar(x, 0, x + w, symbolHeight));

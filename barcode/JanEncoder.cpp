@@ -5,12 +5,12 @@
 
 namespace strilux {
 
-Symbol encodeJan(std::string_view value, const EncodeOptions& options)
+Symbol encodeJan(std::string_view value, const EncodeOptions &options)
 {
     const bool jan13 = options.type == BarcodeType::JAN13;
     Symbol symbol;
     fitDigitValue(symbol, value, jan13 ? 13 : 8, options.withCheck(), modulus10Weight3);
-    const std::string& d = symbol.encoded;
+    const std::string &d = symbol.encoded;
 
     SymbolBuilder b(symbol);
     std::string_view parity = "LLLL";

@@ -4,7 +4,7 @@
 
 namespace strilux {
 
-Layout layoutJanUpc(const Symbol& symbol, const SymbolParams& p)
+Layout layoutJanUpc(const Symbol &symbol, const SymbolParams &p)
 {
     const LayoutScale scale(p);
     Layout layout;
@@ -18,7 +18,7 @@ Layout layoutJanUpc(const Symbol& symbol, const SymbolParams& p)
 
     std::vector<int> starts;
     int x = 0;
-    for (const auto& e : symbol.elements) {
+    for (const auto &e : symbol.elements) {
         starts.push_back(x);
         const int w = e.modules * module;
         if (e.bar)
@@ -29,9 +29,9 @@ Layout layoutJanUpc(const Symbol& symbol, const SymbolParams& p)
     layout.width = x;
     layout.height = barHeight + (p.message ? layout.charHeight : 0);
     if (p.message) {
-        for (const auto& label : symbol.labels) {
-            int left = centredLeft(starts[label.firstElement], starts[label.endElement],
-                                   characterCount(label.text), layout.charWidth);
+        for (const auto &label : symbol.labels) {
+            int left = centredLeft(starts[label.firstElement], starts[label.endElement], characterCount(label.text),
+                                   layout.charWidth);
             if (label.shiftLeft)
                 left -= 3;
             layout.texts.push_back({label.text, left, barHeight});

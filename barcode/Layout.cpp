@@ -4,7 +4,7 @@
 
 namespace strilux {
 
-Layout layoutSymbol(const Symbol& symbol, const SymbolParams& params)
+Layout layoutSymbol(const Symbol &symbol, const SymbolParams &params)
 {
     const BarcodeType type = params.encode.type;
     if (isJanOrUpc(type))
@@ -16,7 +16,7 @@ Layout layoutSymbol(const Symbol& symbol, const SymbolParams& params)
     return layoutElementSized(symbol, params);
 }
 
-SizeUm layoutSizeUm(const Layout& layout, const SymbolParams& params)
+SizeUm layoutSizeUm(const Layout &layout, const SymbolParams &params)
 {
     if (!layout.device)
         return {layout.width, layout.height};

@@ -32,17 +32,17 @@ int centredLeft(int from, int to, int chars, int charWidth)
     return (from + to) / 2 - chars * charWidth / 2;
 }
 
-int characterCount(const std::string& utf8)
+int characterCount(const std::string &utf8)
 {
     return int(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-void placeTextLine(Layout& layout, const TextLine& line, int top)
+void placeTextLine(Layout &layout, const TextLine &line, int top)
 {
     const int advance = layout.charWidth * line.advanceHalves / 2;
     const int total = advance * int(line.cells.size());
     int left = (layout.width - total) / 2 + (advance - layout.charWidth) / 2;
-    for (const auto& cell : line.cells) {
+    for (const auto &cell : line.cells) {
         if (cell != " ")
             layout.texts.push_back({cell, left, top});
         left += advance;

@@ -7,9 +7,13 @@
 namespace strilux {
 
 // Turns µm into layout units and helps the per-type layouts place bars and text.
-class LayoutScale {
+class LayoutScale
+{
 public:
-    explicit LayoutScale(const SymbolParams& p) : m_params(p) {}
+    explicit LayoutScale(const SymbolParams &p)
+        : m_params(p)
+    {
+    }
 
     bool device() const { return m_params.deviceMode; }
     int x(std::int64_t um) const;
@@ -21,16 +25,16 @@ public:
     LayoutRect correctedBar(int left, int top, int right, int bottom) const;
 
 private:
-    const SymbolParams& m_params;
+    const SymbolParams &m_params;
 };
 
 // Left edge of `chars` characters of width `charWidth` centred between two positions.
 int centredLeft(int from, int to, int chars, int charWidth);
 
 // Places a text line of cells centred on [0, width) with an advance in half widths.
-void placeTextLine(Layout& layout, const TextLine& line, int top);
+void placeTextLine(Layout &layout, const TextLine &line, int top);
 
 // The UTF-8 text's character count.
-int characterCount(const std::string& utf8);
+int characterCount(const std::string &utf8);
 
 }  // namespace strilux

@@ -6,7 +6,7 @@
 namespace strilux {
 
 namespace {
-unsigned char startStopOrDefault(const std::string& text)
+unsigned char startStopOrDefault(const std::string &text)
 {
     // The control refuses invalid start and stop characters while the type is NW-7, but
     // they may have been set under another type.
@@ -14,7 +14,7 @@ unsigned char startStopOrDefault(const std::string& text)
     return isNw7StartStop(c) ? c : 'a';
 }
 
-void addCharacter(SymbolBuilder& b, unsigned char c, bool gapBefore)
+void addCharacter(SymbolBuilder &b, unsigned char c, bool gapBefore)
 {
     if (gapBefore)
         b.addElement(false, ElementWidth::Narrow);
@@ -24,7 +24,7 @@ void addCharacter(SymbolBuilder& b, unsigned char c, bool gapBefore)
 }
 }  // namespace
 
-Symbol encodeNw7(std::string_view value, const EncodeOptions& options)
+Symbol encodeNw7(std::string_view value, const EncodeOptions &options)
 {
     Symbol symbol;
     const unsigned char start = startStopOrDefault(options.startChar);

@@ -6,9 +6,8 @@ namespace strilux {
 
 namespace {
 constexpr std::string_view kPatterns[20] = {
-    "0000011", "0000110", "0001001", "1100000", "0010010", "1000010", "0100001",
-    "0100100", "0110000", "1001000", "0001100", "0011000", "1000101", "1010001",
-    "1010100", "0010101", "0011010", "0101001", "0001011", "0001110",
+    "0000011", "0000110", "0001001", "1100000", "0010010", "1000010", "0100001", "0100100", "0110000", "1001000",
+    "0001100", "0011000", "1000101", "1010001", "1010100", "0010101", "0011010", "0101001", "0001011", "0001110",
 };
 constexpr std::string_view kSymbols = "0123456789-$:/.+";
 constexpr std::string_view kStartStop = "abcdABCDtn*e";
@@ -76,11 +75,27 @@ int nw7Value(unsigned char c)
     if (auto p = kSymbols.find(char(c)); p != std::string_view::npos && c != 0)
         return int(p);
     switch (c) {
-    case 'a': case 't': case 'A': case 'T': return 16;
-    case 'b': case 'n': case 'B': case 'N': return 17;
-    case 'c': case '*': case 'C': return 18;
-    case 'd': case 'e': case 'D': case 'E': return 19;
-    default: return -1;
+    case 'a':
+    case 't':
+    case 'A':
+    case 'T':
+        return 16;
+    case 'b':
+    case 'n':
+    case 'B':
+    case 'N':
+        return 17;
+    case 'c':
+    case '*':
+    case 'C':
+        return 18;
+    case 'd':
+    case 'e':
+    case 'D':
+    case 'E':
+        return 19;
+    default:
+        return -1;
     }
 }
 
@@ -105,22 +120,27 @@ bool isNw7Narrow(unsigned char c)
     return v >= 0 && v <= 11;
 }
 
-std::string nw7CheckCharacter(std::string_view value, unsigned char start, unsigned char stop,
-                              CheckPattern pattern)
+std::string nw7CheckCharacter(std::string_view value, unsigned char start, unsigned char stop, CheckPattern pattern)
 {
     const std::string digits = digitsOnly(value);
     switch (pattern) {
-    case CheckPattern::Md10W2: return checkFromValue(modulus10(digits, 2, false));
-    case CheckPattern::Md10W3: return checkFromValue(modulus10(digits, 3, false));
-    case CheckPattern::Luhn: return checkFromValue(modulus10(digits, 2, true));
-    case CheckPattern::Md11: return checkFromValue(modulus11(digits));
+    case CheckPattern::Md10W2:
+        return checkFromValue(modulus10(digits, 2, false));
+    case CheckPattern::Md10W3:
+        return checkFromValue(modulus10(digits, 3, false));
+    case CheckPattern::Luhn:
+        return checkFromValue(modulus10(digits, 2, true));
+    case CheckPattern::Md11:
+        return checkFromValue(modulus11(digits));
     case CheckPattern::Md11W:
         if (value.size() > 12)
             return checkFromValue(modulus16(value, start, stop));
         return weightedModulus11(digits);
-    case CheckPattern::DR7: return checkFromValue(remainder7(digits));
+    case CheckPattern::DR7:
+        return checkFromValue(remainder7(digits));
     case CheckPattern::Auto:
-    case CheckPattern::Md16: break;
+    case CheckPattern::Md16:
+        break;
     }
     return checkFromValue(modulus16(value, start, stop));
 }

@@ -17,7 +17,6 @@ bool isNw7ValueCharacter(unsigned char c);
 bool isNw7Narrow(unsigned char c);
 
 // The check character of `value` drawn between `start` and `stop`.
-std::string nw7CheckCharacter(std::string_view value, unsigned char start, unsigned char stop,
-                              CheckPattern pattern);
+std::string nw7CheckCharacter(std::string_view value, unsigned char start, unsigned char stop, CheckPattern pattern);
 
 }  // namespace strilux

@@ -11,7 +11,7 @@
 namespace strilux {
 
 namespace {
-bool endsWith(const std::string& s, const char* suffix)
+bool endsWith(const std::string &s, const char *suffix)
 {
     const std::size_t n = std::strlen(suffix);
     if (s.size() < n)
@@ -22,13 +22,13 @@ bool endsWith(const std::string& s, const char* suffix)
     return true;
 }
 
-bool writeFile(const std::string& path, const void* data, std::size_t size)
+bool writeFile(const std::string &path, const void *data, std::size_t size)
 {
     // Written beside the target and renamed, so a failed write leaves the old file.
     const std::string temporary = path + ".part";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(static_cast<const char*>(data), std::streamsize(size)) || !out.flush()) {
+        if (!out.write(static_cast<const char *>(data), std::streamsize(size)) || !out.flush()) {
             std::remove(temporary.c_str());
             return false;
         }
@@ -42,8 +42,11 @@ bool writeFile(const std::string& path, const void* data, std::size_t size)
 }  // namespace
 
 Picture::Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, ReferenceDevice device, bool pixelMode)
-    : m_drawing(std::move(drawing)), m_frameWidth(frameWidth), m_frameHeight(frameHeight), m_device(device),
-      m_pixelMode(pixelMode)
+    : m_drawing(std::move(drawing))
+    , m_frameWidth(frameWidth)
+    , m_frameHeight(frameHeight)
+    , m_device(device)
+    , m_pixelMode(pixelMode)
 {
     m_metafile.owner = this;
     EmfCanvas emf(m_device);
@@ -51,14 +54,14 @@ Picture::Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, Refer
     m_metafile.bytes = emf.finish(m_frameWidth, m_frameHeight);
 }
 
-Picture* Picture::fromHandle(void* metafile)
+Picture *Picture::fromHandle(void *metafile)
 {
     if (!metafile)
         return nullptr;
-    return static_cast<EnhMetaFile*>(metafile)->owner;
+    return static_cast<EnhMetaFile *>(metafile)->owner;
 }
 
-StxResult Picture::get_Handle(void** metafile)
+StxResult Picture::get_Handle(void **metafile)
 {
     if (!metafile)
         return STX_E_POINTER;
@@ -66,7 +69,7 @@ StxResult Picture::get_Handle(void** metafile)
     return STX_S_OK;
 }
 
-StxResult Picture::get_Width(std::int32_t* v)
+StxResult Picture::get_Width(std::int32_t *v)
 {
     if (!v)
         return STX_E_POINTER;
@@ -74,7 +77,7 @@ StxResult Picture::get_Width(std::int32_t* v)
     return STX_S_OK;
 }
 
-StxResult Picture::get_Height(std::int32_t* v)
+StxResult Picture::get_Height(std::int32_t *v)
 {
     if (!v)
         return STX_E_POINTER;
@@ -82,7 +85,7 @@ StxResult Picture::get_Height(std::int32_t* v)
     return STX_S_OK;
 }
 
-StxResult Picture::GetEmfBytes(std::uint8_t* buffer, std::int32_t size, std::int32_t* length)
+StxResult Picture::GetEmfBytes(std::uint8_t *buffer, std::int32_t size, std::int32_t *length)
 {
     const auto n = std::int32_t(m_metafile.bytes.size());
     if (length)
@@ -118,7 +121,7 @@ std::vector<std::uint8_t> Picture::png(int dpi) const
     return canvas.png();
 }
 
-StxResult Picture::SaveAsFile(const char* path)
+StxResult Picture::SaveAsFile(const char *path)
 {
     if (!path)
         return STX_E_POINTER;

@@ -7,7 +7,7 @@
 namespace strilux {
 
 namespace {
-std::uint32_t crc32(const std::uint8_t* data, std::size_t n, std::uint32_t crc = 0xFFFFFFFF)
+std::uint32_t crc32(const std::uint8_t *data, std::size_t n, std::uint32_t crc = 0xFFFFFFFF)
 {
     static const auto table = [] {
         std::array<std::uint32_t, 256> t{};
@@ -24,13 +24,13 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t n, std::uint32_t crc =
     return crc;
 }
 
-void putBE(std::vector<std::uint8_t>& out, std::uint32_t v)
+void putBE(std::vector<std::uint8_t> &out, std::uint32_t v)
 {
     for (int s = 24; s >= 0; s -= 8)
         out.push_back((v >> s) & 0xFF);
 }
 
-void chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data)
+void chunk(std::vector<std::uint8_t> &out, const char *type, const std::vector<std::uint8_t> &data)
 {
     putBE(out, std::uint32_t(data.size()));
     std::vector<std::uint8_t> body(type, type + 4);
@@ -40,7 +40,7 @@ void chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<s
 }
 
 // A zlib stream of stored deflate blocks.
-std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw)
+std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t> &raw)
 {
     std::vector<std::uint8_t> z{0x78, 0x01};
     std::size_t pos = 0;
@@ -66,7 +66,7 @@ std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw)
 
 namespace {
 // Palette indices of the pixels, or an empty palette when there are more than 256 colours.
-std::vector<std::uint32_t> paletteOf(const std::vector<std::uint8_t>& rgb, std::vector<std::uint8_t>& indices)
+std::vector<std::uint32_t> paletteOf(const std::vector<std::uint8_t> &rgb, std::vector<std::uint8_t> &indices)
 {
     std::vector<std::uint32_t> palette;
     indices.reserve(rgb.size() / 3);
@@ -84,8 +84,7 @@ std::vector<std::uint32_t> paletteOf(const std::vector<std::uint8_t>& rgb, std::
     return palette;
 }
 
-std::vector<std::uint8_t> rows(const std::vector<std::uint8_t>& pixels, int width, int height, int bits,
-                               int channels)
+std::vector<std::uint8_t> rows(const std::vector<std::uint8_t> &pixels, int width, int height, int bits, int channels)
 {
     const std::size_t stride = (std::size_t(width) * channels * bits + 7) / 8;
     std::vector<std::uint8_t> raw;
@@ -94,7 +93,7 @@ std::vector<std::uint8_t> rows(const std::vector<std::uint8_t>& pixels, int widt
         raw.push_back(0);  // no filter
         const std::size_t start = raw.size();
         raw.resize(start + stride, 0);
-        const std::uint8_t* line = pixels.data() + std::size_t(y) * width * channels;
+        const std::uint8_t *line = pixels.data() + std::size_t(y) * width * channels;
         if (bits == 8) {
             std::copy(line, line + std::size_t(width) * channels, raw.begin() + std::ptrdiff_t(start));
         } else {
@@ -107,7 +106,7 @@ std::vector<std::uint8_t> rows(const std::vector<std::uint8_t>& pixels, int widt
 }
 }  // namespace
 
-std::vector<std::uint8_t> encodePng(const std::vector<std::uint8_t>& rgb, int width, int height)
+std::vector<std::uint8_t> encodePng(const std::vector<std::uint8_t> &rgb, int width, int height)
 {
     std::vector<std::uint8_t> indices;
     const std::vector<std::uint32_t> palette = paletteOf(rgb, indices);

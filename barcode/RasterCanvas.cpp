@@ -10,8 +10,11 @@
 namespace strilux {
 
 RasterCanvas::RasterCanvas(int width, int height, int dpiX, int dpiY)
-    : m_width(std::max(1, width)), m_height(std::max(1, height)), m_dpiX(dpiX), m_dpiY(dpiY),
-      m_pixels(std::size_t(m_width) * m_height, Rgb{255, 255, 255})
+    : m_width(std::max(1, width))
+    , m_height(std::max(1, height))
+    , m_dpiX(dpiX)
+    , m_dpiY(dpiY)
+    , m_pixels(std::size_t(m_width) * m_height, Rgb{255, 255, 255})
 {
 }
 
@@ -48,7 +51,7 @@ void RasterCanvas::plot(int x, int y, Rgb colour)
 
 // One glyph in a width x height cell whose top-left corner is (x, y), turned
 // counter-clockwise by quarter turns about that corner.
-void RasterCanvas::drawGlyph(const std::uint8_t* glyph, int x, int y, int width, int height, int quarterTurns,
+void RasterCanvas::drawGlyph(const std::uint8_t *glyph, int x, int y, int width, int height, int quarterTurns,
                              Rgb colour)
 {
     for (int v = 0; v < height; ++v) {
@@ -59,29 +62,45 @@ void RasterCanvas::drawGlyph(const std::uint8_t* glyph, int x, int y, int width,
             if (column >= kGlyphColumns || !((glyph[column] >> row) & 1))
                 continue;
             switch (quarterTurns) {
-            case 1: plot(x + v, y - u, colour); break;
-            case 2: plot(x - u, y - v, colour); break;
-            case 3: plot(x - v, y + u, colour); break;
-            default: plot(x + u, y + v, colour); break;
+            case 1:
+                plot(x + v, y - u, colour);
+                break;
+            case 2:
+                plot(x - u, y - v, colour);
+                break;
+            case 3:
+                plot(x - v, y + u, colour);
+                break;
+            default:
+                plot(x + u, y + v, colour);
+                break;
             }
         }
     }
 }
 
-void RasterCanvas::drawText(int x, int y, const std::string& utf8, const FontSpec& font, Rgb colour)
+void RasterCanvas::drawText(int x, int y, const std::string &utf8, const FontSpec &font, Rgb colour)
 {
     const int width = std::abs(toPixelX(font.width) - toPixelX(0));
     const int height = std::abs(toPixelY(font.height) - toPixelY(0));
     const int turns = ((font.escapement / 900) % 4 + 4) % 4;
     int px = toPixelX(x), py = toPixelY(y);
     for (char16_t c : utf8ToUtf16(utf8)) {
-        if (const std::uint8_t* glyph = bitmapGlyph(c))
+        if (const std::uint8_t *glyph = bitmapGlyph(c))
             drawGlyph(glyph, px, py, width, height, turns, colour);
         switch (turns) {
-        case 1: py -= width; break;
-        case 2: px -= width; break;
-        case 3: py += width; break;
-        default: px += width; break;
+        case 1:
+            py -= width;
+            break;
+        case 2:
+            px -= width;
+            break;
+        case 3:
+            py += width;
+            break;
+        default:
+            px += width;
+            break;
         }
     }
 }
@@ -95,7 +114,7 @@ std::vector<std::uint8_t> RasterCanvas::png() const
 {
     std::vector<std::uint8_t> rgb;
     rgb.reserve(m_pixels.size() * 3);
-    for (const Rgb& p : m_pixels) {
+    for (const Rgb &p : m_pixels) {
         rgb.push_back(p.r);
         rgb.push_back(p.g);
         rgb.push_back(p.b);

@@ -8,15 +8,16 @@
 namespace strilux {
 
 // Objects alive in the library; DllCanUnloadNow answers from it.
-std::atomic<long>& liveObjects();
+std::atomic<long> &liveObjects();
 
 // Reference counting shared by the library's component objects.
-class RefCount {
+class RefCount
+{
 public:
     RefCount() { ++liveObjects(); }
     ~RefCount() { --liveObjects(); }
-    RefCount(const RefCount&) = delete;
-    RefCount& operator=(const RefCount&) = delete;
+    RefCount(const RefCount &) = delete;
+    RefCount &operator=(const RefCount &) = delete;
 
     std::uint32_t add() { return ++m_count; }
     std::uint32_t release() { return --m_count; }
@@ -27,15 +28,15 @@ private:
 
 // An object with one interface besides IUnknown: reference counting, QueryInterface and
 // deletion with the last reference.
-template <class Interface, const StxGuid* Iid>
-class ComObject : public Interface {
+template<class Interface, const StxGuid *Iid> class ComObject : public Interface
+{
 public:
-    StxResult QueryInterface(const StxGuid& iid, void** object) override
+    StxResult QueryInterface(const StxGuid &iid, void **object) override
     {
         if (!object)
             return STX_E_POINTER;
         if (iid == IID_IUnknown || iid == *Iid) {
-            *object = static_cast<Interface*>(this);
+            *object = static_cast<Interface *>(this);
             AddRef();
             return STX_S_OK;
         }

@@ -12,16 +12,18 @@
 namespace strilux {
 
 namespace {
-constexpr const char* kRoot = "HKEY_CLASSES_ROOT\\";
+constexpr const char *kRoot = "HKEY_CLASSES_ROOT\\";
 
-struct Entry {
+struct Entry
+{
     std::string key;
     std::vector<std::pair<std::string, std::string>> values;
 };
 
-struct PageClass {
-    const StxGuid* clsid;
-    const char* name;
+struct PageClass
+{
+    const StxGuid *clsid;
+    const char *name;
 };
 
 const PageClass kPages[] = {
@@ -33,17 +35,17 @@ const PageClass kPages[] = {
 
 std::vector<std::string> ourKeyPrefixes()
 {
-    std::vector<std::string> keys = {"Strilux.StriluxCtrl", "CLSID\\" + guidText(CLSID_StriluxCtrl),
-                                     "TypeLib\\" + guidText(LIBID_STRILUXLib)};
-    for (const auto& page : kPages) {
+    std::vector<std::string> keys
+        = {"Strilux.StriluxCtrl", "CLSID\\" + guidText(CLSID_StriluxCtrl), "TypeLib\\" + guidText(LIBID_STRILUXLib)};
+    for (const auto &page : kPages) {
         keys.push_back(std::string("Strilux.") + page.name);
         keys.push_back("CLSID\\" + guidText(*page.clsid));
     }
     return keys;
 }
 
-void addProgIds(std::vector<Entry>& e, const std::string& progId, const std::string& description,
-                const std::string& clsid)
+void addProgIds(std::vector<Entry> &e, const std::string &progId, const std::string &description,
+                const std::string &clsid)
 {
     e.push_back({progId + ".1", {{"@", description}}});
     e.push_back({progId + ".1\\CLSID", {{"@", clsid}}});
@@ -52,7 +54,7 @@ void addProgIds(std::vector<Entry>& e, const std::string& progId, const std::str
     e.push_back({progId + "\\CurVer", {{"@", progId + ".1"}}});
 }
 
-std::vector<Entry> entriesFor(const std::string& module)
+std::vector<Entry> entriesFor(const std::string &module)
 {
     std::vector<Entry> e;
     const std::string clsid = guidText(CLSID_StriluxCtrl);
@@ -71,7 +73,7 @@ std::vector<Entry> entriesFor(const std::string& module)
     e.push_back({cls + "\\TypeLib", {{"@", guidText(LIBID_STRILUXLib)}}});
     e.push_back({cls + "\\Version", {{"@", "1.0"}}});
     e.push_back({"TypeLib\\" + guidText(LIBID_STRILUXLib) + "\\1.0", {{"@", "STRILUXLib"}}});
-    for (const auto& page : kPages) {
+    for (const auto &page : kPages) {
         const std::string pageClsid = guidText(*page.clsid);
         const std::string pageKey = "CLSID\\" + pageClsid;
         addProgIds(e, std::string("Strilux.") + page.name, std::string(page.name) + " Class", pageClsid);
@@ -82,9 +84,9 @@ std::vector<Entry> entriesFor(const std::string& module)
     return e;
 }
 
-bool isOurs(const std::string& header)
+bool isOurs(const std::string &header)
 {
-    for (const auto& prefix : ourKeyPrefixes()) {
+    for (const auto &prefix : ourKeyPrefixes()) {
         const std::string full = "[" + std::string(kRoot) + prefix;
         if (header.compare(0, full.size(), full) == 0)
             return true;
@@ -93,7 +95,7 @@ bool isOurs(const std::string& header)
 }
 
 // The file without our sections.
-std::string othersIn(const std::string& path)
+std::string othersIn(const std::string &path)
 {
     std::ifstream in(path);
     std::string kept, line;
@@ -107,7 +109,7 @@ std::string othersIn(const std::string& path)
     return kept;
 }
 
-std::string quoted(const std::string& s)
+std::string quoted(const std::string &s)
 {
     std::string out = "\"";
     for (char c : s)
@@ -115,7 +117,7 @@ std::string quoted(const std::string& s)
     return out + "\"";
 }
 
-bool replaceFile(const std::string& path, const std::string& content)
+bool replaceFile(const std::string &path, const std::string &content)
 {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
@@ -133,25 +135,25 @@ bool replaceFile(const std::string& path, const std::string& content)
 
 std::string registrationFile()
 {
-    if (const char* file = std::getenv("STRILUX_REGISTRY"); file && *file)
+    if (const char *file = std::getenv("STRILUX_REGISTRY"); file && *file)
         return file;
     std::filesystem::path base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
         base = xdg;
     else
         base = std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".config";
     return (base / "strilux" / "classes.reg").string();
 }
 
-bool registerServer(const std::string& modulePath)
+bool registerServer(const std::string &modulePath)
 {
     const std::string path = registrationFile();
     std::string content = othersIn(path);
     if (content.empty())
         content = "Windows Registry Editor Version 5.00\n\n";
-    for (const auto& entry : entriesFor(modulePath)) {
+    for (const auto &entry : entriesFor(modulePath)) {
         content += "[" + std::string(kRoot) + entry.key + "]\n";
-        for (const auto& [name, value] : entry.values)
+        for (const auto &[name, value] : entry.values)
             content += (name == "@" ? name : quoted(name)) + "=" + quoted(value) + "\n";
         content += "\n";
     }

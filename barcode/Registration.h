@@ -11,7 +11,7 @@ std::string registrationFile();
 
 // Writes the control's and the property pages' entries for `modulePath`, replacing older
 // ones; false when the file cannot be written (it is then left as it was).
-bool registerServer(const std::string& modulePath);
+bool registerServer(const std::string &modulePath);
 bool unregisterServer();
 
 }  // namespace strilux

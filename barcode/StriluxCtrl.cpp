@@ -11,8 +11,7 @@
 namespace strilux {
 
 namespace {
-template <class T>
-StxResult give(T* out, T value)
+template<class T> StxResult give(T *out, T value)
 {
     if (!out)
         return STX_E_POINTER;
@@ -20,29 +19,29 @@ StxResult give(T* out, T value)
     return STX_S_OK;
 }
 
-StxResult giveText(char** out, const std::string& text)
+StxResult giveText(char **out, const std::string &text)
 {
     return give(out, StxAllocString(text.c_str()));
 }
 
-std::string textOf(const char* s)
+std::string textOf(const char *s)
 {
     return s ? std::string(s) : std::string();
 }
 }  // namespace
 
-StxResult StriluxCtrl::QueryInterface(const StxGuid& iid, void** object)
+StxResult StriluxCtrl::QueryInterface(const StxGuid &iid, void **object)
 {
     if (!object)
         return STX_E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IStriluxCtrl)
-        *object = static_cast<IStriluxCtrl*>(this);
+        *object = static_cast<IStriluxCtrl *>(this);
     else if (iid == IID_IPersistStreamInit)
-        *object = static_cast<IStxPersistStream*>(this);
+        *object = static_cast<IStxPersistStream *>(this);
     else if (iid == IID_IPerPropertyBrowsing)
-        *object = static_cast<IStxPerPropertyBrowsing*>(this);
+        *object = static_cast<IStxPerPropertyBrowsing *>(this);
     else if (iid == IID_IConnectionPoint)
-        *object = static_cast<IStxConnectionPoint*>(this);
+        *object = static_cast<IStxConnectionPoint *>(this);
     else {
         *object = nullptr;
         return STX_E_NOINTERFACE;
@@ -53,7 +52,7 @@ StxResult StriluxCtrl::QueryInterface(const StxGuid& iid, void** object)
 
 StriluxCtrl::~StriluxCtrl()
 {
-    for (auto& [cookie, sink] : m_sinks)
+    for (auto &[cookie, sink] : m_sinks)
         sink->Release();
 }
 
@@ -65,19 +64,19 @@ std::uint32_t StriluxCtrl::Release()
     return n;
 }
 
-StxResult StriluxCtrl::GetTypeInfoCount(std::uint32_t* count)
+StxResult StriluxCtrl::GetTypeInfoCount(std::uint32_t *count)
 {
     return give(count, 0u);
 }
 
-StxResult StriluxCtrl::GetTypeInfo(std::uint32_t, std::uint32_t, void** info)
+StxResult StriluxCtrl::GetTypeInfo(std::uint32_t, std::uint32_t, void **info)
 {
     if (info)
         *info = nullptr;
     return STX_E_NOTIMPL;
 }
 
-StxResult StriluxCtrl::GetIDsOfNames(const char* name, std::int32_t* dispid)
+StxResult StriluxCtrl::GetIDsOfNames(const char *name, std::int32_t *dispid)
 {
     int id = 0;
     if (!name || !dispid)
@@ -88,92 +87,309 @@ StxResult StriluxCtrl::GetIDsOfNames(const char* name, std::int32_t* dispid)
     return STX_S_OK;
 }
 
-StxResult StriluxCtrl::put_BackColor(StxColor v) { m_control.putBackColor(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_BackColor(StxColor* v) { return give(v, StxColor(m_control.properties().backColor)); }
-StxResult StriluxCtrl::get_BarColor(StxColor* v) { return give(v, StxColor(m_control.properties().barColor)); }
-StxResult StriluxCtrl::put_BarColor(StxColor v) { m_control.putBarColor(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_BarHeight(double* v) { return give(v, m_control.length(LengthProperty::BarHeight)); }
-StxResult StriluxCtrl::put_BarHeight(double v) { m_control.putLength(LengthProperty::BarHeight, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_BarRatio(double* v) { return give(v, m_control.barRatio()); }
-StxResult StriluxCtrl::put_BarRatio(double v) { m_control.putBarRatio(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_BarWidth(double* v) { return give(v, m_control.length(LengthProperty::BarWidth)); }
-StxResult StriluxCtrl::put_BarWidth(double v) { m_control.putLength(LengthProperty::BarWidth, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Bearer(std::int32_t* v) { return give(v, m_control.properties().bearer); }
-StxResult StriluxCtrl::put_Bearer(std::int32_t v) { m_control.putBearer(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_BlackRatio(std::int32_t* v) { return give(v, m_control.properties().blackRatio); }
-StxResult StriluxCtrl::put_BlackRatio(std::int32_t v) { m_control.putBlackRatio(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_CharGap(double* v) { return give(v, m_control.length(LengthProperty::CharGap)); }
-StxResult StriluxCtrl::put_CharGap(double v) { m_control.putLength(LengthProperty::CharGap, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_CharHeight(double* v) { return give(v, m_control.length(LengthProperty::CharHeight)); }
-StxResult StriluxCtrl::put_CharHeight(double v) { m_control.putLength(LengthProperty::CharHeight, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_CharWidth(double* v) { return give(v, m_control.length(LengthProperty::CharWidth)); }
-StxResult StriluxCtrl::put_CharWidth(double v) { m_control.putLength(LengthProperty::CharWidth, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_CheckChar(std::int32_t* v) { return give(v, m_control.properties().checkChar); }
-StxResult StriluxCtrl::put_CheckChar(std::int32_t v) { m_control.putCheckChar(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_CheckPattern(std::int32_t* v) { return give(v, m_control.properties().checkPattern); }
-StxResult StriluxCtrl::put_CheckPattern(std::int32_t v) { m_control.putCheckPattern(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_CodeSet(std::int32_t* v) { return give(v, m_control.properties().codeSet); }
-StxResult StriluxCtrl::put_CodeSet(std::int32_t v) { m_control.putCodeSet(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_DpiX(StxVariant* v) { return getDpi(m_control.properties().dpiX, v); }
-StxResult StriluxCtrl::put_DpiX(const StxVariant* v) { return putDpi(true, v); }
-StxResult StriluxCtrl::get_DpiY(StxVariant* v) { return getDpi(m_control.properties().dpiY, v); }
-StxResult StriluxCtrl::put_DpiY(const StxVariant* v) { return putDpi(false, v); }
-StxResult StriluxCtrl::get_Element(double* v) { return give(v, m_control.length(LengthProperty::Element)); }
-StxResult StriluxCtrl::put_Element(double v) { m_control.putLength(LengthProperty::Element, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_ErrorMessage(char** v) { return giveText(v, errorMessage(m_control.errorNumber())); }
-StxResult StriluxCtrl::get_ErrorNumber(std::int32_t* v) { return give(v, m_control.errorNumber()); }
-StxResult StriluxCtrl::get_FlatHeight(std::int32_t* v) { return give(v, m_control.properties().flatHeight); }
-StxResult StriluxCtrl::put_FlatHeight(std::int32_t v) { m_control.putFlatHeight(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Message(std::int32_t* v) { return give(v, m_control.properties().message); }
-StxResult StriluxCtrl::put_Message(std::int32_t v) { m_control.putMessage(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_ObjectMode(std::int32_t* v) { return give(v, m_control.properties().objectMode); }
-StxResult StriluxCtrl::put_ObjectMode(std::int32_t v) { m_control.putObjectMode(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Point(double* v) { return give(v, m_control.point()); }
-StxResult StriluxCtrl::put_Point(double v) { m_control.putPoint(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Quiet(double* v) { return give(v, m_control.length(LengthProperty::Quiet)); }
-StxResult StriluxCtrl::put_Quiet(double v) { m_control.putLength(LengthProperty::Quiet, v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Rotate(std::int32_t* v) { return give(v, m_control.properties().rotate); }
-StxResult StriluxCtrl::put_Rotate(std::int32_t v) { m_control.putRotate(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_StartChar(char** v) { return giveText(v, m_control.properties().startChar); }
-StxResult StriluxCtrl::put_StartChar(const char* v) { m_control.putStartChar(textOf(v)); return STX_S_OK; }
-StxResult StriluxCtrl::get_StopChar(char** v) { return giveText(v, m_control.properties().stopChar); }
-StxResult StriluxCtrl::put_StopChar(const char* v) { m_control.putStopChar(textOf(v)); return STX_S_OK; }
-StxResult StriluxCtrl::get_Type(std::int32_t* v) { return give(v, m_control.properties().type); }
-StxResult StriluxCtrl::put_Type(std::int32_t v) { m_control.putType(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Unit(std::int32_t* v) { return give(v, m_control.properties().unit); }
-StxResult StriluxCtrl::put_Unit(std::int32_t v) { m_control.putUnit(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_Value(char** v) { return giveText(v, m_control.properties().value); }
-StxResult StriluxCtrl::put_Value(const char* v) { m_control.putValue(textOf(v)); return STX_S_OK; }
-StxResult StriluxCtrl::get_Width(double* v) { return give(v, m_control.width()); }
-StxResult StriluxCtrl::get_Height(double* v) { return give(v, m_control.height()); }
-StxResult StriluxCtrl::get_Zoom(std::int32_t* v) { return give(v, m_control.properties().zoom); }
-StxResult StriluxCtrl::put_Zoom(std::int32_t v) { m_control.putZoom(v); return STX_S_OK; }
-StxResult StriluxCtrl::get_DCMode(std::int32_t* v) { return give(v, m_control.properties().dcMode); }
-StxResult StriluxCtrl::put_DCMode(std::int32_t v) { m_control.putDCMode(v); return STX_S_OK; }
-StxResult StriluxCtrl::put_Parent(std::intptr_t window) { m_control.putParent(window); return STX_S_OK; }
+StxResult StriluxCtrl::put_BackColor(StxColor v)
+{
+    m_control.putBackColor(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_BackColor(StxColor *v)
+{
+    return give(v, StxColor(m_control.properties().backColor));
+}
+StxResult StriluxCtrl::get_BarColor(StxColor *v)
+{
+    return give(v, StxColor(m_control.properties().barColor));
+}
+StxResult StriluxCtrl::put_BarColor(StxColor v)
+{
+    m_control.putBarColor(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_BarHeight(double *v)
+{
+    return give(v, m_control.length(LengthProperty::BarHeight));
+}
+StxResult StriluxCtrl::put_BarHeight(double v)
+{
+    m_control.putLength(LengthProperty::BarHeight, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_BarRatio(double *v)
+{
+    return give(v, m_control.barRatio());
+}
+StxResult StriluxCtrl::put_BarRatio(double v)
+{
+    m_control.putBarRatio(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_BarWidth(double *v)
+{
+    return give(v, m_control.length(LengthProperty::BarWidth));
+}
+StxResult StriluxCtrl::put_BarWidth(double v)
+{
+    m_control.putLength(LengthProperty::BarWidth, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Bearer(std::int32_t *v)
+{
+    return give(v, m_control.properties().bearer);
+}
+StxResult StriluxCtrl::put_Bearer(std::int32_t v)
+{
+    m_control.putBearer(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_BlackRatio(std::int32_t *v)
+{
+    return give(v, m_control.properties().blackRatio);
+}
+StxResult StriluxCtrl::put_BlackRatio(std::int32_t v)
+{
+    m_control.putBlackRatio(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_CharGap(double *v)
+{
+    return give(v, m_control.length(LengthProperty::CharGap));
+}
+StxResult StriluxCtrl::put_CharGap(double v)
+{
+    m_control.putLength(LengthProperty::CharGap, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_CharHeight(double *v)
+{
+    return give(v, m_control.length(LengthProperty::CharHeight));
+}
+StxResult StriluxCtrl::put_CharHeight(double v)
+{
+    m_control.putLength(LengthProperty::CharHeight, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_CharWidth(double *v)
+{
+    return give(v, m_control.length(LengthProperty::CharWidth));
+}
+StxResult StriluxCtrl::put_CharWidth(double v)
+{
+    m_control.putLength(LengthProperty::CharWidth, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_CheckChar(std::int32_t *v)
+{
+    return give(v, m_control.properties().checkChar);
+}
+StxResult StriluxCtrl::put_CheckChar(std::int32_t v)
+{
+    m_control.putCheckChar(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_CheckPattern(std::int32_t *v)
+{
+    return give(v, m_control.properties().checkPattern);
+}
+StxResult StriluxCtrl::put_CheckPattern(std::int32_t v)
+{
+    m_control.putCheckPattern(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_CodeSet(std::int32_t *v)
+{
+    return give(v, m_control.properties().codeSet);
+}
+StxResult StriluxCtrl::put_CodeSet(std::int32_t v)
+{
+    m_control.putCodeSet(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_DpiX(StxVariant *v)
+{
+    return getDpi(m_control.properties().dpiX, v);
+}
+StxResult StriluxCtrl::put_DpiX(const StxVariant *v)
+{
+    return putDpi(true, v);
+}
+StxResult StriluxCtrl::get_DpiY(StxVariant *v)
+{
+    return getDpi(m_control.properties().dpiY, v);
+}
+StxResult StriluxCtrl::put_DpiY(const StxVariant *v)
+{
+    return putDpi(false, v);
+}
+StxResult StriluxCtrl::get_Element(double *v)
+{
+    return give(v, m_control.length(LengthProperty::Element));
+}
+StxResult StriluxCtrl::put_Element(double v)
+{
+    m_control.putLength(LengthProperty::Element, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_ErrorMessage(char **v)
+{
+    return giveText(v, errorMessage(m_control.errorNumber()));
+}
+StxResult StriluxCtrl::get_ErrorNumber(std::int32_t *v)
+{
+    return give(v, m_control.errorNumber());
+}
+StxResult StriluxCtrl::get_FlatHeight(std::int32_t *v)
+{
+    return give(v, m_control.properties().flatHeight);
+}
+StxResult StriluxCtrl::put_FlatHeight(std::int32_t v)
+{
+    m_control.putFlatHeight(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Message(std::int32_t *v)
+{
+    return give(v, m_control.properties().message);
+}
+StxResult StriluxCtrl::put_Message(std::int32_t v)
+{
+    m_control.putMessage(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_ObjectMode(std::int32_t *v)
+{
+    return give(v, m_control.properties().objectMode);
+}
+StxResult StriluxCtrl::put_ObjectMode(std::int32_t v)
+{
+    m_control.putObjectMode(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Point(double *v)
+{
+    return give(v, m_control.point());
+}
+StxResult StriluxCtrl::put_Point(double v)
+{
+    m_control.putPoint(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Quiet(double *v)
+{
+    return give(v, m_control.length(LengthProperty::Quiet));
+}
+StxResult StriluxCtrl::put_Quiet(double v)
+{
+    m_control.putLength(LengthProperty::Quiet, v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Rotate(std::int32_t *v)
+{
+    return give(v, m_control.properties().rotate);
+}
+StxResult StriluxCtrl::put_Rotate(std::int32_t v)
+{
+    m_control.putRotate(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_StartChar(char **v)
+{
+    return giveText(v, m_control.properties().startChar);
+}
+StxResult StriluxCtrl::put_StartChar(const char *v)
+{
+    m_control.putStartChar(textOf(v));
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_StopChar(char **v)
+{
+    return giveText(v, m_control.properties().stopChar);
+}
+StxResult StriluxCtrl::put_StopChar(const char *v)
+{
+    m_control.putStopChar(textOf(v));
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Type(std::int32_t *v)
+{
+    return give(v, m_control.properties().type);
+}
+StxResult StriluxCtrl::put_Type(std::int32_t v)
+{
+    m_control.putType(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Unit(std::int32_t *v)
+{
+    return give(v, m_control.properties().unit);
+}
+StxResult StriluxCtrl::put_Unit(std::int32_t v)
+{
+    m_control.putUnit(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Value(char **v)
+{
+    return giveText(v, m_control.properties().value);
+}
+StxResult StriluxCtrl::put_Value(const char *v)
+{
+    m_control.putValue(textOf(v));
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_Width(double *v)
+{
+    return give(v, m_control.width());
+}
+StxResult StriluxCtrl::get_Height(double *v)
+{
+    return give(v, m_control.height());
+}
+StxResult StriluxCtrl::get_Zoom(std::int32_t *v)
+{
+    return give(v, m_control.properties().zoom);
+}
+StxResult StriluxCtrl::put_Zoom(std::int32_t v)
+{
+    m_control.putZoom(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::get_DCMode(std::int32_t *v)
+{
+    return give(v, m_control.properties().dcMode);
+}
+StxResult StriluxCtrl::put_DCMode(std::int32_t v)
+{
+    m_control.putDCMode(v);
+    return STX_S_OK;
+}
+StxResult StriluxCtrl::put_Parent(std::intptr_t window)
+{
+    m_control.putParent(window);
+    return STX_S_OK;
+}
 
-StxResult StriluxCtrl::get_GetScaleHeight(std::int32_t unit, double* v)
+StxResult StriluxCtrl::get_GetScaleHeight(std::int32_t unit, double *v)
 {
     return give(v, m_control.scaleHeight(unit));
 }
 
-StxResult StriluxCtrl::get_GetScaleWidth(std::int32_t unit, double* v)
+StxResult StriluxCtrl::get_GetScaleWidth(std::int32_t unit, double *v)
 {
     return give(v, m_control.scaleWidth(unit));
 }
 
-StxResult StriluxCtrl::get_GetSize(std::int32_t measure, StxSize* v)
+StxResult StriluxCtrl::get_GetSize(std::int32_t measure, StxSize *v)
 {
     const SizeUm s = m_control.size(measure);
     return give(v, StxSize{std::int32_t(s.cx), std::int32_t(s.cy)});
 }
 
-StxResult StriluxCtrl::get_GetCheckChar(const char* value, char** v)
+StxResult StriluxCtrl::get_GetCheckChar(const char *value, char **v)
 {
     return giveText(v, m_control.checkCharOf(textOf(value)));
 }
 
-StxResult StriluxCtrl::get_GetEnhMetaFile(const char* value, IStxPicture** v)
+StxResult StriluxCtrl::get_GetEnhMetaFile(const char *value, IStxPicture **v)
 {
     if (!v)
         return STX_E_POINTER;
@@ -181,11 +397,11 @@ StxResult StriluxCtrl::get_GetEnhMetaFile(const char* value, IStxPicture** v)
     return STX_S_OK;
 }
 
-StxResult StriluxCtrl::putref_Font(IStxFont* font)
+StxResult StriluxCtrl::putref_Font(IStxFont *font)
 {
     if (!font)
         return STX_E_POINTER;
-    char* name = nullptr;
+    char *name = nullptr;
     std::int32_t bold = 0, italic = 0;
     font->get_Name(&name);
     font->get_Bold(&bold);
@@ -195,16 +411,16 @@ StxResult StriluxCtrl::putref_Font(IStxFont* font)
     return STX_S_OK;
 }
 
-StxResult StriluxCtrl::put_Font(IStxFont*)
+StxResult StriluxCtrl::put_Font(IStxFont *)
 {
     // Assigning by value only tells the container that the font may have changed.
     return STX_S_OK;
 }
 
-StxResult StriluxCtrl::get_Font(IStxFont** v)
+StxResult StriluxCtrl::get_Font(IStxFont **v)
 {
-    const auto& p = m_control.properties();
-    return give<IStxFont*>(v, new FontObject(p.fontFace, p.fontBold, p.fontItalic));
+    const auto &p = m_control.properties();
+    return give<IStxFont *>(v, new FontObject(p.fontFace, p.fontBold, p.fontItalic));
 }
 
 StxResult StriluxCtrl::SetOnErrorProc(std::intptr_t procedure, std::intptr_t parameter)
@@ -213,21 +429,27 @@ StxResult StriluxCtrl::SetOnErrorProc(std::intptr_t procedure, std::intptr_t par
     return STX_S_OK;
 }
 
-StxResult StriluxCtrl::getDpi(int dpi, StxVariant* v)
+StxResult StriluxCtrl::getDpi(int dpi, StxVariant *v)
 {
     return give(v, StxVariant{STX_VT_I4, dpi, double(dpi), nullptr, nullptr});
 }
 
-StxResult StriluxCtrl::putDpi(bool horizontal, const StxVariant* v)
+StxResult StriluxCtrl::putDpi(bool horizontal, const StxVariant *v)
 {
     if (!v)
         return STX_E_POINTER;
     int dpi = 0;
     switch (v->vt) {
     case STX_VT_I2:
-    case STX_VT_I4: dpi = v->intValue; break;
-    case STX_VT_R8: dpi = int(v->realValue); break;
-    case STX_VT_STRING: dpi = v->stringValue ? std::atoi(v->stringValue) : 0; break;
+    case STX_VT_I4:
+        dpi = v->intValue;
+        break;
+    case STX_VT_R8:
+        dpi = int(v->realValue);
+        break;
+    case STX_VT_STRING:
+        dpi = v->stringValue ? std::atoi(v->stringValue) : 0;
+        break;
     case STX_VT_OBJECT:
         if (v->object) {
             std::int32_t mode = 3, x = 0, y = 0;
@@ -240,7 +462,8 @@ StxResult StriluxCtrl::putDpi(bool horizontal, const StxVariant* v)
                 dpi = horizontal ? x : y;
         }
         break;
-    default: return STX_E_INVALIDARG;
+    default:
+        return STX_E_INVALIDARG;
     }
     m_control.putDpi(horizontal, dpi);
     return STX_S_OK;
@@ -251,14 +474,14 @@ StxResult StriluxCtrl::IsDirty()
     return m_control.isDirty() ? STX_S_OK : STX_S_FALSE;
 }
 
-StxResult StriluxCtrl::Load(const std::uint8_t* data, std::int32_t size)
+StxResult StriluxCtrl::Load(const std::uint8_t *data, std::int32_t size)
 {
     if (!data || size < 0)
         return STX_E_POINTER;
     return m_control.load(data, std::size_t(size)) ? STX_S_OK : STX_E_FAIL;
 }
 
-StxResult StriluxCtrl::Save(std::uint8_t* buffer, std::int32_t size, std::int32_t* length)
+StxResult StriluxCtrl::Save(std::uint8_t *buffer, std::int32_t size, std::int32_t *length)
 {
     const auto bytes = m_control.save();
     if (length)
@@ -271,9 +494,9 @@ StxResult StriluxCtrl::Save(std::uint8_t* buffer, std::int32_t size, std::int32_
     return STX_S_OK;
 }
 
-StxResult StriluxCtrl::GetPredefinedString(std::int32_t dispid, std::int32_t index, char** name, std::int32_t* value)
+StxResult StriluxCtrl::GetPredefinedString(std::int32_t dispid, std::int32_t index, char **name, std::int32_t *value)
 {
-    const EnumTable* table = predefinedStrings(dispid);
+    const EnumTable *table = predefinedStrings(dispid);
     if (!table)
         return STX_E_INVALIDARG;
     if (index < 0 || index >= table->count)
@@ -283,7 +506,7 @@ StxResult StriluxCtrl::GetPredefinedString(std::int32_t dispid, std::int32_t ind
     return giveText(name, table->entries[index].displayName);
 }
 
-StxResult StriluxCtrl::Advise(IStxErrorEvents* sink, std::uint32_t* cookie)
+StxResult StriluxCtrl::Advise(IStxErrorEvents *sink, std::uint32_t *cookie)
 {
     if (!sink || !cookie)
         return STX_E_POINTER;

@@ -14,7 +14,8 @@ enum class ElementWidth : unsigned char {
     Gap,      // the Code 39 character gap
 };
 
-struct Element {
+struct Element
+{
     bool bar = false;
     ElementWidth width = ElementWidth::Modules;
     int modules = 1;
@@ -22,7 +23,8 @@ struct Element {
 };
 
 // One human-readable character centred on a run of elements.
-struct Label {
+struct Label
+{
     std::string text;
     std::size_t firstElement = 0;
     std::size_t endElement = 0;  // one past the last element
@@ -30,7 +32,8 @@ struct Label {
 };
 
 // A line of characters centred under the whole symbol (ITF, Code 128).
-struct TextLine {
+struct TextLine
+{
     std::vector<std::string> cells;  // a blank cell is " "
     int advanceHalves = 2;           // character advance in half character widths
 };
@@ -40,16 +43,17 @@ enum class PostalBar : unsigned char { Empty = 0, Long = 1, Ascender = 2, Descen
 
 // What a type's encoder makes of a value: the elements left to right with the margins the
 // type counts, the human-readable text, and the encoded characters.
-struct Symbol {
+struct Symbol
+{
     std::vector<Element> elements;
     std::vector<Label> labels;
     TextLine line;
     std::vector<PostalBar> postalBars;
-    std::string encoded;      // the fitted value with its check character
-    std::string checkChar;    // empty with ccNo
-    int characters = 0;       // value characters with the check character (NW-7, Code 39)
-    int symbolCount = 0;      // Code 128 symbols before the check symbol
-    int error = 0;            // 0 or 5024
+    std::string encoded;    // the fitted value with its check character
+    std::string checkChar;  // empty with ccNo
+    int characters = 0;     // value characters with the check character (NW-7, Code 39)
+    int symbolCount = 0;    // Code 128 symbols before the check symbol
+    int error = 0;          // 0 or 5024
 };
 
 }  // namespace strilux

@@ -7,9 +7,13 @@
 namespace strilux {
 
 // Appends elements to a symbol from the pattern notations of the symbology tables.
-class SymbolBuilder {
+class SymbolBuilder
+{
 public:
-    explicit SymbolBuilder(Symbol& symbol) : m_symbol(symbol) {}
+    explicit SymbolBuilder(Symbol &symbol)
+        : m_symbol(symbol)
+    {
+    }
 
     std::size_t position() const { return m_symbol.elements.size(); }
 
@@ -26,7 +30,7 @@ public:
     void addLabel(std::string text, std::size_t first, std::size_t end, bool shiftLeft = false);
 
 private:
-    Symbol& m_symbol;
+    Symbol &m_symbol;
 };
 
 }  // namespace strilux

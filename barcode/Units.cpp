@@ -9,10 +9,14 @@ namespace {
 double scaleOf(Unit unit, int dpi)
 {
     switch (unit) {
-    case Unit::MM: return 1000.0;
-    case Unit::Inch: return 25400.0;
-    case Unit::Point: return 25400.0 / 72.0;
-    case Unit::Dot: return 25400.0 / dpi;
+    case Unit::MM:
+        return 1000.0;
+    case Unit::Inch:
+        return 25400.0;
+    case Unit::Point:
+        return 25400.0 / 72.0;
+    case Unit::Dot:
+        return 25400.0 / dpi;
     }
     return 1000.0;
 }
@@ -38,10 +42,14 @@ std::int64_t toMicrometres(double value, Unit unit, int dpi)
 double fromMicrometres(std::int64_t um, Unit unit, int dpi)
 {
     switch (unit) {
-    case Unit::MM: return roundThousandths(um / 1000.0);
-    case Unit::Inch: return roundThousandths(um / 25400.0);
-    case Unit::Point: return roundThousandths(um * 72.0 / 25400.0);
-    case Unit::Dot: return double(((um * 100 / 254 * dpi + 5) / 10 + 100) / 1000);
+    case Unit::MM:
+        return roundThousandths(um / 1000.0);
+    case Unit::Inch:
+        return roundThousandths(um / 25400.0);
+    case Unit::Point:
+        return roundThousandths(um * 72.0 / 25400.0);
+    case Unit::Dot:
+        return double(((um * 100 / 254 * dpi + 5) / 10 + 100) / 1000);
     }
     return 0;
 }
@@ -61,17 +69,28 @@ SizeUm sizeInMeasure(SizeUm s, Measure measure, int dpiX, int dpiY)
     const auto both = [&](auto f) { return SizeUm{f(s.cx), f(s.cy)}; };
     switch (measure) {
     case Measure::Micrometres:
-    case Measure::Millimetres1000: return s;
-    case Measure::Pixels: return {umToPixels(s.cx, dpiX), umToPixels(s.cy, dpiY)};
-    case Measure::HundredthMM: return both([](std::int64_t v) { return v / 10; });
-    case Measure::Twips1000: return both([](std::int64_t v) { return v * 14400 / 254; });
-    case Measure::Points1000: return both([](std::int64_t v) { return v * 720 / 254; });
-    case Measure::Characters1000: return {s.cx * 14400 / 30480, s.cy * 14400 / 60960};
-    case Measure::Inches1000: return both([](std::int64_t v) { return v * 10 / 254; });
-    case Measure::Centimetres1000: return both([](std::int64_t v) { return v / 10; });
-    case Measure::HundredthInch: return both([](std::int64_t v) { return v / 254; });
-    case Measure::TenthMM: return both([](std::int64_t v) { return v / 100; });
-    case Measure::Twips: return both([](std::int64_t v) { return v * 144 / 2540; });
+    case Measure::Millimetres1000:
+        return s;
+    case Measure::Pixels:
+        return {umToPixels(s.cx, dpiX), umToPixels(s.cy, dpiY)};
+    case Measure::HundredthMM:
+        return both([](std::int64_t v) { return v / 10; });
+    case Measure::Twips1000:
+        return both([](std::int64_t v) { return v * 14400 / 254; });
+    case Measure::Points1000:
+        return both([](std::int64_t v) { return v * 720 / 254; });
+    case Measure::Characters1000:
+        return {s.cx * 14400 / 30480, s.cy * 14400 / 60960};
+    case Measure::Inches1000:
+        return both([](std::int64_t v) { return v * 10 / 254; });
+    case Measure::Centimetres1000:
+        return both([](std::int64_t v) { return v / 10; });
+    case Measure::HundredthInch:
+        return both([](std::int64_t v) { return v / 254; });
+    case Measure::TenthMM:
+        return both([](std::int64_t v) { return v / 100; });
+    case Measure::Twips:
+        return both([](std::int64_t v) { return v * 144 / 2540; });
     }
     return s;
 }

@@ -19,13 +19,23 @@ std::int64_t pixelsToUm(std::int64_t pixels, int dpi);
 // Measures of a symbol size (GetSize, Width, Height). Values 1-7 are the scale modes of a
 // hosting form; those other than pixels are given in thousandths.
 enum class Measure : int {
-    Micrometres = 0, Twips1000 = 1, Points1000 = 2, Pixels = 3, Characters1000 = 4,
-    Inches1000 = 5, Millimetres1000 = 6, Centimetres1000 = 7, HundredthMM = 8,
-    HundredthInch = 9, TenthMM = 10, Twips = 11,
+    Micrometres = 0,
+    Twips1000 = 1,
+    Points1000 = 2,
+    Pixels = 3,
+    Characters1000 = 4,
+    Inches1000 = 5,
+    Millimetres1000 = 6,
+    Centimetres1000 = 7,
+    HundredthMM = 8,
+    HundredthInch = 9,
+    TenthMM = 10,
+    Twips = 11,
 };
 constexpr int kMeasureCount = 12;
 
-struct SizeUm {
+struct SizeUm
+{
     std::int64_t cx = 0;
     std::int64_t cy = 0;
 };

@@ -5,11 +5,11 @@
 
 namespace strilux {
 
-Symbol encodeUpcA(std::string_view value, const EncodeOptions& options)
+Symbol encodeUpcA(std::string_view value, const EncodeOptions &options)
 {
     Symbol symbol;
     fitDigitValue(symbol, value, 12, options.withCheck(), modulus10Weight3);
-    const std::string& d = symbol.encoded;
+    const std::string &d = symbol.encoded;
 
     SymbolBuilder b(symbol);
     addUpcLeftMargin(b, d[0]);

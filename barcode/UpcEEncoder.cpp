@@ -12,11 +12,11 @@ int upcECheck(std::string_view sevenDigits)
 }
 }  // namespace
 
-Symbol encodeUpcE(std::string_view value, const EncodeOptions& options)
+Symbol encodeUpcE(std::string_view value, const EncodeOptions &options)
 {
     Symbol symbol;
     fitDigitValue(symbol, value, 8, options.withCheck(), upcECheck);
-    const std::string& d = symbol.encoded;
+    const std::string &d = symbol.encoded;
 
     SymbolBuilder b(symbol);
     addUpcLeftMargin(b, d[0]);

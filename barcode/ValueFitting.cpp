@@ -2,8 +2,8 @@
 
 namespace strilux {
 
-std::string acceptedCharacters(std::string_view bytes, const std::function<bool(unsigned char)>& accepts,
-                               Symbol& symbol)
+std::string acceptedCharacters(std::string_view bytes, const std::function<bool(unsigned char)> &accepts,
+                               Symbol &symbol)
 {
     std::string out;
     for (char c : bytes) {
@@ -21,7 +21,7 @@ bool isDigit(unsigned char c)
 }
 
 std::string fitDigits(std::string digits, std::size_t length, bool withCheck,
-                      const std::function<int(std::string_view)>& check)
+                      const std::function<int(std::string_view)> &check)
 {
     digits.resize(length, '0');
     if (withCheck && length > 0)
@@ -29,8 +29,8 @@ std::string fitDigits(std::string digits, std::size_t length, bool withCheck,
     return digits;
 }
 
-void fitDigitValue(Symbol& symbol, std::string_view bytes, std::size_t length, bool withCheck,
-                   const std::function<int(std::string_view)>& check)
+void fitDigitValue(Symbol &symbol, std::string_view bytes, std::size_t length, bool withCheck,
+                   const std::function<int(std::string_view)> &check)
 {
     symbol.encoded = fitDigits(acceptedCharacters(bytes, isDigit, symbol), length, withCheck, check);
     if (withCheck)

@@ -6,9 +6,13 @@
 // A colour as the diagram keeps it: a fixed RGB value, or the desktop's button-face colour.
 // Button face stays symbolic until it is drawn, so a diagram follows the desktop theme and an
 // owner that stores colours can tell "button face" from whatever RGB value it happens to have.
-class ChartColor {
+class ChartColor
+{
 public:
-    explicit constexpr ChartColor(QRgb rgb) : m_rgb(rgb & 0xFFFFFFu) {}
+    explicit constexpr ChartColor(QRgb rgb)
+        : m_rgb(rgb & 0xFFFFFFu)
+    {
+    }
 
     static constexpr ChartColor ButtonFace()
     {
@@ -21,13 +25,12 @@ public:
     // The RGB value of a fixed colour; meaningless for button face.
     constexpr QRgb RgbValue() const { return m_rgb; }
 
-    QColor Resolve(const QPalette& palette) const
+    QColor Resolve(const QPalette &palette) const
     {
-        return m_buttonFace ? palette.color(QPalette::Active, QPalette::Button)
-                            : QColor::fromRgb(m_rgb);
+        return m_buttonFace ? palette.color(QPalette::Active, QPalette::Button) : QColor::fromRgb(m_rgb);
     }
 
-    friend constexpr bool operator==(const ChartColor&, const ChartColor&) = default;
+    friend constexpr bool operator==(const ChartColor &, const ChartColor &) = default;
 
 private:
     QRgb m_rgb = 0;

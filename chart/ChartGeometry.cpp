@@ -5,12 +5,12 @@
 
 namespace ChartGeometry {
 
-bool StrictlyInside(const QRect& box, int x, int y)
+bool StrictlyInside(const QRect &box, int x, int y)
 {
     return box.x() < x && x < box.x() + box.width() && box.y() < y && y < box.y() + box.height();
 }
 
-bool CornersWithin(const QRect& box, QPoint areaCorner1, QPoint areaCorner2)
+bool CornersWithin(const QRect &box, QPoint areaCorner1, QPoint areaCorner2)
 {
     const int minX = std::min(areaCorner1.x(), areaCorner2.x());
     const int maxX = std::max(areaCorner1.x(), areaCorner2.x());
@@ -21,11 +21,11 @@ bool CornersWithin(const QRect& box, QPoint areaCorner1, QPoint areaCorner2)
     const int top = box.y();
     const int bottom = box.y() + box.height();
     // The box's corners are its extreme points, so two comparisons per axis cover all four.
-    return minX <= left && left <= maxX && minX <= right && right <= maxX && minY <= top
-        && top <= maxY && minY <= bottom && bottom <= maxY;
+    return minX <= left && left <= maxX && minX <= right && right <= maxX && minY <= top && top <= maxY
+        && minY <= bottom && bottom <= maxY;
 }
 
-LinkCurve LinkControlPoints(const LinkEnd& parent, const LinkEnd& child, int colWidth)
+LinkCurve LinkControlPoints(const LinkEnd &parent, const LinkEnd &child, int colWidth)
 {
     // The farther the child sits from the column right of its parent (a wrapped subtree lands
     // back in column 1), the wider the curve swings so it stays readable.
@@ -56,7 +56,7 @@ QRect LinePixels(QPoint from, QPoint to)
     return QRect(from.x(), to.y() + 1, 1, from.y() - to.y());
 }
 
-QList<QRect> OutlineStrips(const QRect& pixels)
+QList<QRect> OutlineStrips(const QRect &pixels)
 {
     const int x = pixels.x();
     const int y = pixels.y();
@@ -94,4 +94,4 @@ int PlacingColumn(bool hasParent, int parentColumn, int colCount)
     return column >= colCount ? 1 : column;
 }
 
-} // namespace ChartGeometry
+}  // namespace ChartGeometry

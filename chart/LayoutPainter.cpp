@@ -3,7 +3,7 @@
 #include "ChartGeometry.h"
 #include "TLayoutBase.h"
 
-LayoutPainter::LayoutPainter(TLayoutBase& layout, const QRect& area)
+LayoutPainter::LayoutPainter(TLayoutBase &layout, const QRect &area)
     : m_layout(layout)
     , m_area(area)
 {
@@ -19,13 +19,13 @@ LayoutPainter::~LayoutPainter()
     m_layout.update(m_area);
 }
 
-void LayoutPainter::Outline(const QRect& pixels, const QColor& color)
+void LayoutPainter::Outline(const QRect &pixels, const QColor &color)
 {
-    for (const QRect& strip : ChartGeometry::OutlineStrips(pixels))
+    for (const QRect &strip : ChartGeometry::OutlineStrips(pixels))
         fillRect(strip, color);
 }
 
-void LayoutPainter::Line(QPoint from, QPoint to, const QColor& color)
+void LayoutPainter::Line(QPoint from, QPoint to, const QColor &color)
 {
     fillRect(ChartGeometry::LinePixels(from, to), color);
 }

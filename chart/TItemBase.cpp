@@ -10,9 +10,9 @@
 namespace {
 const QColor kGhostColor(0x80, 0x80, 0x80);
 const QColor kSelectedColor(0xFF, 0x00, 0x00);
-} // namespace
+}  // namespace
 
-TItemBase::TItemBase(TLayoutBase& layout)
+TItemBase::TItemBase(TLayoutBase &layout)
     : m_layout(layout)
     , m_width(layout.ColWidth() * 9 / 10)
     , m_height(layout.RowHeight() * 9 / 10)
@@ -26,7 +26,7 @@ void TItemBase::Draw()
     DrawRaisedBox(m_layout.Resolve(m_color), Qt::black);
 }
 
-void TItemBase::DrawRaisedBox(const QColor& fill, const QColor& textColor)
+void TItemBase::DrawRaisedBox(const QColor &fill, const QColor &textColor)
 {
     LayoutPainter painter(m_layout, BoxRect());
     if (!painter.isActive())
@@ -56,10 +56,9 @@ void TItemBase::DrawLink()
 {
     if (!m_parentItem)
         return;
-    const TItemBase& parent = *m_parentItem;
+    const TItemBase &parent = *m_parentItem;
     const ChartGeometry::LinkCurve curve = ChartGeometry::LinkControlPoints(
-        {parent.BoxRect(), parent.Column(), parent.Row()}, {BoxRect(), Column(), Row()},
-        m_layout.ColWidth());
+        {parent.BoxRect(), parent.Column(), parent.Row()}, {BoxRect(), Column(), Row()}, m_layout.ColWidth());
     QPainterPath path(curve.p0);
     path.cubicTo(curve.p1, curve.p2, curve.p3);
     LayoutPainter painter(m_layout, path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1));
@@ -156,7 +155,7 @@ void TItemBase::SetRow(int row)
     m_layout.DrawSelection();
 }
 
-void TItemBase::SetCaption(const QString& caption)
+void TItemBase::SetCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;

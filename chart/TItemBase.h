@@ -10,14 +10,15 @@ class TLayoutBase;
 // One box of a layout: a rectangle in bitmap pixels, normally centred in a grid cell, with a
 // one-line caption and a link to the box it hangs under. Derived boxes redraw themselves by
 // overriding the drawing operations.
-class TItemBase {
+class TItemBase
+{
 public:
     // Sized to nine tenths of the layout's cell as it is at this moment.
-    explicit TItemBase(TLayoutBase& layout);
+    explicit TItemBase(TLayoutBase &layout);
     virtual ~TItemBase();
 
-    TItemBase(const TItemBase&) = delete;
-    TItemBase& operator=(const TItemBase&) = delete;
+    TItemBase(const TItemBase &) = delete;
+    TItemBase &operator=(const TItemBase &) = delete;
 
     // The raised box with its caption.
     virtual void Draw();
@@ -33,9 +34,9 @@ public:
     // Called after the position changed; here it repaints the layout.
     virtual void Changed();
 
-    TLayoutBase& Layout() const { return m_layout; }
-    TItemBase* ParentItem() const { return m_parentItem; }
-    void SetParentItem(TItemBase* parent) { m_parentItem = parent; }
+    TLayoutBase &Layout() const { return m_layout; }
+    TItemBase *ParentItem() const { return m_parentItem; }
+    void SetParentItem(TItemBase *parent) { m_parentItem = parent; }
 
     int Top() const { return m_top; }
     int Left() const { return m_left; }
@@ -45,7 +46,7 @@ public:
     int DragLeft() const { return m_dragLeft; }
     int GrabX() const { return m_grabX; }
     int GrabY() const { return m_grabY; }
-    const QString& Caption() const { return m_caption; }
+    const QString &Caption() const { return m_caption; }
     ChartColor Color() const { return m_color; }
 
     int Column() const;
@@ -62,7 +63,7 @@ public:
     void SetColumn(int column);
     // Centres the box vertically in row `row`.
     void SetRow(int row);
-    void SetCaption(const QString& caption);
+    void SetCaption(const QString &caption);
     void SetColor(ChartColor color);
 
     // Remembers where in the box the pointer took hold of it.
@@ -72,11 +73,11 @@ public:
 protected:
     // The raised box filled with `fill`, its caption in `textColor`. Draw uses the box's
     // colour and black; a derived box draws its other looks (selected, say) with it.
-    void DrawRaisedBox(const QColor& fill, const QColor& textColor);
+    void DrawRaisedBox(const QColor &fill, const QColor &textColor);
 
 private:
-    TLayoutBase& m_layout;
-    TItemBase* m_parentItem = nullptr;
+    TLayoutBase &m_layout;
+    TItemBase *m_parentItem = nullptr;
     int m_top = 0;
     int m_left = 0;
     int m_width = 0;

@@ -9,13 +9,12 @@ TItemNodes::~TItemNodes()
     qDeleteAll(m_list);
 }
 
-int TItemNodes::Add(TItemBase* parent, std::unique_ptr<TItemBase> box)
+int TItemNodes::Add(TItemBase *parent, std::unique_ptr<TItemBase> box)
 {
-    TLayoutBase& layout = Layout();
+    TLayoutBase &layout = Layout();
     Q_ASSERT(box && &box->Layout() == &layout);
-    const int column = ChartGeometry::PlacingColumn(parent != nullptr,
-                                                    parent ? parent->Column() : 0,
-                                                    layout.ColCount());
+    const int column
+        = ChartGeometry::PlacingColumn(parent != nullptr, parent ? parent->Column() : 0, layout.ColCount());
     box->SetColumn(column);
     // The free row is taken before the box joins the list, so it never counts itself.
     box->SetRow(layout.NextFreeRow(column));
@@ -25,13 +24,13 @@ int TItemNodes::Add(TItemBase* parent, std::unique_ptr<TItemBase> box)
     return Count() - 1;
 }
 
-bool TItemNodes::Delete(TItemBase* box)
+bool TItemNodes::Delete(TItemBase *box)
 {
     const int index = IndexOf(box);
     if (index < 0)
         return false;
     m_list.removeAt(index);
-    TLayoutBase& layout = Layout();
+    TLayoutBase &layout = Layout();
     layout.Detach(box);
     layout.Forget(box);
     delete box;
@@ -41,11 +40,11 @@ bool TItemNodes::Delete(TItemBase* box)
 
 void TItemNodes::Clear()
 {
-    TLayoutBase& layout = Layout();
+    TLayoutBase &layout = Layout();
     layout.Selection().Clear();
-    const QList<TItemBase*> boxes = m_list;
+    const QList<TItemBase *> boxes = m_list;
     m_list.clear();
-    for (TItemBase* box : boxes) {
+    for (TItemBase *box : boxes) {
         layout.Forget(box);
         delete box;
     }

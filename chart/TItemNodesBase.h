@@ -7,21 +7,22 @@ class TLayoutBase;
 
 // An ordered list of boxes of one layout. The order is drawing order; hit-testing searches it
 // from the end so the box drawn last (on top) wins.
-class TItemNodesBase {
+class TItemNodesBase
+{
 public:
-    explicit TItemNodesBase(TLayoutBase& layout);
+    explicit TItemNodesBase(TLayoutBase &layout);
     virtual ~TItemNodesBase();
 
-    TItemNodesBase(const TItemNodesBase&) = delete;
-    TItemNodesBase& operator=(const TItemNodesBase&) = delete;
+    TItemNodesBase(const TItemNodesBase &) = delete;
+    TItemNodesBase &operator=(const TItemNodesBase &) = delete;
 
-    TLayoutBase& Layout() const { return m_layout; }
-    const QList<TItemBase*>& List() const { return m_list; }
+    TLayoutBase &Layout() const { return m_layout; }
+    const QList<TItemBase *> &List() const { return m_list; }
 
     int Count() const { return int(m_list.size()); }
-    TItemBase* operator[](int index) const { return m_list.at(index); }
-    int IndexOf(const TItemBase* box) const;
-    bool Contains(const TItemBase* box) const { return IndexOf(box) >= 0; }
+    TItemBase *operator[](int index) const { return m_list.at(index); }
+    int IndexOf(const TItemBase *box) const;
+    bool Contains(const TItemBase *box) const { return IndexOf(box) >= 0; }
     // Empties the list. A list that owns its boxes frees them.
     virtual void Clear();
 
@@ -29,8 +30,8 @@ public:
     auto end() const { return m_list.cend(); }
 
 protected:
-    QList<TItemBase*> m_list;
+    QList<TItemBase *> m_list;
 
 private:
-    TLayoutBase& m_layout;
+    TLayoutBase &m_layout;
 };

@@ -13,21 +13,26 @@
 #include "XorOutline.h"
 
 namespace {
-const char* const kMenuItemProperty = "sorvikChartItem";
+const char *const kMenuItemProperty = "sorvikChartItem";
 const QColor kBandColor(0x80, 0x80, 0x80);
 
-void SetMenuItem(QMenu* menu, TItemBase* box)
+void SetMenuItem(QMenu *menu, TItemBase *box)
 {
     if (menu)
         menu->setProperty(kMenuItemProperty, QVariant::fromValue(reinterpret_cast<quintptr>(box)));
 }
-} // namespace
+}  // namespace
 
 // Suppresses painting while a gesture changes many boxes at once and repaints once at the end,
 // if anything asked for it; the bitmap ends up exactly as it would after each single repaint.
-class TLayoutBase::PaintBatch {
+class TLayoutBase::PaintBatch
+{
 public:
-    explicit PaintBatch(TLayoutBase& layout) : m_layout(layout) { ++m_layout.m_batchDepth; }
+    explicit PaintBatch(TLayoutBase &layout)
+        : m_layout(layout)
+    {
+        ++m_layout.m_batchDepth;
+    }
     ~PaintBatch()
     {
         if (--m_layout.m_batchDepth > 0 || !m_layout.m_batchRepaint)
@@ -36,14 +41,14 @@ public:
         m_layout.Redraw();
         m_layout.DrawSelection();
     }
-    PaintBatch(const PaintBatch&) = delete;
-    PaintBatch& operator=(const PaintBatch&) = delete;
+    PaintBatch(const PaintBatch &) = delete;
+    PaintBatch &operator=(const PaintBatch &) = delete;
 
 private:
-    TLayoutBase& m_layout;
+    TLayoutBase &m_layout;
 };
 
-TLayoutBase::TLayoutBase(QWidget* owner)
+TLayoutBase::TLayoutBase(QWidget *owner)
     : QWidget(owner)
     , m_items(*this)
     , m_selection(*this)
@@ -54,7 +59,7 @@ TLayoutBase::TLayoutBase(QWidget* owner)
 
 TLayoutBase::~TLayoutBase() = default;
 
-template <typename T> void TLayoutBase::Assign(T& field, const T& value)
+template<typename T> void TLayoutBase::Assign(T &field, const T &value)
 {
     if (field == value)
         return;
@@ -93,32 +98,47 @@ void TLayoutBase::SetRowCount(int rowCount)
         Assign(m_rowCount, rowCount);
 }
 
-void TLayoutBase::SetPageRows(int pageRows) { Assign(m_pageRows, pageRows); }
-void TLayoutBase::SetFixedColor(ChartColor color) { Assign(m_fixedColor, color); }
-void TLayoutBase::SetBackColor(ChartColor color) { Assign(m_backColor, color); }
-void TLayoutBase::SetLinkColor(ChartColor color) { Assign(m_linkColor, color); }
-void TLayoutBase::SetPageLineColor(ChartColor color) { Assign(m_pageLineColor, color); }
+void TLayoutBase::SetPageRows(int pageRows)
+{
+    Assign(m_pageRows, pageRows);
+}
+void TLayoutBase::SetFixedColor(ChartColor color)
+{
+    Assign(m_fixedColor, color);
+}
+void TLayoutBase::SetBackColor(ChartColor color)
+{
+    Assign(m_backColor, color);
+}
+void TLayoutBase::SetLinkColor(ChartColor color)
+{
+    Assign(m_linkColor, color);
+}
+void TLayoutBase::SetPageLineColor(ChartColor color)
+{
+    Assign(m_pageLineColor, color);
+}
 
-void TLayoutBase::SetItemFont(const QFont& font)
+void TLayoutBase::SetItemFont(const QFont &font)
 {
     Assign(m_itemFont, font);
 }
 
-QMenu* TLayoutBase::ItemMenu() const
+QMenu *TLayoutBase::ItemMenu() const
 {
     return m_itemMenu;
 }
 
-void TLayoutBase::SetItemMenu(QMenu* menu)
+void TLayoutBase::SetItemMenu(QMenu *menu)
 {
     m_itemMenu = menu;
 }
 
-TItemBase* TLayoutBase::MenuItem(const QMenu* menu)
+TItemBase *TLayoutBase::MenuItem(const QMenu *menu)
 {
     if (!menu)
         return nullptr;
-    return reinterpret_cast<TItemBase*>(menu->property(kMenuItemProperty).value<quintptr>());
+    return reinterpret_cast<TItemBase *>(menu->property(kMenuItemProperty).value<quintptr>());
 }
 
 void TLayoutBase::SetBitmapSize(int width, int height)
@@ -143,7 +163,7 @@ QColor TLayoutBase::Resolve(ChartColor color) const
     return color.Resolve(palette());
 }
 
-void TLayoutBase::DrawXorOutline(const QRect& pixels, QColor color)
+void TLayoutBase::DrawXorOutline(const QRect &pixels, QColor color)
 {
     if (m_bitmap.isNull())
         return;
@@ -175,10 +195,10 @@ void TLayoutBase::Redraw()
         for (int row : ChartGeometry::PageLineRows(m_rowCount, m_pageRows))
             painter.Line({0, row * m_rowHeight}, {width, row * m_rowHeight}, pageLine);
     }
-    for (TItemBase* box : m_items)
+    for (TItemBase *box : m_items)
         box->Draw();
     // Links go over the boxes so a curve crossing a box stays visible.
-    for (TItemBase* box : m_items)
+    for (TItemBase *box : m_items)
         box->DrawLink();
     DrawGridDots();
 }
@@ -191,14 +211,18 @@ void TLayoutBase::DrawGridDots()
             m_bitmap.setPixel(x, y, black);
 }
 
-void TLayoutBase::ItemClick(TItemBase*) {}
-void TLayoutBase::ItemDblClick(TItemBase*) {}
+void TLayoutBase::ItemClick(TItemBase *)
+{
+}
+void TLayoutBase::ItemDblClick(TItemBase *)
+{
+}
 
 void TLayoutBase::DrawPickedSelection()
 {
     if (Suppressed())
         return;
-    for (TItemBase* box : m_selection)
+    for (TItemBase *box : m_selection)
         box->DrawPicked();
 }
 
@@ -206,7 +230,7 @@ void TLayoutBase::DrawSelection()
 {
     if (Suppressed())
         return;
-    for (TItemBase* box : m_selection)
+    for (TItemBase *box : m_selection)
         box->DrawSelected();
 }
 
@@ -222,7 +246,7 @@ void TLayoutBase::EndUpdate()
     DrawSelection();
 }
 
-TItemBase* TLayoutBase::ItemAt(int x, int y) const
+TItemBase *TLayoutBase::ItemAt(int x, int y) const
 {
     for (auto it = m_items.List().crbegin(); it != m_items.List().crend(); ++it)
         if (ChartGeometry::StrictlyInside((*it)->BoxRect(), x, y))
@@ -243,7 +267,7 @@ int TLayoutBase::SnapY(int y) const
 int TLayoutBase::NextFreeRow(int column) const
 {
     int next = 0;
-    for (const TItemBase* box : m_items)
+    for (const TItemBase *box : m_items)
         if (box->Column() == column)
             next = std::max(next, box->Row() + 1);
     return next;
@@ -253,30 +277,30 @@ void TLayoutBase::SelectInRect(int x1, int y1, int x2, int y2)
 {
     PaintBatch batch(*this);
     m_selection.Clear();
-    for (TItemBase* box : m_items)
+    for (TItemBase *box : m_items)
         if (ChartGeometry::CornersWithin(box->BoxRect(), {x1, y1}, {x2, y2}))
             m_selection.Add(box);
 }
 
-bool TLayoutBase::IsOutOfBounds(const TItemNodesBase& list) const
+bool TLayoutBase::IsOutOfBounds(const TItemNodesBase &list) const
 {
     const QPoint bandEdge(m_colWidth * m_fixedCols, 0);
     const QPoint bitmapCorner(m_bitmap.width(), m_bitmap.height());
-    for (const TItemBase* box : list)
+    for (const TItemBase *box : list)
         if (!ChartGeometry::CornersWithin(box->GhostRect(), bandEdge, bitmapCorner))
             return true;
     return false;
 }
 
-void TLayoutBase::Detach(TItemBase* box)
+void TLayoutBase::Detach(TItemBase *box)
 {
-    for (TItemBase* child : m_items)
+    for (TItemBase *child : m_items)
         if (child->ParentItem() == box)
             child->SetParentItem(nullptr);
     m_selection.Clear();
 }
 
-void TLayoutBase::Forget(TItemBase* box)
+void TLayoutBase::Forget(TItemBase *box)
 {
     if (m_currentItem == box)
         m_currentItem = nullptr;
@@ -351,7 +375,7 @@ void TLayoutBase::TogglePress(int x, int y)
 void TLayoutBase::PickUpSelection(int snappedX, int snappedY)
 {
     // Grabbing at the snapped point keeps each box's offset inside its cell while it moves.
-    for (TItemBase* box : m_selection) {
+    for (TItemBase *box : m_selection) {
         box->Grab(snappedX, snappedY);
         box->SetDragPos(snappedX - box->GrabX(), snappedY - box->GrabY());
         box->DrawPicked();
@@ -377,7 +401,7 @@ void TLayoutBase::MoveGhosts(int snappedX, int snappedY)
     if (m_ghostAnchor == QPoint(snappedX, snappedY))
         return;
     m_ghostAnchor = {snappedX, snappedY};
-    for (TItemBase* box : m_selection) {
+    for (TItemBase *box : m_selection) {
         // A box of the fixed band never moves, so it shows no moving ghost.
         if (box->Column() < m_fixedCols)
             continue;
@@ -410,11 +434,11 @@ void TLayoutBase::DropSelection(int snappedX, int snappedY)
     // The ghosts are judged where the pointer is released, which need not be where the last
     // move left them; otherwise a release without a final move could pass a drop that puts a
     // box outside the grid.
-    for (TItemBase* box : m_selection)
+    for (TItemBase *box : m_selection)
         if (box->Column() >= m_fixedCols)
             box->SetDragPos(snappedX - box->GrabX(), snappedY - box->GrabY());
     if (!IsOutOfBounds(m_selection))
-        for (TItemBase* box : m_selection)
+        for (TItemBase *box : m_selection)
             box->SetPosition(box->DragLeft(), box->DragTop());
     DrawSelection();
 }
@@ -424,24 +448,23 @@ void TLayoutBase::DrawBand()
     // The platform's rectangle leaves out its far edges; so does the band.
     const int left = std::min(m_downX, m_bandX);
     const int top = std::min(m_downY, m_bandY);
-    const QRect pixels(left, top, std::max(m_downX, m_bandX) - left,
-                       std::max(m_downY, m_bandY) - top);
+    const QRect pixels(left, top, std::max(m_downX, m_bandX) - left, std::max(m_downY, m_bandY) - top);
     DrawXorOutline(pixels, kBandColor);
 }
 
 void TLayoutBase::Click()
 {
-    if (TItemBase* box = ItemAt(m_downX, m_downY))
+    if (TItemBase *box = ItemAt(m_downX, m_downY))
         ItemClick(box);
 }
 
 void TLayoutBase::DblClick()
 {
-    if (TItemBase* box = ItemAt(m_downX, m_downY))
+    if (TItemBase *box = ItemAt(m_downX, m_downY))
         ItemDblClick(box);
 }
 
-void TLayoutBase::paintEvent(QPaintEvent* event)
+void TLayoutBase::paintEvent(QPaintEvent *event)
 {
     // One blit of the bounding rectangle: the painter is already clipped to the changed
     // region, and a blit per rectangle of a drag's many ghosts costs far more.
@@ -453,7 +476,7 @@ void TLayoutBase::paintEvent(QPaintEvent* event)
         painter.drawImage(shown, m_bitmap, shown);
 }
 
-void TLayoutBase::mousePressEvent(QMouseEvent* event)
+void TLayoutBase::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     if (m_gestureButton != Qt::NoButton)
@@ -464,14 +487,14 @@ void TLayoutBase::mousePressEvent(QMouseEvent* event)
     MouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
-void TLayoutBase::mouseMoveEvent(QMouseEvent* event)
+void TLayoutBase::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     const QPoint pos = event->position().toPoint();
     MouseMove(event->modifiers(), pos.x(), pos.y());
 }
 
-void TLayoutBase::mouseReleaseEvent(QMouseEvent* event)
+void TLayoutBase::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     if (event->button() != m_gestureButton)
@@ -485,7 +508,7 @@ void TLayoutBase::mouseReleaseEvent(QMouseEvent* event)
     MouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
-void TLayoutBase::mouseDoubleClickEvent(QMouseEvent* event)
+void TLayoutBase::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
     if (event->button() != Qt::LeftButton)
@@ -494,7 +517,7 @@ void TLayoutBase::mouseDoubleClickEvent(QMouseEvent* event)
     DblClick();
 }
 
-void TLayoutBase::contextMenuEvent(QContextMenuEvent* event)
+void TLayoutBase::contextMenuEvent(QContextMenuEvent *event)
 {
     // Accepted either way: empty space offers no menu, not the container's.
     event->accept();
@@ -502,7 +525,7 @@ void TLayoutBase::contextMenuEvent(QContextMenuEvent* event)
         m_contextMenu->popup(event->globalPos());
 }
 
-void TLayoutBase::changeEvent(QEvent* event)
+void TLayoutBase::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     // Button face follows the desktop theme.

@@ -23,11 +23,12 @@ enum class TMouseState : quint8 { Idle, Banding, Moving };
 // scrolling container. Any change repaints the whole bitmap; while the pointer bands or drags,
 // the band and the ghosts are drawn and erased by exclusive-or, so a pointer move costs two
 // outlines per moving box and never a full repaint.
-class TLayoutBase : public QWidget {
+class TLayoutBase : public QWidget
+{
     Q_OBJECT
 
 public:
-    explicit TLayoutBase(QWidget* owner = nullptr);
+    explicit TLayoutBase(QWidget *owner = nullptr);
     ~TLayoutBase() override;
 
     int RowHeight() const { return m_rowHeight; }
@@ -55,12 +56,12 @@ public:
     void SetLinkColor(ChartColor color);
     void SetPageLineColor(ChartColor color);
 
-    TItemNodes& Items() { return m_items; }
-    const TItemNodes& Items() const { return m_items; }
-    TSelectedItemNodes& Selection() { return m_selection; }
-    const TSelectedItemNodes& Selection() const { return m_selection; }
+    TItemNodes &Items() { return m_items; }
+    const TItemNodes &Items() const { return m_items; }
+    TSelectedItemNodes &Selection() { return m_selection; }
+    const TSelectedItemNodes &Selection() const { return m_selection; }
     // The box under the pointer at the last press, if any.
-    TItemBase* CurrentItem() const { return m_currentItem; }
+    TItemBase *CurrentItem() const { return m_currentItem; }
     TMouseState MouseState() const { return m_mouseState; }
     int DownX() const { return m_downX; }
     int DownY() const { return m_downY; }
@@ -69,16 +70,16 @@ public:
 
     // Menu offered by a right press over a box; not owned (and forgotten when it is
     // destroyed). MenuItem() tells its actions which box it was offered for.
-    QMenu* ItemMenu() const;
-    void SetItemMenu(QMenu* menu);
-    static TItemBase* MenuItem(const QMenu* menu);
+    QMenu *ItemMenu() const;
+    void SetItemMenu(QMenu *menu);
+    static TItemBase *MenuItem(const QMenu *menu);
 
     bool PaintEnabled() const { return m_paintEnabled; }
-    const QFont& ItemFont() const { return m_itemFont; }
-    void SetItemFont(const QFont& font);
+    const QFont &ItemFont() const { return m_itemFont; }
+    void SetItemFont(const QFont &font);
 
     // The off-screen bitmap; empty until the owner gives it a size.
-    const QImage& Bitmap() const { return m_bitmap; }
+    const QImage &Bitmap() const { return m_bitmap; }
     int BitmapWidth() const { return m_bitmap.width(); }
     int BitmapHeight() const { return m_bitmap.height(); }
     void SetBitmapSize(int width, int height);
@@ -86,13 +87,13 @@ public:
     QColor Resolve(ChartColor color) const;
     // Draws the one-pixel outline of the pixel rectangle `pixels` by exclusive-or; drawing it
     // again at the same place erases it. Band and ghosts use it.
-    void DrawXorOutline(const QRect& pixels, QColor color);
+    void DrawXorOutline(const QRect &pixels, QColor color);
 
     // Repaints the whole bitmap: background, fixed band, page lines, boxes, links, grid dots.
     virtual void Redraw();
     // Hooks for a click and a double click over a box.
-    virtual void ItemClick(TItemBase* box);
-    virtual void ItemDblClick(TItemBase* box);
+    virtual void ItemClick(TItemBase *box);
+    virtual void ItemDblClick(TItemBase *box);
     virtual void DrawPickedSelection();
     virtual void DrawSelection();
 
@@ -101,7 +102,7 @@ public:
     void EndUpdate();
 
     // The topmost box with the point strictly inside it.
-    TItemBase* ItemAt(int x, int y) const;
+    TItemBase *ItemAt(int x, int y) const;
     int SnapX(int x) const;
     int SnapY(int y) const;
     // One below the lowest box of the column; 0 for an empty column. Gaps are not reused.
@@ -109,9 +110,9 @@ public:
     // Selects the boxes lying wholly within the rectangle, its edges included.
     void SelectInRect(int x1, int y1, int x2, int y2);
     // True when a ghost of the list would leave the bitmap or enter the fixed band.
-    bool IsOutOfBounds(const TItemNodesBase& list) const;
+    bool IsOutOfBounds(const TItemNodesBase &list) const;
     // Unhooks the children of the box and empties the selection.
-    void Detach(TItemBase* box);
+    void Detach(TItemBase *box);
 
     QSize sizeHint() const override;
 
@@ -125,24 +126,24 @@ protected:
     virtual void Click();
     virtual void DblClick();
 
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     friend class LayoutPainter;
     friend class TItemNodes;
     class PaintBatch;
 
-    template <typename T> void Assign(T& field, const T& value);
+    template<typename T> void Assign(T &field, const T &value);
     // Whether painting is suppressed; inside a batch the wish to paint is remembered.
     bool Suppressed();
     // Drops every reference to a box that is about to be freed.
-    void Forget(TItemBase* box);
+    void Forget(TItemBase *box);
 
     void RightPress(int x, int y);
     void TogglePress(int x, int y);
@@ -164,7 +165,7 @@ private:
     ChartColor m_pageLineColor = ChartColor(0x808080);
     TItemNodes m_items;
     TSelectedItemNodes m_selection;
-    TItemBase* m_currentItem = nullptr;
+    TItemBase *m_currentItem = nullptr;
     TMouseState m_mouseState = TMouseState::Idle;
     int m_downX = 0;
     int m_downY = 0;

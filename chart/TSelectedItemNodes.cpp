@@ -2,7 +2,7 @@
 
 #include "TLayoutBase.h"
 
-void TSelectedItemNodes::Add(TItemBase* box)
+void TSelectedItemNodes::Add(TItemBase *box)
 {
     // A box listed twice would have its exclusive-or ghost drawn twice, which erases it.
     if (!Contains(box))
@@ -11,7 +11,7 @@ void TSelectedItemNodes::Add(TItemBase* box)
     Layout().DrawSelection();
 }
 
-void TSelectedItemNodes::Remove(TItemBase* box)
+void TSelectedItemNodes::Remove(TItemBase *box)
 {
     m_list.removeAll(box);
     Layout().Redraw();

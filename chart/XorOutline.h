@@ -8,4 +8,4 @@
 // call at the same place restores the image exactly. Written pixel by pixel: the painter's
 // span machinery hands tall thin fills to worker threads, which made a drag of many ghosts
 // wait on thread hand-offs instead of drawing.
-void XorOutline(QImage& image, const QRect& pixels, QRgb color);
+void XorOutline(QImage &image, const QRect &pixels, QRgb color);

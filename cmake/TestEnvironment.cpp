@@ -13,4 +13,4 @@ const bool environmentSet = [] {
     return true;
 }();
 
-} // namespace
+}  // namespace

@@ -36,7 +36,9 @@ mode_t currentUmask()
 // A new file gets the mode any other program's new file would; a replaced file keeps its own.
 mode_t modeFor(const std::string &target)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(target.c_str(), &st) == 0)
         return st.st_mode & 07777;
     return 0666 & ~currentUmask();
@@ -55,19 +57,26 @@ void syncFolder(const std::string &folder)
 
 bool isReplaceableFile(const std::string &path, std::string *error)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::lstat(path.c_str(), &st) != 0)
         return true;
     if (S_ISREG(st.st_mode))
         return true;
     if (error)
-        *error = path + ": not a regular file (" +
-                 (S_ISLNK(st.st_mode) ? "a symbolic link" : S_ISDIR(st.st_mode) ? "a folder" : "a device or special file") +
-                 "), not replaced";
+        *error = path + ": not a regular file ("
+            + (S_ISLNK(st.st_mode)       ? "a symbolic link"
+                   : S_ISDIR(st.st_mode) ? "a folder"
+                                         : "a device or special file")
+            + "), not replaced";
     return false;
 }
 
-AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
+AtomicFile::AtomicFile(std::string target)
+    : m_target(std::move(target))
+{
+}
 
 AtomicFile::~AtomicFile()
 {
@@ -154,7 +163,9 @@ bool AtomicFile::commit()
             return fail("cannot close", errno);
     } else {
         // Written through temporaryPath() by another writer, which may have replaced the file.
-        struct stat st {};
+        struct stat st
+        {
+        };
         if (::lstat(m_temporary.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             return fail("the written file is missing", errno);
         const int fd = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 
 CheckedDateEdit::CheckedDateEdit(QWidget *parent)
-    : QWidget(parent),
-      m_check(new QCheckBox(this)),
-      m_dateEdit(new QDateEdit(this))
+    : QWidget(parent)
+    , m_check(new QCheckBox(this))
+    , m_dateEdit(new QDateEdit(this))
 {
     m_check->setObjectName(QStringLiteral("check"));
     m_dateEdit->setObjectName(QStringLiteral("date"));

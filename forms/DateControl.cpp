@@ -21,7 +21,7 @@ QDate storedDate(const QString &text)
     }
 }
 
-} // namespace
+}  // namespace
 
 void SetDateControl(TplDateEdit &control, const QString &text)
 {
@@ -37,8 +37,7 @@ void SetDateControl(CheckedDateEdit &control, const QString &text)
     const QSignalBlocker quiet(control);
     const QDate date = text.trimmed().isEmpty() ? QDate() : storedDate(text);
     if (!text.trimmed().isEmpty() && !date.isValid())
-        MessageService::current().warning(DateEntryRules::MsgInvalidDateSet,
-                                          DateEntryRules::DialogCaption);
+        MessageService::current().warning(DateEntryRules::MsgInvalidDateSet, DateEntryRules::DialogCaption);
     control.setChecked(date.isValid());
     control.setDate(date.isValid() ? date : AppContext::instance().WorkDate);
 }

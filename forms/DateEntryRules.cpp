@@ -63,8 +63,7 @@ Reading readDate(const Fields &fields, bool checkEraLimit)
     // Only digits reach the fields, so what does not convert is taken as 0 and then fails
     // as an invalid date.
     const int enteredYear = fields.year.toInt();
-    const int year = isEraName(fields.era) ? EraCalendar::westernYear(fields.era, enteredYear)
-                                           : enteredYear;
+    const int year = isEraName(fields.era) ? EraCalendar::westernYear(fields.era, enteredYear) : enteredYear;
     const QDate date(year, fields.month.toInt(), fields.day.toInt());
     if (!date.isValid())
         return failure(MsgInvalidDate, InvalidDate);
@@ -78,17 +77,14 @@ Reading readDate(const Fields &fields, bool checkEraLimit)
     return reading;
 }
 
-} // namespace
+}  // namespace
 
 Reading read(const Fields &entered, TplDateEditStyle style, bool checkEraLimit, bool canEmpty)
 {
     const Fields fields = completedForStyle(
-        {entered.era.trimmed(), entered.year.trimmed(), entered.month.trimmed(),
-         entered.day.trimmed()},
-        style);
-    const int blankBits = (fields.year.isEmpty() ? YearBlank : 0)
-                          | (fields.month.isEmpty() ? MonthBlank : 0)
-                          | (fields.day.isEmpty() ? DayBlank : 0);
+        {entered.era.trimmed(), entered.year.trimmed(), entered.month.trimmed(), entered.day.trimmed()}, style);
+    const int blankBits = (fields.year.isEmpty() ? YearBlank : 0) | (fields.month.isEmpty() ? MonthBlank : 0)
+        | (fields.day.isEmpty() ? DayBlank : 0);
     if (blankBits == 0)
         return readDate(fields, checkEraLimit);
     if (blankBits != (YearBlank | MonthBlank | DayBlank))
@@ -100,4 +96,4 @@ Reading read(const Fields &entered, TplDateEditStyle style, bool checkEraLimit, 
     return {};
 }
 
-} // namespace DateEntryRules
+}  // namespace DateEntryRules

@@ -37,10 +37,8 @@ enum ErrorBit {
 inline const QString MsgAllBlank = QStringLiteral("入力欄が全て空白です．　　");
 inline const QString MsgSomeBlank = QStringLiteral("空白の入力欄があります．　　");
 inline const QString MsgInvalidDate = QStringLiteral("日付が正しくありません．　　");
-inline const QString MsgBeforeMinimum =
-    QStringLiteral("1873年1月1日(明治6年1月1日)より前の日付は処理できません．　　");
-inline const QString MsgBeyondEraLimit =
-    QStringLiteral("2088年(平成100年)以降は元号に変換できません．　　");
+inline const QString MsgBeforeMinimum = QStringLiteral("1873年1月1日(明治6年1月1日)より前の日付は処理できません．　　");
+inline const QString MsgBeyondEraLimit = QStringLiteral("2088年(平成100年)以降は元号に変換できません．　　");
 inline const QString MsgInvalidDateSet = QStringLiteral("正しくない日付がセットされました．　　");
 
 // "西暦" followed by the era names, newest first.
@@ -63,8 +61,8 @@ Fields fieldsFor(const QDate &date, bool withEra, TplDateEditStyle style);
 struct Reading
 {
     enum Outcome { Date, Empty, Failure } outcome = Empty;
-    QDate date;        // for Date
-    QString message;   // for Failure
+    QDate date;       // for Date
+    QString message;  // for Failure
     int errorBits = 0;
 };
 
@@ -73,4 +71,4 @@ struct Reading
 // Western years after LastEraYear; `canEmpty` lets an entirely blank entry pass.
 Reading read(const Fields &fields, TplDateEditStyle style, bool checkEraLimit, bool canEmpty);
 
-} // namespace DateEntryRules
+}  // namespace DateEntryRules

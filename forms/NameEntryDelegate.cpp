@@ -16,7 +16,8 @@ void NameEntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
     const int nameColumn = item.fontMetrics.horizontalAdvance(QStringLiteral("漢字漢字漢字"));
     painter->save();
-    painter->setPen(item.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(
+        item.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(text.adjusted(0, 0, -text.width() + nameColumn - 4, 0), Qt::AlignVCenter | Qt::AlignLeft,
                       entry.left(9).trimmed());
     painter->drawText(text.adjusted(nameColumn, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, entry.mid(9));

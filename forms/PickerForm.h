@@ -16,13 +16,13 @@ class PickerForm : public TmyForm
 {
     Q_OBJECT
 public:
-    PickerForm(const QString &caption, const QString &header, const QString &okCaption,
-               const QString &cancelCaption, QWidget *parent = nullptr);
+    PickerForm(const QString &caption, const QString &header, const QString &okCaption, const QString &cancelCaption,
+               QWidget *parent = nullptr);
 
     TPanel *HeaderPanel;
     DBGrid *DBGrid1;
     QPushButton *btnOK;
-    QPushButton *BitBtn2;   // closes without a choice
+    QPushButton *BitBtn2;  // closes without a choice
     QueryDataSet IBQuery1;
     DataSource DataSource1;
 

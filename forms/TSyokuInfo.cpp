@@ -43,9 +43,9 @@ QWidget *TSyokuInfo::buildFields()
     DBEditSDFL->setReadOnly(true);
     DBEditSDFL->setFocusPolicy(Qt::NoFocus);
     const QList<QPair<QString, QWidget *>> rows{
-        {QStringLiteral("氏名"), DBEditNAME},       {QStringLiteral("ふりがな"), DBEditFURI},
-        {QStringLiteral("役職"), DBEditPOST},       {QStringLiteral("生年月日"), dtBNDT},
-        {QStringLiteral("資格内容"), cmbSNSK},      {QStringLiteral("交付番号"), DBEditSNNO},
+        {QStringLiteral("氏名"), DBEditNAME},        {QStringLiteral("ふりがな"), DBEditFURI},
+        {QStringLiteral("役職"), DBEditPOST},        {QStringLiteral("生年月日"), dtBNDT},
+        {QStringLiteral("資格内容"), cmbSNSK},       {QStringLiteral("交付番号"), DBEditSNNO},
         {QStringLiteral("画像ファイル"), DBEditSDFL}};
     for (int row = 0; row < rows.size(); ++row) {
         grid->addWidget(new QLabel(rows[row].first, fields), row, 0);

@@ -27,10 +27,11 @@ bool isEnterKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-} // namespace
+}  // namespace
 
 TplDateEdit::TplDateEdit(QWidget *parent)
-    : QWidget(parent), m_dialogCaption(DateEntryRules::DialogCaption)
+    : QWidget(parent)
+    , m_dialogCaption(DateEntryRules::DialogCaption)
 {
     // The control itself is only a stop in the form's tab chain (so forms can order it
     // with setTabOrder); its focus goes to the era drop-down, and a Tab arriving there
@@ -58,8 +59,7 @@ TplDateEdit::TplDateEdit(QWidget *parent)
     connect(m_era, &QComboBox::currentIndexChanged, this, &TplDateEdit::OnChange);
     connect(m_era, &EraComboBox::popupOpened, this, [this] { paintFocus(m_era, true); });
     connect(m_era, &EraComboBox::popupClosed, this, [this] { paintFocus(m_era, m_era->hasFocus()); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { onFocusChanged(now); });
 
     QFont defaultFont = font();
     defaultFont.setPointSize(DefaultPointSize);
@@ -76,8 +76,7 @@ QLineEdit *TplDateEdit::makeNumberField(const char *name, int maxLength)
     field->setMaxLength(maxLength);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Pasted text is held to the same rule as typed keys.
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     // Keys reach the field directly even while a Japanese input method is on, as its
     // full-width digits would be refused anyway.
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -152,9 +151,18 @@ void TplDateEdit::setColor(const QColor &value)
     applyColors();
 }
 
-QString TplDateEdit::LabelYear() const { return m_labelYear->text(); }
-QString TplDateEdit::LabelMonth() const { return m_labelMonth->text(); }
-QString TplDateEdit::LabelDay() const { return m_labelDay->text(); }
+QString TplDateEdit::LabelYear() const
+{
+    return m_labelYear->text();
+}
+QString TplDateEdit::LabelMonth() const
+{
+    return m_labelMonth->text();
+}
+QString TplDateEdit::LabelDay() const
+{
+    return m_labelDay->text();
+}
 
 void TplDateEdit::setLabelYear(const QString &value)
 {
@@ -309,15 +317,15 @@ QString TplDateEdit::GetDateText()
 bool TplDateEdit::IsBlank() const
 {
     return m_year->text().trimmed().isEmpty() && m_month->text().trimmed().isEmpty()
-           && m_day->text().trimmed().isEmpty();
+        && m_day->text().trimmed().isEmpty();
 }
 
 void TplDateEdit::validate()
 {
     if (!m_editGengo)
         m_era->setCurrentIndex(-1);
-    const Reading reading = read({m_era->currentText(), m_year->text(), m_month->text(), m_day->text()},
-                                 m_editStyle, m_gengo, m_canEmpty);
+    const Reading reading = read({m_era->currentText(), m_year->text(), m_month->text(), m_day->text()}, m_editStyle,
+                                 m_gengo, m_canEmpty);
     m_errorBits = reading.errorBits;
     switch (reading.outcome) {
     case Reading::Date:
@@ -438,7 +446,8 @@ bool TplDateEdit::passesKeyPress(QObject *watched, QKeyEvent *event)
     const QChar typed = text.at(0);
     if (OnKeyPress && !OnKeyPress(typed))
         return false;
-    // Control characters (Backspace, Escape) pass; of the printable ones the numeric fields take digits only and the era none.
+    // Control characters (Backspace, Escape) pass; of the printable ones the numeric fields take digits only and the
+    // era none.
     if (!typed.isPrint())
         return true;
     return isNumberField(watched) && typed >= QLatin1Char('0') && typed <= QLatin1Char('9');
@@ -458,8 +467,7 @@ bool TplDateEdit::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         // Tabbing into the control reaches it through the era drop-down, its focus
         // stand-in; a user tabbing in wants to type the year.
-        if (watched == m_era && !m_focusInside
-            && static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
+        if (watched == m_era && !m_focusInside && static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
             m_year->setFocus(Qt::TabFocusReason);
             return true;
         }

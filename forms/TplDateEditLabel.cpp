@@ -7,7 +7,8 @@ constexpr int TextMargin = 10;
 }
 
 TplDateEditLabel::TplDateEditLabel(const QString &text, QWidget *parent)
-    : QWidget(parent), m_text(text)
+    : QWidget(parent)
+    , m_text(text)
 {
     setFocusPolicy(Qt::NoFocus);
 }

@@ -39,7 +39,7 @@ QString identifier(const QString &column)
     return column;
 }
 
-} // namespace
+}  // namespace
 
 TDataModule1::TDataModule1()
 {
@@ -122,7 +122,8 @@ bool TDataModule1::checkNotVersion04()
 void TDataModule1::upgradeAndRecord()
 {
     try {
-        if (!IBDatabase1.fieldNames(QStringLiteral("gyosya")).contains(QLatin1String(UpgradeMarkerColumn), Qt::CaseInsensitive))
+        if (!IBDatabase1.fieldNames(QStringLiteral("gyosya"))
+                 .contains(QLatin1String(UpgradeMarkerColumn), Qt::CaseInsensitive))
             upgradeGyosya();
         writeInstallationRecord();
     } catch (const std::exception &) {
@@ -200,10 +201,10 @@ bool TDataModule1::GetContractorItem(const QString &kojiCode, const QString &gyo
 bool TDataModule1::GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
                                  const QString &column, const QString &date, QString &value)
 {
-    return validVersionItem(QStringLiteral("SAGYOIN"), column,
-                            QStringLiteral("KJCD = %1 and GYOCD = %2 and INCD = %3")
-                                .arg(code(kojiCode), code(gyoCode), code(workerCode)),
-                            date, value);
+    return validVersionItem(
+        QStringLiteral("SAGYOIN"), column,
+        QStringLiteral("KJCD = %1 and GYOCD = %2 and INCD = %3").arg(code(kojiCode), code(gyoCode), code(workerCode)),
+        date, value);
 }
 
 bool TDataModule1::GetPrimeContractorItem(int kind, const QString &date, const QString &kojiCode, QString &value)
@@ -212,10 +213,10 @@ bool TDataModule1::GetPrimeContractorItem(int kind, const QString &date, const Q
     if (kind < 1 || kind > 4)
         return false;
     const QString project = code(kojiCode);
-    return validVersionItem(QStringLiteral("GYOSYA"), QLatin1String(columns[kind - 1]),
-                            QStringLiteral("KJCD = %1 and GYOCD = (Select GYOCD from TAISEI where KJCD = %1 and UNUM = 0)")
-                                .arg(project),
-                            date, value);
+    return validVersionItem(
+        QStringLiteral("GYOSYA"), QLatin1String(columns[kind - 1]),
+        QStringLiteral("KJCD = %1 and GYOCD = (Select GYOCD from TAISEI where KJCD = %1 and UNUM = 0)").arg(project),
+        date, value);
 }
 
 QString TDataModule1::NextWorkerCode(const QString &kojiCode, const QString &gyoCode)

@@ -16,7 +16,7 @@ class TDataModule1
 {
 public:
     TDataModule1();
-    ~TDataModule1();   // frees the configuration and closes the connection
+    ~TDataModule1();  // frees the configuration and closes the connection
     TDataModule1(const TDataModule1 &) = delete;
     TDataModule1 &operator=(const TDataModule1 &) = delete;
 
@@ -36,8 +36,8 @@ public:
     // column `column` of a contractor, a worker or the project's prime contractor
     // (kind 1 GBNM, 2 JGNM, 3 CPNM, 4 ANNM). When there is no row `value` is left as it
     // was and the result is false.
-    bool GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column,
-                           const QString &date, QString &value);
+    bool GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column, const QString &date,
+                           QString &value);
     bool GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
                        const QString &column, const QString &date, QString &value);
     bool GetPrimeContractorItem(int kind, const QString &date, const QString &kojiCode, QString &value);
@@ -61,7 +61,7 @@ private:
     void upgradeGyosya();
     void writeInstallationRecord();
     void loadContext();
-    bool validVersionItem(const QString &from, const QString &column, const QString &where,
-                          const QString &date, QString &value);
+    bool validVersionItem(const QString &from, const QString &column, const QString &where, const QString &date,
+                          QString &value);
     bool hasRow(const QString &sql);
 };

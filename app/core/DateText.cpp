@@ -31,7 +31,7 @@ QString eraText(const QString &text, const QString &pattern)
     return EraCalendar::format(DateTextToDate(text), pattern);
 }
 
-} // namespace
+}  // namespace
 
 QDate DateTextToDate(const QString &text)
 {

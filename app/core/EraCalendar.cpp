@@ -5,10 +5,8 @@ namespace EraCalendar {
 const std::vector<Era> &eras()
 {
     static const std::vector<Era> table = {
-        {QStringLiteral("明治"), QDate(1868, 9, 8)},
-        {QStringLiteral("大正"), QDate(1912, 7, 30)},
-        {QStringLiteral("昭和"), QDate(1926, 12, 25)},
-        {QStringLiteral("平成"), QDate(1989, 1, 8)},
+        {QStringLiteral("明治"), QDate(1868, 9, 8)},   {QStringLiteral("大正"), QDate(1912, 7, 30)},
+        {QStringLiteral("昭和"), QDate(1926, 12, 25)}, {QStringLiteral("平成"), QDate(1989, 1, 8)},
         {QStringLiteral("令和"), QDate(2019, 5, 1)},
     };
     return table;
@@ -57,7 +55,7 @@ QString number(int value, int width)
     return QString::number(value).rightJustified(width, QLatin1Char('0'));
 }
 
-} // namespace
+}  // namespace
 
 QString format(const QDate &date, const QString &pattern)
 {
@@ -92,4 +90,4 @@ QString format(const QDate &date, const QString &pattern)
     return out;
 }
 
-} // namespace EraCalendar
+}  // namespace EraCalendar

@@ -8,8 +8,8 @@
 // that every machine prints the same era texts whatever its regional settings.
 struct Era
 {
-    QString name;   // "平成"
-    QDate start;    // first day of the era
+    QString name;  // "平成"
+    QDate start;   // first day of the era
 };
 
 namespace EraCalendar {
@@ -31,4 +31,4 @@ int westernYear(const QString &eraName, int eraYear);
 // Every other character is copied as it stands.
 QString format(const QDate &date, const QString &pattern);
 
-} // namespace EraCalendar
+}  // namespace EraCalendar

@@ -11,7 +11,7 @@ class SingleInstanceLock
 {
 public:
     explicit SingleInstanceLock(const QString &name = QStringLiteral("SORVIKN"));
-    ~SingleInstanceLock();   // releases the lock when held
+    ~SingleInstanceLock();  // releases the lock when held
 
     // True when this process now holds the lock; false when another running process does.
     bool tryAcquire();

@@ -7,7 +7,7 @@ bool meansNull(const QString &text)
     return text.isEmpty() || text == QLatin1String("NULL");
 }
 
-} // namespace
+}  // namespace
 
 QString SqlQuote(const QString &text)
 {

@@ -9,10 +9,9 @@ namespace StartupMessages {
 inline const QString ApplicationTitle = QStringLiteral("Sorvik(NET版)");
 inline const QString SecondInstance = QStringLiteral("同一プログラムの二重起動は出来ません。");
 inline const QString ConnectFailed = QStringLiteral("データベースがないか設定ファイルに誤りがあります");
-inline const QString Version04 = QStringLiteral(
-    "接続しているデータベースのバージョンは『0.4』です。\n\r"
-    "付属のＤＢアップツールを実行して更新して下さい。\n\r"
-    "（アップツールは付属の説明書を参照して下さい）");
+inline const QString Version04 = QStringLiteral("接続しているデータベースのバージョンは『0.4』です。\n\r"
+                                                "付属のＤＢアップツールを実行して更新して下さい。\n\r"
+                                                "（アップツールは付属の説明書を参照して下さい）");
 inline const QString UpgradeFailed = QStringLiteral(
     "自動DBアップデート(0.4.6->0.5)しましたが、更新出来ませんでした。\n\r"
     "一部機能が使用できません。従来のバージョンを使用してください。\n\r"
@@ -21,4 +20,4 @@ inline const QString UpgradeFailed = QStringLiteral(
     "販売店から最新版のバージョンCDを入手して、再度インストールしてください。\n\r"
     "尚、DBのバージョンとアプリのバージョンの互換性がある場合はこのメッセージは出ません。");
 
-} // namespace StartupMessages
+}  // namespace StartupMessages

@@ -26,16 +26,16 @@ QString ProgramFilePath()
 QString GetVersionString(const QString &file, int number)
 {
     static const char *const strings[] = {
-        "Quandor",                      // CompanyName
-        "Sorvik 労務安全書類管理",        // FileDescription
-        SORVIK_VERSION,                 // FileVersion
-        "sorvik",                       // InternalName
-        "Copyright (C) Quandor",        // LegalCopyright
-        "",                             // LegalTrademarks
-        "sorvik",                       // OriginalFilename
-        "Sorvik",                       // ProductName
-        SORVIK_VERSION,                 // ProductVersion
-        "",                             // Comments
+        "Quandor",                  // CompanyName
+        "Sorvik 労務安全書類管理",  // FileDescription
+        SORVIK_VERSION,             // FileVersion
+        "sorvik",                   // InternalName
+        "Copyright (C) Quandor",    // LegalCopyright
+        "",                         // LegalTrademarks
+        "sorvik",                   // OriginalFilename
+        "Sorvik",                   // ProductName
+        SORVIK_VERSION,             // ProductVersion
+        "",                         // Comments
     };
     if (number < 1 || number > 10)
         return {};

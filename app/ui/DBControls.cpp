@@ -32,9 +32,10 @@ void writeChange(FieldDataLink &link, const QVariant &value)
         emit link.reload();
 }
 
-} // namespace
+}  // namespace
 
-DBEdit::DBEdit(QWidget *parent) : DataBoundControl(parent)
+DBEdit::DBEdit(QWidget *parent)
+    : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(text()); };
     connect(&m_link, &FieldDataLink::reload, this, &DBEdit::reload);
@@ -57,7 +58,8 @@ void DBEdit::reload()
     setCursorPosition(0);
 }
 
-DBMemo::DBMemo(QWidget *parent) : DataBoundControl(parent)
+DBMemo::DBMemo(QWidget *parent)
+    : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(toPlainText()); };
     connect(&m_link, &FieldDataLink::reload, this, &DBMemo::reload);
@@ -84,13 +86,13 @@ void DBMemo::focusOutEvent(QFocusEvent *event)
     commitChange(m_link);
 }
 
-DBCheckBox::DBCheckBox(QWidget *parent) : DataBoundControl(parent)
+DBCheckBox::DBCheckBox(QWidget *parent)
+    : DataBoundControl(parent)
 {
     connect(&m_link, &FieldDataLink::reload, this, &DBCheckBox::reload);
     connect(&m_link, &FieldDataLink::activeChanged, this, &DBCheckBox::reload);
-    connect(this, &QCheckBox::clicked, this, [this](bool checked) {
-        writeChange(m_link, checked ? ValueChecked : ValueUnchecked);
-    });
+    connect(this, &QCheckBox::clicked, this,
+            [this](bool checked) { writeChange(m_link, checked ? ValueChecked : ValueUnchecked); });
 }
 
 void DBCheckBox::reload()
@@ -99,7 +101,8 @@ void DBCheckBox::reload()
     setChecked(m_link.active() && m_link.text() == ValueChecked);
 }
 
-DBComboBox::DBComboBox(QWidget *parent) : DataBoundControl(parent)
+DBComboBox::DBComboBox(QWidget *parent)
+    : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(currentText()); };
     connect(&m_link, &FieldDataLink::reload, this, &DBComboBox::reload);
@@ -145,7 +148,9 @@ void DBComboBox::focusOutEvent(QFocusEvent *event)
     commitChange(m_link);
 }
 
-DBRadioGroup::DBRadioGroup(QWidget *parent) : DataBoundControl(parent), m_buttons(new QButtonGroup(this))
+DBRadioGroup::DBRadioGroup(QWidget *parent)
+    : DataBoundControl(parent)
+    , m_buttons(new QButtonGroup(this))
 {
     new QVBoxLayout(this);
     connect(&m_link, &FieldDataLink::reload, this, &DBRadioGroup::reload);
@@ -189,7 +194,8 @@ void DBRadioGroup::reload()
     m_buttons->setExclusive(true);
 }
 
-DBText::DBText(QWidget *parent) : DataBoundControl(parent)
+DBText::DBText(QWidget *parent)
+    : DataBoundControl(parent)
 {
     connect(&m_link, &FieldDataLink::reload, this, [this] { setText(m_link.text()); });
 }

@@ -19,11 +19,13 @@ class DataSource;
 // is left or when the dataset posts. Controls whose field is not open are read-only.
 
 // What every bound control has: its link to the field.
-template<typename Widget>
-class DataBoundControl : public Widget
+template<typename Widget> class DataBoundControl : public Widget
 {
 public:
-    explicit DataBoundControl(QWidget *parent) : Widget(parent) {}
+    explicit DataBoundControl(QWidget *parent)
+        : Widget(parent)
+    {
+    }
     FieldDataLink &link() { return m_link; }
 
 protected:
@@ -114,8 +116,7 @@ public:
 private:
 };
 
-template<typename Control>
-void BindField(Control *control, DataSource *source, const QString &fieldName)
+template<typename Control> void BindField(Control *control, DataSource *source, const QString &fieldName)
 {
     control->link().setFieldName(fieldName);
     control->link().setDataSource(source);

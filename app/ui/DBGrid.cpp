@@ -14,7 +14,11 @@ namespace {
 class CellDelegate : public QStyledItemDelegate
 {
 public:
-    explicit CellDelegate(DBGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    explicit CellDelegate(DBGrid *grid)
+        : QStyledItemDelegate(grid)
+        , m_grid(grid)
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -27,9 +31,11 @@ private:
     DBGrid *m_grid;
 };
 
-} // namespace
+}  // namespace
 
-DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new DataSetModel(this))
+DBGrid::DBGrid(QWidget *parent)
+    : QTableView(parent)
+    , m_model(new DataSetModel(this))
 {
     setModel(m_model);
     setItemDelegate(new CellDelegate(this));

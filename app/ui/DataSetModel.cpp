@@ -4,7 +4,8 @@
 #include "data/DataSource.h"
 #include "db/Field.h"
 
-DataSetModel::DataSetModel(QObject *parent) : QAbstractTableModel(parent)
+DataSetModel::DataSetModel(QObject *parent)
+    : QAbstractTableModel(parent)
 {
 }
 

@@ -17,7 +17,7 @@ public:
     {
         QString fieldName;
         QString title;
-        int width = 0;   // pixels; 0 leaves the view's default
+        int width = 0;  // pixels; 0 leaves the view's default
     };
 
     explicit DataSetModel(QObject *parent = nullptr);

@@ -19,7 +19,7 @@ QGroupBox *group(const QString &title, const QList<QLabel *> &labels)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 ExchangeGuidePanel::ExchangeGuidePanel(QWidget *parent)
     : QFrame(parent)

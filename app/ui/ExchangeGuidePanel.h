@@ -15,8 +15,8 @@ public:
     explicit ExchangeGuidePanel(QWidget *parent = nullptr);
 
     QCheckBox *chkHide;
-    QLabel *lblImportWorkers;         // Ⅲ②
-    QLabel *lblImportNotifications;   // Ⅲ③
+    QLabel *lblImportWorkers;        // Ⅲ②
+    QLabel *lblImportNotifications;  // Ⅲ③
 
 signals:
     void notificationsClicked();

@@ -6,7 +6,7 @@ namespace {
 
 FileDialogService *installed = nullptr;
 
-} // namespace
+}  // namespace
 
 FileDialogService::~FileDialogService() = default;
 

@@ -7,13 +7,13 @@
 struct FileDialogRequest
 {
     QString title;
-    QString filter;          // "EXPファイル|*.LZH|工事EXPファイル|工事*.LZH"
-    int filterIndex = 1;     // 1-based: the filter chosen when the dialog opens
-    QString defaultExt;      // "LZH": appended when the user types a name without one
-    QString fileName;        // proposed name (save) or preselected file
+    QString filter;       // "EXPファイル|*.LZH|工事EXPファイル|工事*.LZH"
+    int filterIndex = 1;  // 1-based: the filter chosen when the dialog opens
+    QString defaultExt;   // "LZH": appended when the user types a name without one
+    QString fileName;     // proposed name (save) or preselected file
     QString initialDir;
-    bool overwritePrompt = false;   // save: ask before replacing a file
-    bool fileMustExist = false;     // open: only existing files
+    bool overwritePrompt = false;  // save: ask before replacing a file
+    bool fileMustExist = false;    // open: only existing files
 };
 
 // File open and save dialogs go through the installed service so that tests answer

@@ -8,7 +8,8 @@
 MainActions::MainActions(QMainWindow *window)
     : QObject(window)
 {
-    actKoji = make(QStringLiteral("actKoji"), QStringLiteral("工事情報編集(&J)"), QStringLiteral("工事情報を編集します"));
+    actKoji
+        = make(QStringLiteral("actKoji"), QStringLiteral("工事情報編集(&J)"), QStringLiteral("工事情報を編集します"));
     nmNewKoji = make(QStringLiteral("nmNewKoji"), QStringLiteral("工事の新規登録(&N)"));
     actSelKoji = make(QStringLiteral("actSelKoji"), QStringLiteral("工事の選択(&S)"));
     nmDelAll = make(QStringLiteral("nmDelAll"), QStringLiteral("指定工事の全情報削除"));
@@ -23,10 +24,11 @@ MainActions::MainActions(QMainWindow *window)
     nmGyoEdit = make(QStringLiteral("nmGyoEdit"), QStringLiteral("登録業者の編集(&E)"));
     actGyoAdd = make(QStringLiteral("actGyoAdd"), QStringLiteral("業者の新規登録(&A)"));
 
-    actMeibo = make(QStringLiteral("actMeibo"), QStringLiteral("作業員登録(&M)"), QStringLiteral("作業員名簿を登録します"));
+    actMeibo
+        = make(QStringLiteral("actMeibo"), QStringLiteral("作業員登録(&M)"), QStringLiteral("作業員名簿を登録します"));
     actPMeibo = make(QStringLiteral("actPMeibo"), QStringLiteral("名簿印刷(&M)"));
     actPInCard = make(QStringLiteral("actPInCard"), QStringLiteral("作業員票印刷(&C)"));
-    actPInCard->setData(1);   // the roster print starts on the worker cards
+    actPInCard->setData(1);  // the roster print starts on the worker cards
     nmLicenseList = make(QStringLiteral("nmLicenseList"), QStringLiteral("資格取得者一覧(&L)"));
     actPDaityo = make(QStringLiteral("actPDaityo"), QStringLiteral("施工体制台帳(&T)"));
     actP2Daityo = make(QStringLiteral("actP2Daityo"), QStringLiteral("再下請負通知書(&L)"));
@@ -48,7 +50,8 @@ MainActions::MainActions(QMainWindow *window)
                   QStringLiteral("使用していないイメージファイルを削除してディスクスペースを広げます"));
     nmBackup = make(QStringLiteral("nmBackup"), QStringLiteral("バックアップ"),
                     QStringLiteral("データベースを保管します（提出等には使用できません）"));
-    nmRestore = make(QStringLiteral("nmRestore"), QStringLiteral("リストア"), QStringLiteral("バックアップしたデータを戻します"));
+    nmRestore = make(QStringLiteral("nmRestore"), QStringLiteral("リストア"),
+                     QStringLiteral("バックアップしたデータを戻します"));
     nmQuit = make(QStringLiteral("nmQuit"), QStringLiteral("終了(&Q)"));
     nmShokuInfo = make(QStringLiteral("nmShokuInfo"), QStringLiteral("職員情報(&S)"));
     actSikaku = make(QStringLiteral("actSikaku"), QStringLiteral("資格ﾏｽﾀ(&M)"));
@@ -162,8 +165,8 @@ void MainActions::buildPopup()
 
 QList<QAction *> MainActions::projectDependent() const
 {
-    return {actKoji, actPTaikeizu, actPEnginer, actPMeibo, actPInCard, actGyoAdd, actMeibo,
-            actTodoke, actPTenken, actPSonota, nmGyoEdit, nmLicenseList};
+    return {actKoji,  actPTaikeizu, actPEnginer, actPMeibo,  actPInCard, actGyoAdd,
+            actMeibo, actTodoke,    actPTenken,  actPSonota, nmGyoEdit,  nmLicenseList};
 }
 
 QList<QAction *> MainActions::primeDependent() const

@@ -32,15 +32,15 @@ public:
     QAction *nmShokuInfo, *actSikaku;
     QAction *nmQMail, *nmHPage, *nmVersion;
 
-    QMenu *mnCar;      // 車両・機械: hidden
-    QMenu *mnAdmin;    // Sorvik管理: hidden
+    QMenu *mnCar;    // 車両・機械: hidden
+    QMenu *mnAdmin;  // Sorvik管理: hidden
     QToolBar *ToolBar1;
     QToolBar *ToolBar2;
     QMenu *PopupMenu1;
 
     // Groups of the enabling rules.
     QList<QAction *> projectDependent() const;
-    QList<QAction *> primeDependent() const;   // without actPNissi, which has a rule of its own
+    QList<QAction *> primeDependent() const;  // without actPNissi, which has a rule of its own
     QList<QAction *> nodeDependent() const;
     QList<QAction *> hiddenActions() const;
 

@@ -11,7 +11,7 @@ class MainFormWindows
 public:
     struct ProjectChoice
     {
-        QString code = QStringLiteral("0");   // "0" when nothing was chosen
+        QString code = QStringLiteral("0");  // "0" when nothing was chosen
         QString name;
     };
     struct ContractorChoice
@@ -23,9 +23,9 @@ public:
 
     struct EditResult
     {
-        bool posted = false;   // the editor wrote something
-        QString code;          // the record's code after editing (a new record's code)
-        QString name;          // the name it ended with
+        bool posted = false;  // the editor wrote something
+        QString code;         // the record's code after editing (a new record's code)
+        QString name;         // the name it ended with
     };
 
     virtual ~MainFormWindows() = default;
@@ -38,11 +38,12 @@ public:
     // Contractor picker on a project, preset to `preset`, without the contractors of the
     // comma list `leaveOut`. False when closed without a choice.
     virtual bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
-                                const QString &leaveOut, ContractorChoice &choice) = 0;
+                                const QString &leaveOut, ContractorChoice &choice)
+        = 0;
     // The contractor editor on one contractor, or on a new one when `gyoCode` is empty;
     // `isPrime` marks the prime contractor.
-    virtual EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
-                                      bool isPrime) = 0;
+    virtual EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime)
+        = 0;
     // The settings window; `companyNameOnly` shows only the profile page and asks for the
     // company name.
     virtual void editSettings(QWidget *parent, bool companyNameOnly) = 0;

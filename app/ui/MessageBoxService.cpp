@@ -11,8 +11,7 @@ namespace {
 int show(QMessageBox::Icon icon, const QString &text, const QString &caption, bool yesNo)
 {
     QMessageBox box(icon, caption.isEmpty() ? StartupMessages::ApplicationTitle : caption,
-                    MessageBoxService::displayText(text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    MessageBoxService::displayText(text), QMessageBox::NoButton, QApplication::activeWindow());
     if (yesNo) {
         QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -24,7 +23,7 @@ int show(QMessageBox::Icon icon, const QString &text, const QString &caption, bo
     return box.exec();
 }
 
-} // namespace
+}  // namespace
 
 QString MessageBoxService::displayText(const QString &text)
 {

@@ -12,7 +12,7 @@ public:
 
 ModalService *installed = nullptr;
 
-} // namespace
+}  // namespace
 
 ModalService::~ModalService() = default;
 
@@ -29,7 +29,8 @@ ModalService *ModalService::install(ModalService *service)
     return previous;
 }
 
-ScriptedModalService::ScriptedModalService() : m_previous(ModalService::install(this))
+ScriptedModalService::ScriptedModalService()
+    : m_previous(ModalService::install(this))
 {
 }
 

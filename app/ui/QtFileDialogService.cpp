@@ -16,7 +16,9 @@ class FilterProxy : public QSortFilterProxyModel
 {
 public:
     FilterProxy(const WindowsFileFilter &filter, int index, QObject *parent)
-        : QSortFilterProxyModel(parent), m_filter(filter), m_index(index)
+        : QSortFilterProxyModel(parent)
+        , m_filter(filter)
+        , m_index(index)
     {
     }
 
@@ -70,7 +72,7 @@ QString run(const FileDialogRequest &request, QFileDialog::AcceptMode mode)
     return QtFileDialogService::withDefaultExt(dialog.selectedFiles().first(), request.defaultExt);
 }
 
-} // namespace
+}  // namespace
 
 QString QtFileDialogService::withDefaultExt(const QString &path, const QString &defaultExt)
 {

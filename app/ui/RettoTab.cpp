@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-RettoTab::RettoTab(QObject *parent) : QObject(parent)
+RettoTab::RettoTab(QObject *parent)
+    : QObject(parent)
 {
 }
 
@@ -31,8 +32,9 @@ bool RettoTab::eventFilter(QObject *watched, QEvent *event)
     QWidget *window = widget->window();
     QWidget *next = backwards ? widget->previousInFocusChain() : widget->nextInFocusChain();
     // Walk the focus chain as Tab does: to the next control that takes the keyboard.
-    while (next && next != widget && !(next->focusPolicy() & Qt::TabFocus && next->isVisible() && next->isEnabled()
-                                       && next->window() == window))
+    while (
+        next && next != widget
+        && !(next->focusPolicy() & Qt::TabFocus && next->isVisible() && next->isEnabled() && next->window() == window))
         next = backwards ? next->previousInFocusChain() : next->nextInFocusChain();
     if (next && next != widget)
         next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);

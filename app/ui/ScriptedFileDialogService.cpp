@@ -1,6 +1,7 @@
 #include "ScriptedFileDialogService.h"
 
-ScriptedFileDialogService::ScriptedFileDialogService() : m_previous(FileDialogService::install(this))
+ScriptedFileDialogService::ScriptedFileDialogService()
+    : m_previous(FileDialogService::install(this))
 {
 }
 

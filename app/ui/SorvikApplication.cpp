@@ -2,7 +2,8 @@
 
 #include "UserAction.h"
 
-SorvikApplication::SorvikApplication(int &argc, char **argv) : QApplication(argc, argv)
+SorvikApplication::SorvikApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
 {
 }
 

@@ -24,9 +24,10 @@ QPushButton *jobButton(QWidget *parent, const QString &caption, const QString &h
     return button;
 }
 
-} // namespace
+}  // namespace
 
-TEditForm::TEditForm(QWidget *parent) : TmyForm(parent)
+TEditForm::TEditForm(QWidget *parent)
+    : TmyForm(parent)
 {
     auto *top = new QHBoxLayout;
     top->setSpacing(2);
@@ -96,7 +97,8 @@ TEditForm::TEditForm(QWidget *parent) : TmyForm(parent)
     connectButton(btnImport, &TEditForm::btnImportClick);
     connectButton(btnExport, &TEditForm::btnExportClick);
     connect(btnClose, &QPushButton::clicked, this, &TEditForm::close);
-    connect(&DataSource1, &DataSource::stateChanged, this, [this] { RunUserAction([this] { DataSource1StateChange(); }); });
+    connect(&DataSource1, &DataSource::stateChanged, this,
+            [this] { RunUserAction([this] { DataSource1StateChange(); }); });
     connect(&DataSource1, &DataSource::dataChanged, this,
             [this](int field) { RunUserAction([this, field] { DataSource1DataChange(field); }); });
     connect(&DataSource1, &DataSource::posted, this, [this] { commitIfOwned(); });
@@ -108,7 +110,8 @@ TEditForm::TEditForm(QWidget *parent) : TmyForm(parent)
 void TEditForm::connectButton(QPushButton *button, void (TEditForm::*handler)())
 {
     // Handlers are virtual: the call goes to the derived editor's override.
-    connect(button, &QPushButton::clicked, this, [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
 }
 
 TableDataSet *TEditForm::EditDataSet() const
@@ -234,8 +237,8 @@ void TEditForm::btnDelClick()
 void TEditForm::FormCloseQuery(bool &canClose)
 {
     if (editing())
-        canClose = MessageService::current().question(QStringLiteral("未登録のデータがあります。それでも終了しますか？"),
-                                                           QStringLiteral("確認"));
+        canClose = MessageService::current().question(
+            QStringLiteral("未登録のデータがあります。それでも終了しますか？"), QStringLiteral("確認"));
 }
 
 void TEditForm::FormClose()
@@ -264,8 +267,7 @@ void TEditForm::reject()
 void TEditForm::closeEvent(QCloseEvent *event)
 {
     bool canClose = true;
-    if (!RunUserAction([&] { FormCloseQuery(canClose); }) || !canClose
-        || !RunUserAction([this] { FormClose(); })) {
+    if (!RunUserAction([&] { FormCloseQuery(canClose); }) || !canClose || !RunUserAction([this] { FormClose(); })) {
         event->ignore();
         return;
     }

@@ -65,8 +65,8 @@ public:
     virtual void btnPostClick();
     virtual void btnCancelClick();
     virtual void btnDelClick();
-    virtual void btnImportClick() {}
-    virtual void btnExportClick() {}
+    virtual void btnImportClick() { }
+    virtual void btnExportClick() { }
     // Whether the window may close; asks when a record is unposted.
     virtual void FormCloseQuery(bool &canClose);
     virtual void FormClose();

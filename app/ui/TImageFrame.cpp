@@ -20,7 +20,8 @@
 
 const char *const TImageFrame::DialogFilter = "JPEG イメージファイル (*.jpg)|*.jpg";
 
-TImageFrame::TImageFrame(QWidget *parent) : QFrame(parent)
+TImageFrame::TImageFrame(QWidget *parent)
+    : QFrame(parent)
 {
     setFixedSize(115, 118);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);

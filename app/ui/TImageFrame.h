@@ -18,10 +18,10 @@ class TImageFrame : public QFrame
 public:
     explicit TImageFrame(QWidget *parent = nullptr);
 
-    QString BaseDir;          // the image root, with a trailing '/'
-    QString SubDir;           // "image"
-    int ImageKind = 0;        // kind given to newly stored images: 0 persons, 1 certificates
-    QString FileName;         // name of the image shown; empty when none
+    QString BaseDir;    // the image root, with a trailing '/'
+    QString SubDir;     // "image"
+    int ImageKind = 0;  // kind given to newly stored images: 0 persons, 1 certificates
+    QString FileName;   // name of the image shown; empty when none
     std::function<void(TImageFrame &)> OnImageChange;
     // The store new images go to; the data module's when not set.
     ImageStore *Store = nullptr;

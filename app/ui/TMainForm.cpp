@@ -170,7 +170,8 @@ void TMainForm::connectActions()
     // A database failure inside a command is shown with its own text; it never reaches
     // the event loop.
     const auto run = [this](QAction *action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
     };
     run(a.actKoji, &TMainForm::actKojiExecute);
     run(a.nmNewKoji, &TMainForm::nmNewKojiClick);
@@ -362,8 +363,8 @@ void TMainForm::actGyoEditExecute()
 
 void TMainForm::actSetMotoNewExecute()
 {
-    const MainFormWindows::EditResult created =
-        m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, true);
+    const MainFormWindows::EditResult created
+        = m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, true);
     if (created.posted && !created.code.isEmpty())
         m_system->PlacePrime(created.code, created.name);
 }
@@ -374,8 +375,8 @@ void TMainForm::actSetGyoNewExecute()
         MessageService::current().information(MainMessages::SelectOrderer);
         return;
     }
-    const MainFormWindows::EditResult created =
-        m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, false);
+    const MainFormWindows::EditResult created
+        = m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, false);
     if (created.posted && !created.code.isEmpty())
         m_system->PlaceUnderSelected(created.code, created.name);
 }

@@ -36,11 +36,11 @@ public:
     QLabel *lblDate;
     QLabel *lblClock;
     QCalendarWidget *MonthCalendar1;
-    QPlainTextEdit *Memo1;       // progress of backup and restore
-    QLineEdit *edtKJNM;          // 名称
-    QLineEdit *edtSTDT;          // 工期 from
-    QLineEdit *edtFNDT;          // 工期 to
-    QLabel *lblTitle;            // 施工体制
+    QPlainTextEdit *Memo1;  // progress of backup and restore
+    QLineEdit *edtKJNM;     // 名称
+    QLineEdit *edtSTDT;     // 工期 from
+    QLineEdit *edtFNDT;     // 工期 to
+    QLabel *lblTitle;       // 施工体制
     QLabel *lblKojiNM;
     QTreeView *TreeView1;
     ExchangeGuidePanel *ExchangePanel;

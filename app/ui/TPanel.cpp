@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-TPanel::TPanel(QWidget *parent, const QString &caption) : QFrame(parent), m_caption(caption)
+TPanel::TPanel(QWidget *parent, const QString &caption)
+    : QFrame(parent)
+    , m_caption(caption)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);

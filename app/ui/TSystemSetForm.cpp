@@ -58,7 +58,7 @@ QWidget *pageOf(const QList<QWidget *> &groups)
     return page;
 }
 
-} // namespace
+}  // namespace
 
 TSystemSetForm::TSystemSetForm(QWidget *parent)
     : TmyForm(parent)
@@ -101,7 +101,8 @@ QWidget *TSystemSetForm::profilePage()
 
     auto *barcode = new QGroupBox(QStringLiteral("統一バーコード"));
     auto *barcodeLayout = new QVBoxLayout(barcode);
-    chkBarCode = new QCheckBox(QStringLiteral("採用する （作業員,車両情報のBARCDを全てユニークに設定する必要があります）"), barcode);
+    chkBarCode = new QCheckBox(
+        QStringLiteral("採用する （作業員,車両情報のBARCDを全てユニークに設定する必要があります）"), barcode);
     barcodeLayout->addWidget(chkBarCode);
     return pageOf({company, barcode});
 }

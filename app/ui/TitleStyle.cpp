@@ -5,8 +5,7 @@
 
 namespace {
 
-template<typename Key>
-auto setting(const IniFile *ini, const Key &key)
+template<typename Key> auto setting(const IniFile *ini, const Key &key)
 {
     if (ini)
         return Config::read(*ini, key);
@@ -16,7 +15,7 @@ auto setting(const IniFile *ini, const Key &key)
         return key.defaultValue;
 }
 
-} // namespace
+}  // namespace
 
 QColor TitleStyle::fromBgr(int bgr)
 {

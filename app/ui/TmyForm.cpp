@@ -8,7 +8,8 @@
 #include <QLabel>
 #include <QScreen>
 
-TmyForm::TmyForm(QWidget *parent) : QDialog(parent)
+TmyForm::TmyForm(QWidget *parent)
+    : QDialog(parent)
 {
     InstallJapaneseFontSubstitutions();
     QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));

@@ -29,41 +29,53 @@
 #define STRILUX_EXPORT STRILUX_EXTERN
 #endif
 
-typedef struct StriluxControl* STRILUX_HANDLE;   /* the control */
-typedef struct StriluxPicture* STRILUX_PICTURE;  /* an enhanced-metafile picture */
-typedef void* STRILUX_HENHMETAFILE;              /* the metafile a picture owns */
-typedef void (*STRILUX_ERRORPROC)(int32_t* errorCode, intptr_t parameter);
+typedef struct StriluxControl *STRILUX_HANDLE;  /* the control */
+typedef struct StriluxPicture *STRILUX_PICTURE; /* an enhanced-metafile picture */
+typedef void *STRILUX_HENHMETAFILE;             /* the metafile a picture owns */
+typedef void (*STRILUX_ERRORPROC)(int32_t *errorCode, intptr_t parameter);
 
 /* Type */
-enum { STRILUX_JAN8 = 0, STRILUX_JAN13, STRILUX_UPCA, STRILUX_UPCE, STRILUX_ITF6, STRILUX_ITF14,
-       STRILUX_ITF16, STRILUX_ITF, STRILUX_NW7, STRILUX_CODE39, STRILUX_CODE128, STRILUX_CUSTOM };
+enum {
+    STRILUX_JAN8 = 0,
+    STRILUX_JAN13,
+    STRILUX_UPCA,
+    STRILUX_UPCE,
+    STRILUX_ITF6,
+    STRILUX_ITF14,
+    STRILUX_ITF16,
+    STRILUX_ITF,
+    STRILUX_NW7,
+    STRILUX_CODE39,
+    STRILUX_CODE128,
+    STRILUX_CUSTOM
+};
 /* Unit */
 enum { STRILUX_MM = 0, STRILUX_INCH = 1, STRILUX_POINT = 2, STRILUX_DOT = 3 };
 
 /* Creates a control; returns 1. `window` may be 0; on this platform a window is kept as
    the control's Parent. */
-STRILUX_EXPORT int StriluxCreate(intptr_t window, STRILUX_HANDLE* handle);
+STRILUX_EXPORT int StriluxCreate(intptr_t window, STRILUX_HANDLE *handle);
 STRILUX_EXPORT int StriluxRelease(STRILUX_HANDLE handle);
 
 /* Makes a picture of `value` (which also becomes Value) and returns its metafile.
    The picture goes into ONE library-wide slot (StriluxGetPictureDisp) that the next call
    overwrites WITHOUT releasing it: a picture not fetched and released from the slot before
    the next call leaks. Prefer StriluxGetEnhMetaFileI. */
-STRILUX_EXPORT STRILUX_HENHMETAFILE StriluxGetEnhMetaFile(STRILUX_HANDLE handle, const char* value);
+STRILUX_EXPORT STRILUX_HENHMETAFILE StriluxGetEnhMetaFile(STRILUX_HANDLE handle, const char *value);
 STRILUX_EXPORT STRILUX_PICTURE StriluxGetPictureDisp(void);
 STRILUX_EXPORT void StriluxReleasePictureDisp(STRILUX_PICTURE picture);
 /* As StriluxGetEnhMetaFile, but the picture is given to the caller, who releases it with
    StriluxReleasePictureDisp; the metafile lives as long as the picture. */
-STRILUX_EXPORT STRILUX_HENHMETAFILE StriluxGetEnhMetaFileI(STRILUX_HANDLE handle, const char* value,
-                                                          STRILUX_PICTURE* picture);
+STRILUX_EXPORT STRILUX_HENHMETAFILE StriluxGetEnhMetaFileI(STRILUX_HANDLE handle, const char *value,
+                                                           STRILUX_PICTURE *picture);
 
 /* Additions of this platform: the picture's EMF file bytes (length; copied when `buffer`
    is given, which must hold that many bytes), and saving a picture as .emf, .svg or .png
    (1 when written; a failed write leaves an existing file as it was). */
-STRILUX_EXPORT int StriluxGetPictureBits(STRILUX_PICTURE picture, unsigned char* buffer);
-STRILUX_EXPORT int StriluxSavePicture(STRILUX_PICTURE picture, const char* path);
+STRILUX_EXPORT int StriluxGetPictureBits(STRILUX_PICTURE picture, unsigned char *buffer);
+STRILUX_EXPORT int StriluxSavePicture(STRILUX_PICTURE picture, const char *path);
 
-STRILUX_EXPORT int StriluxGetCheckDigitChar(STRILUX_HANDLE handle, const char* value, char* buffer);
+STRILUX_EXPORT int StriluxGetCheckDigitChar(STRILUX_HANDLE handle, const char *value, char *buffer);
 
 STRILUX_EXPORT int StriluxPutType(STRILUX_HANDLE handle, int value);
 STRILUX_EXPORT int StriluxGetType(STRILUX_HANDLE handle);
@@ -120,15 +132,15 @@ STRILUX_EXPORT int StriluxPutDpiY(STRILUX_HANDLE handle, int dpi);
 STRILUX_EXPORT int StriluxGetDpiX(STRILUX_HANDLE handle);
 STRILUX_EXPORT int StriluxGetDpiY(STRILUX_HANDLE handle);
 
-STRILUX_EXPORT int StriluxPutValue(STRILUX_HANDLE handle, const char* text);
-STRILUX_EXPORT int StriluxPutStartChar(STRILUX_HANDLE handle, const char* text);
-STRILUX_EXPORT int StriluxPutStopChar(STRILUX_HANDLE handle, const char* text);
-STRILUX_EXPORT int StriluxGetValue(STRILUX_HANDLE handle, char* buffer);
-STRILUX_EXPORT int StriluxGetStartChar(STRILUX_HANDLE handle, char* buffer);
-STRILUX_EXPORT int StriluxGetStopChar(STRILUX_HANDLE handle, char* buffer);
-STRILUX_EXPORT int StriluxGetErrorMessage(STRILUX_HANDLE handle, char* buffer);
+STRILUX_EXPORT int StriluxPutValue(STRILUX_HANDLE handle, const char *text);
+STRILUX_EXPORT int StriluxPutStartChar(STRILUX_HANDLE handle, const char *text);
+STRILUX_EXPORT int StriluxPutStopChar(STRILUX_HANDLE handle, const char *text);
+STRILUX_EXPORT int StriluxGetValue(STRILUX_HANDLE handle, char *buffer);
+STRILUX_EXPORT int StriluxGetStartChar(STRILUX_HANDLE handle, char *buffer);
+STRILUX_EXPORT int StriluxGetStopChar(STRILUX_HANDLE handle, char *buffer);
+STRILUX_EXPORT int StriluxGetErrorMessage(STRILUX_HANDLE handle, char *buffer);
 
-STRILUX_EXPORT void StriluxPutFont(STRILUX_HANDLE handle, const char* face, int bold, int italic);
+STRILUX_EXPORT void StriluxPutFont(STRILUX_HANDLE handle, const char *face, int bold, int italic);
 
 /* Width and Height in the measure taken from a host's scale mode (pixels by default). */
 STRILUX_EXPORT double StriluxGetWidth(STRILUX_HANDLE handle);

@@ -10,13 +10,13 @@ namespace {
 
 constexpr std::size_t kOutputSize = 1024;
 
-ArchiverMessageHandler& messageHandler()
+ArchiverMessageHandler &messageHandler()
 {
-    static ArchiverMessageHandler handler = [](const QString& message) { qWarning().noquote() << message; };
+    static ArchiverMessageHandler handler = [](const QString &message) { qWarning().noquote() << message; };
     return handler;
 }
 
-bool run(const QString& commandLine)
+bool run(const QString &commandLine)
 {
     char output[kOutputSize] = {};
     const QByteArray line = commandLine.toUtf8();
@@ -26,23 +26,23 @@ bool run(const QString& commandLine)
     return false;
 }
 
-QString quoted(const QString& text)
+QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-} // namespace
+}  // namespace
 
-bool CreateArchive(const QString& archivePath, const QString& folder)
+bool CreateArchive(const QString &archivePath, const QString &folder)
 {
-    return run(QStringLiteral("a -n -y -t ") + quoted(archivePath) + QLatin1Char(' ') +
-               quoted(folder + QStringLiteral("\\*.*")));
+    return run(QStringLiteral("a -n -y -t ") + quoted(archivePath) + QLatin1Char(' ')
+               + quoted(folder + QStringLiteral("\\*.*")));
 }
 
-bool ExtractArchive(const QString& archivePath, const QString& folder)
+bool ExtractArchive(const QString &archivePath, const QString &folder)
 {
-    return run(QStringLiteral("e -c -n -y ") + quoted(archivePath) + QLatin1Char(' ') +
-               quoted(folder + QLatin1Char('\\')));
+    return run(QStringLiteral("e -c -n -y ") + quoted(archivePath) + QLatin1Char(' ')
+               + quoted(folder + QLatin1Char('\\')));
 }
 
 void setArchiverMessageHandler(ArchiverMessageHandler handler)
@@ -50,4 +50,4 @@ void setArchiverMessageHandler(ArchiverMessageHandler handler)
     messageHandler() = std::move(handler);
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -22,42 +22,49 @@ namespace sorvik::lzh {
 
 namespace {
 
-int readFile(void* handle, void* buffer, std::size_t size)
+int readFile(void *handle, void *buffer, std::size_t size)
 {
-    auto* file = static_cast<std::FILE*>(handle);
+    auto *file = static_cast<std::FILE *>(handle);
     const std::size_t n = std::fread(buffer, 1, size, file);
     return n == 0 && std::ferror(file) ? -1 : static_cast<int>(n);
 }
 
-int skipFile(void* handle, std::size_t bytes)
+int skipFile(void *handle, std::size_t bytes)
 {
-    return fseeko(static_cast<std::FILE*>(handle), static_cast<off_t>(bytes), SEEK_CUR) == 0;
+    return fseeko(static_cast<std::FILE *>(handle), static_cast<off_t>(bytes), SEEK_CUR) == 0;
 }
 
-void keepFileOpen(void*) {}
+void keepFileOpen(void *)
+{
+}
 
 const LHAInputStreamType kFileStream{readFile, skipFile, keepFileOpen};
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+struct FileCloser
+{
+    void operator()(std::FILE *f) const { std::fclose(f); }
 };
-struct StreamFree {
-    void operator()(LHAInputStream* s) const { lha_input_stream_free(s); }
+struct StreamFree
+{
+    void operator()(LHAInputStream *s) const { lha_input_stream_free(s); }
 };
-struct ReaderFree {
-    void operator()(LHAReader* r) const { lha_reader_free(r); }
+struct ReaderFree
+{
+    void operator()(LHAReader *r) const { lha_reader_free(r); }
 };
 
-std::uint64_t freeSpace(const std::filesystem::path& folder)
+std::uint64_t freeSpace(const std::filesystem::path &folder)
 {
-    struct statvfs vfs {};
+    struct statvfs vfs
+    {
+    };
     if (::statvfs(folder.c_str(), &vfs) != 0)
         return UINT64_MAX;
     return static_cast<std::uint64_t>(vfs.f_bavail) * vfs.f_frsize;
 }
 
 // A self-extracting archive starts with a program; its members do not start at 0.
-bool startsWithProgram(std::FILE* file)
+bool startsWithProgram(std::FILE *file)
 {
     char magic[2] = {};
     const bool program = std::fread(magic, 1, 2, file) == 2 && magic[0] == 'M' && magic[1] == 'Z';
@@ -65,7 +72,7 @@ bool startsWithProgram(std::FILE* file)
     return program;
 }
 
-int byteAt(std::FILE* file, std::uint64_t offset)
+int byteAt(std::FILE *file, std::uint64_t offset)
 {
     if (fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0)
         return EOF;
@@ -74,7 +81,7 @@ int byteAt(std::FILE* file, std::uint64_t offset)
 
 // liblhasa stops at a header it refuses without saying why; look at the
 // header there to tell an unknown method or an unusable name from damage.
-ArchiverResult explainStop(std::FILE* file, std::uint64_t offset, const std::string& archiveName)
+ArchiverResult explainStop(std::FILE *file, std::uint64_t offset, const std::string &archiveName)
 {
     std::vector<std::uint8_t> header(4096);
     if (fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0)
@@ -84,7 +91,7 @@ ArchiverResult explainStop(std::FILE* file, std::uint64_t offset, const std::str
     if (!name || header.size() < 7 || header[2] != '-' || header[6] != '-')
         return offset == 0 ? messages::notAnArchive(archiveName) : messages::damagedArchive(archiveName);
     const std::string local = member_name::toLocal(member_name::bareBytes(*name));
-    std::string method(reinterpret_cast<const char*>(header.data() + 2), 5);
+    std::string method(reinterpret_cast<const char *>(header.data() + 2), 5);
     if (!lha_decoder_for_name(method.data()))
         return messages::unsupportedMethod(archiveName, local, method);
     if (member_name::isReserved(local))
@@ -92,10 +99,10 @@ ArchiverResult explainStop(std::FILE* file, std::uint64_t offset, const std::str
     return messages::damagedArchive(archiveName);
 }
 
-} // namespace
+}  // namespace
 
-ArchiverResult ArchiveExtractor::extract(const std::filesystem::path& archive,
-                                         const std::filesystem::path& folder) const
+ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
+                                         const std::filesystem::path &folder) const
 {
     const std::string archiveName = archive.string();
     std::error_code ec;
@@ -120,16 +127,16 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path& archive,
 
     StagedFiles staged(folder);
     std::vector<std::uint8_t> buffer(1 << 16);
-    std::uint64_t memberEnd = 0; // where the next header must start
+    std::uint64_t memberEnd = 0;  // where the next header must start
     std::uint64_t needed = 0;
     int members = 0;
-    while (LHAFileHeader* header = lha_reader_next_file(reader.get())) {
+    while (LHAFileHeader *header = lha_reader_next_file(reader.get())) {
         ++members;
         memberEnd += header->raw_data_len + header->compressed_length;
         if (std::strcmp(header->compress_method, LHA_COMPRESS_TYPE_DIR) == 0 || header->symlink_target)
-            continue; // folders and links are not carried over: everything lands flat
-        const std::string stored = storedName(header->raw_data, header->raw_data_len)
-                                       .value_or(header->filename ? header->filename : "");
+            continue;  // folders and links are not carried over: everything lands flat
+        const std::string stored
+            = storedName(header->raw_data, header->raw_data_len).value_or(header->filename ? header->filename : "");
         const std::string local = member_name::toLocal(member_name::bareBytes(stored));
         const std::string shown = local.empty() ? member_name::toLocal(stored) : local;
         if (member_name::isReserved(local))
@@ -182,4 +189,4 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path& archive,
     return ArchiverResult::success(messages::extracted(count, folder.string()));
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

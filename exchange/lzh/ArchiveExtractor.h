@@ -11,10 +11,10 @@ namespace sorvik::lzh {
 // its bare name. Each member is decoded into a temporary file and checked
 // against the header's size and CRC; only when the whole archive checked out
 // are the files put in place, replacing files of the same name.
-class ArchiveExtractor {
+class ArchiveExtractor
+{
 public:
-    ArchiverResult extract(const std::filesystem::path& archive,
-                           const std::filesystem::path& folder) const;
+    ArchiverResult extract(const std::filesystem::path &archive, const std::filesystem::path &folder) const;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

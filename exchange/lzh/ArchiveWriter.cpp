@@ -18,9 +18,11 @@ namespace {
 constexpr std::size_t kReadChunk = 1 << 18;
 constexpr std::uint64_t kMaxMemberSize = 0xFFFFFFFFu;
 
-mode_t archiveMode(const std::filesystem::path& archive)
+mode_t archiveMode(const std::filesystem::path &archive)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(archive.c_str(), &st) == 0)
         return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -30,9 +32,9 @@ mode_t archiveMode(const std::filesystem::path& archive)
 
 // Reads the file to its end in chunks, keeping its CRC and size, and hands
 // each chunk to consume, which may fail or set stop.
-template <typename Consume>
-ArchiverResult readChunks(const FileDescriptor& in, const std::string& fileName, std::vector<std::uint8_t>& chunk,
-                          Crc16& crc, std::uint64_t& size, bool& stop, Consume consume)
+template<typename Consume>
+ArchiverResult readChunks(const FileDescriptor &in, const std::string &fileName, std::vector<std::uint8_t> &chunk,
+                          Crc16 &crc, std::uint64_t &size, bool &stop, Consume consume)
 {
     crc = Crc16();
     size = 0;
@@ -53,10 +55,10 @@ ArchiverResult readChunks(const FileDescriptor& in, const std::string& fileName,
     return {};
 }
 
-} // namespace
+}  // namespace
 
-ArchiverResult ArchiveWriter::create(const std::filesystem::path& archive,
-                                     const std::vector<std::filesystem::path>& files) const
+ArchiverResult ArchiveWriter::create(const std::filesystem::path &archive,
+                                     const std::vector<std::filesystem::path> &files) const
 {
     const std::string archiveName = archive.string();
     const std::filesystem::path folder = archive.has_parent_path() ? archive.parent_path() : ".";
@@ -89,11 +91,11 @@ ArchiverResult ArchiveWriter::create(const std::filesystem::path& archive,
     return ArchiverResult::success(messages::created(static_cast<int>(files.size()), archiveName));
 }
 
-ArchiverResult ArchiveWriter::writeMembers(const FileDescriptor& out, const std::string& archiveName,
-                                           const std::vector<std::filesystem::path>& files) const
+ArchiverResult ArchiveWriter::writeMembers(const FileDescriptor &out, const std::string &archiveName,
+                                           const std::vector<std::filesystem::path> &files) const
 {
     Lh5Encoder encoder(tuning_);
-    for (const auto& file : files) {
+    for (const auto &file : files) {
         ArchiverResult result = addMember(out, archiveName, file, encoder);
         if (!result.ok())
             return result;
@@ -101,15 +103,17 @@ ArchiverResult ArchiveWriter::writeMembers(const FileDescriptor& out, const std:
     return {};
 }
 
-ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::string& archiveName,
-                                        const std::filesystem::path& file, Lh5Encoder& encoder) const
+ArchiverResult ArchiveWriter::addMember(const FileDescriptor &out, const std::string &archiveName,
+                                        const std::filesystem::path &file, Lh5Encoder &encoder) const
 {
     const std::string fileName = file.string();
     const auto name = cp932::fromUtf8(file.filename().string());
     if (!name)
         return messages::nameNotEncodable(fileName);
     FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (!in.valid() || ::fstat(in.get(), &st) != 0)
         return messages::readFailed(fileName, errno);
     if (static_cast<std::uint64_t>(st.st_size) > kMaxMemberSize)
@@ -132,7 +136,7 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::st
     if (!stored) {
         encoder.reset();
         auto drain = [&]() {
-            auto& bytes = encoder.output();
+            auto &bytes = encoder.output();
             packed += bytes.size();
             const int error = out.writeAll(bytes.data(), bytes.size());
             bytes.clear();
@@ -141,7 +145,7 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::st
         ArchiverResult result = readChunks(in, fileName, chunk, crc, original, stored, [&](std::size_t n) {
             encoder.write(chunk.data(), n);
             ArchiverResult drained = drain();
-            stored = packed >= static_cast<std::uint64_t>(st.st_size); // no gain possible any more
+            stored = packed >= static_cast<std::uint64_t>(st.st_size);  // no gain possible any more
             return drained;
         });
         if (result.ok() && !stored) {
@@ -155,8 +159,8 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::st
 
     if (stored) {
         // Store the bytes as they are, over whatever compressed data was written.
-        if (::lseek(out.get(), dataAt, SEEK_SET) < 0 || ::ftruncate(out.get(), dataAt) != 0 ||
-            ::lseek(in.get(), 0, SEEK_SET) < 0)
+        if (::lseek(out.get(), dataAt, SEEK_SET) < 0 || ::ftruncate(out.get(), dataAt) != 0
+            || ::lseek(in.get(), 0, SEEK_SET) < 0)
             return messages::writeFailed(archiveName, errno);
         bool stop = false;
         ArchiverResult result = readChunks(in, fileName, chunk, crc, original, stop, [&](std::size_t n) {
@@ -183,4 +187,4 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor& out, const std::st
     return {};
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

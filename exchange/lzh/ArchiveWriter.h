@@ -13,20 +13,23 @@ namespace sorvik::lzh {
 // with a level-2 header, -lh5- or, where that does not help, -lh0-. The
 // archive is built in a temporary file beside the target and renamed over it
 // only when complete, so a failure leaves any former archive untouched.
-class ArchiveWriter {
+class ArchiveWriter
+{
 public:
-    explicit ArchiveWriter(const Lh5Tuning& tuning = {}) : tuning_(tuning) {}
+    explicit ArchiveWriter(const Lh5Tuning &tuning = {})
+        : tuning_(tuning)
+    {
+    }
 
-    ArchiverResult create(const std::filesystem::path& archive,
-                          const std::vector<std::filesystem::path>& files) const;
+    ArchiverResult create(const std::filesystem::path &archive, const std::vector<std::filesystem::path> &files) const;
 
 private:
-    ArchiverResult writeMembers(const FileDescriptor& out, const std::string& archiveName,
-                                const std::vector<std::filesystem::path>& files) const;
-    ArchiverResult addMember(const FileDescriptor& out, const std::string& archiveName,
-                             const std::filesystem::path& file, Lh5Encoder& encoder) const;
+    ArchiverResult writeMembers(const FileDescriptor &out, const std::string &archiveName,
+                                const std::vector<std::filesystem::path> &files) const;
+    ArchiverResult addMember(const FileDescriptor &out, const std::string &archiveName,
+                             const std::filesystem::path &file, Lh5Encoder &encoder) const;
 
     Lh5Tuning tuning_;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -7,7 +7,7 @@ namespace sorvik::lzh::messages {
 
 namespace {
 
-std::string quoted(const std::string& text)
+std::string quoted(const std::string &text)
 {
     return "「" + text + "」";
 }
@@ -38,123 +38,114 @@ bool isDiskFull(int error)
     return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }
 
-} // namespace
+}  // namespace
 
-ArchiverResult badCommand(const std::string& commandLine, const std::string& reason)
+ArchiverResult badCommand(const std::string &commandLine, const std::string &reason)
 {
     return ArchiverResult::failure(ArchiverError::BadCommand,
                                    "コマンドを解釈できません（" + reason + "）: " + commandLine);
 }
 
-ArchiverResult archiveMissing(const std::string& archive)
+ArchiverResult archiveMissing(const std::string &archive)
 {
     return ArchiverResult::failure(ArchiverError::ArchiveMissing,
                                    "書庫ファイル" + quoted(archive) + "が見つかりません。");
 }
 
-ArchiverResult notAnArchive(const std::string& archive)
+ArchiverResult notAnArchive(const std::string &archive)
 {
-    return ArchiverResult::failure(ArchiverError::NotAnArchive,
-                                   quoted(archive) + "はLZH書庫ではありません。");
+    return ArchiverResult::failure(ArchiverError::NotAnArchive, quoted(archive) + "はLZH書庫ではありません。");
 }
 
-ArchiverResult damagedArchive(const std::string& archive)
+ArchiverResult damagedArchive(const std::string &archive)
 {
     return ArchiverResult::failure(ArchiverError::DamagedMember,
                                    "書庫" + quoted(archive) + "は壊れているか、途中で切れています。");
 }
 
-ArchiverResult damagedMember(const std::string& archive, const std::string& member)
+ArchiverResult damagedMember(const std::string &archive, const std::string &member)
 {
     return ArchiverResult::failure(ArchiverError::DamagedMember,
-                                   "書庫" + quoted(archive) + "のファイル" + quoted(member) +
-                                       "が壊れています。");
+                                   "書庫" + quoted(archive) + "のファイル" + quoted(member) + "が壊れています。");
 }
 
-ArchiverResult crcError(const std::string& archive, const std::string& member)
+ArchiverResult crcError(const std::string &archive, const std::string &member)
 {
     return ArchiverResult::failure(ArchiverError::CrcError,
-                                   "書庫" + quoted(archive) + "のファイル" + quoted(member) +
-                                       "でCRCエラーが発生しました。");
+                                   "書庫" + quoted(archive) + "のファイル" + quoted(member)
+                                       + "でCRCエラーが発生しました。");
 }
 
-ArchiverResult unsupportedMethod(const std::string& archive, const std::string& member,
-                                 const std::string& method)
+ArchiverResult unsupportedMethod(const std::string &archive, const std::string &member, const std::string &method)
 {
     return ArchiverResult::failure(ArchiverError::UnsupportedMethod,
-                                   "書庫" + quoted(archive) + "のファイル" + quoted(member) +
-                                       "は対応していない圧縮形式（" + method + "）です。");
+                                   "書庫" + quoted(archive) + "のファイル" + quoted(member)
+                                       + "は対応していない圧縮形式（" + method + "）です。");
 }
 
-ArchiverResult badMemberName(const std::string& archive, const std::string& member)
+ArchiverResult badMemberName(const std::string &archive, const std::string &member)
 {
     return ArchiverResult::failure(ArchiverError::BadMemberName,
-                                   "書庫" + quoted(archive) + "に使用できない名前のファイル" +
-                                       quoted(member) + "が含まれているため、展開できません。");
+                                   "書庫" + quoted(archive) + "に使用できない名前のファイル" + quoted(member)
+                                       + "が含まれているため、展開できません。");
 }
 
-ArchiverResult folderMissing(const std::string& folder)
+ArchiverResult folderMissing(const std::string &folder)
 {
-    return ArchiverResult::failure(ArchiverError::FolderMissing,
-                                   "フォルダ" + quoted(folder) + "が見つかりません。");
+    return ArchiverResult::failure(ArchiverError::FolderMissing, "フォルダ" + quoted(folder) + "が見つかりません。");
 }
 
-ArchiverResult noFiles(const std::string& folder)
+ArchiverResult noFiles(const std::string &folder)
 {
     return ArchiverResult::failure(ArchiverError::NoFiles,
                                    "フォルダ" + quoted(folder) + "に圧縮するファイルがありません。");
 }
 
-ArchiverResult nameNotEncodable(const std::string& file)
+ArchiverResult nameNotEncodable(const std::string &file)
 {
     return ArchiverResult::failure(ArchiverError::NameNotEncodable,
-                                   "ファイル名" + quoted(file) +
-                                       "にShift-JISで表せない文字があるため、書庫に入れられません。");
+                                   "ファイル名" + quoted(file)
+                                       + "にShift-JISで表せない文字があるため、書庫に入れられません。");
 }
 
-ArchiverResult fileTooLarge(const std::string& file)
+ArchiverResult fileTooLarge(const std::string &file)
 {
     return ArchiverResult::failure(ArchiverError::FileTooLarge,
-                                   "ファイル" + quoted(file) +
-                                       "は4GBを超えるため、書庫に入れられません。");
+                                   "ファイル" + quoted(file) + "は4GBを超えるため、書庫に入れられません。");
 }
 
-ArchiverResult outOfMemory(const std::string& commandLine)
+ArchiverResult outOfMemory(const std::string &commandLine)
 {
     return ArchiverResult::failure(ArchiverError::OutOfMemory,
                                    "メモリが足りないため、処理できませんでした: " + commandLine);
 }
 
-ArchiverResult readFailed(const std::string& file, int error)
+ArchiverResult readFailed(const std::string &file, int error)
 {
     return ArchiverResult::failure(ArchiverError::ReadError,
-                                   "ファイル" + quoted(file) + "を読み込めません（" +
-                                       reasonOf(error) + "）。");
+                                   "ファイル" + quoted(file) + "を読み込めません（" + reasonOf(error) + "）。");
 }
 
-ArchiverResult writeFailed(const std::string& file, int error)
+ArchiverResult writeFailed(const std::string &file, int error)
 {
     if (isDiskFull(error))
         return ArchiverResult::failure(ArchiverError::DiskFull,
-                                       "ディスクの空き容量が足りないため、" + quoted(file) +
-                                           "を書き込めません。");
+                                       "ディスクの空き容量が足りないため、" + quoted(file) + "を書き込めません。");
     if (error == EACCES || error == EPERM || error == EROFS)
         return ArchiverResult::failure(ArchiverError::FolderUnwritable,
-                                       quoted(file) + "に書き込めません（" + reasonOf(error) +
-                                           "）。");
+                                       quoted(file) + "に書き込めません（" + reasonOf(error) + "）。");
     return ArchiverResult::failure(ArchiverError::WriteError,
-                                   "ファイル" + quoted(file) + "を書き込めません（" +
-                                       reasonOf(error) + "）。");
+                                   "ファイル" + quoted(file) + "を書き込めません（" + reasonOf(error) + "）。");
 }
 
-std::string created(int count, const std::string& archive)
+std::string created(int count, const std::string &archive)
 {
     return std::to_string(count) + "個のファイルを" + quoted(archive) + "に圧縮しました。";
 }
 
-std::string extracted(int count, const std::string& folder)
+std::string extracted(int count, const std::string &folder)
 {
     return std::to_string(count) + "個のファイルを" + quoted(folder) + "に展開しました。";
 }
 
-} // namespace sorvik::lzh::messages
+}  // namespace sorvik::lzh::messages

@@ -26,7 +26,8 @@ enum class ArchiverError {
     OutOfMemory = 16,
 };
 
-struct ArchiverResult {
+struct ArchiverResult
+{
     ArchiverError error = ArchiverError::None;
     std::string message;
 
@@ -35,4 +36,4 @@ struct ArchiverResult {
     static ArchiverResult failure(ArchiverError error, std::string message) { return {error, std::move(message)}; }
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

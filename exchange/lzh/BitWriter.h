@@ -6,9 +6,13 @@
 namespace sorvik::lzh {
 
 // Bits go out most significant first, as LHA's decoders read them.
-class BitWriter {
+class BitWriter
+{
 public:
-    explicit BitWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+    explicit BitWriter(std::vector<std::uint8_t> &out)
+        : out_(out)
+    {
+    }
 
     // count may be 0 (a one-symbol Huffman table costs no bits) up to 31.
     void put(int count, std::uint32_t bits)
@@ -35,7 +39,7 @@ public:
     std::uint64_t bitCount() const { return out_.size() * 8 + static_cast<std::uint64_t>(pending_); }
 
     // Appends the first count bits of another writer's output.
-    void append(const std::vector<std::uint8_t>& bytes, std::uint64_t count)
+    void append(const std::vector<std::uint8_t> &bytes, std::uint64_t count)
     {
         std::size_t i = 0;
         for (; count >= 16; count -= 16, i += 2)
@@ -57,9 +61,9 @@ public:
     }
 
 private:
-    std::vector<std::uint8_t>& out_;
+    std::vector<std::uint8_t> &out_;
     std::uint64_t acc_ = 0;
     int pending_ = 0;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

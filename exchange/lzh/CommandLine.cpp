@@ -4,7 +4,7 @@
 
 namespace sorvik::lzh {
 
-std::optional<CommandLine> CommandLine::parse(std::string_view line, std::string& error)
+std::optional<CommandLine> CommandLine::parse(std::string_view line, std::string &error)
 {
     std::vector<std::string> tokens;
     std::size_t i = 0;
@@ -36,7 +36,7 @@ std::optional<CommandLine> CommandLine::parse(std::string_view line, std::string
     CommandLine result;
     result.command = tokens.front()[0];
     for (std::size_t t = 1; t < tokens.size(); ++t) {
-        const std::string& token = tokens[t];
+        const std::string &token = tokens[t];
         if (token.size() > 1 && token[0] == '-' && result.arguments.empty())
             result.switches += token.substr(1);
         else
@@ -45,7 +45,7 @@ std::optional<CommandLine> CommandLine::parse(std::string_view line, std::string
     return result;
 }
 
-FileSpec FileSpec::parse(const std::string& argument)
+FileSpec FileSpec::parse(const std::string &argument)
 {
     const std::size_t split = argument.find_last_of("\\/");
     if (split == std::string::npos)
@@ -53,11 +53,11 @@ FileSpec FileSpec::parse(const std::string& argument)
     return {split == 0 ? std::string("/") : argument.substr(0, split), argument.substr(split + 1)};
 }
 
-bool FileSpec::matches(const std::string& name) const
+bool FileSpec::matches(const std::string &name) const
 {
     if (pattern.empty() || pattern == "*" || pattern == "*.*")
         return true;
     return ::fnmatch(pattern.c_str(), name.c_str(), FNM_PERIOD) == 0;
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -9,26 +9,28 @@ namespace sorvik::lzh {
 
 // A command line of the archiver: a command letter, switches such as "-n",
 // and arguments, which may be double-quoted to hold spaces.
-struct CommandLine {
+struct CommandLine
+{
     char command = 0;
-    std::string switches; // the letters of every switch, in order
+    std::string switches;  // the letters of every switch, in order
     std::vector<std::string> arguments;
 
     // nullopt with error set when the line has no command or an unclosed quote.
-    static std::optional<CommandLine> parse(std::string_view line, std::string& error);
+    static std::optional<CommandLine> parse(std::string_view line, std::string &error);
 };
 
 // The folder and name pattern of a file argument such as "/work/Temp\*.*",
 // "/work/Temp/*.csv" or "/work/Temp/": the last '\' or '/' splits them; no
 // pattern means every file.
-struct FileSpec {
+struct FileSpec
+{
     std::string folder;
     std::string pattern;
 
-    static FileSpec parse(const std::string& argument);
+    static FileSpec parse(const std::string &argument);
     // "*.*" and "*" take every name, as on the Windows side; other patterns
     // match like the shell's.
-    bool matches(const std::string& name) const;
+    bool matches(const std::string &name) const;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -18,6 +18,6 @@ std::optional<std::string> toUtf8(std::string_view bytes);
 // '\\' or '/'-like and must not be taken for a separator.
 bool isLeadByte(unsigned char byte);
 
-} // namespace cp932
+}  // namespace cp932
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -27,15 +27,15 @@ constexpr Tables makeTables()
 
 constexpr Tables kTables = makeTables();
 
-} // namespace
+}  // namespace
 
-void Crc16::update(const std::uint8_t* data, std::size_t size)
+void Crc16::update(const std::uint8_t *data, std::size_t size)
 {
     unsigned crc = value_;
     while (size >= 8) {
         const unsigned a = (data[0] | (data[1] << 8)) ^ crc;
-        crc = kTables[7][a & 0xFF] ^ kTables[6][a >> 8] ^ kTables[5][data[2]] ^ kTables[4][data[3]] ^
-              kTables[3][data[4]] ^ kTables[2][data[5]] ^ kTables[1][data[6]] ^ kTables[0][data[7]];
+        crc = kTables[7][a & 0xFF] ^ kTables[6][a >> 8] ^ kTables[5][data[2]] ^ kTables[4][data[3]]
+            ^ kTables[3][data[4]] ^ kTables[2][data[5]] ^ kTables[1][data[6]] ^ kTables[0][data[7]];
         data += 8;
         size -= 8;
     }
@@ -44,11 +44,11 @@ void Crc16::update(const std::uint8_t* data, std::size_t size)
     value_ = static_cast<std::uint16_t>(crc);
 }
 
-std::uint16_t Crc16::of(const std::uint8_t* data, std::size_t size)
+std::uint16_t Crc16::of(const std::uint8_t *data, std::size_t size)
 {
     Crc16 crc;
     crc.update(data, size);
     return crc.value();
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

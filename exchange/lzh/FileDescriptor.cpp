@@ -7,7 +7,7 @@
 
 namespace sorvik::lzh {
 
-FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept
+FileDescriptor &FileDescriptor::operator=(FileDescriptor &&other) noexcept
 {
     if (this != &other) {
         close();
@@ -37,9 +37,9 @@ int FileDescriptor::close()
     return rc == 0 ? 0 : errno;
 }
 
-int FileDescriptor::writeAll(const void* data, std::size_t size) const
+int FileDescriptor::writeAll(const void *data, std::size_t size) const
 {
-    const auto* p = static_cast<const char*>(data);
+    const auto *p = static_cast<const char *>(data);
     while (size > 0) {
         const ssize_t n = ::write(fd_, p, size);
         if (n < 0) {
@@ -53,9 +53,9 @@ int FileDescriptor::writeAll(const void* data, std::size_t size) const
     return 0;
 }
 
-long long FileDescriptor::readUpTo(void* data, std::size_t size) const
+long long FileDescriptor::readUpTo(void *data, std::size_t size) const
 {
-    auto* p = static_cast<char*>(data);
+    auto *p = static_cast<char *>(data);
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::read(fd_, p + done, size - done);
@@ -71,11 +71,11 @@ long long FileDescriptor::readUpTo(void* data, std::size_t size) const
     return static_cast<long long>(done);
 }
 
-FileDescriptor FileDescriptor::createUnique(std::string& pattern, int& error)
+FileDescriptor FileDescriptor::createUnique(std::string &pattern, int &error)
 {
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     error = fd < 0 ? errno : 0;
     return FileDescriptor(fd);
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -7,14 +7,21 @@ namespace sorvik::lzh {
 
 // Owns a POSIX file descriptor; the helpers retry short transfers and
 // return 0 or the errno of the failure.
-class FileDescriptor {
+class FileDescriptor
+{
 public:
     FileDescriptor() = default;
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
-    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    explicit FileDescriptor(int fd)
+        : fd_(fd)
+    {
+    }
+    FileDescriptor(FileDescriptor &&other) noexcept
+        : fd_(other.release())
+    {
+    }
+    FileDescriptor &operator=(FileDescriptor &&other) noexcept;
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
     ~FileDescriptor();
 
     int get() const { return fd_; }
@@ -23,16 +30,16 @@ public:
     // 0 or errno; closing reports late write errors (network file systems).
     int close();
 
-    int writeAll(const void* data, std::size_t size) const;
+    int writeAll(const void *data, std::size_t size) const;
     // Bytes read into data (less than size only at end of file), or -errno.
-    long long readUpTo(void* data, std::size_t size) const;
+    long long readUpTo(void *data, std::size_t size) const;
 
     // A new file named after pattern (a path ending in "XXXXXX") that no one
     // else can have opened; pattern receives the chosen name.
-    static FileDescriptor createUnique(std::string& pattern, int& error);
+    static FileDescriptor createUnique(std::string &pattern, int &error);
 
 private:
     int fd_ = -1;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -6,15 +6,16 @@
 
 namespace sorvik::lzh {
 
-HuffmanCode::HuffmanCode(const std::vector<std::uint32_t>& frequencies)
-    : lengths_(frequencies.size(), 0), codes_(frequencies.size(), 0)
+HuffmanCode::HuffmanCode(const std::vector<std::uint32_t> &frequencies)
+    : lengths_(frequencies.size(), 0)
+    , codes_(frequencies.size(), 0)
 {
     buildLengths(frequencies);
     if (!isSingleSymbol())
         assignCodes();
 }
 
-void HuffmanCode::buildLengths(const std::vector<std::uint32_t>& frequencies)
+void HuffmanCode::buildLengths(const std::vector<std::uint32_t> &frequencies)
 {
     std::vector<int> used;
     for (int s = 0; s < static_cast<int>(frequencies.size()); ++s)
@@ -73,8 +74,7 @@ void HuffmanCode::buildLengths(const std::vector<std::uint32_t>& frequencies)
 
     // The most frequent symbols take the shortest codes.
     std::vector<int> order(used);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return frequencies[a] > frequencies[b]; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return frequencies[a] > frequencies[b]; });
     auto symbol = order.begin();
     for (int bits = 1; bits <= kMaxBits; ++bits)
         for (int k = 0; k < count[bits]; ++k)
@@ -95,4 +95,4 @@ void HuffmanCode::assignCodes()
             codes_[s] = static_cast<std::uint16_t>(start[lengths_[s]]++);
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -4,7 +4,7 @@ namespace sorvik::lzh {
 
 namespace {
 
-int usedLength(const std::vector<std::uint8_t>& lengths)
+int usedLength(const std::vector<std::uint8_t> &lengths)
 {
     int n = static_cast<int>(lengths.size());
     while (n > 0 && lengths[n - 1] == 0)
@@ -14,8 +14,7 @@ int usedLength(const std::vector<std::uint8_t>& lengths)
 
 // The literal/length table's code lengths travel run-length coded: runs of
 // zero lengths become symbols 0-2 (with extra bits), a length k becomes k + 2.
-template <typename Emit>
-void forEachLengthSymbol(const std::vector<std::uint8_t>& lengths, int n, Emit emit)
+template<typename Emit> void forEachLengthSymbol(const std::vector<std::uint8_t> &lengths, int n, Emit emit)
 {
     int i = 0;
     while (i < n) {
@@ -43,18 +42,18 @@ void forEachLengthSymbol(const std::vector<std::uint8_t>& lengths, int n, Emit e
     }
 }
 
-} // namespace
+}  // namespace
 
 Lh5Block::Lh5Block(int maxSymbols)
-    : maxSymbols_(maxSymbols),
-      literalFreq_(lh5::kLiteralLengthSymbols, 0),
-      positionFreq_(lh5::kPositionSymbols, 0)
+    : maxSymbols_(maxSymbols)
+    , literalFreq_(lh5::kLiteralLengthSymbols, 0)
+    , positionFreq_(lh5::kPositionSymbols, 0)
 {
     symbols_.resize(maxSymbols);
     positions_.resize(maxSymbols);
 }
 
-void Lh5Block::writeTo(BitWriter& bits)
+void Lh5Block::writeTo(BitWriter &bits)
 {
     const HuffmanCode literals(literalFreq_);
     const HuffmanCode positions(positionFreq_);
@@ -89,9 +88,9 @@ void Lh5Block::writeTo(BitWriter& bits)
     clear();
 }
 
-void Lh5Block::writeLiteralLengths(BitWriter& bits, const HuffmanCode& literals)
+void Lh5Block::writeLiteralLengths(BitWriter &bits, const HuffmanCode &literals)
 {
-    const auto& lengths = literals.lengths();
+    const auto &lengths = literals.lengths();
     const int n = usedLength(lengths);
     std::vector<std::uint32_t> freq(lh5::kLengthSymbols, 0);
     forEachLengthSymbol(lengths, n, [&](int symbol, int, int) { ++freq[symbol]; });
@@ -108,10 +107,9 @@ void Lh5Block::writeLiteralLengths(BitWriter& bits, const HuffmanCode& literals)
     });
 }
 
-void Lh5Block::writeTableLengths(BitWriter& bits, const HuffmanCode& table, int countBits,
-                                 int specialIndex)
+void Lh5Block::writeTableLengths(BitWriter &bits, const HuffmanCode &table, int countBits, int specialIndex)
 {
-    const auto& lengths = table.lengths();
+    const auto &lengths = table.lengths();
     const int n = usedLength(lengths);
     bits.put(countBits, static_cast<std::uint32_t>(n));
     int i = 0;
@@ -120,7 +118,7 @@ void Lh5Block::writeTableLengths(BitWriter& bits, const HuffmanCode& table, int 
         if (k <= 6)
             bits.put(3, static_cast<std::uint32_t>(k));
         else
-            bits.put(k - 3, (1u << (k - 3)) - 2); // 7 as "111", then one 1-bit per step, then 0
+            bits.put(k - 3, (1u << (k - 3)) - 2);  // 7 as "111", then one 1-bit per step, then 0
         if (i == specialIndex) {
             // After the third length, two bits say how many of the next three are zero.
             while (i < 6 && i < static_cast<int>(lengths.size()) && lengths[i] == 0)
@@ -130,7 +128,7 @@ void Lh5Block::writeTableLengths(BitWriter& bits, const HuffmanCode& table, int 
     }
 }
 
-void Lh5Block::writeSingle(BitWriter& bits, int countBits, int symbol)
+void Lh5Block::writeSingle(BitWriter &bits, int countBits, int symbol)
 {
     bits.put(countBits, 0);
     bits.put(countBits, static_cast<std::uint32_t>(symbol));
@@ -144,4 +142,4 @@ void Lh5Block::clear()
     std::fill(positionFreq_.begin(), positionFreq_.end(), 0);
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -12,7 +12,8 @@ namespace sorvik::lzh {
 
 // One static-Huffman block of -lh5- data: collects literals and matches, then
 // writes the three code tables and the symbols.
-class Lh5Block {
+class Lh5Block
+{
 public:
     explicit Lh5Block(int maxSymbols);
 
@@ -36,18 +37,14 @@ public:
     bool isEmpty() const { return count_ == 0; }
 
     // Writes the block and empties it for the next one.
-    void writeTo(BitWriter& bits);
+    void writeTo(BitWriter &bits);
 
-    static int positionSymbol(unsigned position)
-    {
-        return position == 0 ? 0 : 32 - __builtin_clz(position);
-    }
+    static int positionSymbol(unsigned position) { return position == 0 ? 0 : 32 - __builtin_clz(position); }
 
 private:
-    void writeLiteralLengths(BitWriter& bits, const HuffmanCode& literals);
-    static void writeTableLengths(BitWriter& bits, const HuffmanCode& table, int countBits,
-                                  int specialIndex);
-    static void writeSingle(BitWriter& bits, int countBits, int symbol);
+    void writeLiteralLengths(BitWriter &bits, const HuffmanCode &literals);
+    static void writeTableLengths(BitWriter &bits, const HuffmanCode &table, int countBits, int specialIndex);
+    static void writeSingle(BitWriter &bits, int countBits, int symbol);
     void clear();
 
     int maxSymbols_;
@@ -59,4 +56,4 @@ private:
     std::vector<std::uint32_t> positionFreq_;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -9,15 +9,16 @@ namespace sorvik::lzh {
 
 namespace {
 
-std::size_t threadCount(const Lh5Tuning& tuning)
+std::size_t threadCount(const Lh5Tuning &tuning)
 {
     const int wanted = tuning.threads > 0 ? tuning.threads : static_cast<int>(std::thread::hardware_concurrency());
     return static_cast<std::size_t>(std::clamp(wanted, 1, 4));
 }
 
-} // namespace
+}  // namespace
 
-Lh5Encoder::Lh5Encoder(const Lh5Tuning& tuning) : bits_(out_)
+Lh5Encoder::Lh5Encoder(const Lh5Tuning &tuning)
+    : bits_(out_)
 {
     const std::size_t count = threadCount(tuning);
     const int blockSymbols = std::clamp(tuning.blockSymbols, 1, lh5::kMaxBlockSymbols);
@@ -27,7 +28,7 @@ Lh5Encoder::Lh5Encoder(const Lh5Tuning& tuning) : bits_(out_)
     buffer_.resize(kWindow + count * kSegment + kPadding);
 }
 
-void Lh5Encoder::write(const std::uint8_t* data, std::size_t size)
+void Lh5Encoder::write(const std::uint8_t *data, std::size_t size)
 {
     while (size > 0) {
         const std::size_t room = buffer_.size() - kPadding - filled_;
@@ -73,14 +74,14 @@ void Lh5Encoder::compressBuffered()
     for (std::size_t i = 1; i < used && firstInline == used; ++i) {
         try {
             helpers.emplace_back(compress, i);
-        } catch (const std::system_error&) {
-            firstInline = i; // no thread to be had: do the rest here
+        } catch (const std::system_error &) {
+            firstInline = i;  // no thread to be had: do the rest here
         }
     }
     compress(0);
     for (std::size_t i = firstInline; i < used; ++i)
         compress(i);
-    for (auto& helper : helpers)
+    for (auto &helper : helpers)
         helper.join();
     for (std::size_t i = 0; i < used; ++i)
         bits_.append(segments_[i].bytes, segments_[i].bits);
@@ -91,7 +92,7 @@ void Lh5Encoder::compressBuffered()
     filled_ = keep;
 }
 
-void Lh5Encoder::compressSegment(Segment& segment, std::size_t start, std::size_t size)
+void Lh5Encoder::compressSegment(Segment &segment, std::size_t start, std::size_t size)
 {
     const std::size_t history = std::min(start, kWindow);
     const std::size_t count = segment.finder.parse(buffer_.data() + start - history, history, size, segment.tokens);
@@ -113,4 +114,4 @@ void Lh5Encoder::compressSegment(Segment& segment, std::size_t start, std::size_
     bits.flush();
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

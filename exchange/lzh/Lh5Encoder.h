@@ -17,23 +17,25 @@ namespace sorvik::lzh {
 // lazy step at a cut) and coded into its own static-Huffman blocks, whose
 // bits are then joined in order. Feed data with write(), end with finish();
 // compressed bytes collect in output() for the caller to drain.
-class Lh5Encoder {
+class Lh5Encoder
+{
 public:
-    explicit Lh5Encoder(const Lh5Tuning& tuning = {});
+    explicit Lh5Encoder(const Lh5Tuning &tuning = {});
 
-    void write(const std::uint8_t* data, std::size_t size);
+    void write(const std::uint8_t *data, std::size_t size);
     void finish();
     // Starts a new stream, keeping the buffers (one encoder serves a whole archive).
     void reset();
 
-    std::vector<std::uint8_t>& output() { return out_; }
+    std::vector<std::uint8_t> &output() { return out_; }
 
 private:
     static constexpr std::size_t kSegment = std::size_t{1} << 18;
     static constexpr std::size_t kWindow = std::size_t{1} << lh5::kDictionaryBits;
     static constexpr std::size_t kPadding = 8;
 
-    struct Segment {
+    struct Segment
+    {
         MatchFinder finder;
         Lh5Block block;
         std::vector<Token> tokens;
@@ -44,7 +46,7 @@ private:
     // Compresses everything after the history, keeping the last window's
     // worth of bytes as history for what follows.
     void compressBuffered();
-    void compressSegment(Segment& segment, std::size_t start, std::size_t size);
+    void compressSegment(Segment &segment, std::size_t start, std::size_t size);
 
     std::vector<Segment> segments_;
     std::vector<std::uint8_t> buffer_;
@@ -55,4 +57,4 @@ private:
     BitWriter bits_;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

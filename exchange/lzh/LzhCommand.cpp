@@ -25,24 +25,23 @@ std::string withoutTrailingSeparators(std::string path)
     return path;
 }
 
-bool isHidden(const fs::path& file)
+bool isHidden(const fs::path &file)
 {
     return file.filename().string().starts_with('.');
 }
 
 // The regular files the arguments name, sorted, without the archive itself.
-ArchiverResult selectFiles(const std::vector<std::string>& specs, const fs::path& archive,
-                           std::vector<fs::path>& files)
+ArchiverResult selectFiles(const std::vector<std::string> &specs, const fs::path &archive, std::vector<fs::path> &files)
 {
     std::error_code ec;
-    for (const std::string& argument : specs) {
+    for (const std::string &argument : specs) {
         const std::string whole = withoutTrailingSeparators(argument);
         const FileSpec pattern = fs::is_directory(whole, ec) ? FileSpec{whole, ""} : FileSpec::parse(argument);
         if (!fs::is_directory(pattern.folder, ec))
             return messages::folderMissing(pattern.folder);
         const std::size_t before = files.size();
         for (fs::directory_iterator it(pattern.folder, ec), end; !ec && it != end; it.increment(ec)) {
-            const fs::path& file = it->path();
+            const fs::path &file = it->path();
             if (isHidden(file) || !it->is_regular_file(ec) || !pattern.matches(file.filename().string()))
                 continue;
             if (fs::exists(archive, ec) && fs::equivalent(file, archive, ec))
@@ -58,7 +57,7 @@ ArchiverResult selectFiles(const std::vector<std::string>& specs, const fs::path
     return {};
 }
 
-ArchiverResult create(const std::vector<std::string>& arguments)
+ArchiverResult create(const std::vector<std::string> &arguments)
 {
     const fs::path archive = arguments.front();
     std::vector<fs::path> files;
@@ -68,13 +67,13 @@ ArchiverResult create(const std::vector<std::string>& arguments)
     return ArchiveWriter().create(archive, files);
 }
 
-ArchiverResult extract(const std::vector<std::string>& arguments)
+ArchiverResult extract(const std::vector<std::string> &arguments)
 {
     const std::string folder = arguments.size() > 1 ? withoutTrailingSeparators(arguments[1]) : ".";
     return ArchiveExtractor().extract(arguments.front(), folder);
 }
 
-} // namespace
+}  // namespace
 
 ArchiverResult runCommand(std::string_view commandLine)
 {
@@ -87,7 +86,7 @@ ArchiverResult runCommand(std::string_view commandLine)
         if (kKnownSwitches.find(s) == std::string_view::npos)
             return messages::badCommand(line, std::string("不明なスイッチ -") + s);
 
-    const auto& arguments = command->arguments;
+    const auto &arguments = command->arguments;
     switch (command->command) {
     case 'a':
         if (arguments.size() < 2)
@@ -102,22 +101,22 @@ ArchiverResult runCommand(std::string_view commandLine)
     }
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh
 
-extern "C" int LzhCommand(void* /*window*/, const char* commandLine, char* output, std::size_t outputSize)
+extern "C" int LzhCommand(void * /*window*/, const char *commandLine, char *output, std::size_t outputSize)
 {
     const std::string line = commandLine ? commandLine : "";
     sorvik::lzh::ArchiverResult result;
     try {
         result = sorvik::lzh::runCommand(line);
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         // Nothing may escape a C entry point; buffers are the only thing that can run out.
         result = sorvik::lzh::messages::outOfMemory(line);
     }
     if (output && outputSize > 0) {
         std::size_t n = std::min(result.message.size(), outputSize - 1);
         while (n > 0 && n < result.message.size() && (result.message[n] & 0xC0) == 0x80)
-            --n; // never cut a character in two
+            --n;  // never cut a character in two
         std::memcpy(output, result.message.data(), n);
         output[n] = '\0';
     }

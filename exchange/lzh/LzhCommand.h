@@ -14,9 +14,9 @@ namespace sorvik::lzh {
 // archiver never asks and always replaces, which is what they request.
 ArchiverResult runCommand(std::string_view commandLine);
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh
 
 // The archiver's single entry point: 0 on success, else an ArchiverError code
 // with the message (UTF-8, cut at a character boundary) left in output.
 // The window handle is unused: the archiver shows nothing.
-extern "C" int LzhCommand(void* window, const char* commandLine, char* output, std::size_t outputSize);
+extern "C" int LzhCommand(void *window, const char *commandLine, char *output, std::size_t outputSize);

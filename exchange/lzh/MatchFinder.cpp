@@ -9,7 +9,7 @@ namespace sorvik::lzh {
 
 namespace {
 
-int matchLength(const std::uint8_t* a, const std::uint8_t* b, int maxLength)
+int matchLength(const std::uint8_t *a, const std::uint8_t *b, int maxLength)
 {
     int length = 0;
     while (length + 8 <= maxLength) {
@@ -39,9 +39,9 @@ Token match(int length, int distance)
 // of the segment: in text a literal costs five or six bits and three of them
 // beat any match; in photos and other dense data literals cost nearly eight
 // and even distant three-byte matches win.
-int shortMatchReach(const std::uint8_t* data, std::size_t size)
+int shortMatchReach(const std::uint8_t *data, std::size_t size)
 {
-    constexpr std::size_t kStep = 4; // every fourth byte tells the entropy well enough
+    constexpr std::size_t kStep = 4;  // every fourth byte tells the entropy well enough
     std::array<std::uint32_t, 256> counts{};
     std::size_t sampled = 0;
     for (std::size_t i = 0; i < size; i += kStep, ++sampled)
@@ -54,19 +54,19 @@ int shortMatchReach(const std::uint8_t* data, std::size_t size)
     return perByte < 6.5 ? 0 : perByte < 7.5 ? 4096 : lh5::kMaxDistance;
 }
 
-} // namespace
+}  // namespace
 
-MatchFinder::MatchFinder(const Lh5Tuning& tuning)
-    : tuning_(tuning),
-      head_(std::size_t{1} << kHashBits, 0),
-      prev_(kWindow, 0),
-      short_(std::size_t{1} << kShortHashBits, 0)
+MatchFinder::MatchFinder(const Lh5Tuning &tuning)
+    : tuning_(tuning)
+    , head_(std::size_t{1} << kHashBits, 0)
+    , prev_(kWindow, 0)
+    , short_(std::size_t{1} << kShortHashBits, 0)
 {
 }
 
-int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLength, int& distance) const
+int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLength, int &distance) const
 {
-    const std::uint8_t* current = data_ + pos;
+    const std::uint8_t *current = data_ + pos;
     const int maxLength = static_cast<int>(std::min<std::size_t>(lh5::kMaxMatch, end_ - pos));
     const int nice = std::min(tuning_.niceLength, maxLength);
     const int reach = static_cast<int>(std::min<std::size_t>(lh5::kMaxDistance, pos));
@@ -81,7 +81,7 @@ int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLe
         if (d <= lastDistance || d > reach)
             break;
         lastDistance = d;
-        const std::uint8_t* from = current - d;
+        const std::uint8_t *from = current - d;
         if (from[best] == current[best] && from[0] == current[0] && from[1] == current[1]) {
             const int length = matchLength(from, current, maxLength);
             if (length > best) {
@@ -96,9 +96,9 @@ int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLe
     if (best < lh5::kMinMatch) {
         // No four bytes alike: the latest three-byte match, if it is near enough.
         const int d = static_cast<std::uint16_t>(here - candidates.shortest);
-        const std::uint8_t* from = current - d;
-        if (d > 0 && d <= std::min(reach, shortReach_) && maxLength >= lh5::kMinMatch &&
-            from[0] == current[0] && from[1] == current[1] && from[2] == current[2]) {
+        const std::uint8_t *from = current - d;
+        if (d > 0 && d <= std::min(reach, shortReach_) && maxLength >= lh5::kMinMatch && from[0] == current[0]
+            && from[1] == current[1] && from[2] == current[2]) {
             best = lh5::kMinMatch;
             distance = d;
         }
@@ -106,8 +106,8 @@ int MatchFinder::longestMatch(std::size_t pos, Candidates candidates, int prevLe
     return best;
 }
 
-std::size_t MatchFinder::parse(const std::uint8_t* data, std::size_t historySize, std::size_t size,
-                               std::vector<Token>& tokens)
+std::size_t MatchFinder::parse(const std::uint8_t *data, std::size_t historySize, std::size_t size,
+                               std::vector<Token> &tokens)
 {
     data_ = data;
     end_ = historySize + size;
@@ -121,7 +121,7 @@ std::size_t MatchFinder::parse(const std::uint8_t* data, std::size_t historySize
     // Every token covers at least one byte, so the segment's size bounds their number.
     if (tokens.size() < size)
         tokens.resize(size);
-    Token* out = tokens.data();
+    Token *out = tokens.data();
     bool pendingLiteral = false;
     int matchLength = lh5::kMinMatch - 1;
     int matchDistance = 0;
@@ -164,4 +164,4 @@ std::size_t MatchFinder::parse(const std::uint8_t* data, std::size_t historySize
     return static_cast<std::size_t>(out - tokens.data());
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

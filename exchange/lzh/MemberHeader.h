@@ -8,11 +8,12 @@ namespace sorvik::lzh {
 
 // What a level-2 member header records. The name is stored as given (CP932
 // bytes, no folder part).
-struct MemberHeader {
+struct MemberHeader
+{
     std::string method = "-lh5-";
     std::uint32_t packedSize = 0;
     std::uint32_t originalSize = 0;
-    std::uint32_t modified = 0; // Unix time
+    std::uint32_t modified = 0;  // Unix time
     std::uint16_t dataCrc = 0;
     std::string name;
 
@@ -22,4 +23,4 @@ struct MemberHeader {
     std::vector<std::uint8_t> encode() const;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -26,7 +26,7 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::string bareBytes(std::string_view stored)
 {
@@ -50,8 +50,8 @@ std::string toLocal(std::string_view bare)
     if (isValidUtf8(bare))
         return std::string(bare);
     std::string local(bare);
-    std::replace_if(local.begin(), local.end(),
-                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; }, '_');
+    std::replace_if(
+        local.begin(), local.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }, '_');
     return local;
 }
 
@@ -70,8 +70,7 @@ bool isReserved(std::string_view local)
     static const std::array<std::string_view, 4> devices{"CON", "PRN", "AUX", "NUL"};
     if (std::find(devices.begin(), devices.end(), stem) != devices.end())
         return true;
-    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
-           stem[3] >= '1' && stem[3] <= '9';
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' && stem[3] <= '9';
 }
 
-} // namespace sorvik::lzh::member_name
+}  // namespace sorvik::lzh::member_name

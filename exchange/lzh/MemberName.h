@@ -23,6 +23,6 @@ std::string toLocal(std::string_view bare);
 // names with control characters, and the device names (CON, NUL, COM1 ...).
 bool isReserved(std::string_view local);
 
-} // namespace member_name
+}  // namespace member_name
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

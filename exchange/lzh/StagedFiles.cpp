@@ -30,10 +30,10 @@ ArchiverResult StagedFiles::commit()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     for (std::size_t i = 0; i < files_.size(); ++i) {
-        const Staged& file = files_[i];
+        const Staged &file = files_[i];
         const std::string target = (folder_ / file.localName).string();
-        const struct timespec times[2] = {{static_cast<time_t>(file.modified), 0},
-                                          {static_cast<time_t>(file.modified), 0}};
+        const struct timespec times[2]
+            = {{static_cast<time_t>(file.modified), 0}, {static_cast<time_t>(file.modified), 0}};
         ::chmod(file.tempPath.c_str(), 0666 & ~mask);
         ::utimensat(AT_FDCWD, file.tempPath.c_str(), times, 0);
         if (std::rename(file.tempPath.c_str(), target.c_str()) != 0) {
@@ -49,9 +49,9 @@ ArchiverResult StagedFiles::commit()
 
 void StagedFiles::removeAll()
 {
-    for (const Staged& file : files_)
+    for (const Staged &file : files_)
         ::unlink(file.tempPath.c_str());
     files_.clear();
 }
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -13,11 +13,15 @@ namespace sorvik::lzh {
 // member decoded and checked does commit() rename them to their names; until
 // then, and whenever commit fails, the temporaries are removed again, so a bad
 // archive leaves the folder as it was.
-class StagedFiles {
+class StagedFiles
+{
 public:
-    explicit StagedFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
-    StagedFiles(const StagedFiles&) = delete;
-    StagedFiles& operator=(const StagedFiles&) = delete;
+    explicit StagedFiles(std::filesystem::path folder)
+        : folder_(std::move(folder))
+    {
+    }
+    StagedFiles(const StagedFiles &) = delete;
+    StagedFiles &operator=(const StagedFiles &) = delete;
     ~StagedFiles();
 
     // A pattern for FileDescriptor::createUnique inside the folder.
@@ -27,7 +31,8 @@ public:
     int count() const { return static_cast<int>(files_.size()); }
 
 private:
-    struct Staged {
+    struct Staged
+    {
         std::string tempPath;
         std::string localName;
         std::uint32_t modified;
@@ -39,4 +44,4 @@ private:
     std::vector<Staged> files_;
 };
 
-} // namespace sorvik::lzh
+}  // namespace sorvik::lzh

@@ -27,11 +27,11 @@ void CellBorders::setOne(int column, int row, Edge edge, const BorderLine &line,
 {
     Cell &cell = m_sheet.cellAt(column, row);
     Border border = m_styles.borderOf(cell.style);
-    BorderLine *side = edge == Edge::Top      ? &border.top
-                     : edge == Edge::Bottom   ? &border.bottom
-                     : edge == Edge::Left     ? &border.left
-                     : edge == Edge::Right    ? &border.right
-                                              : &border.diagonal;
+    BorderLine *side = edge == Edge::Top ? &border.top
+        : edge == Edge::Bottom           ? &border.bottom
+        : edge == Edge::Left             ? &border.left
+        : edge == Edge::Right            ? &border.right
+                                         : &border.diagonal;
     if (keepExisting && side->style != LineStyle::None)
         return;
     *side = line;
@@ -79,4 +79,4 @@ void CellBorders::frame(const CellRange &block, const BorderLine &line, bool kee
     }
 }
 
-} // namespace celvane
+}  // namespace celvane

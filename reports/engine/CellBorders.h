@@ -6,7 +6,8 @@
 namespace celvane {
 
 // Puts lines on cell edges. A merged cell's edge is the edge of the whole merge.
-class CellBorders {
+class CellBorders
+{
 public:
     enum class Edge { Top, Bottom, Left, Right, Diagonal };
 
@@ -14,7 +15,11 @@ public:
     static BorderLine decode(qint64 lineValue);
     static qint64 encode(const BorderLine &line);
 
-    CellBorders(Worksheet &sheet, StyleSheet &styles) : m_sheet(sheet), m_styles(styles) {}
+    CellBorders(Worksheet &sheet, StyleSheet &styles)
+        : m_sheet(sheet)
+        , m_styles(styles)
+    {
+    }
 
     void set(int column, int row, Edge edge, const BorderLine &line);
     // The outline of a block; with keepExisting an edge that already has a line keeps it.
@@ -27,4 +32,4 @@ private:
     StyleSheet &m_styles;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -6,7 +6,8 @@ namespace celvane {
 
 // A colour as a workbook stores it: automatic, a palette index, a theme slot or plain RGB.
 // Kept in its stored form so that saving writes back exactly what the template had.
-struct CellColor {
+struct CellColor
+{
     enum class Kind { None, Auto, Rgb, Indexed, Theme };
     Kind kind = Kind::None;
     quint32 argb = 0;
@@ -20,4 +21,4 @@ struct CellColor {
     bool operator==(const CellColor &) const = default;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -58,4 +58,4 @@ QString CellRange::toAbsoluteString() const
     return QStringLiteral("$%1$%2:$%3$%4").arg(columnName(left)).arg(top).arg(columnName(right)).arg(bottom);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -5,7 +5,8 @@
 namespace celvane {
 
 // A block of cells, 1-based and inclusive, as the engine and people count them.
-struct CellRange {
+struct CellRange
+{
     int left = 1;
     int top = 1;
     int right = 1;
@@ -27,4 +28,4 @@ struct CellRange {
     QString toAbsoluteString() const;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -11,26 +11,38 @@ namespace {
 QString builtinFormat(int id)
 {
     switch (id) {
-    case 1: return QStringLiteral("0");
-    case 2: return QStringLiteral("0.00");
-    case 3: return QStringLiteral("#,##0");
-    case 4: return QStringLiteral("#,##0.00");
-    case 9: return QStringLiteral("0%");
-    case 10: return QStringLiteral("0.00%");
-    case 14: return QStringLiteral("yyyy/m/d");
-    case 20: return QStringLiteral("h:mm");
-    case 22: return QStringLiteral("yyyy/m/d h:mm");
-    case 49: return QStringLiteral("@");
-    default: return QStringLiteral("General");
+    case 1:
+        return QStringLiteral("0");
+    case 2:
+        return QStringLiteral("0.00");
+    case 3:
+        return QStringLiteral("#,##0");
+    case 4:
+        return QStringLiteral("#,##0.00");
+    case 9:
+        return QStringLiteral("0%");
+    case 10:
+        return QStringLiteral("0.00%");
+    case 14:
+        return QStringLiteral("yyyy/m/d");
+    case 20:
+        return QStringLiteral("h:mm");
+    case 22:
+        return QStringLiteral("yyyy/m/d h:mm");
+    case 49:
+        return QStringLiteral("@");
+    default:
+        return QStringLiteral("General");
     }
 }
-} // namespace
+}  // namespace
 
 QString CellText::general(double value)
 {
     if (std::abs(value) >= 1e11 || (value != 0 && std::abs(value) < 1e-9))
         return QString::number(value, 'E', 5);
-    QString text = QString::number(value, 'f', std::max(0, 10 - int(std::floor(std::log10(std::max(1.0, std::abs(value)))))));
+    QString text
+        = QString::number(value, 'f', std::max(0, 10 - int(std::floor(std::log10(std::max(1.0, std::abs(value)))))));
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))
             text.chop(1);
@@ -42,7 +54,8 @@ QString CellText::general(double value)
 
 QString CellText::date(double serial, QString code)
 {
-    const QDateTime moment = QDateTime(QDate(1899, 12, 30), QTime(0, 0)).addMSecs(qint64(std::llround(serial * 86400000.0)));
+    const QDateTime moment
+        = QDateTime(QDate(1899, 12, 30), QTime(0, 0)).addMSecs(qint64(std::llround(serial * 86400000.0)));
     code.replace(QRegularExpression(QStringLiteral("\\[[^\\]]*\\]")), QString());
     code.remove(u'\\').remove(u'"');
     // Minutes follow hours; every other m is a month.
@@ -56,7 +69,8 @@ QString CellText::formatNumber(double value, const QString &formatCode)
     QString code = formatCode.section(u';', value < 0 ? 1 : 0, value < 0 ? 1 : 0);
     if (code.isEmpty())
         code = formatCode.section(u';', 0, 0);
-    if (code.isEmpty() || code.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 || code == QLatin1String("@"))
+    if (code.isEmpty() || code.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0
+        || code == QLatin1String("@"))
         return general(value);
     const QString bare = QString(code).remove(QRegularExpression(QStringLiteral("\"[^\"]*\"|\\[[^\\]]*\\]")));
     if (bare.contains(QRegularExpression(QStringLiteral("[ymdhs]"), QRegularExpression::CaseInsensitiveOption))
@@ -105,4 +119,4 @@ QString CellText::display(const Cell &cell, int numberFormatId, const QString &f
     return formatNumber(cell.number, formatCode.isEmpty() ? builtinFormat(numberFormatId) : formatCode);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -7,7 +7,8 @@
 namespace celvane {
 
 // The text a cell shows: its text, or its number in the cell's number format.
-class CellText {
+class CellText
+{
 public:
     static QString display(const Cell &cell, int numberFormatId, const QString &formatCode);
     static QString formatNumber(double value, const QString &formatCode);
@@ -17,4 +18,4 @@ private:
     static QString date(double serial, QString code);
 };
 
-} // namespace celvane
+}  // namespace celvane

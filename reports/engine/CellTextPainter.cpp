@@ -44,7 +44,7 @@ QRectF roomOf(const CellTextPainter::Request &request, double pointSize)
     return room;
 }
 
-} // namespace
+}  // namespace
 
 double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const QString &text)
 {
@@ -72,7 +72,7 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
         const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
         QRectF room = roomOf(request, pointSize);
         const bool wrap = request.alignment.wrapText || request.alignment.vertical == QLatin1String("justify")
-                       || request.alignment.vertical == QLatin1String("distributed");
+            || request.alignment.vertical == QLatin1String("distributed");
         if (request.alignment.shrinkToFit && !wrap) {
             const double width = naturalWidth(painter, request.font, request.text);
             if (width > room.width() && width > 0)
@@ -87,7 +87,8 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             QString text = request.text;
             text.replace(u'\n', QChar::LineSeparator);
             // Text that does not wrap may run past the cell; it is set from where it stands.
-            const double lineWidth = wrap ? room.width() : std::max(room.width(), naturalWidth(painter, fitted.font, request.text));
+            const double lineWidth
+                = wrap ? room.width() : std::max(room.width(), naturalWidth(painter, fitted.font, request.text));
             QTextLayout layout(text, fitted.font, painter.device());
             layout.setTextOption(option);
             layout.setFormats(request.runs);
@@ -101,9 +102,9 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             }
             layout.endLayout();
             const double top = verticalStart(request, room, height);
-            const double left = h == Qt::AlignRight   ? room.right() - lineWidth
-                              : h == Qt::AlignHCenter ? room.center().x() - lineWidth / 2
-                                                      : room.left();
+            const double left = h == Qt::AlignRight ? room.right() - lineWidth
+                : h == Qt::AlignHCenter             ? room.center().x() - lineWidth / 2
+                                                    : room.left();
             layout.draw(&painter, QPointF(left, top));
         }
     }
@@ -143,15 +144,16 @@ void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
     const QFontMetricsF used(font, painter.device());
     const double height = step * request.text.size();
     const QString &v = request.alignment.vertical;
-    double y = v == QLatin1String("top") ? room.top()
-             : v == QLatin1String("bottom") || v.isEmpty() ? room.bottom() - height
-                                                           : room.top() + (room.height() - height) / 2;
+    double y = v == QLatin1String("top")              ? room.top()
+        : v == QLatin1String("bottom") || v.isEmpty() ? room.bottom() - height
+                                                      : room.top() + (room.height() - height) / 2;
     const Qt::Alignment h = horizontal(request);
     painter.setFont(font);
     for (const QChar letter : request.text) {
         const double width = used.horizontalAdvance(letter);
-        const double x = h == Qt::AlignLeft ? room.left() : h == Qt::AlignRight ? room.right() - width
-                                                                                : room.center().x() - width / 2;
+        const double x = h == Qt::AlignLeft ? room.left()
+            : h == Qt::AlignRight           ? room.right() - width
+                                            : room.center().x() - width / 2;
         painter.drawText(QPointF(x, y + used.ascent()), QString(letter));
         y += step;
     }
@@ -167,4 +169,4 @@ void CellTextPainter::paintRotated(QPainter &painter, const Request &request, in
     painter.drawText(QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), request.text);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -13,17 +13,19 @@ namespace celvane {
 // Sets a cell's text into its rectangle as spreadsheet programs print it: horizontal and
 // vertical alignment, indent, wrapping, shrinking to fit, rotated and stacked text, and
 // distributed letters. Units are the painter's points.
-class CellTextPainter {
+class CellTextPainter
+{
 public:
-    struct Request {
-        QRectF cell;    // the cell or merge
-        QRectF clip;    // where the text may show (wider when it overflows into empty cells)
+    struct Request
+    {
+        QRectF cell;  // the cell or merge
+        QRectF clip;  // where the text may show (wider when it overflows into empty cells)
         QString text;
         QFont font;
         QColor color;
         Alignment alignment;
         bool isNumber = false;
-        QList<QTextLayout::FormatRange> runs; // formatted runs, when the text has them
+        QList<QTextLayout::FormatRange> runs;  // formatted runs, when the text has them
     };
 
     static void paint(QPainter &painter, const Request &request);
@@ -37,4 +39,4 @@ private:
     static void paintDistributed(QPainter &painter, const Request &request, const QRectF &room);
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -54,9 +54,10 @@ CelvaneCell Celvane::Cell(const QString &marker, int columnOffset, int rowOffset
 CelvaneRange Celvane::Range(int left, int top, int right, int bottom)
 {
     if (left < 1 || top < 1 || right < left || bottom < top)
-        throw CelvaneError(QStringLiteral("範囲 (%1, %2)-(%3, %4) は正しくありません").arg(left).arg(top).arg(right).arg(bottom));
+        throw CelvaneError(
+            QStringLiteral("範囲 (%1, %2)-(%3, %4) は正しくありません").arg(left).arg(top).arg(right).arg(bottom));
     ReportDocument &document = report();
     return CelvaneRange(*this, CellRange{left, document.documentRow(top), right, document.documentRow(bottom)});
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -19,7 +19,8 @@ namespace celvane {
 
 // The report engine: fills a template workbook page by page and hands the document to
 // preview, print or a file. Members carry the names the documents call them by.
-class Celvane {
+class Celvane
+{
 public:
     Celvane();
     ~Celvane();
@@ -54,4 +55,4 @@ private:
     std::shared_ptr<CelvaneOutputHandler> m_output;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -28,4 +28,4 @@ CelvaneFormat CelvaneCell::Format()
     return CelvaneFormat(m_engine, CellRange{m_cell.x(), m_cell.y(), m_cell.x(), m_cell.y()});
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -11,9 +11,14 @@ namespace celvane {
 class Celvane;
 
 // A cell of the current page, found by its marker.
-class CelvaneCell {
+class CelvaneCell
+{
 public:
-    CelvaneCell(Celvane &engine, QPoint cell) : m_engine(engine), m_cell(cell) {}
+    CelvaneCell(Celvane &engine, QPoint cell)
+        : m_engine(engine)
+        , m_cell(cell)
+    {
+    }
     // Shown in place of the marker, in the marker cell's format.
     void Value(const QString &text);
     void Value(qint64 number);
@@ -28,4 +33,4 @@ private:
     QPoint m_cell;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -9,4 +9,4 @@ void CelvaneDocument::Begin()
     m_engine.begin();
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -4,9 +4,13 @@ namespace celvane {
 
 class Celvane;
 
-class CelvaneDocument {
+class CelvaneDocument
+{
 public:
-    explicit CelvaneDocument(Celvane &engine) : m_engine(engine) {}
+    explicit CelvaneDocument(Celvane &engine)
+        : m_engine(engine)
+    {
+    }
     // Starts a new document from the template named by FileName.
     void Begin();
 
@@ -14,4 +18,4 @@ private:
     Celvane &m_engine;
 };
 
-} // namespace celvane
+}  // namespace celvane

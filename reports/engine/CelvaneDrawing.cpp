@@ -21,7 +21,7 @@ int optionalInt(const QVariantList &values, int index, int fallback)
         throw CelvaneError(QStringLiteral("図形の値 %1 は数ではありません").arg(values[index].toString()));
     return value;
 }
-} // namespace
+}  // namespace
 
 void CelvaneDrawing::place(DrawingObject object, double left, double top, double width, double height)
 {
@@ -80,13 +80,14 @@ void CelvaneDrawing::AddShape(double left, double top, double width, double heig
     const int lineColour = optionalInt(values, 1, 8);
     const int fillColour = optionalInt(values, 2, -1);
     const int lineStyle = optionalInt(values, 6, int(LineStyle::Thin));
-    if (lineColour < 0 || lineColour > 64 || fillColour > 64 || lineStyle < 0 || lineStyle > int(LineStyle::SlantDashDot))
+    if (lineColour < 0 || lineColour > 64 || fillColour > 64 || lineStyle < 0
+        || lineStyle > int(LineStyle::SlantDashDot))
         throw CelvaneError(QStringLiteral("図形の線または色の値が正しくありません"));
-    object.line = {LineStyle(lineStyle), lineColour == 0 || lineColour == 64 ? CellColor::indexed(8)
-                                                                             : CellColor::indexed(lineColour)};
+    object.line = {LineStyle(lineStyle),
+                   lineColour == 0 || lineColour == 64 ? CellColor::indexed(8) : CellColor::indexed(lineColour)};
     if (fillColour >= 0)
         object.fill = CellColor::indexed(fillColour);
     place(std::move(object), left, top, width, height);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -12,9 +12,14 @@ class Celvane;
 
 // The drawing layer at a cell. Positions and sizes are millimetres from the cell's
 // top-left corner.
-class CelvaneDrawing {
+class CelvaneDrawing
+{
 public:
-    CelvaneDrawing(Celvane &engine, QPoint cell) : m_engine(engine), m_cell(cell) {}
+    CelvaneDrawing(Celvane &engine, QPoint cell)
+        : m_engine(engine)
+        , m_cell(cell)
+    {
+    }
 
     // A missing width or height keeps the picture's ratio; with both missing it keeps its
     // own size.
@@ -38,4 +43,4 @@ private:
     QPoint m_cell;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -13,15 +13,16 @@ void edge(Celvane &engine, const CellRange &block, CellBorders::Edge which, qint
     CellBorders borders(report.currentSheet(), report.workbook().styles);
     for (int row = block.top; row <= block.bottom; ++row)
         for (int column = block.left; column <= block.right; ++column) {
-            const bool onEdge = which == CellBorders::Edge::Diagonal || (which == CellBorders::Edge::Top && row == block.top)
-                             || (which == CellBorders::Edge::Bottom && row == block.bottom)
-                             || (which == CellBorders::Edge::Left && column == block.left)
-                             || (which == CellBorders::Edge::Right && column == block.right);
+            const bool onEdge = which == CellBorders::Edge::Diagonal
+                || (which == CellBorders::Edge::Top && row == block.top)
+                || (which == CellBorders::Edge::Bottom && row == block.bottom)
+                || (which == CellBorders::Edge::Left && column == block.left)
+                || (which == CellBorders::Edge::Right && column == block.right);
             if (onEdge)
                 borders.set(column, row, which, line);
         }
 }
-} // namespace
+}  // namespace
 
 void CelvaneFormat::TopLine(qint64 line)
 {
@@ -55,4 +56,4 @@ void CelvaneFormat::Frame(int flag, qint64 line)
     CellBorders(report.currentSheet(), report.workbook().styles).frame(m_block, decoded, flag != 0);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -9,9 +9,14 @@ namespace celvane {
 class Celvane;
 
 // Lines of a cell or a block. Line values are BIFF8 line style × 0x1000000 + colour index.
-class CelvaneFormat {
+class CelvaneFormat
+{
 public:
-    CelvaneFormat(Celvane &engine, const CellRange &block) : m_engine(engine), m_block(block) {}
+    CelvaneFormat(Celvane &engine, const CellRange &block)
+        : m_engine(engine)
+        , m_block(block)
+    {
+    }
     void TopLine(qint64 line);
     void BottomLine(qint64 line);
     void LeftLine(qint64 line);
@@ -27,4 +32,4 @@ private:
     CellRange m_block;
 };
 
-} // namespace celvane
+}  // namespace celvane

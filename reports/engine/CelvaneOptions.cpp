@@ -27,4 +27,4 @@ QVariant CelvaneOptions::Get(int property) const
     return property == kAllowSave ? QVariant(m_engine.allowSave) : m_engine.options.value(property);
 }
 
-} // namespace celvane
+}  // namespace celvane

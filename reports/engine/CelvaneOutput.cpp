@@ -21,4 +21,4 @@ void CelvaneOutput::Print()
     m_engine.outputHandler()->print(m_engine);
 }
 
-} // namespace celvane
+}  // namespace celvane

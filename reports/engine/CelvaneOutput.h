@@ -5,9 +5,13 @@ namespace celvane {
 class Celvane;
 
 // Ends a document on the screen or the printer, through the engine's output handler.
-class CelvaneOutput {
+class CelvaneOutput
+{
 public:
-    explicit CelvaneOutput(Celvane &engine) : m_engine(engine) {}
+    explicit CelvaneOutput(Celvane &engine)
+        : m_engine(engine)
+    {
+    }
     void Preview(int left, int top, int width, int height);
     void Print();
 
@@ -15,4 +19,4 @@ private:
     Celvane &m_engine;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -33,4 +33,4 @@ void CelvanePage::Setup(int property, const QVariant &value)
     m_engine.pageSettings[property] = value;
 }
 
-} // namespace celvane
+}  // namespace celvane

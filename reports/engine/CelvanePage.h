@@ -7,9 +7,13 @@ namespace celvane {
 
 class Celvane;
 
-class CelvanePage {
+class CelvanePage
+{
 public:
-    explicit CelvanePage(Celvane &engine) : m_engine(engine) {}
+    explicit CelvanePage(Celvane &engine)
+        : m_engine(engine)
+    {
+    }
     // Makes the template sheet the current page; the page text ("1", "1-2") is kept.
     void Open(const QString &sheetName, const QString &pageText = QStringLiteral("1"));
     // The template rows that make one page; -1 as last runs to the end of the print area,
@@ -26,4 +30,4 @@ private:
     Celvane &m_engine;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -21,7 +21,7 @@ bool isMetafile(const QByteArray &bytes)
     return bytes.size() >= 88 && qFromLittleEndian<quint32>(bytes.constData()) == 1
         && qFromLittleEndian<quint32>(bytes.constData() + 40) == 0x464D4520;
 }
-} // namespace
+}  // namespace
 
 CelvanePicture CelvaneOlePicture(const QByteArray &bytes)
 {
@@ -72,4 +72,4 @@ CelvanePicture CelvaneOlePicture(const QImage &image)
     return {std::move(data), pixelsToMillimetres(image.size())};
 }
 
-} // namespace celvane
+}  // namespace celvane

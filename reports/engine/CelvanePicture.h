@@ -10,7 +10,8 @@ namespace celvane {
 
 // A picture ready to be placed: the image as it will be stored and its own size in
 // millimetres, which gives its aspect ratio.
-struct CelvanePicture {
+struct CelvanePicture
+{
     std::shared_ptr<const ImageData> image;
     QSizeF sizeMillimetres;
     bool isNull() const { return !image || sizeMillimetres.isEmpty(); }
@@ -21,4 +22,4 @@ struct CelvanePicture {
 CelvanePicture CelvaneOlePicture(const QByteArray &bytes);
 CelvanePicture CelvaneOlePicture(const QImage &image);
 
-} // namespace celvane
+}  // namespace celvane

@@ -7,9 +7,14 @@ namespace celvane {
 class Celvane;
 
 // A block of the current page, in the template's row numbering.
-class CelvaneRange {
+class CelvaneRange
+{
 public:
-    CelvaneRange(Celvane &engine, const CellRange &block) : m_engine(engine), m_block(block) {}
+    CelvaneRange(Celvane &engine, const CellRange &block)
+        : m_engine(engine)
+        , m_block(block)
+    {
+    }
     CelvaneFormat Format() { return CelvaneFormat(m_engine, m_block); }
     const CellRange &block() const { return m_block; }
 
@@ -18,4 +23,4 @@ private:
     CellRange m_block;
 };
 
-} // namespace celvane
+}  // namespace celvane

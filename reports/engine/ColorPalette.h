@@ -6,7 +6,8 @@ namespace celvane {
 
 // The 64-entry colour index of the BIFF8 workbook format (0-7 repeat the basic colours,
 // 8-63 are the 56 user palette entries); line values of the engine index into it.
-class ColorPalette {
+class ColorPalette
+{
 public:
     static constexpr int size = 64;
     static quint32 standard(int index);
@@ -14,4 +15,4 @@ public:
     static quint32 theme(int slot);
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -11,7 +11,9 @@
 namespace celvane {
 
 DocumentRenderer::DocumentRenderer(const Workbook &book)
-    : m_book(book), m_pages(PageLayout::paginate(book)), m_renderer(book)
+    : m_book(book)
+    , m_pages(PageLayout::paginate(book))
+    , m_renderer(book)
 {
 }
 
@@ -23,7 +25,8 @@ void DocumentRenderer::paintPage(QPainter &painter, int index) const
 QImage DocumentRenderer::pageImage(int index, double dpi) const
 {
     const PrintedPage &page = m_pages.at(index);
-    const QSize size(std::max(1, int(page.paper.width() * dpi / 72.0 + 0.5)), std::max(1, int(page.paper.height() * dpi / 72.0 + 0.5)));
+    const QSize size(std::max(1, int(page.paper.width() * dpi / 72.0 + 0.5)),
+                     std::max(1, int(page.paper.height() * dpi / 72.0 + 0.5)));
     QImage image(size, QImage::Format_RGB32);
     image.setDotsPerMeterX(int(dpi / 0.0254 + 0.5));
     image.setDotsPerMeterY(int(dpi / 0.0254 + 0.5));
@@ -83,4 +86,4 @@ void DocumentRenderer::savePdf(const QString &fileName, const QString &title) co
     }
 }
 
-} // namespace celvane
+}  // namespace celvane

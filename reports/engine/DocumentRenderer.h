@@ -11,7 +11,8 @@
 namespace celvane {
 
 // The printed pages of a finished workbook, for the screen, a printer or a PDF file.
-class DocumentRenderer {
+class DocumentRenderer
+{
 public:
     explicit DocumentRenderer(const Workbook &book);
 
@@ -31,4 +32,4 @@ private:
     PageRenderer m_renderer;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -9,14 +9,16 @@
 namespace celvane {
 
 // Image bytes shared between the page copies that show them.
-struct ImageData {
+struct ImageData
+{
     QByteArray bytes;
-    QString extension; // "png", "jpeg", "emf"
-    QString sourcePart; // where the template keeps it; saved documents point there again
+    QString extension;   // "png", "jpeg", "emf"
+    QString sourcePart;  // where the template keeps it; saved documents point there again
 };
 
 // Position of a drawing corner: a cell (0-based, as stored) and an offset into it in EMU.
-struct AnchorPoint {
+struct AnchorPoint
+{
     int column = 0;
     int row = 0;
     qint64 columnOffset = 0;
@@ -29,7 +31,8 @@ inline constexpr qint64 kEmuPerPoint = 12700;
 
 // A picture or shape on a sheet. Shapes and objects that the engine does not draw itself
 // keep their XML so that saving writes them back as the template had them.
-struct DrawingObject {
+struct DrawingObject
+{
     enum class Kind { Picture, Shape, Other };
     enum class Anchor { TwoCell, OneCell, Absolute };
     enum class Geometry { None, Rectangle, Ellipse, Line };
@@ -45,14 +48,14 @@ struct DrawingObject {
     qint64 height = 0;
     QString name;
 
-    std::shared_ptr<const ImageData> image; // pictures
-    Geometry geometry = Geometry::None;     // shapes drawn by the engine or understood from XML
+    std::shared_ptr<const ImageData> image;  // pictures
+    Geometry geometry = Geometry::None;      // shapes drawn by the engine or understood from XML
     BorderLine line{LineStyle::Thin, CellColor::indexed(8)};
-    CellColor fill;                         // none: transparent
+    CellColor fill;  // none: transparent
     bool flipHorizontal = false;
     bool flipVertical = false;
-    QString objectXml; // the object element of shapes and other objects, as written
-    QString text;      // a shape's text, for drawing
+    QString objectXml;  // the object element of shapes and other objects, as written
+    QString text;       // a shape's text, for drawing
 };
 
-} // namespace celvane
+}  // namespace celvane

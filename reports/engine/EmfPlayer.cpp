@@ -11,25 +11,66 @@ namespace celvane {
 namespace {
 
 enum Record : quint32 {
-    Header = 1, Polygon = 3, Polyline = 4, SetWindowExtEx = 9, SetWindowOrgEx = 10, SetViewportExtEx = 11,
-    SetViewportOrgEx = 12, Eof = 14, SetMapMode = 17, SetBkMode = 18, SetPolyFillMode = 19, SetTextAlign = 22,
-    SetTextColor = 24, SetBkColor = 25, MoveToEx = 27, SaveDc = 33, RestoreDc = 34, SetWorldTransform = 35,
-    ModifyWorldTransform = 36, SelectObject = 37, CreatePen = 38, CreateBrushIndirect = 39, DeleteObject = 40,
-    Ellipse = 42, Rectangle = 43, RoundRect = 44, LineTo = 54, BitBlt = 76, ExtCreateFontIndirectW = 82,
-    ExtTextOutW = 84, Polygon16 = 86, Polyline16 = 87, PolylineTo16 = 89, PolyPolygon16 = 91, ExtCreatePen = 95,
+    Header = 1,
+    Polygon = 3,
+    Polyline = 4,
+    SetWindowExtEx = 9,
+    SetWindowOrgEx = 10,
+    SetViewportExtEx = 11,
+    SetViewportOrgEx = 12,
+    Eof = 14,
+    SetMapMode = 17,
+    SetBkMode = 18,
+    SetPolyFillMode = 19,
+    SetTextAlign = 22,
+    SetTextColor = 24,
+    SetBkColor = 25,
+    MoveToEx = 27,
+    SaveDc = 33,
+    RestoreDc = 34,
+    SetWorldTransform = 35,
+    ModifyWorldTransform = 36,
+    SelectObject = 37,
+    CreatePen = 38,
+    CreateBrushIndirect = 39,
+    DeleteObject = 40,
+    Ellipse = 42,
+    Rectangle = 43,
+    RoundRect = 44,
+    LineTo = 54,
+    BitBlt = 76,
+    ExtCreateFontIndirectW = 82,
+    ExtTextOutW = 84,
+    Polygon16 = 86,
+    Polyline16 = 87,
+    PolylineTo16 = 89,
+    PolyPolygon16 = 91,
+    ExtCreatePen = 95,
 };
 
-quint32 u32(const char *at) { return qFromLittleEndian<quint32>(at); }
-qint32 i32(const char *at) { return qFromLittleEndian<qint32>(at); }
-qint16 i16(const char *at) { return qFromLittleEndian<qint16>(at); }
-float f32(const char *at) { return qFromLittleEndian<float>(at); }
+quint32 u32(const char *at)
+{
+    return qFromLittleEndian<quint32>(at);
+}
+qint32 i32(const char *at)
+{
+    return qFromLittleEndian<qint32>(at);
+}
+qint16 i16(const char *at)
+{
+    return qFromLittleEndian<qint16>(at);
+}
+float f32(const char *at)
+{
+    return qFromLittleEndian<float>(at);
+}
 
 QTransform xform(const char *at)
 {
     return QTransform(f32(at), f32(at + 4), f32(at + 8), f32(at + 12), f32(at + 16), f32(at + 20));
 }
 
-} // namespace
+}  // namespace
 
 EmfPlayer::EmfPlayer(QByteArray bytes)
     : m_bytes(std::move(bytes))
@@ -67,19 +108,29 @@ QTransform EmfPlayer::logicalToTarget() const
     QTransform mapping;
     const double pxPerMmX = m_devicePixels.width() / m_deviceMillimetres.width();
     const double pxPerMmY = m_devicePixels.height() / m_deviceMillimetres.height();
-    const auto fixed = [&](double mmPerUnit) {
-        return QTransform::fromScale(mmPerUnit * pxPerMmX, -mmPerUnit * pxPerMmY);
-    };
+    const auto fixed
+        = [&](double mmPerUnit) { return QTransform::fromScale(mmPerUnit * pxPerMmX, -mmPerUnit * pxPerMmY); };
     switch (m_state.mapMode) {
-    case 2: mapping = fixed(0.1); break;
-    case 3: mapping = fixed(0.01); break;
-    case 4: mapping = fixed(0.254); break;
-    case 5: mapping = fixed(0.0254); break;
-    case 6: mapping = fixed(25.4 / 1440.0); break;
+    case 2:
+        mapping = fixed(0.1);
+        break;
+    case 3:
+        mapping = fixed(0.01);
+        break;
+    case 4:
+        mapping = fixed(0.254);
+        break;
+    case 5:
+        mapping = fixed(0.0254);
+        break;
+    case 6:
+        mapping = fixed(25.4 / 1440.0);
+        break;
     case 7:
     case 8: {
         double sx = m_state.viewportExtent.width() / (m_state.windowExtent.width() ? m_state.windowExtent.width() : 1);
-        double sy = m_state.viewportExtent.height() / (m_state.windowExtent.height() ? m_state.windowExtent.height() : 1);
+        double sy
+            = m_state.viewportExtent.height() / (m_state.windowExtent.height() ? m_state.windowExtent.height() : 1);
         if (m_state.mapMode == 7) {
             const double s = std::min(std::abs(sx), std::abs(sy));
             sx = std::copysign(s, sx);
@@ -88,16 +139,26 @@ QTransform EmfPlayer::logicalToTarget() const
         mapping = QTransform::fromScale(sx, sy);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     const QTransform window = QTransform::fromTranslate(-m_state.windowOrigin.x(), -m_state.windowOrigin.y());
     const QTransform viewport = QTransform::fromTranslate(m_state.viewportOrigin.x(), m_state.viewportOrigin.y());
     return m_state.world * window * mapping * viewport * m_deviceToTarget;
 }
 
-QPointF EmfPlayer::point16(const char *at) const { return QPointF(i16(at), i16(at + 2)); }
-QPointF EmfPlayer::point32(const char *at) const { return QPointF(i32(at), i32(at + 4)); }
-QRectF EmfPlayer::rect32(const char *at) const { return QRectF(point32(at), point32(at + 8)); }
+QPointF EmfPlayer::point16(const char *at) const
+{
+    return QPointF(i16(at), i16(at + 2));
+}
+QPointF EmfPlayer::point32(const char *at) const
+{
+    return QPointF(i32(at), i32(at + 4));
+}
+QRectF EmfPlayer::rect32(const char *at) const
+{
+    return QRectF(point32(at), point32(at + 8));
+}
 
 QPolygonF EmfPlayer::points16(const char *data, quint32 size, quint32 countOffset, quint32 pointsOffset) const
 {
@@ -141,16 +202,35 @@ void EmfPlayer::selectObject(quint32 index)
 {
     if (index & 0x80000000u) {
         switch (index & 0x7FFFFFFFu) {
-        case 0: m_state.brush = QBrush(Qt::white); break;
-        case 1: m_state.brush = QBrush(QColor(192, 192, 192)); break;
-        case 2: m_state.brush = QBrush(QColor(128, 128, 128)); break;
-        case 3: m_state.brush = QBrush(QColor(64, 64, 64)); break;
-        case 4: m_state.brush = QBrush(Qt::black); break;
-        case 5: m_state.brush = Qt::NoBrush; break;
-        case 6: m_state.pen = QPen(Qt::white, 0); break;
-        case 7: m_state.pen = QPen(Qt::black, 0); break;
-        case 8: m_state.pen = Qt::NoPen; break;
-        default: break;
+        case 0:
+            m_state.brush = QBrush(Qt::white);
+            break;
+        case 1:
+            m_state.brush = QBrush(QColor(192, 192, 192));
+            break;
+        case 2:
+            m_state.brush = QBrush(QColor(128, 128, 128));
+            break;
+        case 3:
+            m_state.brush = QBrush(QColor(64, 64, 64));
+            break;
+        case 4:
+            m_state.brush = QBrush(Qt::black);
+            break;
+        case 5:
+            m_state.brush = Qt::NoBrush;
+            break;
+        case 6:
+            m_state.pen = QPen(Qt::white, 0);
+            break;
+        case 7:
+            m_state.pen = QPen(Qt::black, 0);
+            break;
+        case 8:
+            m_state.pen = Qt::NoPen;
+            break;
+        default:
+            break;
         }
         return;
     }
@@ -158,9 +238,15 @@ void EmfPlayer::selectObject(quint32 index)
     if (found == m_objects.end())
         return;
     switch (found->second.kind) {
-    case GdiObject::Kind::Pen: m_state.pen = found->second.pen; break;
-    case GdiObject::Kind::Brush: m_state.brush = found->second.brush; break;
-    case GdiObject::Kind::Font: m_state.font = found->second; break;
+    case GdiObject::Kind::Pen:
+        m_state.pen = found->second.pen;
+        break;
+    case GdiObject::Kind::Brush:
+        m_state.brush = found->second.brush;
+        break;
+    case GdiObject::Kind::Font:
+        m_state.font = found->second;
+        break;
     }
 }
 
@@ -209,11 +295,12 @@ void EmfPlayer::drawText(const char *data, quint32 size)
     font.setPixelSize(100);
     const QFontMetricsF metrics(font);
     // A positive height is the character cell, a negative one the letters' own size.
-    const double fontScale = m_state.font.fontHeight > 0 ? height / (metrics.ascent() + metrics.descent()) : height / 100.0;
+    const double fontScale
+        = m_state.font.fontHeight > 0 ? height / (metrics.ascent() + metrics.descent()) : height / 100.0;
     // A given average width narrows or widens the letters.
     const double stretch = m_state.font.fontWidth > 0 && metrics.averageCharWidth() > 0
-                               ? m_state.font.fontWidth / (metrics.averageCharWidth() * fontScale)
-                               : 1.0;
+        ? m_state.font.fontWidth / (metrics.averageCharWidth() * fontScale)
+        : 1.0;
     double width = 0;
     if (!advances.empty())
         for (double a : advances)
@@ -227,15 +314,15 @@ void EmfPlayer::drawText(const char *data, quint32 size)
         dx = -width / 2;
     else if (m_state.textAlign & 2)
         dx = -width;
-    double dy = metrics.ascent(); // top
+    double dy = metrics.ascent();  // top
     if ((m_state.textAlign & 24) == 24)
-        dy = 0; // baseline
+        dy = 0;  // baseline
     else if (m_state.textAlign & 8)
-        dy = -metrics.descent(); // bottom
+        dy = -metrics.descent();  // bottom
 
     m_painter->save();
     const QTransform toTarget = logicalToTarget();
-    const bool flipped = toTarget.m22() < 0; // letters stay upright as GDI draws them
+    const bool flipped = toTarget.m22() < 0;  // letters stay upright as GDI draws them
     QTransform transform = QTransform::fromTranslate(reference.x(), reference.y());
     if (m_state.font.escapement != 0)
         transform.rotate(flipped ? m_state.font.escapement / 10.0 : -m_state.font.escapement / 10.0);
@@ -260,25 +347,63 @@ void EmfPlayer::playRecord(quint32 type, const char *d, quint32 size)
 {
     const auto need = [size](quint32 bytes) { return size >= bytes; };
     switch (type) {
-    case SetMapMode: if (need(12)) m_state.mapMode = int(u32(d + 8)); break;
-    case SetWindowExtEx: if (need(16)) m_state.windowExtent = QSizeF(i32(d + 8), i32(d + 12)); break;
-    case SetWindowOrgEx: if (need(16)) m_state.windowOrigin = point32(d + 8); break;
-    case SetViewportExtEx: if (need(16)) m_state.viewportExtent = QSizeF(i32(d + 8), i32(d + 12)); break;
-    case SetViewportOrgEx: if (need(16)) m_state.viewportOrigin = point32(d + 8); break;
-    case SetBkMode: if (need(12)) m_state.opaqueBackground = u32(d + 8) == 2; break;
-    case SetPolyFillMode: if (need(12)) m_state.fillRule = u32(d + 8) == 2 ? Qt::WindingFill : Qt::OddEvenFill; break;
-    case SetTextAlign: if (need(12)) m_state.textAlign = u32(d + 8); break;
-    case SetTextColor: if (need(12)) m_state.textColor = colorRef(d + 8); break;
-    case SetBkColor: if (need(12)) m_state.backgroundColor = colorRef(d + 8); break;
-    case MoveToEx: if (need(16)) m_state.current = point32(d + 8); break;
-    case SaveDc: m_saved.push_back(m_state); break;
+    case SetMapMode:
+        if (need(12))
+            m_state.mapMode = int(u32(d + 8));
+        break;
+    case SetWindowExtEx:
+        if (need(16))
+            m_state.windowExtent = QSizeF(i32(d + 8), i32(d + 12));
+        break;
+    case SetWindowOrgEx:
+        if (need(16))
+            m_state.windowOrigin = point32(d + 8);
+        break;
+    case SetViewportExtEx:
+        if (need(16))
+            m_state.viewportExtent = QSizeF(i32(d + 8), i32(d + 12));
+        break;
+    case SetViewportOrgEx:
+        if (need(16))
+            m_state.viewportOrigin = point32(d + 8);
+        break;
+    case SetBkMode:
+        if (need(12))
+            m_state.opaqueBackground = u32(d + 8) == 2;
+        break;
+    case SetPolyFillMode:
+        if (need(12))
+            m_state.fillRule = u32(d + 8) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+        break;
+    case SetTextAlign:
+        if (need(12))
+            m_state.textAlign = u32(d + 8);
+        break;
+    case SetTextColor:
+        if (need(12))
+            m_state.textColor = colorRef(d + 8);
+        break;
+    case SetBkColor:
+        if (need(12))
+            m_state.backgroundColor = colorRef(d + 8);
+        break;
+    case MoveToEx:
+        if (need(16))
+            m_state.current = point32(d + 8);
+        break;
+    case SaveDc:
+        m_saved.push_back(m_state);
+        break;
     case RestoreDc:
         if (!m_saved.empty()) {
             m_state = m_saved.back();
             m_saved.pop_back();
         }
         break;
-    case SetWorldTransform: if (need(32)) m_state.world = xform(d + 8); break;
+    case SetWorldTransform:
+        if (need(32))
+            m_state.world = xform(d + 8);
+        break;
     case ModifyWorldTransform:
         if (need(36)) {
             const quint32 mode = u32(d + 32);
@@ -292,8 +417,14 @@ void EmfPlayer::playRecord(quint32 type, const char *d, quint32 size)
                 m_state.world = xform(d + 8);
         }
         break;
-    case SelectObject: if (need(12)) selectObject(u32(d + 8)); break;
-    case DeleteObject: if (need(12)) m_objects.erase(u32(d + 8)); break;
+    case SelectObject:
+        if (need(12))
+            selectObject(u32(d + 8));
+        break;
+    case DeleteObject:
+        if (need(12))
+            m_objects.erase(u32(d + 8));
+        break;
     case CreatePen:
         if (need(28)) {
             GdiObject object;
@@ -323,7 +454,9 @@ void EmfPlayer::playRecord(quint32 type, const char *d, quint32 size)
             m_objects[u32(d + 8)] = object;
         }
         break;
-    case ExtCreateFontIndirectW: createFont(d, size); break;
+    case ExtCreateFontIndirectW:
+        createFont(d, size);
+        break;
     case Rectangle:
     case Ellipse:
         if (need(24)) {
@@ -344,7 +477,12 @@ void EmfPlayer::playRecord(quint32 type, const char *d, quint32 size)
         // Without a source bitmap a block transfer paints the rectangle with the brush.
         if (need(100) && u32(d + 84) == 0 && m_state.brush.style() != Qt::NoBrush) {
             const QRectF box(point32(d + 24), QSizeF(i32(d + 32), i32(d + 36)));
-            m_painter->fillPath(logicalToTarget().map([&] { QPainterPath p; p.addRect(box); return p; }()), m_state.brush);
+            m_painter->fillPath(logicalToTarget().map([&] {
+                QPainterPath p;
+                p.addRect(box);
+                return p;
+            }()),
+                                m_state.brush);
         }
         break;
     case Polygon:
@@ -403,8 +541,11 @@ void EmfPlayer::playRecord(quint32 type, const char *d, quint32 size)
             drawShape(path, false);
         }
         break;
-    case ExtTextOutW: drawText(d, size); break;
-    default: break;
+    case ExtTextOutW:
+        drawText(d, size);
+        break;
+    default:
+        break;
     }
 }
 
@@ -418,8 +559,8 @@ void EmfPlayer::play(QPainter &painter, const QRectF &target)
     const QRectF framePixels(m_frame.left() / 100.0 * pxPerMmX, m_frame.top() / 100.0 * pxPerMmY,
                              m_frame.width() / 100.0 * pxPerMmX, m_frame.height() / 100.0 * pxPerMmY);
     m_deviceToTarget = QTransform::fromTranslate(-framePixels.left(), -framePixels.top())
-                     * QTransform::fromScale(target.width() / framePixels.width(), target.height() / framePixels.height())
-                     * QTransform::fromTranslate(target.left(), target.top());
+        * QTransform::fromScale(target.width() / framePixels.width(), target.height() / framePixels.height())
+        * QTransform::fromTranslate(target.left(), target.top());
     m_painter = &painter;
     m_state = State{};
     m_saved.clear();
@@ -444,4 +585,4 @@ void EmfPlayer::play(QPainter &painter, const QRectF &target)
     m_painter = nullptr;
 }
 
-} // namespace celvane
+}  // namespace celvane

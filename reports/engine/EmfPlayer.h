@@ -15,7 +15,8 @@ namespace celvane {
 // (brushes, pens, rectangles, polygons, lines, fonts and text) and the common drawing
 // records of other metafiles. Records it does not know are passed over; a damaged file
 // draws what it can and never reads past its end.
-class EmfPlayer {
+class EmfPlayer
+{
 public:
     explicit EmfPlayer(QByteArray bytes);
 
@@ -25,16 +26,18 @@ public:
     void play(QPainter &painter, const QRectF &target);
 
 private:
-    struct GdiObject {
+    struct GdiObject
+    {
         enum class Kind { Pen, Brush, Font } kind = Kind::Pen;
         QPen pen;
         QBrush brush;
         QFont font;
-        double fontHeight = 0; // logical units
-        double fontWidth = 0;  // average character width, 0 for the face's own
-        double escapement = 0; // tenths of a degree
+        double fontHeight = 0;  // logical units
+        double fontWidth = 0;   // average character width, 0 for the face's own
+        double escapement = 0;  // tenths of a degree
     };
-    struct State {
+    struct State
+    {
         int mapMode = 1;
         QPointF windowOrigin, viewportOrigin;
         QSizeF windowExtent{1, 1}, viewportExtent{1, 1};
@@ -66,8 +69,8 @@ private:
 
     QByteArray m_bytes;
     bool m_valid = false;
-    QRectF m_frame;        // hundredths of a millimetre
-    QSizeF m_devicePixels; // reference device
+    QRectF m_frame;         // hundredths of a millimetre
+    QSizeF m_devicePixels;  // reference device
     QSizeF m_deviceMillimetres;
     QPainter *m_painter = nullptr;
     QTransform m_deviceToTarget;
@@ -76,4 +79,4 @@ private:
     std::map<quint32, GdiObject> m_objects;
 };
 
-} // namespace celvane
+}  // namespace celvane

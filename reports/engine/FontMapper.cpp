@@ -6,19 +6,22 @@ QString FontMapper::family(const QString &name)
 {
     const QString n = name.normalized(QString::NormalizationForm_KC).remove(u' ').toLower();
     const bool proportional = n.contains(QLatin1String("msp")) || n.contains(QLatin1String("pゴシック"))
-                           || n.contains(QLatin1String("p明朝")) || n.contains(QLatin1String("pgothic"))
-                           || n.contains(QLatin1String("pmincho")) || n.contains(QStringLiteral("メイリオ"))
-                           || n.contains(QLatin1String("meiryo")) || n.contains(QStringLiteral("游"));
+        || n.contains(QLatin1String("p明朝")) || n.contains(QLatin1String("pgothic"))
+        || n.contains(QLatin1String("pmincho")) || n.contains(QStringLiteral("メイリオ"))
+        || n.contains(QLatin1String("meiryo")) || n.contains(QStringLiteral("游"));
     if (n.contains(QStringLiteral("明朝")) || n.contains(QLatin1String("mincho")))
         return proportional ? QStringLiteral("IPAPMincho") : QStringLiteral("IPAMincho");
-    if (n.contains(QStringLiteral("ゴシック")) || n.contains(QLatin1String("gothic")) || n.contains(QStringLiteral("メイリオ"))
-        || n.contains(QLatin1String("meiryo")) || n.contains(QStringLiteral("游")))
+    if (n.contains(QStringLiteral("ゴシック")) || n.contains(QLatin1String("gothic"))
+        || n.contains(QStringLiteral("メイリオ")) || n.contains(QLatin1String("meiryo"))
+        || n.contains(QStringLiteral("游")))
         return proportional ? QStringLiteral("IPAPGothic") : QStringLiteral("IPAGothic");
-    if (n.contains(QLatin1String("times")) || n.contains(QLatin1String("century")) || n.contains(QLatin1String("cambria")))
+    if (n.contains(QLatin1String("times")) || n.contains(QLatin1String("century"))
+        || n.contains(QLatin1String("cambria")))
         return QStringLiteral("Liberation Serif");
     if (n.contains(QLatin1String("courier")))
         return QStringLiteral("Liberation Mono");
-    if (n.startsWith(QLatin1String("ipa")) || n.contains(QLatin1String("liberation")) || n.contains(QLatin1String("dejavu")))
+    if (n.startsWith(QLatin1String("ipa")) || n.contains(QLatin1String("liberation"))
+        || n.contains(QLatin1String("dejavu")))
         return name;
     return QStringLiteral("Liberation Sans");
 }
@@ -34,7 +37,7 @@ double FontMapper::digitWidthEm(const QString &name)
         return 0.556;
     if (face == QLatin1String("Liberation Mono"))
         return 0.600;
-    return 0.5; // IPAGothic, IPAMincho, Liberation Serif
+    return 0.5;  // IPAGothic, IPAMincho, Liberation Serif
 }
 
 QFont FontMapper::font(const Font &font, double pointSize, double deviceDpi)
@@ -52,4 +55,4 @@ QFont FontMapper::font(const Font &font, double pointSize, double deviceDpi)
     return result;
 }
 
-} // namespace celvane
+}  // namespace celvane

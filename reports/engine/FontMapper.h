@@ -7,7 +7,8 @@
 namespace celvane {
 
 // Faces of Japanese templates drawn with the IPA fonts, others with metric-compatible faces.
-class FontMapper {
+class FontMapper
+{
 public:
     static QString family(const QString &name);
     // The advance of the widest digit of the face that draws the named font, in ems;
@@ -17,4 +18,4 @@ public:
     static QFont font(const Font &font, double pointSize, double deviceDpi);
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -41,4 +41,4 @@ QString PackagePath::relationshipsOf(const QString &part)
     return part.left(slash + 1) + QStringLiteral("_rels/") + part.mid(slash + 1) + QStringLiteral(".rels");
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -11,18 +11,30 @@ namespace celvane {
 QPageSize PageLayout::pageSize(int paperSize)
 {
     switch (paperSize) {
-    case 1: return QPageSize(QPageSize::Letter);
-    case 3: return QPageSize(QPageSize::Tabloid);
-    case 5: return QPageSize(QPageSize::Legal);
-    case 7: return QPageSize(QPageSize::Executive);
-    case 8: return QPageSize(QPageSize::A3);
-    case 11: return QPageSize(QPageSize::A5);
-    case 12: return QPageSize(QPageSize::JisB4);
-    case 13: return QPageSize(QPageSize::JisB5);
-    case 43: return QPageSize(QPageSize::Postcard);
-    case 66: return QPageSize(QPageSize::A2);
-    case 70: return QPageSize(QPageSize::A6);
-    default: return QPageSize(QPageSize::A4);
+    case 1:
+        return QPageSize(QPageSize::Letter);
+    case 3:
+        return QPageSize(QPageSize::Tabloid);
+    case 5:
+        return QPageSize(QPageSize::Legal);
+    case 7:
+        return QPageSize(QPageSize::Executive);
+    case 8:
+        return QPageSize(QPageSize::A3);
+    case 11:
+        return QPageSize(QPageSize::A5);
+    case 12:
+        return QPageSize(QPageSize::JisB4);
+    case 13:
+        return QPageSize(QPageSize::JisB5);
+    case 43:
+        return QPageSize(QPageSize::Postcard);
+    case 66:
+        return QPageSize(QPageSize::A2);
+    case 70:
+        return QPageSize(QPageSize::A6);
+    default:
+        return QPageSize(QPageSize::A4);
     }
 }
 
@@ -67,8 +79,8 @@ std::vector<PageLayout::Band> PageLayout::bands(int first, int last, const std::
     return result;
 }
 
-double PageLayout::fitScale(const std::vector<double> &sizes, int first, const std::vector<int> &breaks,
-                            double room, int pages)
+double PageLayout::fitScale(const std::vector<double> &sizes, int first, const std::vector<int> &breaks, double room,
+                            int pages)
 {
     // Manual breaks stay, so the longest stretch between two of them sets the scale.
     if (pages <= 0)
@@ -178,11 +190,11 @@ std::vector<PrintedPage> PageLayout::paginate(const Workbook &book)
     std::vector<PrintedPage> pages;
     for (size_t i = 0; i < book.sheets.size(); ++i) {
         if (!book.sheets[i].state.isEmpty())
-            continue; // hidden sheets are not printed
+            continue;  // hidden sheets are not printed
         const auto sheetPages = paginate(book, int(i));
         pages.insert(pages.end(), sheetPages.begin(), sheetPages.end());
     }
     return pages;
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -14,17 +14,21 @@
 
 namespace celvane {
 
-struct PageRenderer::Frame {
+struct PageRenderer::Frame
+{
     const Worksheet &sheet;
     const SheetGeometry geometry;
     const PrintedPage &page;
-    std::vector<double> x; // left edge of column c at x[c], from the page's first column
-    std::vector<double> y; // top edge of row r at y[r]
-    std::vector<CellRange> merges; // those that reach into the page
+    std::vector<double> x;          // left edge of column c at x[c], from the page's first column
+    std::vector<double> y;          // top edge of row r at y[r]
+    std::vector<CellRange> merges;  // those that reach into the page
     double dpi;
 
     Frame(const Workbook &book, const PrintedPage &p, double deviceDpi)
-        : sheet(book.sheets[p.sheet]), geometry(sheet, book.styles), page(p), dpi(deviceDpi)
+        : sheet(book.sheets[p.sheet])
+        , geometry(sheet, book.styles)
+        , page(p)
+        , dpi(deviceDpi)
     {
         int lastColumn = p.lastColumn + 1, lastRow = p.lastRow + 1;
         for (const CellRange &merge : sheet.merges) {
@@ -55,8 +59,14 @@ struct PageRenderer::Frame {
                 return &merge;
         return nullptr;
     }
-    QRectF cellRect(int column, int row) const { return QRectF(QPointF(x[column], y[row]), QPointF(x[column + 1], y[row + 1])); }
-    QRectF rangeRect(const CellRange &r) const { return QRectF(QPointF(x[r.left], y[r.top]), QPointF(x[r.right + 1], y[r.bottom + 1])); }
+    QRectF cellRect(int column, int row) const
+    {
+        return QRectF(QPointF(x[column], y[row]), QPointF(x[column + 1], y[row + 1]));
+    }
+    QRectF rangeRect(const CellRange &r) const
+    {
+        return QRectF(QPointF(x[r.left], y[r.top]), QPointF(x[r.right + 1], y[r.bottom + 1]));
+    }
     QRectF content() const { return QRectF(QPointF(0, 0), QPointF(x[page.lastColumn + 1], y[page.lastRow + 1])); }
     bool covers(const AnchorPoint &point) const
     {
@@ -75,7 +85,8 @@ struct PageRenderer::Frame {
         if (!covers(object.from))
             return std::nullopt;
         if (object.anchor == DrawingObject::Anchor::OneCell)
-            return QRectF(position(object.from), QSizeF(double(object.width) / kEmuPerPoint, double(object.height) / kEmuPerPoint));
+            return QRectF(position(object.from),
+                          QSizeF(double(object.width) / kEmuPerPoint, double(object.height) / kEmuPerPoint));
         if (!covers(object.to))
             return geometry.objectRect(page.firstColumn, page.firstRow, object);
         return QRectF(position(object.from), position(object.to));
@@ -87,13 +98,22 @@ namespace {
 double lineWidth(LineStyle style)
 {
     switch (style) {
-    case LineStyle::Hair: return 0.25;
-    case LineStyle::Thin: case LineStyle::Dotted: case LineStyle::Dashed: case LineStyle::DashDot:
-    case LineStyle::DashDotDot: return 0.5;
-    case LineStyle::Thick: return 1.6;
-    case LineStyle::Double: return 0.5;
-    case LineStyle::None: return 0.0;
-    default: return 1.0;
+    case LineStyle::Hair:
+        return 0.25;
+    case LineStyle::Thin:
+    case LineStyle::Dotted:
+    case LineStyle::Dashed:
+    case LineStyle::DashDot:
+    case LineStyle::DashDotDot:
+        return 0.5;
+    case LineStyle::Thick:
+        return 1.6;
+    case LineStyle::Double:
+        return 0.5;
+    case LineStyle::None:
+        return 0.0;
+    default:
+        return 1.0;
     }
 }
 
@@ -108,7 +128,7 @@ const BorderLine &stronger(const BorderLine &a, const BorderLine &b)
     return weight(b.style) > weight(a.style) ? b : a;
 }
 
-} // namespace
+}  // namespace
 
 void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF from, QPointF to) const
 {
@@ -117,13 +137,28 @@ void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF f
     QPen pen(m_book.styles.resolve(line.color, Qt::black), lineWidth(line.style));
     pen.setCapStyle(Qt::SquareCap);
     switch (line.style) {
-    case LineStyle::Dotted: pen.setDashPattern({1, 2}); pen.setCapStyle(Qt::FlatCap); break;
-    case LineStyle::Dashed: case LineStyle::MediumDashed: pen.setDashPattern({6, 3}); pen.setCapStyle(Qt::FlatCap); break;
-    case LineStyle::DashDot: case LineStyle::MediumDashDot: case LineStyle::SlantDashDot:
-        pen.setDashPattern({6, 2, 1.5, 2}); pen.setCapStyle(Qt::FlatCap); break;
-    case LineStyle::DashDotDot: case LineStyle::MediumDashDotDot:
-        pen.setDashPattern({6, 2, 1.5, 2, 1.5, 2}); pen.setCapStyle(Qt::FlatCap); break;
-    default: break;
+    case LineStyle::Dotted:
+        pen.setDashPattern({1, 2});
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    case LineStyle::Dashed:
+    case LineStyle::MediumDashed:
+        pen.setDashPattern({6, 3});
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    case LineStyle::DashDot:
+    case LineStyle::MediumDashDot:
+    case LineStyle::SlantDashDot:
+        pen.setDashPattern({6, 2, 1.5, 2});
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    case LineStyle::DashDotDot:
+    case LineStyle::MediumDashDotDot:
+        pen.setDashPattern({6, 2, 1.5, 2, 1.5, 2});
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    default:
+        break;
     }
     // On the screen a line never gets thinner than one pixel, or thin lines would fade.
     const double pixels = pen.widthF() * std::sqrt(std::abs(painter.deviceTransform().determinant()));
@@ -147,7 +182,8 @@ void PageRenderer::paintFills(QPainter &painter, const Frame &frame) const
 {
     const PrintedPage &page = frame.page;
     const StyleSheet &styles = m_book.styles;
-    for (auto row = frame.sheet.rows.lower_bound(page.firstRow); row != frame.sheet.rows.end() && row->first <= page.lastRow; ++row) {
+    for (auto row = frame.sheet.rows.lower_bound(page.firstRow);
+         row != frame.sheet.rows.end() && row->first <= page.lastRow; ++row) {
         for (auto cell = row->second.cells.lower_bound(page.firstColumn);
              cell != row->second.cells.end() && cell->first <= page.lastColumn; ++cell) {
             const Fill &fill = styles.fillOf(cell->second.style);
@@ -165,12 +201,13 @@ void PageRenderer::paintFills(QPainter &painter, const Frame &frame) const
                 continue;
             }
             painter.fillRect(rect, styles.resolve(fill.background, Qt::white));
-            const Qt::BrushStyle pattern = fill.patternType == QLatin1String("gray125") || fill.patternType == QLatin1String("gray0625")
-                                               ? Qt::Dense7Pattern
-                                         : fill.patternType == QLatin1String("lightGray") ? Qt::Dense6Pattern
-                                         : fill.patternType == QLatin1String("mediumGray") ? Qt::Dense4Pattern
-                                         : fill.patternType == QLatin1String("darkGray") ? Qt::Dense3Pattern
-                                                                                           : Qt::Dense5Pattern;
+            const Qt::BrushStyle pattern
+                = fill.patternType == QLatin1String("gray125") || fill.patternType == QLatin1String("gray0625")
+                ? Qt::Dense7Pattern
+                : fill.patternType == QLatin1String("lightGray")  ? Qt::Dense6Pattern
+                : fill.patternType == QLatin1String("mediumGray") ? Qt::Dense4Pattern
+                : fill.patternType == QLatin1String("darkGray")   ? Qt::Dense3Pattern
+                                                                  : Qt::Dense5Pattern;
             painter.fillRect(rect, QBrush(foreground, pattern));
         }
     }
@@ -193,12 +230,15 @@ void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
     const PrintedPage &page = frame.page;
     const StyleSheet &styles = m_book.styles;
     const Worksheet &sheet = frame.sheet;
-    for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow; ++row) {
+    for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow;
+         ++row) {
         const auto &cells = row->second.cells;
-        for (auto cell = cells.lower_bound(page.firstColumn); cell != cells.end() && cell->first <= page.lastColumn; ++cell) {
+        for (auto cell = cells.lower_bound(page.firstColumn); cell != cells.end() && cell->first <= page.lastColumn;
+             ++cell) {
             const int column = cell->first;
             const CellFormat &format = styles.format(cell->second.style);
-            const QString text = CellText::display(cell->second, format.numFmtId, styles.numberFormats.value(format.numFmtId));
+            const QString text
+                = CellText::display(cell->second, format.numFmtId, styles.numberFormats.value(format.numFmtId));
             if (text.isEmpty())
                 continue;
             CellTextPainter::Request request;
@@ -221,22 +261,27 @@ void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
             request.clip = request.cell;
             const Alignment &a = format.alignment;
             const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0
-                                && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
-                                && a.horizontal != QLatin1String("justify");
+                && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
+                && a.horizontal != QLatin1String("justify");
             if (overflows) {
-                const double width = CellTextPainter::naturalWidth(painter, request.font, text) + 2 * CellTextPainter::kPadding;
+                const double width
+                    = CellTextPainter::naturalWidth(painter, request.font, text) + 2 * CellTextPainter::kPadding;
                 const auto free = [&](int c) {
                     const Cell *next = sheet.findCell(c, row->first);
                     return c >= page.firstColumn && c <= page.lastColumn && !frame.mergeAt(c, row->first)
                         && (!next || next->type == Cell::Type::Empty);
                 };
-                const Qt::Alignment side = a.horizontal == QLatin1String("right") || (a.horizontal.isEmpty() && request.isNumber)
-                                               ? Qt::AlignRight
-                                         : a.horizontal == QLatin1String("center") ? Qt::AlignHCenter
-                                                                                   : Qt::AlignLeft;
+                const Qt::Alignment side
+                    = a.horizontal == QLatin1String("right") || (a.horizontal.isEmpty() && request.isNumber)
+                    ? Qt::AlignRight
+                    : a.horizontal == QLatin1String("center") ? Qt::AlignHCenter
+                                                              : Qt::AlignLeft;
                 if (width > request.clip.width()) {
                     if (side != Qt::AlignRight)
-                        for (int c = column + 1; request.clip.width() < (side == Qt::AlignHCenter ? (width + request.cell.width()) / 2 : width) && free(c); ++c)
+                        for (int c = column + 1; request.clip.width()
+                                 < (side == Qt::AlignHCenter ? (width + request.cell.width()) / 2 : width)
+                             && free(c);
+                             ++c)
                             request.clip.setRight(frame.x[c + 1]);
                     if (side != Qt::AlignLeft)
                         for (int c = column - 1; request.clip.left() > request.cell.right() - width && free(c); --c)
@@ -340,16 +385,22 @@ void PageRenderer::paintDrawings(QPainter &painter, const Frame &frame) const
                 pen.setDashPattern({1, 2});
         }
         painter.setPen(pen);
-        painter.setBrush(object.fill.isSet() ? QBrush(m_book.styles.resolve(object.fill, Qt::white)) : QBrush(Qt::NoBrush));
+        painter.setBrush(object.fill.isSet() ? QBrush(m_book.styles.resolve(object.fill, Qt::white))
+                                             : QBrush(Qt::NoBrush));
         painter.setRenderHint(QPainter::Antialiasing, true);
         switch (object.geometry) {
-        case DrawingObject::Geometry::Ellipse: painter.drawEllipse(rect); break;
-        case DrawingObject::Geometry::Rectangle: painter.drawRect(rect); break;
+        case DrawingObject::Geometry::Ellipse:
+            painter.drawEllipse(rect);
+            break;
+        case DrawingObject::Geometry::Rectangle:
+            painter.drawRect(rect);
+            break;
         case DrawingObject::Geometry::Line:
             object.flipVertical != object.flipHorizontal ? painter.drawLine(rect.bottomLeft(), rect.topRight())
-                                                          : painter.drawLine(rect.topLeft(), rect.bottomRight());
+                                                         : painter.drawLine(rect.topLeft(), rect.bottomRight());
             break;
-        case DrawingObject::Geometry::None: break;
+        case DrawingObject::Geometry::None:
+            break;
         }
         painter.setRenderHint(QPainter::Antialiasing, false);
         if (!object.text.isEmpty()) {
@@ -442,4 +493,4 @@ void PageRenderer::paint(QPainter &painter, const PrintedPage &page) const
     painter.restore();
 }
 
-} // namespace celvane
+}  // namespace celvane

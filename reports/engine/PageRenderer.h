@@ -12,13 +12,17 @@ namespace celvane {
 
 // Paints one printed page of a workbook: fills, text, borders, pictures, shapes, header
 // and footer. The painter's units are points of the paper, its origin the paper's corner.
-class PageRenderer {
+class PageRenderer
+{
 public:
-    explicit PageRenderer(const Workbook &book) : m_book(book) {}
+    explicit PageRenderer(const Workbook &book)
+        : m_book(book)
+    {
+    }
     void paint(QPainter &painter, const PrintedPage &page) const;
 
 private:
-    struct Frame; // positions of the page's columns and rows
+    struct Frame;  // positions of the page's columns and rows
 
     // Paints the cells and drawings of a page's rows from the painter's origin; returns their height.
     double paintCells(QPainter &painter, const PrintedPage &page) const;
@@ -36,4 +40,4 @@ private:
     mutable std::map<const ImageData *, QImage> m_images;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -7,8 +7,9 @@
 namespace celvane {
 
 // Print settings of one sheet. Margins are in inches as workbooks store them.
-struct PageSetup {
-    int paperSize = 9; // A4
+struct PageSetup
+{
+    int paperSize = 9;  // A4
     bool landscape = false;
     bool orientationSet = false;
     int scale = 100;
@@ -25,10 +26,10 @@ struct PageSetup {
     int firstPageNumber = 1;
     bool useFirstPageNumber = false;
     bool overThenDown = false;
-    XmlAttributes otherPageSetupAttributes; // printer resolution, copies, printer settings link
+    XmlAttributes otherPageSetupAttributes;  // printer resolution, copies, printer settings link
     bool pageSetupSet = false;
     QString oddHeader, oddFooter;
-    QString headerFooterXml; // the whole element, as written
+    QString headerFooterXml;  // the whole element, as written
 };
 
-} // namespace celvane
+}  // namespace celvane

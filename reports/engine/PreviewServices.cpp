@@ -16,9 +16,8 @@ PreviewServices PreviewServices::standard()
         return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), suggested,
                                             QStringLiteral("Excel ブック (*.xlsx);;PDF (*.pdf)"));
     };
-    services.showMessage = [](QWidget *parent, const QString &text) {
-        QMessageBox::information(parent, QStringLiteral("印刷"), text);
-    };
+    services.showMessage
+        = [](QWidget *parent, const QString &text) { QMessageBox::information(parent, QStringLiteral("印刷"), text); };
     services.setUpPrinter = [](QWidget *parent, QPrinter &printer) {
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
@@ -28,4 +27,4 @@ PreviewServices PreviewServices::standard()
     return services;
 }
 
-} // namespace celvane
+}  // namespace celvane

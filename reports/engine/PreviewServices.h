@@ -11,7 +11,8 @@ namespace celvane {
 
 // Everything of the preview that talks to the person or the system, replaceable so that
 // tests can answer in their place.
-struct PreviewServices {
+struct PreviewServices
+{
     // A file name to save under ("" when cancelled); the filter offers .xlsx and .pdf.
     std::function<QString(QWidget *parent, const QString &suggested)> chooseSaveFile;
     std::function<void(QWidget *parent, const QString &text)> showMessage;
@@ -25,4 +26,4 @@ struct PreviewServices {
     static PreviewServices standard();
 };
 
-} // namespace celvane
+}  // namespace celvane

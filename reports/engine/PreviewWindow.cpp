@@ -18,11 +18,15 @@ namespace celvane {
 namespace {
 const int kPercents[] = {50, 75, 100, 150, 200};
 constexpr double kScreenDpi = 96.0;
-} // namespace
+}  // namespace
 
-PreviewWindow::PreviewWindow(const Workbook &document, bool allowSave, std::function<void(const QString &)> saveWorkbook,
-                             PreviewServices services, QWidget *parent)
-    : QDialog(parent), m_renderer(document), m_saveWorkbook(std::move(saveWorkbook)), m_services(std::move(services))
+PreviewWindow::PreviewWindow(const Workbook &document, bool allowSave,
+                             std::function<void(const QString &)> saveWorkbook, PreviewServices services,
+                             QWidget *parent)
+    : QDialog(parent)
+    , m_renderer(document)
+    , m_saveWorkbook(std::move(saveWorkbook))
+    , m_services(std::move(services))
 {
     setWindowTitle(QStringLiteral("印刷プレビュー"));
     auto *bar = new QHBoxLayout;
@@ -92,7 +96,10 @@ void PreviewWindow::setZoom(Zoom zoom, int percent)
 {
     m_zoom = zoom;
     m_percent = std::clamp(percent, 10, 400);
-    m_zoomBox->setCurrentIndex(zoom == Zoom::WholePage ? 0 : zoom == Zoom::PageWidth ? 1 : m_zoomBox->findText(QStringLiteral("%1%").arg(m_percent)));
+    m_zoomBox->setCurrentIndex(zoom == Zoom::WholePage ? 0
+                                   : zoom == Zoom::PageWidth
+                                   ? 1
+                                   : m_zoomBox->findText(QStringLiteral("%1%").arg(m_percent)));
     refresh();
 }
 
@@ -100,18 +107,20 @@ double PreviewWindow::shownDpi() const
 {
     if (pageCount() == 0)
         return kScreenDpi;
-    const QSizeF paper = m_renderer.page(m_page).paper; // points
+    const QSizeF paper = m_renderer.page(m_page).paper;  // points
     const QSize room = m_scroll->viewport()->size() - QSize(16, 16);
     const double widthDpi = room.width() * 72.0 / paper.width();
     switch (m_zoom) {
-    case Zoom::WholePage: return std::max(10.0, std::min(widthDpi, room.height() * 72.0 / paper.height()));
+    case Zoom::WholePage:
+        return std::max(10.0, std::min(widthDpi, room.height() * 72.0 / paper.height()));
     case Zoom::PageWidth: {
         // A page taller than the window brings a scroll bar, which takes its share of the width.
         const bool scrolls = paper.height() * widthDpi / 72.0 > room.height();
         const int bar = scrolls ? m_scroll->verticalScrollBar()->sizeHint().width() : 0;
         return std::max(10.0, (room.width() - bar) * 72.0 / paper.width());
     }
-    case Zoom::Percent: return kScreenDpi * m_percent / 100.0;
+    case Zoom::Percent:
+        return kScreenDpi * m_percent / 100.0;
     }
     return kScreenDpi;
 }
@@ -124,7 +133,8 @@ QSize PreviewWindow::shownPageSize() const
 void PreviewWindow::refresh()
 {
     const int count = pageCount();
-    m_pageLabel->setText(count ? QStringLiteral("%1 / %2 ページ").arg(m_page + 1).arg(count) : QStringLiteral("ページなし"));
+    m_pageLabel->setText(count ? QStringLiteral("%1 / %2 ページ").arg(m_page + 1).arg(count)
+                               : QStringLiteral("ページなし"));
     m_first->setEnabled(m_page > 0);
     m_previous->setEnabled(m_page > 0);
     m_next->setEnabled(m_page + 1 < count);
@@ -149,18 +159,29 @@ void PreviewWindow::resizeEvent(QResizeEvent *event)
 void PreviewWindow::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_PageDown: showPage(m_page + 1); break;
-    case Qt::Key_PageUp: showPage(m_page - 1); break;
-    case Qt::Key_Home: showPage(0); break;
-    case Qt::Key_End: showPage(pageCount() - 1); break;
-    default: QDialog::keyPressEvent(event); return;
+    case Qt::Key_PageDown:
+        showPage(m_page + 1);
+        break;
+    case Qt::Key_PageUp:
+        showPage(m_page - 1);
+        break;
+    case Qt::Key_Home:
+        showPage(0);
+        break;
+    case Qt::Key_End:
+        showPage(pageCount() - 1);
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
     }
 }
 
 void PreviewWindow::print()
 {
     if (m_services.defaultPrinterName().isEmpty()) {
-        m_services.showMessage(this, QStringLiteral("プリンタが設定されていません。\nプリンタを設定してから印刷して下さい。"));
+        m_services.showMessage(
+            this, QStringLiteral("プリンタが設定されていません。\nプリンタを設定してから印刷して下さい。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -192,4 +213,4 @@ void PreviewWindow::save()
     }
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -15,7 +15,8 @@ namespace celvane {
 
 // The preview of a finished document: its printed pages one at a time, with page
 // navigation, zoom, printing and, when the document allows it, saving as .xlsx or PDF.
-class PreviewWindow : public QDialog {
+class PreviewWindow : public QDialog
+{
     Q_OBJECT
 public:
     enum class Zoom { WholePage, PageWidth, Percent };
@@ -63,4 +64,4 @@ private:
     QPushButton *m_save = nullptr;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -5,11 +5,12 @@
 namespace celvane {
 
 // An entry of a package part's relationship list.
-struct Relationship {
+struct Relationship
+{
     QString id;
     QString type;
     QString target;
     bool external = false;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -7,7 +7,8 @@
 namespace celvane {
 
 ReportDocument::ReportDocument(Workbook templateBook)
-    : m_template(std::move(templateBook)), m_output(m_template)
+    : m_template(std::move(templateBook))
+    , m_output(m_template)
 {
 }
 
@@ -59,7 +60,7 @@ void ReportDocument::setRows(int first, int last)
     if (s.pages == 1 && s.pending == 0)
         s.pageStart = first;
     if (s.pending == 0)
-        s.pageEnd = s.pageStart + (last - first); // the current page itself changes its rows
+        s.pageEnd = s.pageStart + (last - first);  // the current page itself changes its rows
     s.first = first;
     s.last = last;
     s.rowsSet = true;
@@ -161,7 +162,9 @@ QPoint ReportDocument::locate(const QString &marker, int columnOffset, int rowOf
     const QPoint cell(found->x() + columnOffset, found->y() + (s.pageStart - s.first) + rowOffset);
     if (cell.x() < 1 || cell.y() < 1 || cell.x() > 16384 || cell.y() > 1048576)
         throw CelvaneError(QStringLiteral("マーカー「%1」からの位置 (%2, %3) はシートの外です")
-                               .arg(marker).arg(columnOffset).arg(rowOffset));
+                               .arg(marker)
+                               .arg(columnOffset)
+                               .arg(rowOffset));
     return cell;
 }
 
@@ -213,4 +216,4 @@ const Workbook &ReportDocument::finished()
     return m_output;
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -9,7 +9,8 @@ namespace celvane {
 
 // One document being filled from a template: the sheets opened, their pages as copies of
 // the template's page rows, and where each marker of the current page lies.
-class ReportDocument {
+class ReportDocument
+{
 public:
     explicit ReportDocument(Workbook templateBook);
 
@@ -29,18 +30,19 @@ public:
     const Workbook &finished();
 
 private:
-    struct SheetState {
+    struct SheetState
+    {
         int index = -1;
         QString pageText;
         int first = 1;
         int last = 0;
         bool rowsSet = false;
-        int pageStart = 1; // document row of the current page's first row
-        int pageEnd = 1;   // and of its last row
+        int pageStart = 1;  // document row of the current page's first row
+        int pageEnd = 1;    // and of its last row
         int pages = 1;
         int pending = 0;
         bool trimmed = false;
-        QHash<QString, QPoint> markers; // template column and row
+        QHash<QString, QPoint> markers;  // template column and row
         bool markersValid = false;
     };
 
@@ -60,4 +62,4 @@ private:
     bool m_finished = false;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -14,9 +14,15 @@ namespace celvane {
 
 namespace {
 
-class ScriptCall {
+class ScriptCall
+{
 public:
-    ScriptCall(const QJsonObject &call, int number, const QDir &base) : m_call(call), m_number(number), m_base(base) {}
+    ScriptCall(const QJsonObject &call, int number, const QDir &base)
+        : m_call(call)
+        , m_number(number)
+        , m_base(base)
+    {
+    }
 
     [[noreturn]] void fail(const QString &reason) const
     {
@@ -79,7 +85,8 @@ void perform(Celvane &engine, const ScriptCall &call)
     } else if (name == QLatin1String("Close")) {
         engine.Page().Close();
     } else if (name == QLatin1String("Setup")) {
-        engine.Page().Setup(call.integer(QStringLiteral("property")), call.object().value(QStringLiteral("value")).toVariant());
+        engine.Page().Setup(call.integer(QStringLiteral("property")),
+                            call.object().value(QStringLiteral("value")).toVariant());
     } else if (name == QLatin1String("Value")) {
         const QJsonValue value = call.object().value(QStringLiteral("value"));
         if (value.isDouble())
@@ -88,8 +95,9 @@ void perform(Celvane &engine, const ScriptCall &call)
             call.cell(engine).Value(value.toString());
         else
             call.fail(QStringLiteral("「value」は文字列か整数です"));
-    } else if (name == QLatin1String("TopLine") || name == QLatin1String("BottomLine") || name == QLatin1String("LeftLine")
-               || name == QLatin1String("RightLine") || name == QLatin1String("Diagonal")) {
+    } else if (name == QLatin1String("TopLine") || name == QLatin1String("BottomLine")
+               || name == QLatin1String("LeftLine") || name == QLatin1String("RightLine")
+               || name == QLatin1String("Diagonal")) {
         const qint64 line = qint64(call.number(QStringLiteral("line")));
         CelvaneFormat format = call.cell(engine).Format();
         if (name == QLatin1String("TopLine"))
@@ -110,28 +118,29 @@ void perform(Celvane &engine, const ScriptCall &call)
             .Format()
             .Frame(call.integer(QStringLiteral("flag"), 0), qint64(call.number(QStringLiteral("line"))));
     } else if (name == QLatin1String("Picture")) {
-        call.cell(engine).Drawing().AddPicture(CelvaneOlePicture(call.file(QStringLiteral("file"))),
-                                               call.number(QStringLiteral("left"), 0.0),
-                                               call.number(QStringLiteral("top"), 0.0),
-                                               call.optionalNumber(QStringLiteral("width")),
-                                               call.optionalNumber(QStringLiteral("height")));
+        call.cell(engine).Drawing().AddPicture(
+            CelvaneOlePicture(call.file(QStringLiteral("file"))), call.number(QStringLiteral("left"), 0.0),
+            call.number(QStringLiteral("top"), 0.0), call.optionalNumber(QStringLiteral("width")),
+            call.optionalNumber(QStringLiteral("height")));
     } else if (name == QLatin1String("Shape")) {
         call.cell(engine).Drawing().AddShape(call.number(QStringLiteral("left")), call.number(QStringLiteral("top")),
-                                             call.number(QStringLiteral("width")), call.number(QStringLiteral("height")),
+                                             call.number(QStringLiteral("width")),
+                                             call.number(QStringLiteral("height")),
                                              call.object().value(QStringLiteral("values")).toArray().toVariantList());
     } else {
         call.fail(QStringLiteral("知らない手順です"));
     }
 }
 
-} // namespace
+}  // namespace
 
 void ReportScript::run(Celvane &engine, const QByteArray &json, const QString &baseFolder)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (!document.isObject())
-        throw CelvaneError(QStringLiteral("JSON が読めません（%1 文字目: %2）").arg(error.offset).arg(error.errorString()));
+        throw CelvaneError(
+            QStringLiteral("JSON が読めません（%1 文字目: %2）").arg(error.offset).arg(error.errorString()));
     const QJsonObject root = document.object();
     const QDir base(baseFolder);
     const QString templateName = root.value(QStringLiteral("template")).toString();
@@ -161,4 +170,4 @@ void ReportScript::runFile(Celvane &engine, const QString &fileName)
     run(engine, file.readAll(), QFileInfo(fileName).absolutePath());
 }
 
-} // namespace celvane
+}  // namespace celvane

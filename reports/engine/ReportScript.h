@@ -19,10 +19,11 @@ class Celvane;
 // Picture (marker, column, row, file, left, top, width, height),
 // Shape (marker, column, row, left, top, width, height, values).
 // Files are relative to the script's folder. Errors are CelvaneError naming the call.
-class ReportScript {
+class ReportScript
+{
 public:
     static void run(Celvane &engine, const QByteArray &json, const QString &baseFolder);
     static void runFile(Celvane &engine, const QString &fileName);
 };
 
-} // namespace celvane
+}  // namespace celvane

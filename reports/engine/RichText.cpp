@@ -54,7 +54,8 @@ QList<QTextLayout::FormatRange> RichText::formats(const QString &runsXml, const 
         } else if (name == u"rFont") {
             font.name = value;
         } else if (name == u"color") {
-            const auto attribute = [&](const char *key) { return xml.attributes().value(QLatin1String(key)).toString(); };
+            const auto attribute
+                = [&](const char *key) { return xml.attributes().value(QLatin1String(key)).toString(); };
             if (!attribute("rgb").isEmpty())
                 font.color = CellColor::rgb(attribute("rgb").toUInt(nullptr, 16));
             else if (!attribute("indexed").isEmpty())
@@ -75,4 +76,4 @@ QList<QTextLayout::FormatRange> RichText::formats(const QString &runsXml, const 
     return ranges;
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -8,10 +8,11 @@ namespace celvane {
 
 // The runs of a formatted cell text (bold, size, colour, face per run) as formats of a text
 // layout over the cell's plain text.
-class RichText {
+class RichText
+{
 public:
     static QList<QTextLayout::FormatRange> formats(const QString &runsXml, const Font &cellFont,
                                                    const StyleSheet &styles, double deviceDpi);
 };
 
-} // namespace celvane
+}  // namespace celvane

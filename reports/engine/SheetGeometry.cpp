@@ -12,11 +12,12 @@ double SheetGeometry::digitWidth(const Font &font)
 }
 
 SheetGeometry::SheetGeometry(const Worksheet &sheet, const StyleSheet &styles)
-    : m_sheet(sheet), m_digitWidth(digitWidth(styles.fonts.front()))
+    : m_sheet(sheet)
+    , m_digitWidth(digitWidth(styles.fonts.front()))
 {
     // Without a default width the base width gets the padding of five pixels.
-    const double characters = sheet.defaultColumnWidth > 0.0 ? sheet.defaultColumnWidth
-                                                             : sheet.baseColumnWidth + 5.0 * 0.75 / m_digitWidth;
+    const double characters
+        = sheet.defaultColumnWidth > 0.0 ? sheet.defaultColumnWidth : sheet.baseColumnWidth + 5.0 * 0.75 / m_digitWidth;
     m_defaultWidth = characters * m_digitWidth;
 }
 
@@ -81,4 +82,4 @@ QRectF SheetGeometry::objectRect(int column, int row, const DrawingObject &objec
     return QRectF(topLeft, offsetFrom(column, row, object.to));
 }
 
-} // namespace celvane
+}  // namespace celvane

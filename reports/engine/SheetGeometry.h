@@ -11,12 +11,13 @@ namespace celvane {
 
 // Sizes of a sheet's columns and rows in points. Column widths are counted in digits of
 // the workbook's default font, measured in the face that draws it, as LibreOffice does.
-class SheetGeometry {
+class SheetGeometry
+{
 public:
     SheetGeometry(const Worksheet &sheet, const StyleSheet &styles);
 
-    double columnWidth(int column) const; // 1-based; 0 when hidden
-    double rowHeight(int row) const;      // 1-based; 0 when hidden
+    double columnWidth(int column) const;  // 1-based; 0 when hidden
+    double rowHeight(int row) const;       // 1-based; 0 when hidden
     // A point given as a cell (1-based) and an offset from its top-left corner in points,
     // brought into the cell that holds it.
     AnchorPoint anchorAt(int column, int row, double dx, double dy) const;
@@ -34,4 +35,4 @@ private:
     double m_defaultWidth;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -32,7 +32,7 @@ const Border &StyleSheet::borderOf(int formatIndex) const
     return id >= 0 && id < int(borders.size()) ? borders[id] : none;
 }
 
-template <typename T> int StyleSheet::intern(std::vector<T> &table, const T &value)
+template<typename T> int StyleSheet::intern(std::vector<T> &table, const T &value)
 {
     const auto it = std::find(table.begin(), table.end(), value);
     if (it != table.end())
@@ -93,4 +93,4 @@ QColor StyleSheet::resolve(const CellColor &color, const QColor &automatic) cons
     return result;
 }
 
-} // namespace celvane
+}  // namespace celvane

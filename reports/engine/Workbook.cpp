@@ -22,7 +22,9 @@ void Workbook::keepSheets(const std::vector<int> &indexes)
             if (std::find(indexes.begin(), indexes.end(), int(i)) != indexes.end())
                 continue;
             const QString &sheet = sheets[i].name;
-            if (name.value.contains(sheet + u'!') || name.value.contains(u'\'' + QString(sheet).replace(u'\'', QStringLiteral("''")) + QStringLiteral("'!")))
+            if (name.value.contains(sheet + u'!')
+                || name.value.contains(u'\'' + QString(sheet).replace(u'\'', QStringLiteral("''"))
+                                       + QStringLiteral("'!")))
                 return true;
         }
         return false;
@@ -42,4 +44,4 @@ void Workbook::keepSheets(const std::vector<int> &indexes)
     definedNames = std::move(names);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -10,7 +10,8 @@
 
 namespace celvane {
 
-struct DefinedName {
+struct DefinedName
+{
     QString name;
     int localSheet = -1;
     QString value;
@@ -19,7 +20,8 @@ struct DefinedName {
 
 // A workbook as the engine edits it, together with every part of its package that the
 // engine does not model, so that saving loses nothing of the template.
-class Workbook {
+class Workbook
+{
 public:
     std::vector<Worksheet> sheets;
     StyleSheet styles;
@@ -28,9 +30,9 @@ public:
     QString workbookPath = QStringLiteral("xl/workbook.xml");
     std::vector<std::pair<QString, QString>> workbookNamespaces;
     XmlAttributes workbookAttributes;
-    std::vector<RawElement> workbookElements; // everything but the sheet list and names
-    std::vector<Relationship> workbookRelationships; // theme and the like
-    std::map<QString, QByteArray> otherParts; // package path -> bytes, written back as they are
+    std::vector<RawElement> workbookElements;         // everything but the sheet list and names
+    std::vector<Relationship> workbookRelationships;  // theme and the like
+    std::map<QString, QByteArray> otherParts;         // package path -> bytes, written back as they are
     std::map<QString, QString> contentTypeDefaults;   // extension -> type
     std::map<QString, QString> contentTypeOverrides;  // "/path" -> type
 
@@ -39,4 +41,4 @@ public:
     void keepSheets(const std::vector<int> &indexes);
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -81,8 +81,8 @@ int Worksheet::lastUsedRow() const
     for (const CellRange &merge : merges)
         last = std::max(last, merge.bottom);
     for (const DrawingObject &object : drawings)
-        last = std::max(last, object.anchor == DrawingObject::Anchor::TwoCell ? object.to.row + 1
-                                                                             : object.from.row + 1);
+        last
+            = std::max(last, object.anchor == DrawingObject::Anchor::TwoCell ? object.to.row + 1 : object.from.row + 1);
     return last;
 }
 
@@ -104,4 +104,4 @@ CellRange Worksheet::printedRange() const
     return {1, 1, std::max(1, lastUsedColumn()), std::max(1, lastUsedRow())};
 }
 
-} // namespace celvane
+}  // namespace celvane

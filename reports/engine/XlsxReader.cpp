@@ -12,18 +12,22 @@ namespace celvane {
 
 namespace {
 
-const QString kRelationshipNs =
-    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString kRelationshipNs = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
 
-struct SharedString {
+struct SharedString
+{
     QString text;
     QString richXml;
 };
 
-class PackageReader {
+class PackageReader
+{
 public:
     PackageReader(std::map<QString, QByteArray> parts, const QString &fileName)
-        : m_parts(std::move(parts)), m_fileName(fileName) {}
+        : m_parts(std::move(parts))
+        , m_fileName(fileName)
+    {
+    }
 
     Workbook read();
 
@@ -109,7 +113,7 @@ Workbook PackageReader::read()
     for (const Relationship &rel : readRelationships(QString()))
         if (rel.type.endsWith(QLatin1String("/officeDocument")))
             workbookPath = rel.target;
-    m_consumed.erase(QStringLiteral("_rels/.rels")); // the package's own links stay as they are
+    m_consumed.erase(QStringLiteral("_rels/.rels"));  // the package's own links stay as they are
     if (!m_parts.count(workbookPath))
         fail(workbookPath, QStringLiteral("ブックの本体がありません"));
     readWorkbook(workbookPath);
@@ -134,7 +138,7 @@ void PackageReader::readWorkbook(const QString &path)
         else if (type == u"worksheet")
             sheetTargets[rel.id] = rel.target;
         else if (type == u"calcChain")
-            take(rel.target); // cell positions change, so the chain is rebuilt by the reader
+            take(rel.target);  // cell positions change, so the chain is rebuilt by the reader
         else {
             if (type == u"theme")
                 readTheme(rel.target);
@@ -192,8 +196,7 @@ void PackageReader::readWorkbook(const QString &path)
         CellRange area;
         const QString value = name.value.mid(name.value.lastIndexOf(u'!') + 1);
         if (name.name == QLatin1String("_xlnm.Print_Area") && name.localSheet >= 0
-            && name.localSheet < int(m_book.sheets.size()) && !value.contains(u',')
-            && CellRange::parse(value, area))
+            && name.localSheet < int(m_book.sheets.size()) && !value.contains(u',') && CellRange::parse(value, area))
             m_book.sheets[name.localSheet].printArea = area;
         else
             names.push_back(name);
@@ -258,11 +261,20 @@ Font readFont(XmlSource &xml)
 
 BorderLine readBorderLine(XmlSource &xml)
 {
-    static const QStringList styles = {
-        QString(), QStringLiteral("thin"), QStringLiteral("medium"), QStringLiteral("dashed"),
-        QStringLiteral("dotted"), QStringLiteral("thick"), QStringLiteral("double"), QStringLiteral("hair"),
-        QStringLiteral("mediumDashed"), QStringLiteral("dashDot"), QStringLiteral("mediumDashDot"),
-        QStringLiteral("dashDotDot"), QStringLiteral("mediumDashDotDot"), QStringLiteral("slantDashDot")};
+    static const QStringList styles = {QString(),
+                                       QStringLiteral("thin"),
+                                       QStringLiteral("medium"),
+                                       QStringLiteral("dashed"),
+                                       QStringLiteral("dotted"),
+                                       QStringLiteral("thick"),
+                                       QStringLiteral("double"),
+                                       QStringLiteral("hair"),
+                                       QStringLiteral("mediumDashed"),
+                                       QStringLiteral("dashDot"),
+                                       QStringLiteral("mediumDashDot"),
+                                       QStringLiteral("dashDotDot"),
+                                       QStringLiteral("mediumDashDotDot"),
+                                       QStringLiteral("slantDashDot")};
     BorderLine line;
     const qsizetype style = styles.indexOf(xml.attribute(u"style"));
     line.style = style > 0 ? LineStyle(style) : LineStyle::None;
@@ -390,7 +402,8 @@ void PackageReader::readStyles(const QString &path)
             if (seenCellXfs)
                 styles.afterCellXfsXml += raw;
             if (n == u"colors") {
-                static const QRegularExpression rgb(QStringLiteral("<(?:\\w+:)?rgbColor[^>]*rgb=\"([0-9A-Fa-f]{6,8})\""));
+                static const QRegularExpression rgb(
+                    QStringLiteral("<(?:\\w+:)?rgbColor[^>]*rgb=\"([0-9A-Fa-f]{6,8})\""));
                 for (const auto &match : rgb.globalMatch(raw))
                     styles.customPalette.push_back(match.captured(1).toUInt(nullptr, 16));
             }
@@ -414,12 +427,12 @@ void PackageReader::readTheme(const QString &path)
     const auto part = m_parts.find(path);
     if (part == m_parts.end())
         return;
-    static const QRegularExpression slot(QStringLiteral(
-        "<a:(dk1|lt1|dk2|lt2|accent[1-6]|hlink|folHlink)>\\s*<a:(?:srgbClr val|sysClr[^>]*lastClr)=\"([0-9A-Fa-f]{6})\""));
-    static const QStringList order = {QStringLiteral("lt1"), QStringLiteral("dk1"), QStringLiteral("lt2"),
-                                      QStringLiteral("dk2"), QStringLiteral("accent1"), QStringLiteral("accent2"),
-                                      QStringLiteral("accent3"), QStringLiteral("accent4"), QStringLiteral("accent5"),
-                                      QStringLiteral("accent6"), QStringLiteral("hlink"), QStringLiteral("folHlink")};
+    static const QRegularExpression slot(QStringLiteral("<a:(dk1|lt1|dk2|lt2|accent[1-6]|hlink|folHlink)>\\s*<a:(?:"
+                                                        "srgbClr val|sysClr[^>]*lastClr)=\"([0-9A-Fa-f]{6})\""));
+    static const QStringList order
+        = {QStringLiteral("lt1"),     QStringLiteral("dk1"),     QStringLiteral("lt2"),     QStringLiteral("dk2"),
+           QStringLiteral("accent1"), QStringLiteral("accent2"), QStringLiteral("accent3"), QStringLiteral("accent4"),
+           QStringLiteral("accent5"), QStringLiteral("accent6"), QStringLiteral("hlink"),   QStringLiteral("folHlink")};
     std::vector<quint32> colors(order.size(), 0);
     int found = 0;
     for (const auto &match : slot.globalMatch(QString::fromUtf8(part->second))) {
@@ -451,7 +464,7 @@ void PackageReader::readSharedStrings(const QString &path)
                         xml.skip();
                 }
             } else {
-                xml.skip(); // phonetic runs are not shown
+                xml.skip();  // phonetic runs are not shown
             }
         }
         if (rich) {
@@ -535,9 +548,8 @@ void PackageReader::readSheetData(XmlSource &xml, Worksheet &sheet)
         row.hidden = xml.boolAttribute(u"hidden");
         if (xml.boolAttribute(u"customFormat"))
             row.style = xml.intAttribute(u"s", -1);
-        row.otherAttributes =
-            xml.attributesExcept({u"r", u"ht", u"customHeight", u"hidden", u"s", u"customFormat", u"spans",
-                                  u"x14ac:dyDescent"});
+        row.otherAttributes = xml.attributesExcept(
+            {u"r", u"ht", u"customHeight", u"hidden", u"s", u"customFormat", u"spans", u"x14ac:dyDescent"});
         int column = 1;
         while (xml.nextChild())
             readCell(xml, sheet, rowNumber, column);
@@ -574,8 +586,8 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
                 info.customWidth = xml.boolAttribute(u"customWidth");
                 info.hidden = xml.boolAttribute(u"hidden");
                 info.style = xml.intAttribute(u"style", -1);
-                info.otherAttributes =
-                    xml.attributesExcept({u"min", u"max", u"width", u"customWidth", u"hidden", u"style"});
+                info.otherAttributes
+                    = xml.attributesExcept({u"min", u"max", u"width", u"customWidth", u"hidden", u"style"});
                 sheet.columns.push_back(info);
                 xml.skip();
             }
@@ -614,9 +626,9 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
             page.firstPageNumber = xml.intAttribute(u"firstPageNumber", 1);
             page.useFirstPageNumber = xml.boolAttribute(u"useFirstPageNumber");
             page.overThenDown = xml.attribute(u"pageOrder") == QLatin1String("overThenDown");
-            page.otherPageSetupAttributes = xml.attributesExcept(
-                {u"paperSize", u"orientation", u"scale", u"fitToWidth", u"fitToHeight", u"firstPageNumber",
-                 u"useFirstPageNumber", u"pageOrder"});
+            page.otherPageSetupAttributes
+                = xml.attributesExcept({u"paperSize", u"orientation", u"scale", u"fitToWidth", u"fitToHeight",
+                                        u"firstPageNumber", u"useFirstPageNumber", u"pageOrder"});
             xml.skip();
         } else if (n == u"headerFooter") {
             const qint64 start = xml.elementStart();
@@ -681,9 +693,9 @@ void PackageReader::readObject(XmlSource &xml, DrawingObject &object, const std:
     // Walks the object to learn what it shows, while keeping its XML as written.
     const qint64 start = xml.elementStart();
     const QString kind = xml.name().toString();
-    object.kind = kind == QLatin1String("pic") ? DrawingObject::Kind::Picture
-                : kind == QLatin1String("sp") || kind == QLatin1String("cxnSp") ? DrawingObject::Kind::Shape
-                : DrawingObject::Kind::Other;
+    object.kind = kind == QLatin1String("pic")                          ? DrawingObject::Kind::Picture
+        : kind == QLatin1String("sp") || kind == QLatin1String("cxnSp") ? DrawingObject::Kind::Shape
+                                                                        : DrawingObject::Kind::Other;
     object.line.style = LineStyle::None;
     int depth = 1;
     bool inLine = false;
@@ -731,14 +743,16 @@ void PackageReader::readObject(XmlSource &xml, DrawingObject &object, const std:
         } else if (n == u"prstGeom") {
             const QString shape = xml.attribute(u"prst");
             object.geometry = shape == QLatin1String("ellipse") ? DrawingObject::Geometry::Ellipse
-                            : shape == QLatin1String("rect") ? DrawingObject::Geometry::Rectangle
-                            : shape.contains(QLatin1String("line")) || shape.contains(QLatin1String("Connector"))
-                                ? DrawingObject::Geometry::Line
-                                : DrawingObject::Geometry::None;
+                : shape == QLatin1String("rect")                ? DrawingObject::Geometry::Rectangle
+                : shape.contains(QLatin1String("line")) || shape.contains(QLatin1String("Connector"))
+                ? DrawingObject::Geometry::Line
+                : DrawingObject::Geometry::None;
         } else if (n == u"ln" && inShapeProperties) {
             inLine = true;
             const int width = xml.intAttribute(u"w", 9525);
-            object.line.style = width >= 38100 ? LineStyle::Thick : width >= 19050 ? LineStyle::Medium : LineStyle::Thin;
+            object.line.style = width >= 38100 ? LineStyle::Thick
+                : width >= 19050               ? LineStyle::Medium
+                                               : LineStyle::Thin;
         } else if (n == u"srgbClr" && inShapeProperties) {
             const CellColor color = CellColor::rgb(xml.attribute(u"val").toUInt(nullptr, 16));
             inLine ? void(object.line.color = color) : void(object.fill = color);
@@ -823,7 +837,7 @@ void PackageReader::readDrawing(Worksheet &sheet, const QString &path)
         fail(path, xml.reader().errorString());
 }
 
-} // namespace
+}  // namespace
 
 Workbook XlsxReader::read(const QString &fileName)
 {
@@ -835,4 +849,4 @@ Workbook XlsxReader::read(std::map<QString, QByteArray> parts, const QString &fi
     return PackageReader(std::move(parts), fileName).read();
 }
 
-} // namespace celvane
+}  // namespace celvane

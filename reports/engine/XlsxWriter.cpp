@@ -20,20 +20,69 @@ const QString kDrawingNs = QStringLiteral("http://schemas.openxmlformats.org/dra
 const QString kDrawingMlNs = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/main");
 const QString kTypeBase = QStringLiteral("application/vnd.openxmlformats-officedocument.");
 
-const QStringList kSheetOrder = {
-    "sheetPr", "dimension", "sheetViews", "sheetFormatPr", "cols", "sheetData", "sheetCalcPr",
-    "sheetProtection", "protectedRanges", "scenarios", "autoFilter", "sortState", "dataConsolidate",
-    "customSheetViews", "mergeCells", "phoneticPr", "conditionalFormatting", "dataValidations", "hyperlinks",
-    "printOptions", "pageMargins", "pageSetup", "headerFooter", "rowBreaks", "colBreaks", "customProperties",
-    "cellWatches", "ignoredErrors", "smartTags", "drawing", "legacyDrawing", "legacyDrawingHF", "drawingHF",
-    "picture", "oleObjects", "controls", "webPublishItems", "tableParts", "extLst"};
-const QStringList kWorkbookOrder = {
-    "fileVersion", "fileSharing", "workbookPr", "workbookProtection", "bookViews", "sheets", "functionGroups",
-    "externalReferences", "definedNames", "calcPr", "oleSize", "customWorkbookViews", "pivotCaches",
-    "smartTagPr", "smartTagTypes", "webPublishing", "fileRecoveryPr", "webPublishObjects", "extLst"};
-const QStringList kLineStyles = {
-    "", "thin", "medium", "dashed", "dotted", "thick", "double", "hair", "mediumDashed", "dashDot",
-    "mediumDashDot", "dashDotDot", "mediumDashDotDot", "slantDashDot"};
+const QStringList kSheetOrder = {"sheetPr",
+                                 "dimension",
+                                 "sheetViews",
+                                 "sheetFormatPr",
+                                 "cols",
+                                 "sheetData",
+                                 "sheetCalcPr",
+                                 "sheetProtection",
+                                 "protectedRanges",
+                                 "scenarios",
+                                 "autoFilter",
+                                 "sortState",
+                                 "dataConsolidate",
+                                 "customSheetViews",
+                                 "mergeCells",
+                                 "phoneticPr",
+                                 "conditionalFormatting",
+                                 "dataValidations",
+                                 "hyperlinks",
+                                 "printOptions",
+                                 "pageMargins",
+                                 "pageSetup",
+                                 "headerFooter",
+                                 "rowBreaks",
+                                 "colBreaks",
+                                 "customProperties",
+                                 "cellWatches",
+                                 "ignoredErrors",
+                                 "smartTags",
+                                 "drawing",
+                                 "legacyDrawing",
+                                 "legacyDrawingHF",
+                                 "drawingHF",
+                                 "picture",
+                                 "oleObjects",
+                                 "controls",
+                                 "webPublishItems",
+                                 "tableParts",
+                                 "extLst"};
+const QStringList kWorkbookOrder = {"fileVersion",    "fileSharing",
+                                    "workbookPr",     "workbookProtection",
+                                    "bookViews",      "sheets",
+                                    "functionGroups", "externalReferences",
+                                    "definedNames",   "calcPr",
+                                    "oleSize",        "customWorkbookViews",
+                                    "pivotCaches",    "smartTagPr",
+                                    "smartTagTypes",  "webPublishing",
+                                    "fileRecoveryPr", "webPublishObjects",
+                                    "extLst"};
+const QStringList kLineStyles = {"",
+                                 "thin",
+                                 "medium",
+                                 "dashed",
+                                 "dotted",
+                                 "thick",
+                                 "double",
+                                 "hair",
+                                 "mediumDashed",
+                                 "dashDot",
+                                 "mediumDashDot",
+                                 "dashDotDot",
+                                 "mediumDashDotDot",
+                                 "slantDashDot"};
 
 // The root element of a part, with the namespaces and attributes the template gave it.
 void openRoot(XmlOutput &out, const QString &name, std::vector<std::pair<QString, QString>> namespaces,
@@ -42,8 +91,9 @@ void openRoot(XmlOutput &out, const QString &name, std::vector<std::pair<QString
     out.start(name);
     if (namespaces.empty())
         namespaces.emplace_back(QString(), kMainNs);
-    if (withRelationships
-        && std::none_of(namespaces.begin(), namespaces.end(), [](const auto &ns) { return ns.first == QLatin1String("r"); }))
+    if (withRelationships && std::none_of(namespaces.begin(), namespaces.end(), [](const auto &ns) {
+            return ns.first == QLatin1String("r");
+        }))
         namespaces.emplace_back(QStringLiteral("r"), kRelNs);
     out.namespaces(namespaces);
     out.attributes(attributes);
@@ -56,9 +106,13 @@ QString formatNumber(double value)
 
 // Puts modelled and kept elements in the order the format requires; an element the
 // writer does not know keeps its place after the element it followed.
-class OrderedElements {
+class OrderedElements
+{
 public:
-    explicit OrderedElements(const QStringList &order) : m_order(order) {}
+    explicit OrderedElements(const QStringList &order)
+        : m_order(order)
+    {
+    }
     void addKept(const std::vector<RawElement> &elements, const std::function<void(const RawElement &)> &write)
     {
         double rank = -1;
@@ -74,7 +128,8 @@ public:
     }
     void writeAll()
     {
-        std::stable_sort(m_items.begin(), m_items.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::stable_sort(m_items.begin(), m_items.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
         for (const auto &item : m_items)
             item.second();
     }
@@ -84,9 +139,13 @@ private:
     std::vector<std::pair<double, std::function<void()>>> m_items;
 };
 
-class PackageWriter {
+class PackageWriter
+{
 public:
-    explicit PackageWriter(const Workbook &book) : m_book(book) {}
+    explicit PackageWriter(const Workbook &book)
+        : m_book(book)
+    {
+    }
     std::vector<ZipArchive::Entry> build();
 
 private:
@@ -109,7 +168,7 @@ private:
     const Workbook &m_book;
     std::vector<ZipArchive::Entry> m_entries;
     std::map<QString, QString> m_overrides;
-    std::vector<std::pair<QString, QString>> m_strings; // text, rich runs
+    std::vector<std::pair<QString, QString>> m_strings;  // text, rich runs
     QHash<QString, int> m_plainIndex;
     QHash<QString, int> m_richIndex;
     std::map<const ImageData *, QString> m_imageParts;
@@ -133,7 +192,8 @@ QByteArray PackageWriter::relationships(const std::vector<Relationship> &rels, c
         out.empty(QStringLiteral("Relationship"));
         out.attribute(QStringLiteral("Id"), rel.id);
         out.attribute(QStringLiteral("Type"), rel.type);
-        out.attribute(QStringLiteral("Target"), rel.external ? rel.target : PackagePath::relative(sourcePart, rel.target));
+        out.attribute(QStringLiteral("Target"),
+                      rel.external ? rel.target : PackagePath::relative(sourcePart, rel.target));
         if (rel.external)
             out.attribute(QStringLiteral("TargetMode"), QStringLiteral("External"));
     }
@@ -158,8 +218,8 @@ void PackageWriter::sheetData(XmlOutput &out, const Worksheet &sheet)
     out.start(QStringLiteral("sheetData"));
     QXmlStreamWriter &w = out.writer();
     for (const auto &[number, row] : sheet.rows) {
-        const bool plain = row.cells.empty() && !row.customHeight && !row.hidden && row.style < 0
-                        && row.height <= 0.0 && row.otherAttributes.empty();
+        const bool plain = row.cells.empty() && !row.customHeight && !row.hidden && row.style < 0 && row.height <= 0.0
+            && row.otherAttributes.empty();
         if (plain)
             continue;
         out.start(QStringLiteral("row"));
@@ -253,7 +313,8 @@ void PackageWriter::pageElements(XmlOutput &out, OrderedElements &order, const W
         if (page.overThenDown)
             out.attribute(QStringLiteral("pageOrder"), QStringLiteral("overThenDown"));
         if (page.orientationSet || page.landscape)
-            out.attribute(QStringLiteral("orientation"), page.landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"));
+            out.attribute(QStringLiteral("orientation"),
+                          page.landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"));
         out.attributes(page.otherPageSetupAttributes);
     });
     if (!page.headerFooterXml.isEmpty())
@@ -271,9 +332,11 @@ void PackageWriter::pageElements(XmlOutput &out, OrderedElements &order, const W
         out.end();
     };
     if (!sheet.rowBreaks.empty())
-        order.add(QStringLiteral("rowBreaks"), [breaks, &sheet] { breaks(QStringLiteral("rowBreaks"), sheet.rowBreaks, 16383); });
+        order.add(QStringLiteral("rowBreaks"),
+                  [breaks, &sheet] { breaks(QStringLiteral("rowBreaks"), sheet.rowBreaks, 16383); });
     if (!sheet.columnBreaks.empty())
-        order.add(QStringLiteral("colBreaks"), [breaks, &sheet] { breaks(QStringLiteral("colBreaks"), sheet.columnBreaks, 1048575); });
+        order.add(QStringLiteral("colBreaks"),
+                  [breaks, &sheet] { breaks(QStringLiteral("colBreaks"), sheet.columnBreaks, 1048575); });
 }
 
 QByteArray PackageWriter::sheetXml(const Worksheet &sheet, std::vector<Relationship> &rels)
@@ -434,14 +497,14 @@ void PackageWriter::shape(XmlOutput &out, const DrawingObject &object, int id)
     out.attribute(QStringLiteral("cy"), object.height);
     out.end();
     out.start(QStringLiteral("a:prstGeom"));
-    out.attribute(QStringLiteral("prst"), object.geometry == DrawingObject::Geometry::Ellipse ? QStringLiteral("ellipse")
-                                          : object.geometry == DrawingObject::Geometry::Line ? QStringLiteral("line")
-                                                                                              : QStringLiteral("rect"));
+    out.attribute(QStringLiteral("prst"),
+                  object.geometry == DrawingObject::Geometry::Ellipse    ? QStringLiteral("ellipse")
+                      : object.geometry == DrawingObject::Geometry::Line ? QStringLiteral("line")
+                                                                         : QStringLiteral("rect"));
     out.empty(QStringLiteral("a:avLst"));
     out.end();
-    const auto rgb = [this](const CellColor &color) {
-        return m_book.styles.resolve(color, Qt::black).name().mid(1).toUpper();
-    };
+    const auto rgb
+        = [this](const CellColor &color) { return m_book.styles.resolve(color, Qt::black).name().mid(1).toUpper(); };
     if (object.fill.isSet()) {
         out.start(QStringLiteral("a:solidFill"));
         out.empty(QStringLiteral("a:srgbClr"));
@@ -453,10 +516,13 @@ void PackageWriter::shape(XmlOutput &out, const DrawingObject &object, int id)
     out.start(QStringLiteral("a:ln"));
     const LineStyle style = object.line.style;
     const bool medium = style == LineStyle::Medium || style == LineStyle::MediumDashed
-                     || style == LineStyle::MediumDashDot || style == LineStyle::MediumDashDotDot
-                     || style == LineStyle::SlantDashDot;
-    const qint64 width = style == LineStyle::Thick ? 38100 : style == LineStyle::Double ? 28575 : medium ? 19050
-                       : style == LineStyle::Hair ? 3175 : 9525;
+        || style == LineStyle::MediumDashDot || style == LineStyle::MediumDashDotDot
+        || style == LineStyle::SlantDashDot;
+    const qint64 width = style == LineStyle::Thick ? 38100
+        : style == LineStyle::Double               ? 28575
+        : medium                                   ? 19050
+        : style == LineStyle::Hair                 ? 3175
+                                                   : 9525;
     out.attribute(QStringLiteral("w"), width);
     if (style == LineStyle::Double)
         out.attribute(QStringLiteral("cmpd"), QStringLiteral("dbl"));
@@ -468,13 +534,11 @@ void PackageWriter::shape(XmlOutput &out, const DrawingObject &object, int id)
         out.attribute(QStringLiteral("val"), rgb(object.line.color));
         out.end();
         const QString dash = style == LineStyle::Dashed || style == LineStyle::MediumDashed ? QStringLiteral("dash")
-                           : style == LineStyle::Dotted ? QStringLiteral("sysDot")
-                           : style == LineStyle::DashDot || style == LineStyle::MediumDashDot
-                                   || style == LineStyle::SlantDashDot
-                               ? QStringLiteral("dashDot")
-                           : style == LineStyle::DashDotDot || style == LineStyle::MediumDashDotDot
-                               ? QStringLiteral("sysDashDotDot")
-                               : QString();
+            : style == LineStyle::Dotted                                                    ? QStringLiteral("sysDot")
+            : style == LineStyle::DashDot || style == LineStyle::MediumDashDot || style == LineStyle::SlantDashDot
+            ? QStringLiteral("dashDot")
+            : style == LineStyle::DashDotDot || style == LineStyle::MediumDashDotDot ? QStringLiteral("sysDashDotDot")
+                                                                                     : QString();
         if (!dash.isEmpty()) {
             out.empty(QStringLiteral("a:prstDash"));
             out.attribute(QStringLiteral("val"), dash);
@@ -504,7 +568,7 @@ QByteArray PackageWriter::drawingXml(const Worksheet &sheet, std::vector<Relatio
     static const QRegularExpression objectId(QStringLiteral("(<(?:\\w+:)?cNvPr\\s+id=\")(\\d+)\""));
     for (const DrawingObject &object : sheet.drawings) {
         const QString element = object.anchor == DrawingObject::Anchor::TwoCell ? QStringLiteral("xdr:twoCellAnchor")
-                              : object.anchor == DrawingObject::Anchor::OneCell ? QStringLiteral("xdr:oneCellAnchor")
+            : object.anchor == DrawingObject::Anchor::OneCell                   ? QStringLiteral("xdr:oneCellAnchor")
                                                                                 : QStringLiteral("xdr:absoluteAnchor");
         out.start(element);
         if (object.anchor == DrawingObject::Anchor::TwoCell && !object.editAs.isEmpty())
@@ -677,8 +741,9 @@ QByteArray PackageWriter::stylesXml() const
         out.attributes(format.otherAttributes);
         const auto apply = [&](const char *name, bool used) {
             const QString key = QLatin1String(name);
-            if (used && std::none_of(format.otherAttributes.begin(), format.otherAttributes.end(),
-                                     [&](const auto &a) { return a.first == key; }))
+            if (used && std::none_of(format.otherAttributes.begin(), format.otherAttributes.end(), [&](const auto &a) {
+                    return a.first == key;
+                }))
                 out.attribute(key, QStringLiteral("true"));
         };
         apply("applyNumberFormat", format.numFmtId != 0);
@@ -750,8 +815,10 @@ QByteArray PackageWriter::workbookXml() const
         if (const auto &area = m_book.sheets[i].printArea) {
             QString sheetName = m_book.sheets[i].name;
             sheetName.replace(u'\'', QStringLiteral("''"));
-            names.push_back({QStringLiteral("_xlnm.Print_Area"), int(i),
-                             QStringLiteral("'%1'!%2").arg(sheetName, area->toAbsoluteString()), {}});
+            names.push_back({QStringLiteral("_xlnm.Print_Area"),
+                             int(i),
+                             QStringLiteral("'%1'!%2").arg(sheetName, area->toAbsoluteString()),
+                             {}});
         }
     if (!names.empty())
         order.add(QStringLiteral("definedNames"), [&out, names] {
@@ -778,7 +845,8 @@ QByteArray PackageWriter::contentTypesXml() const
     out.start(QStringLiteral("Types"));
     out.writer().writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
     std::map<QString, QString> defaults = m_book.contentTypeDefaults;
-    defaults.emplace(QStringLiteral("rels"), QStringLiteral("application/vnd.openxmlformats-package.relationships+xml"));
+    defaults.emplace(QStringLiteral("rels"),
+                     QStringLiteral("application/vnd.openxmlformats-package.relationships+xml"));
     defaults.emplace(QStringLiteral("xml"), QStringLiteral("application/xml"));
     defaults.emplace(QStringLiteral("png"), QStringLiteral("image/png"));
     defaults.emplace(QStringLiteral("jpeg"), QStringLiteral("image/jpeg"));
@@ -819,21 +887,24 @@ std::vector<ZipArchive::Entry> PackageWriter::build()
     }
     const QString stylesPath = dir + QStringLiteral("styles.xml");
     add(stylesPath, stylesXml(), kTypeBase + QStringLiteral("spreadsheetml.styles+xml"));
-    workbookRels.push_back({QStringLiteral("rIdCelvaneStyles"), kRelTypeBase + QStringLiteral("styles"), stylesPath, false});
+    workbookRels.push_back(
+        {QStringLiteral("rIdCelvaneStyles"), kRelTypeBase + QStringLiteral("styles"), stylesPath, false});
     if (!m_strings.empty()) {
         const QString stringsPath = dir + QStringLiteral("sharedStrings.xml");
         add(stringsPath, sharedStringsXml(), kTypeBase + QStringLiteral("spreadsheetml.sharedStrings+xml"));
-        workbookRels.push_back({QStringLiteral("rIdCelvaneStrings"), kRelTypeBase + QStringLiteral("sharedStrings"),
-                                stringsPath, false});
+        workbookRels.push_back(
+            {QStringLiteral("rIdCelvaneStrings"), kRelTypeBase + QStringLiteral("sharedStrings"), stringsPath, false});
     }
     add(wbPath, workbookXml(), kTypeBase + QStringLiteral("spreadsheetml.sheet.main+xml"));
     add(PackagePath::relationshipsOf(wbPath), relationships(workbookRels, wbPath));
     if (!m_book.otherParts.count(QStringLiteral("_rels/.rels"))) {
         add(QStringLiteral("_rels/.rels"),
-            relationships({{QStringLiteral("rId1"), kRelTypeBase + QStringLiteral("officeDocument"), wbPath, false}}, QString()));
+            relationships({{QStringLiteral("rId1"), kRelTypeBase + QStringLiteral("officeDocument"), wbPath, false}},
+                          QString()));
     }
     for (const auto &[path, bytes] : m_book.otherParts) {
-        const bool written = std::any_of(m_entries.begin(), m_entries.end(), [&](const auto &e) { return e.path == path; });
+        const bool written
+            = std::any_of(m_entries.begin(), m_entries.end(), [&](const auto &e) { return e.path == path; });
         if (!written)
             m_entries.push_back({path, bytes, !path.startsWith(QLatin1String("xl/media/"))});
     }
@@ -841,7 +912,7 @@ std::vector<ZipArchive::Entry> PackageWriter::build()
     return std::move(m_entries);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<ZipArchive::Entry> XlsxWriter::entries(const Workbook &book)
 {
@@ -853,4 +924,4 @@ void XlsxWriter::write(const Workbook &book, const QString &fileName)
     ZipArchive::write(fileName, entries(book));
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -33,7 +33,8 @@ void XmlOutput::color(const QString &name, const CellColor &color)
         m_writer.writeAttribute(QStringLiteral("auto"), QStringLiteral("1"));
         break;
     case CellColor::Kind::Rgb:
-        m_writer.writeAttribute(QStringLiteral("rgb"), QStringLiteral("%1").arg(color.argb, 8, 16, QChar('0')).toUpper());
+        m_writer.writeAttribute(QStringLiteral("rgb"),
+                                QStringLiteral("%1").arg(color.argb, 8, 16, QChar('0')).toUpper());
         break;
     case CellColor::Kind::Indexed:
         attribute(QStringLiteral("indexed"), qint64(color.index));
@@ -52,7 +53,7 @@ void XmlOutput::raw(const QString &xml)
 {
     if (xml.isEmpty())
         return;
-    m_writer.writeCharacters(QString()); // closes a pending start tag
+    m_writer.writeCharacters(QString());  // closes a pending start tag
     m_buffer.write(xml.toUtf8());
 }
 
@@ -73,4 +74,4 @@ QByteArray XmlOutput::finish()
     return m_bytes;
 }
 
-} // namespace celvane
+}  // namespace celvane

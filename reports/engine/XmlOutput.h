@@ -10,7 +10,8 @@
 namespace celvane {
 
 // Builds one package part: a stream writer that can also put in XML kept as it was read.
-class XmlOutput {
+class XmlOutput
+{
 public:
     XmlOutput();
 
@@ -34,4 +35,4 @@ private:
     QXmlStreamWriter m_writer;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -77,4 +77,4 @@ QString XmlSource::captureElement()
     return textSince(start);
 }
 
-} // namespace celvane
+}  // namespace celvane

@@ -10,7 +10,8 @@ namespace celvane {
 
 // A part's XML being read, able to hand out elements exactly as they were written so that
 // what the model does not understand can be written back unchanged.
-class XmlSource {
+class XmlSource
+{
 public:
     explicit XmlSource(const QByteArray &bytes);
 
@@ -41,4 +42,4 @@ private:
     QXmlStreamReader m_reader;
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -22,7 +22,7 @@ QString zipMessage(int code)
     zip_error_fini(&error);
     return text;
 }
-} // namespace
+}  // namespace
 
 std::map<QString, QByteArray> ZipArchive::read(const QString &fileName)
 {
@@ -69,9 +69,9 @@ void ZipArchive::write(const QString &fileName, const std::vector<Entry> &entrie
         throw CelvaneError(QStringLiteral("「%1」に保存できません（%2）").arg(fileName, zipMessage(code)));
     for (const Entry &entry : entries) {
         zip_source_t *source = zip_source_buffer(archive, entry.bytes.constData(), zip_uint64_t(entry.bytes.size()), 0);
-        const zip_int64_t index = source ? zip_file_add(archive, entry.path.toUtf8().constData(), source,
-                                                        ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE)
-                                         : -1;
+        const zip_int64_t index = source
+            ? zip_file_add(archive, entry.path.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE)
+            : -1;
         if (index < 0) {
             if (source)
                 zip_source_free(source);
@@ -93,4 +93,4 @@ void ZipArchive::write(const QString &fileName, const std::vector<Entry> &entrie
     }
 }
 
-} // namespace celvane
+}  // namespace celvane

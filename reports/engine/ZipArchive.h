@@ -8,9 +8,11 @@
 namespace celvane {
 
 // The zip container of a workbook, read whole into memory or written in one go.
-class ZipArchive {
+class ZipArchive
+{
 public:
-    struct Entry {
+    struct Entry
+    {
         QString path;
         QByteArray bytes;
         bool compress = true;
@@ -22,4 +24,4 @@ public:
     static void write(const QString &fileName, const std::vector<Entry> &entries);
 };
 
-} // namespace celvane
+}  // namespace celvane

@@ -11,7 +11,7 @@
 namespace peers {
 
 namespace {
-std::string quoted(const std::string& s)
+std::string quoted(const std::string &s)
 {
     std::string out = "'";
     for (char c : s)
@@ -19,10 +19,10 @@ std::string quoted(const std::string& s)
     return out + "'";
 }
 
-std::string run(const std::string& command)
+std::string run(const std::string &command)
 {
     std::string out;
-    FILE* p = popen(command.c_str(), "r");
+    FILE *p = popen(command.c_str(), "r");
     if (!p)
         return out;
     std::array<char, 4096> buf;
@@ -40,14 +40,15 @@ int hexDigit(char c)
 
 std::string scratchDir()
 {
-    if (const char* given = std::getenv("SORVIK_TEST_TMP"); given && *given) {
+    if (const char *given = std::getenv("SORVIK_TEST_TMP"); given && *given) {
         std::filesystem::create_directories(given);
         return given;
     }
     // A folder of this process, removed when it ends.
-    struct Owned {
-        std::filesystem::path path =
-            std::filesystem::temp_directory_path() / ("strilux-tests-" + std::to_string(getpid()));
+    struct Owned
+    {
+        std::filesystem::path path
+            = std::filesystem::temp_directory_path() / ("strilux-tests-" + std::to_string(getpid()));
         Owned() { std::filesystem::create_directories(path); }
         ~Owned()
         {
@@ -61,23 +62,23 @@ std::string scratchDir()
 
 std::string binaryDir()
 {
-    if (const char* given = std::getenv("SORVIK_BINARY_DIR"); given && *given)
+    if (const char *given = std::getenv("SORVIK_BINARY_DIR"); given && *given)
         return given;
     // Test programs live in <build>/tests.
     return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path().string();
 }
 
-std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, const std::string& format, bool pure)
+std::vector<std::string> zxingDecode(const std::vector<std::string> &pngFiles, const std::string &format, bool pure)
 {
     // "-1" prints one line per symbol found: <file> <format> "<text>"; files where nothing
     // was found are left out, so results are matched by file name.
     std::string command = std::string("ZXingReader -1 ") + (pure ? "-ispure " : "-noscale ") + "-format " + format;
-    for (const auto& f : pngFiles)
+    for (const auto &f : pngFiles)
         command += " " + quoted(f);
     std::istringstream lines(run(command + " 2>/dev/null"));
     std::map<std::string, std::string> byFile;
     for (std::string line; std::getline(lines, line);) {
-        for (const auto& f : pngFiles) {
+        for (const auto &f : pngFiles) {
             if (line.starts_with(f + " ")) {
                 const auto open = line.find('"', f.size());
                 const auto close = line.rfind('"');
@@ -88,12 +89,12 @@ std::vector<std::string> zxingDecode(const std::vector<std::string>& pngFiles, c
         }
     }
     std::vector<std::string> texts;
-    for (const auto& f : pngFiles)
+    for (const auto &f : pngFiles)
         texts.push_back(byFile[f]);
     return texts;
 }
 
-std::string zintJapanPostBars(const std::string& value)
+std::string zintJapanPostBars(const std::string &value)
 {
     // The dump has three rows (top, middle, bottom) of hexadecimal bits with one column per
     // bar and one per gap.

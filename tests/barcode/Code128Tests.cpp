@@ -12,7 +12,7 @@ namespace {
 std::string tokens(std::string_view value, CodeSet start = CodeSet::NotSet)
 {
     std::string out;
-    for (const auto& s : tokenizeCode128(value, start).symbols)
+    for (const auto &s : tokenizeCode128(value, start).symbols)
         out += (out.empty() ? "" : " ") + std::string(1, "ABC"[int(s.set)]) + s.text;
     return out;
 }
@@ -51,7 +51,9 @@ TEST(StriluxCode128Tokens, ReadEscapes)
     EXPECT_EQ(tokens("~CODEC1234"), "C12 C34");
     EXPECT_EQ(tokens("A~CR~FNC1"), "BA A~CR A~FNC1");
     EXPECT_EQ(tokens("a\x7F"), "Ba B\x7F");
-    EXPECT_EQ(tokens("\x01" "A"), "A\x01 AA");
+    EXPECT_EQ(tokens("\x01"
+                     "A"),
+              "A\x01 AA");
 }
 
 TEST(StriluxCode128Tokens, ALeadingLoneTildeSelectsCodeSetA)
@@ -76,7 +78,10 @@ TEST(StriluxCode128, InsertsCodeSetSwitchesAndTheCheckSymbol)
 TEST(StriluxCode128, PrintsPrintableTokensOnly)
 {
     EXPECT_EQ(labelText(encode("A~CRb~~", code128())), "Ab~");
-    EXPECT_EQ(labelText(encode("~FNC1" "0112", code128())), "0112");
+    EXPECT_EQ(labelText(encode("~FNC1"
+                               "0112",
+                               code128())),
+              "0112");
 }
 
 TEST(StriluxCode128, AdvancesNumericTextByOneCharacterWidth)

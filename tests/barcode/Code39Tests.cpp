@@ -30,7 +30,7 @@ TEST(StriluxCode39, SeparatesCharactersByTheGap)
     EXPECT_EQ(s.error, 0);
     EXPECT_EQ(s.characters, 9);
     int gaps = 0;
-    for (const auto& e : s.elements)
+    for (const auto &e : s.elements)
         gaps += e.width == ElementWidth::Gap;
     EXPECT_EQ(gaps, 10);
     EXPECT_EQ(s.elements.size(), 11u * 9 + 10);
@@ -39,5 +39,6 @@ TEST(StriluxCode39, SeparatesCharactersByTheGap)
 TEST(StriluxCode39, RecordsCharactersOutsideTheSet)
 {
     EXPECT_EQ(encode("AB#C", optionsFor(BarcodeType::Code39)).error, 5024);
-    EXPECT_EQ(encode("AB#C", optionsFor(BarcodeType::Code39)).encoded, "ABC" + encode("ABC", optionsFor(BarcodeType::Code39)).checkChar);
+    EXPECT_EQ(encode("AB#C", optionsFor(BarcodeType::Code39)).encoded,
+              "ABC" + encode("ABC", optionsFor(BarcodeType::Code39)).checkChar);
 }

@@ -9,24 +9,24 @@
 #include <sstream>
 
 namespace {
-IStriluxCtrl* createControl()
+IStriluxCtrl *createControl()
 {
-    IStxClassFactory* factory = nullptr;
-    EXPECT_EQ(DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void**>(&factory)), STX_S_OK);
-    IStriluxCtrl* control = nullptr;
-    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IStriluxCtrl, reinterpret_cast<void**>(&control)), STX_S_OK);
+    IStxClassFactory *factory = nullptr;
+    EXPECT_EQ(DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void **>(&factory)), STX_S_OK);
+    IStriluxCtrl *control = nullptr;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IStriluxCtrl, reinterpret_cast<void **>(&control)), STX_S_OK);
     factory->Release();
     return control;
 }
 
-std::string take(char* text)
+std::string take(char *text)
 {
     std::string s = text ? text : "";
     StxFreeString(text);
     return s;
 }
 
-std::string readFile(const std::string& path)
+std::string readFile(const std::string &path)
 {
     std::ifstream in(path);
     std::stringstream s;
@@ -37,15 +37,15 @@ std::string readFile(const std::string& path)
 
 TEST(StriluxComponent, IsCreatedByClassIdAndCountsReferences)
 {
-    void* object = nullptr;
+    void *object = nullptr;
     EXPECT_EQ(DllGetClassObject(&CLSID_StriluxProperty, &IID_IClassFactory, &object), STX_CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(DllCanUnloadNow(), STX_S_OK);
-    IStriluxCtrl* control = createControl();
+    IStriluxCtrl *control = createControl();
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(DllCanUnloadNow(), STX_S_FALSE);
 
-    IStxPersistStream* persist = nullptr;
-    EXPECT_EQ(control->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)), STX_S_OK);
+    IStxPersistStream *persist = nullptr;
+    EXPECT_EQ(control->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void **>(&persist)), STX_S_OK);
     EXPECT_EQ(control->QueryInterface(IID_IClassFactory, &object), STX_E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(persist->Release(), 1u);
@@ -55,17 +55,17 @@ TEST(StriluxComponent, IsCreatedByClassIdAndCountsReferences)
 
 TEST(StriluxComponent, RefusesAggregation)
 {
-    IStxClassFactory* factory = nullptr;
-    DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void**>(&factory));
-    void* object = reinterpret_cast<void*>(1);
-    EXPECT_EQ(factory->CreateInstance(reinterpret_cast<IStxUnknown*>(factory), IID_IStriluxCtrl, &object),
+    IStxClassFactory *factory = nullptr;
+    DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void **>(&factory));
+    void *object = reinterpret_cast<void *>(1);
+    EXPECT_EQ(factory->CreateInstance(reinterpret_cast<IStxUnknown *>(factory), IID_IStriluxCtrl, &object),
               STX_CLASS_E_NOAGGREGATION);
     EXPECT_EQ(object, nullptr);
     factory->LockServer(1);
     factory->Release();
     // A locked server stays loaded without any object alive.
     EXPECT_EQ(DllCanUnloadNow(), STX_S_FALSE);
-    DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    DllGetClassObject(&CLSID_StriluxCtrl, &IID_IClassFactory, reinterpret_cast<void **>(&factory));
     factory->LockServer(0);
     factory->Release();
     EXPECT_EQ(DllCanUnloadNow(), STX_S_OK);
@@ -73,12 +73,12 @@ TEST(StriluxComponent, RefusesAggregation)
 
 TEST(StriluxComponent, PropertiesWorkThroughTheInterface)
 {
-    IStriluxCtrl* c = createControl();
+    IStriluxCtrl *c = createControl();
     std::int32_t n = 0;
     c->put_Type(12);
     c->get_ErrorNumber(&n);
     EXPECT_EQ(n, 5005);
-    char* text = nullptr;
+    char *text = nullptr;
     c->get_ErrorMessage(&text);
     EXPECT_EQ(take(text), "Typeの設定に失敗しました。");
     c->put_Type(1);
@@ -88,7 +88,7 @@ TEST(StriluxComponent, PropertiesWorkThroughTheInterface)
     c->get_GetSize(0, &size);
     EXPECT_EQ(size.cx, 37290);
 
-    IStxFont* font = StxCreateFont("IPAGothic", 1, 0);
+    IStxFont *font = StxCreateFont("IPAGothic", 1, 0);
     c->putref_Font(font);
     font->Release();
     c->get_Font(&font);
@@ -107,15 +107,29 @@ TEST(StriluxComponent, PropertiesWorkThroughTheInterface)
 
 TEST(StriluxComponent, DpiTakesNumbersTextsAndHostObjects)
 {
-    struct Host final : IStxHostObject {
-        StxResult QueryInterface(const StxGuid&, void**) override { return STX_E_NOINTERFACE; }
+    struct Host final : IStxHostObject
+    {
+        StxResult QueryInterface(const StxGuid &, void **) override { return STX_E_NOINTERFACE; }
         std::uint32_t AddRef() override { return 1; }
         std::uint32_t Release() override { return 1; }
-        StxResult get_ScaleMode(std::int32_t* m) override { *m = 6; return STX_S_OK; }
-        StxResult get_hDC(std::intptr_t* dc) override { *dc = 7; return STX_S_OK; }
-        StxResult GetDeviceResolution(std::int32_t* x, std::int32_t* y) override { *x = 600; *y = 300; return STX_S_OK; }
+        StxResult get_ScaleMode(std::int32_t *m) override
+        {
+            *m = 6;
+            return STX_S_OK;
+        }
+        StxResult get_hDC(std::intptr_t *dc) override
+        {
+            *dc = 7;
+            return STX_S_OK;
+        }
+        StxResult GetDeviceResolution(std::int32_t *x, std::int32_t *y) override
+        {
+            *x = 600;
+            *y = 300;
+            return STX_S_OK;
+        }
     } host;
-    IStriluxCtrl* c = createControl();
+    IStriluxCtrl *c = createControl();
     StxVariant v{STX_VT_STRING, 0, 0, "200", nullptr};
     c->put_DpiX(&v);
     StxVariant out{};
@@ -139,10 +153,10 @@ TEST(StriluxComponent, DpiTakesNumbersTextsAndHostObjects)
 
 TEST(StriluxComponent, OffersDisplayNamesForPropertyBrowsers)
 {
-    IStriluxCtrl* c = createControl();
-    IStxPerPropertyBrowsing* browsing = nullptr;
-    ASSERT_EQ(c->QueryInterface(IID_IPerPropertyBrowsing, reinterpret_cast<void**>(&browsing)), STX_S_OK);
-    char* name = nullptr;
+    IStriluxCtrl *c = createControl();
+    IStxPerPropertyBrowsing *browsing = nullptr;
+    ASSERT_EQ(c->QueryInterface(IID_IPerPropertyBrowsing, reinterpret_cast<void **>(&browsing)), STX_S_OK);
+    char *name = nullptr;
     std::int32_t value = -1;
     EXPECT_EQ(browsing->GetPredefinedString(7, 11, &name, &value), STX_S_OK);
     EXPECT_EQ(take(name), "ｶｽﾀﾏﾊﾞｰｺｰﾄﾞ");
@@ -159,12 +173,12 @@ TEST(StriluxComponent, OffersDisplayNamesForPropertyBrowsers)
 
 TEST(StriluxComponent, PersistsThroughAByteStream)
 {
-    IStriluxCtrl* a = createControl();
+    IStriluxCtrl *a = createControl();
     a->put_Type(10);
     a->put_CodeSet(3);
     a->put_Value("1234");
-    IStxPersistStream* persist = nullptr;
-    a->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
+    IStxPersistStream *persist = nullptr;
+    a->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void **>(&persist));
     EXPECT_EQ(persist->IsDirty(), STX_S_OK);
     std::int32_t length = 0;
     persist->Save(nullptr, 0, &length);
@@ -173,14 +187,14 @@ TEST(StriluxComponent, PersistsThroughAByteStream)
     persist->Release();
     a->Release();
 
-    IStriluxCtrl* b = createControl();
-    b->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
+    IStriluxCtrl *b = createControl();
+    b->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void **>(&persist));
     EXPECT_EQ(persist->Load(bytes.data(), length), STX_S_OK);
     EXPECT_EQ(persist->IsDirty(), STX_S_FALSE);
     std::int32_t codeSet = 0;
     b->get_CodeSet(&codeSet);
     EXPECT_EQ(codeSet, 3);
-    char* value = nullptr;
+    char *value = nullptr;
     b->get_Value(&value);
     EXPECT_EQ(take(value), "1234");
     persist->Release();
@@ -202,7 +216,8 @@ TEST(StriluxComponent, RegistersInItsOwnFileAndUnregistersAgain)
     EXPECT_EQ(DllRegisterServer(), STX_S_OK);  // again: no duplicates
     const std::string registered = readFile(file);
     const std::string clsid = "{41E0D417-15E4-44AA-8207-4670BA844CF2}";
-    EXPECT_NE(registered.find("[HKEY_CLASSES_ROOT\\Strilux.StriluxCtrl\\CurVer]\n@=\"Strilux.StriluxCtrl.1\""), std::string::npos);
+    EXPECT_NE(registered.find("[HKEY_CLASSES_ROOT\\Strilux.StriluxCtrl\\CurVer]\n@=\"Strilux.StriluxCtrl.1\""),
+              std::string::npos);
     EXPECT_NE(registered.find("[HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\InprocServer32]"), std::string::npos);
     EXPECT_NE(registered.find("\"ThreadingModel\"=\"Apartment\""), std::string::npos);
     EXPECT_NE(registered.find("\\MiscStatus\\1]\n@=\"131473\""), std::string::npos);
@@ -219,16 +234,21 @@ TEST(StriluxComponent, RegistersInItsOwnFileAndUnregistersAgain)
 
 TEST(StriluxComponent, KeepsEventSinksWithoutRaisingErrors)
 {
-    struct Sink final : IStxErrorEvents {
+    struct Sink final : IStxErrorEvents
+    {
         int refs = 1, errors = 0;
-        StxResult QueryInterface(const StxGuid&, void**) override { return STX_E_NOINTERFACE; }
+        StxResult QueryInterface(const StxGuid &, void **) override { return STX_E_NOINTERFACE; }
         std::uint32_t AddRef() override { return std::uint32_t(++refs); }
         std::uint32_t Release() override { return std::uint32_t(--refs); }
-        StxResult Error(std::int32_t*) override { ++errors; return STX_S_OK; }
+        StxResult Error(std::int32_t *) override
+        {
+            ++errors;
+            return STX_S_OK;
+        }
     } sink, other;
-    IStriluxCtrl* c = createControl();
-    IStxConnectionPoint* point = nullptr;
-    ASSERT_EQ(c->QueryInterface(IID_IConnectionPoint, reinterpret_cast<void**>(&point)), STX_S_OK);
+    IStriluxCtrl *c = createControl();
+    IStxConnectionPoint *point = nullptr;
+    ASSERT_EQ(c->QueryInterface(IID_IConnectionPoint, reinterpret_cast<void **>(&point)), STX_S_OK);
     std::uint32_t cookie = 0, otherCookie = 0;
     EXPECT_EQ(point->Advise(&sink, &cookie), STX_S_OK);
     EXPECT_EQ(point->Advise(&other, &otherCookie), STX_S_OK);

@@ -10,7 +10,7 @@ using namespace strilux;
 TEST(StriluxControlProperties, StartWithTheirDefaults)
 {
     BarcodeControl c;
-    const auto& p = c.properties();
+    const auto &p = c.properties();
     EXPECT_EQ(p.type, 0);
     EXPECT_EQ(p.value, "0123456789");
     EXPECT_EQ(p.startChar, "a");
@@ -191,7 +191,7 @@ TEST(StriluxControlProperties, BarWidthHoldsForTheValueOfTheMetafileCall)
     c.putType(9);
     c.putCheckChar(1);
     c.putLength(LengthProperty::BarWidth, 34);  // fitted to the default value first
-    Picture* picture = c.enhMetaFile("$005-012%");
+    Picture *picture = c.enhMetaFile("$005-012%");
     std::int32_t frame = 0;
     picture->get_Width(&frame);
     picture->Release();

@@ -7,7 +7,7 @@ using namespace strilux;
 using testing_support::optionsFor;
 
 namespace {
-std::string bars(const Symbol& s)
+std::string bars(const Symbol &s)
 {
     std::string out;
     for (PostalBar b : s.postalBars)
@@ -31,7 +31,9 @@ TEST(StriluxCustomerBarcode, HasStartTwentyCodesCheckAndStop)
 TEST(StriluxCustomerBarcode, LettersAreAControlCodeAndADigit)
 {
     const Symbol letter = encode("1A", optionsFor(BarcodeType::Custom));
-    const Symbol codes = encode("1\xEF\xBE\x81" "0", optionsFor(BarcodeType::Custom));  // ﾁ = CC1
+    const Symbol codes = encode("1\xEF\xBE\x81"
+                                "0",
+                                optionsFor(BarcodeType::Custom));  // ﾁ = CC1
     EXPECT_EQ(bars(letter), bars(codes));
     EXPECT_EQ(encode("1z", optionsFor(BarcodeType::Custom)).postalBars,
               encode("1Z", optionsFor(BarcodeType::Custom)).postalBars);
@@ -47,15 +49,13 @@ TEST(StriluxCustomerBarcode, KeepsOnlyTheFirstTwentyCodes)
 TEST(StriluxCustomerBarcode, MatchesZintForAddresses)
 {
     const std::vector<std::string> addresses = {
-        "1530001",        "2630023",          "0640941",        "1000013",
-        "1530001-2-3-4",  "0600906",          "9000000",        "5900111",
-        "3170055-1-2-3",  "1050011-4-20-3",   "1000005-1-1-1",  "0200021",
-        "6100101-12A-34", "4600001-1-1-101",  "1620063-3-11",   "9800811-10-1",
-        "2620004-3-2-1C", "1130033-7-3-1",    "0010010-10-10",  "5300001-1-2-3-4-5",
-        "1000001-1-1",    "8120011-2-9",      "9071801",        "0600042-2-KZ",
+        "1530001",        "2630023",           "0640941",       "1000013",        "1530001-2-3-4",  "0600906",
+        "9000000",        "5900111",           "3170055-1-2-3", "1050011-4-20-3", "1000005-1-1-1",  "0200021",
+        "6100101-12A-34", "4600001-1-1-101",   "1620063-3-11",  "9800811-10-1",   "2620004-3-2-1C", "1130033-7-3-1",
+        "0010010-10-10",  "5300001-1-2-3-4-5", "1000001-1-1",   "8120011-2-9",    "9071801",        "0600042-2-KZ",
     };
     int checked = 0;
-    for (const auto& a : addresses) {
+    for (const auto &a : addresses) {
         const std::string expected = peers::zintJapanPostBars(a);
         ASSERT_FALSE(expected.empty()) << "zint gave no bars for " << a;
         std::string ours = bars(encode(a, optionsFor(BarcodeType::Custom)));

@@ -8,23 +8,24 @@
 using namespace strilux;
 
 namespace {
-std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at)
+std::uint32_t u32(const std::vector<std::uint8_t> &b, std::size_t at)
 {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t(b[at + 3]) << 24);
 }
 
-std::int32_t i32(const std::vector<std::uint8_t>& b, std::size_t at)
+std::int32_t i32(const std::vector<std::uint8_t> &b, std::size_t at)
 {
     return static_cast<std::int32_t>(u32(b, at));
 }
 
-struct Record {
+struct Record
+{
     std::uint32_t type;
     std::size_t offset;
     std::uint32_t size;
 };
 
-std::vector<Record> records(const std::vector<std::uint8_t>& emf)
+std::vector<Record> records(const std::vector<std::uint8_t> &emf)
 {
     std::vector<Record> out;
     for (std::size_t at = 0; at + 8 <= emf.size();) {
@@ -37,15 +38,15 @@ std::vector<Record> records(const std::vector<std::uint8_t>& emf)
     return out;
 }
 
-std::vector<std::uint8_t> metafileOf(BarcodeControl& c, const std::string& value)
+std::vector<std::uint8_t> metafileOf(BarcodeControl &c, const std::string &value)
 {
-    Picture* p = c.enhMetaFile(value);
+    Picture *p = c.enhMetaFile(value);
     std::vector<std::uint8_t> bytes = p->emf();
     p->Release();
     return bytes;
 }
 
-std::string textOf(const std::vector<std::uint8_t>& emf, const Record& r)
+std::string textOf(const std::vector<std::uint8_t> &emf, const Record &r)
 {
     const std::uint32_t chars = u32(emf, r.offset + 44);
     const std::uint32_t offString = u32(emf, r.offset + 48);
@@ -84,12 +85,12 @@ TEST(StriluxEmf, DrawsInHundredthsOfAMillimetreWithTheYAxisUp)
     std::map<std::uint32_t, int> count;
     std::vector<std::string> texts;
     std::vector<std::uint32_t> mapModes;
-    for (const auto& r : records(emf)) {
+    for (const auto &r : records(emf)) {
         ++count[r.type];
         if (r.type == 17)
             mapModes.push_back(u32(emf, r.offset + 8));
         if (r.type == 76) {
-            EXPECT_LE(i32(emf, r.offset + 28), 0);  // y up: every fill lies at or below zero
+            EXPECT_LE(i32(emf, r.offset + 28), 0);            // y up: every fill lies at or below zero
             EXPECT_EQ(u32(emf, r.offset + 40), 0x00F00021u);  // PATCOPY
         }
         if (r.type == 84)
@@ -114,7 +115,7 @@ TEST(StriluxEmf, DotUnitDrawsInPixels)
     c.putUnit(3);
     const auto emf = metafileOf(c, "490123456789");
     std::vector<std::uint32_t> mapModes;
-    for (const auto& r : records(emf))
+    for (const auto &r : records(emf))
         if (r.type == 17)
             mapModes.push_back(u32(emf, r.offset + 8));
     EXPECT_EQ(mapModes, (std::vector<std::uint32_t>{1, 1}));  // MM_TEXT: device pixels
@@ -126,7 +127,7 @@ TEST(StriluxEmf, MetafileCallRecordsTheEncoderError)
 {
     BarcodeControl c;
     c.putType(9);
-    Picture* p = c.enhMetaFile("AB#");
+    Picture *p = c.enhMetaFile("AB#");
     EXPECT_EQ(c.errorNumber(), 5024);
     EXPECT_EQ(c.properties().value, "AB#");
     p->Release();
@@ -138,7 +139,7 @@ TEST(StriluxEmf, MetafileCallRecordsTheEncoderError)
 TEST(StriluxEmf, PictureGivesItsBytesAndSize)
 {
     BarcodeControl c;
-    Picture* p = c.enhMetaFile("1234567");
+    Picture *p = c.enhMetaFile("1234567");
     std::int32_t length = 0, width = 0;
     EXPECT_EQ(p->GetEmfBytes(nullptr, 0, &length), STX_S_OK);
     EXPECT_EQ(std::size_t(length), p->emf().size());
@@ -148,7 +149,7 @@ TEST(StriluxEmf, PictureGivesItsBytesAndSize)
     EXPECT_EQ(p->GetEmfBytes(copy.data(), length - 1, &length), STX_E_INVALIDARG);
     p->get_Width(&width);
     EXPECT_EQ(width, 81 * 330 / 10);
-    void* handle = nullptr;
+    void *handle = nullptr;
     p->get_Handle(&handle);
     EXPECT_EQ(Picture::fromHandle(handle), p);
     p->Release();
@@ -158,9 +159,9 @@ TEST(StriluxPicture, SavesAsSvgAndPng)
 {
     BarcodeControl c;
     c.putType(1);
-    Picture* p = c.enhMetaFile("490123456789");
+    Picture *p = c.enhMetaFile("490123456789");
     const std::string svg = p->svg();
-    const auto count = [&](const std::string& what) {
+    const auto count = [&](const std::string &what) {
         std::size_t n = 0;
         for (auto at = svg.find(what); at != std::string::npos; at = svg.find(what, at + 1))
             ++n;

@@ -6,7 +6,8 @@
 #include <vector>
 
 namespace {
-struct Control {
+struct Control
+{
     STRILUX_HANDLE h = nullptr;
     Control() { StriluxCreate(0, &h); }
     ~Control() { StriluxRelease(h); }
@@ -53,10 +54,17 @@ TEST(StriluxFlatInterface, TextsAreShiftJis)
     EXPECT_EQ(message.substr(0, 6), std::string("Type\x82\xCC"));
     // The half-width katakana byte 0xC1 is the customer barcode's CC1.
     StriluxPutType(c.h, 11);
-    StriluxPutValue(c.h, "1\xC1" "0");
-    EXPECT_EQ(valueOf(c.h), "1\xC1" "0");
+    StriluxPutValue(c.h,
+                    "1\xC1"
+                    "0");
+    EXPECT_EQ(valueOf(c.h),
+              "1\xC1"
+              "0");
     char check[4] = {};
-    StriluxGetCheckDigitChar(c.h, "1\xC1" "0", check);
+    StriluxGetCheckDigitChar(c.h,
+                             "1\xC1"
+                             "0",
+                             check);
     char letter[4] = {};
     StriluxGetCheckDigitChar(c.h, "1A", letter);
     EXPECT_STREQ(check, letter);

@@ -8,7 +8,7 @@
 using namespace strilux;
 
 namespace {
-BarcodeControl controlOf(int type, const std::string& value)
+BarcodeControl controlOf(int type, const std::string &value)
 {
     BarcodeControl c;
     c.putType(type);
@@ -46,7 +46,7 @@ TEST(StriluxGeometry, BearerFrameKeepsItsWidthUnderBarWidthCorrection)
     EXPECT_EQ(l.bars[0].bottom - l.bars[0].top, 4800);
     EXPECT_EQ(l.bars[2].right - l.bars[2].left, 4800);
     // The first start bar (1016 µm narrow) is 20 % wider, half on each side.
-    const LayoutRect& first = l.bars[4];
+    const LayoutRect &first = l.bars[4];
     EXPECT_EQ(first.right - first.left, 1016 + 203);
     EXPECT_EQ(first.left, 10 * 1016 + 4800 - (203 - 101));
 }
@@ -124,7 +124,7 @@ TEST(StriluxGeometry, MessageOffFlattensTheGuardBars)
     BarcodeControl c = controlOf(1, "490123456789");
     const auto tallest = [&] {
         int bottom = 0;
-        for (const auto& bar : c.layout().bars)
+        for (const auto &bar : c.layout().bars)
             bottom = std::max(bottom, bar.bottom);
         return bottom;
     };

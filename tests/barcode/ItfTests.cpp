@@ -27,10 +27,24 @@ TEST(StriluxItf, InterleavesPairsBetweenStartAndStop)
 {
     const Symbol s = encode("12", optionsFor(BarcodeType::ITF, CheckCharMode::No));
     // start 1010, then 1 (WNNNW) in bars with 2 (NWNNW) in spaces, stop: wide bar, space, bar.
-    EXPECT_EQ(unitString(s), "1010" "11" "0" "1" "00" "1" "0" "1" "0" "11" "00" "11" "0" "1");
+    EXPECT_EQ(unitString(s),
+              "1010"
+              "11"
+              "0"
+              "1"
+              "00"
+              "1"
+              "0"
+              "1"
+              "0"
+              "11"
+              "00"
+              "11"
+              "0"
+              "1");
     // 4 start units + 8 per digit + stop (2.5 + 1 + 1) and the margins make 8 x digits + 28.
     int narrow = 0, wide = 0;
-    for (const auto& e : s.elements)
+    for (const auto &e : s.elements)
         (e.width == ElementWidth::Wide ? wide : narrow) += 1;
     EXPECT_EQ(narrow + wide, 4 + 10 + 3);
     EXPECT_EQ(wide, 4 + 1);

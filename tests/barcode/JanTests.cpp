@@ -71,7 +71,7 @@ TEST(StriluxJan, GuardBarsAreMarkedAndDigitBarsAreNot)
 {
     const Symbol s = encode("4901234567894", optionsFor(BarcodeType::JAN13));
     int guardBars = 0;
-    for (const auto& e : s.elements)
+    for (const auto &e : s.elements)
         guardBars += e.bar && e.guard;
     EXPECT_EQ(guardBars, 6);
 }

@@ -9,13 +9,14 @@ using namespace strilux;
 
 namespace {
 
-struct Case {
+struct Case
+{
     EncodeOptions options;
     std::string value;
     std::string expected;  // what a reader reports
 };
 
-std::string randomDigits(std::mt19937& rng, int n)
+std::string randomDigits(std::mt19937 &rng, int n)
 {
     std::string s;
     for (int i = 0; i < n; ++i)
@@ -23,7 +24,7 @@ std::string randomDigits(std::mt19937& rng, int n)
     return s;
 }
 
-std::string randomFrom(std::mt19937& rng, std::string_view alphabet, int n)
+std::string randomFrom(std::mt19937 &rng, std::string_view alphabet, int n)
 {
     std::string s;
     for (int i = 0; i < n; ++i)
@@ -38,7 +39,7 @@ EncodeOptions options(BarcodeType t, CheckCharMode c = CheckCharMode::Yes)
 
 // Encodes the cases of one reader format, decodes them in one ZXingReader run and checks
 // every text; returns how many were checked.
-int decodeAll(const std::vector<Case>& cases, const std::string& format)
+int decodeAll(const std::vector<Case> &cases, const std::string &format)
 {
     std::vector<std::string> files;
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -55,13 +56,11 @@ int decodeAll(const std::vector<Case>& cases, const std::string& format)
 
 int total = 0;
 
-class StriluxPeerDecoding : public ::testing::Test {
+class StriluxPeerDecoding : public ::testing::Test
+{
 protected:
     std::mt19937 rng{20240607};
-    static void TearDownTestSuite()
-    {
-        std::printf("[ peers    ] %d symbols decoded by ZXingReader\n", total);
-    }
+    static void TearDownTestSuite() { std::printf("[ peers    ] %d symbols decoded by ZXingReader\n", total); }
 };
 
 }  // namespace
@@ -83,8 +82,8 @@ TEST_F(StriluxPeerDecoding, JanAndUpc)
     ean13.push_back({options(BarcodeType::JAN13, CheckCharMode::No), "4901234567894", "4901234567894"});
     ean8.push_back({options(BarcodeType::JAN8, CheckCharMode::No), "49012347", "49012347"});
     upce.push_back({options(BarcodeType::UPCE, CheckCharMode::No), "01234565", "01234565"});
-    total += decodeAll(ean13, "EAN-13") + decodeAll(ean8, "EAN-8") + decodeAll(upca, "UPC-A") +
-             decodeAll(upce, "UPC-E");
+    total
+        += decodeAll(ean13, "EAN-13") + decodeAll(ean8, "EAN-8") + decodeAll(upca, "UPC-A") + decodeAll(upce, "UPC-E");
 }
 
 TEST_F(StriluxPeerDecoding, Itf)
@@ -97,7 +96,8 @@ TEST_F(StriluxPeerDecoding, Itf)
         }
         const std::string free = randomDigits(rng, 5 + int(rng() % 12));
         const auto check = i % 2 ? CheckCharMode::Yes : CheckCharMode::No;
-        cases.push_back({options(BarcodeType::ITF, check), free, encode(free, options(BarcodeType::ITF, check)).encoded});
+        cases.push_back(
+            {options(BarcodeType::ITF, check), free, encode(free, options(BarcodeType::ITF, check)).encoded});
     }
     total += decodeAll(cases, "ITF");
 }
@@ -125,7 +125,8 @@ TEST_F(StriluxPeerDecoding, Code39)
     for (int i = 0; i < 30; ++i) {
         const auto check = i % 3 == 2 ? CheckCharMode::No : CheckCharMode::Yes;
         const std::string v = randomFrom(rng, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%", 2 + int(rng() % 14));
-        cases.push_back({options(BarcodeType::Code39, check), v, encode(v, options(BarcodeType::Code39, check)).encoded});
+        cases.push_back(
+            {options(BarcodeType::Code39, check), v, encode(v, options(BarcodeType::Code39, check)).encoded});
     }
     cases.push_back({options(BarcodeType::Code39, CheckCharMode::No), "$005-012%", "$005-012%"});
     cases.push_back({options(BarcodeType::Code39), "code39", "CODE39W"});
@@ -143,7 +144,8 @@ TEST_F(StriluxPeerDecoding, Code128)
     for (int i = 0; i < 12; ++i) {
         const std::string digits = randomDigits(rng, 2 + int(rng() % 15));
         add(digits, digits, i % 2 ? CodeSet::C : CodeSet::NotSet);
-        const std::string text = randomFrom(rng, "abcdefghijklmnopqrstuvwxyz0123456789ABC!#&()*+,./:;<=>?@[]^_{|}", 3 + int(rng() % 12));
+        const std::string text
+            = randomFrom(rng, "abcdefghijklmnopqrstuvwxyz0123456789ABC!#&()*+,./:;<=>?@[]^_{|}", 3 + int(rng() % 12));
         add(text, text, CodeSet::B);
         const std::string upper = randomFrom(rng, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 %-.", 3 + int(rng() % 12));
         add(upper, upper, i % 2 ? CodeSet::A : CodeSet::NotSet);

@@ -9,15 +9,16 @@
 
 namespace {
 
-struct Sample {
-    const char* name;
+struct Sample
+{
+    const char *name;
     std::vector<std::string> args;
-    const char* format;
-    const char* expected;
+    const char *format;
+    const char *expected;
 };
 
 // One symbol of every type a reader can decode.
-const std::vector<Sample>& samples()
+const std::vector<Sample> &samples()
 {
     static const std::vector<Sample> list = {
         {"jan13", {"--type", "1", "--value", "490123456789"}, "EAN-13", "4901234567894"},
@@ -39,15 +40,15 @@ std::string tool()
     return peers::binaryDir() + "/bin/strilux";
 }
 
-int runTool(const std::vector<std::string>& args)
+int runTool(const std::vector<std::string> &args)
 {
     std::string command = tool();
-    for (const auto& a : args)
+    for (const auto &a : args)
         command += " '" + a + "'";
     return std::system((command + " 2>/dev/null").c_str());
 }
 
-std::vector<std::string> withOutput(std::vector<std::string> args, const std::string& out, int rotate)
+std::vector<std::string> withOutput(std::vector<std::string> args, const std::string &out, int rotate)
 {
     args.insert(args.end(), {"--rotate", std::to_string(rotate), "--out", out});
     return args;
@@ -55,7 +56,7 @@ std::vector<std::string> withOutput(std::vector<std::string> args, const std::st
 
 // Millimetres between the first and the last dark pixel of the middle row of an image
 // rendered at `dpi`.
-double darkSpanMM(const std::string& png, int dpi)
+double darkSpanMM(const std::string &png, int dpi)
 {
     const QImage image(QString::fromStdString(png));
     int first = -1, last = -1;
@@ -75,10 +76,11 @@ TEST(StriluxTool, WritesPngsThatDecode)
     const std::string dir = peers::scratchDir();
     int checked = 0;
     for (int rotate : {0, 1}) {
-        for (const auto& s : samples()) {
+        for (const auto &s : samples()) {
             const std::string out = dir + "/tool-" + s.name + "-" + std::to_string(rotate) + ".png";
             ASSERT_EQ(runTool(withOutput(s.args, out, rotate)), 0) << s.name;
-            EXPECT_EQ(peers::zxingDecode({out}, s.format, false).front(), s.expected) << s.name << " rotated " << rotate;
+            EXPECT_EQ(peers::zxingDecode({out}, s.format, false).front(), s.expected)
+                << s.name << " rotated " << rotate;
             ++checked;
         }
     }
@@ -115,7 +117,7 @@ TEST(StriluxTool, WritesEmfThatLibreOfficeRendersAndZxingDecodes)
     std::filesystem::create_directories(dir);
     std::string files;
     for (int rotate : {0, 1})
-        for (const auto& s : samples()) {
+        for (const auto &s : samples()) {
             const std::string emf = (dir / (std::string(s.name) + "-" + std::to_string(rotate) + ".emf")).string();
             ASSERT_EQ(runTool(withOutput(s.args, emf, rotate)), 0) << s.name;
             files += " '" + emf + "'";
@@ -126,15 +128,16 @@ TEST(StriluxTool, WritesEmfThatLibreOfficeRendersAndZxingDecodes)
               0);
     files += " '" + card + "'";
     // Its own profile, so that a running office of the user is not disturbed.
-    const std::string convert = "cd '" + dir.string() + "' && soffice -env:UserInstallation=file://" + dir.string() +
-                                "/profile --headless --convert-to pdf" + files + " >/dev/null 2>&1";
+    const std::string convert = "cd '" + dir.string() + "' && soffice -env:UserInstallation=file://" + dir.string()
+        + "/profile --headless --convert-to pdf" + files + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(convert.c_str()), 0);
     int checked = 0;
     for (int rotate : {0, 1})
-        for (const auto& s : samples()) {
+        for (const auto &s : samples()) {
             const std::string base = (dir / (std::string(s.name) + "-" + std::to_string(rotate))).string();
             ASSERT_EQ(std::system(("pdftoppm -r 300 -png -singlefile '" + base + ".pdf' '" + base + "'").c_str()), 0);
-            EXPECT_EQ(peers::zxingDecode({base + ".png"}, s.format, false).front(), s.expected) << s.name << " rotated " << rotate;
+            EXPECT_EQ(peers::zxingDecode({base + ".png"}, s.format, false).front(), s.expected)
+                << s.name << " rotated " << rotate;
             ++checked;
         }
     const std::string cardBase = (dir / "card").string();

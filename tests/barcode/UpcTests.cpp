@@ -21,7 +21,7 @@ TEST(StriluxUpcA, DrawsTheFirstAndLastDigitAtGuardLengthAndPrintsThemInTheMargin
 {
     const Symbol s = encode("036000291452", optionsFor(BarcodeType::UPCA));
     int guardBars = 0;
-    for (const auto& e : s.elements)
+    for (const auto &e : s.elements)
         guardBars += e.bar && e.guard;
     EXPECT_EQ(guardBars, 6 + 2 + 2);
     EXPECT_EQ(s.labels.front().firstElement, 0u);

@@ -10,7 +10,7 @@ int main(void)
     STRILUX_HANDLE control = 0;
     STRILUX_PICTURE picture = 0;
     STRILUX_HENHMETAFILE metafile;
-    unsigned char* bytes;
+    unsigned char *bytes;
     int length;
     char value[32];
 

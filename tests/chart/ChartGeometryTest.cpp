@@ -20,7 +20,7 @@ TEST(ChartGeometry, CellArithmeticTruncatesTowardZero)
 
 TEST(ChartGeometry, StrictInsideAndInclusiveCorners)
 {
-    const QRect box(10, 20, 30, 40); // corners (10,20) and (40,60)
+    const QRect box(10, 20, 30, 40);  // corners (10,20) and (40,60)
     EXPECT_TRUE(StrictlyInside(box, 11, 21));
     EXPECT_TRUE(StrictlyInside(box, 39, 59));
     EXPECT_FALSE(StrictlyInside(box, 10, 30));
@@ -86,17 +86,16 @@ TEST(ChartGeometry, LinesLeaveOutTheirEndPoint)
 
 TEST(ChartGeometry, OutlineTouchesEveryPixelOnce)
 {
-    for (const QRect& rect : {QRect(0, 0, 117, 117), QRect(4, 5, 1, 1), QRect(4, 5, 1, 6),
-                              QRect(4, 5, 6, 1), QRect(4, 5, 2, 2), QRect(4, 5, 3, 3)}) {
+    for (const QRect &rect : {QRect(0, 0, 117, 117), QRect(4, 5, 1, 1), QRect(4, 5, 1, 6), QRect(4, 5, 6, 1),
+                              QRect(4, 5, 2, 2), QRect(4, 5, 3, 3)}) {
         QSet<std::pair<int, int>> seen;
         int touched = 0;
-        for (const QRect& strip : OutlineStrips(rect))
+        for (const QRect &strip : OutlineStrips(rect))
             for (int y = strip.top(); y <= strip.bottom(); ++y)
                 for (int x = strip.left(); x <= strip.right(); ++x) {
                     ++touched;
                     seen.insert({x, y});
-                    const bool onEdge = x == rect.left() || x == rect.right()
-                        || y == rect.top() || y == rect.bottom();
+                    const bool onEdge = x == rect.left() || x == rect.right() || y == rect.top() || y == rect.bottom();
                     EXPECT_TRUE(rect.contains(x, y) && onEdge) << x << "," << y;
                 }
         EXPECT_EQ(touched, seen.size()) << "overlap in " << rect.width() << "x" << rect.height();

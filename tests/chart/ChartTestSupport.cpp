@@ -8,7 +8,8 @@
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
+class QtEnvironment : public ::testing::Environment
+{
 public:
     void SetUp() override
     {
@@ -16,7 +17,7 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "sorvik-chart-tests";
-        static char* argv[] = {name, nullptr};
+        static char *argv[] = {name, nullptr};
         m_app = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { m_app.reset(); }
@@ -25,12 +26,11 @@ private:
     std::unique_ptr<QApplication> m_app;
 };
 
-[[maybe_unused]] const auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] const auto *const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-} // namespace
+}  // namespace
 
-void ConfigureChartGrid(TLayoutBase& layout)
+void ConfigureChartGrid(TLayoutBase &layout)
 {
     layout.BeginUpdate();
     layout.SetColWidth(130);
@@ -48,7 +48,7 @@ void ConfigureChartGrid(TLayoutBase& layout)
     layout.EndUpdate();
 }
 
-TItemBase* AddBox(TLayoutBase& layout, TItemBase* parent, const QString& caption)
+TItemBase *AddBox(TLayoutBase &layout, TItemBase *parent, const QString &caption)
 {
     auto box = std::make_unique<TItemBase>(layout);
     box->SetCaption(caption);
@@ -56,17 +56,17 @@ TItemBase* AddBox(TLayoutBase& layout, TItemBase* parent, const QString& caption
     return layout.Items()[index];
 }
 
-QPoint CentreOf(const TItemBase* box)
+QPoint CentreOf(const TItemBase *box)
 {
     return box->BoxRect().center();
 }
 
-QColor PixelAt(const QImage& image, int x, int y)
+QColor PixelAt(const QImage &image, int x, int y)
 {
     return QColor::fromRgb(image.pixel(x, y));
 }
 
-bool HasColorNear(const QImage& image, QPointF point, QColor color, int radius)
+bool HasColorNear(const QImage &image, QPointF point, QColor color, int radius)
 {
     const QPoint centre = point.toPoint();
     for (int dy = -radius; dy <= radius; ++dy)
@@ -78,14 +78,14 @@ bool HasColorNear(const QImage& image, QPointF point, QColor color, int radius)
     return false;
 }
 
-void ShowLayout(TLayoutBase& layout)
+void ShowLayout(TLayoutBase &layout)
 {
     layout.move(0, 0);
     layout.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&layout));
 }
 
-QString ArtifactPath(const QString& fileName)
+QString ArtifactPath(const QString &fileName)
 {
     const QString root = qEnvironmentVariableIsSet("SORVIK_BINARY_DIR")
         ? qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/tests/chart-artifacts")

@@ -12,32 +12,32 @@ const QColor kNavy(0x000080);
 const QColor kBand(0xC0DCC0);
 const QColor kPageLine(0x008000);
 
-QPointF BezierAt(const ChartGeometry::LinkCurve& c, double t)
+QPointF BezierAt(const ChartGeometry::LinkCurve &c, double t)
 {
     const double u = 1 - t;
-    return QPointF(c.p0) * (u * u * u) + QPointF(c.p1) * (3 * u * u * t)
-        + QPointF(c.p2) * (3 * u * t * t) + QPointF(c.p3) * (t * t * t);
+    return QPointF(c.p0) * (u * u * u) + QPointF(c.p1) * (3 * u * u * t) + QPointF(c.p2) * (3 * u * t * t)
+        + QPointF(c.p3) * (t * t * t);
 }
 
-ChartGeometry::LinkCurve CurveOf(const TItemBase* child, int colWidth)
+ChartGeometry::LinkCurve CurveOf(const TItemBase *child, int colWidth)
 {
-    const TItemBase* parent = child->ParentItem();
+    const TItemBase *parent = child->ParentItem();
     return ChartGeometry::LinkControlPoints({parent->BoxRect(), parent->Column(), parent->Row()},
-                                            {child->BoxRect(), child->Column(), child->Row()},
-                                            colWidth);
+                                            {child->BoxRect(), child->Column(), child->Row()}, colWidth);
 }
 
-class ChartDrawing : public ::testing::Test {
+class ChartDrawing : public ::testing::Test
+{
 protected:
     void SetUp() override { ConfigureChartGrid(layout); }
     TLayoutBase layout;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ChartDrawing, GridShowsBandPageLinesAndDots)
 {
-    const QImage& bitmap = layout.Bitmap();
+    const QImage &bitmap = layout.Bitmap();
     EXPECT_EQ(PixelAt(bitmap, 60, 60), kBand);
     EXPECT_EQ(PixelAt(bitmap, 129, 700), kBand);
     EXPECT_EQ(PixelAt(bitmap, 131, 700), kNavy);
@@ -49,18 +49,18 @@ TEST_F(ChartDrawing, GridShowsBandPageLinesAndDots)
     EXPECT_EQ(PixelAt(bitmap, 300, 3 * 130 + 1), kNavy);
     EXPECT_EQ(PixelAt(bitmap, 260, 390), QColor(Qt::black));
     EXPECT_EQ(PixelAt(bitmap, 130, 130), QColor(Qt::black));
-    EXPECT_EQ(PixelAt(bitmap, 390, 520), QColor(Qt::black)); // dots lie over page lines
+    EXPECT_EQ(PixelAt(bitmap, 390, 520), QColor(Qt::black));  // dots lie over page lines
     EXPECT_EQ(PixelAt(bitmap, 0, 0), QColor(Qt::black));
 }
 
 TEST_F(ChartDrawing, BoxIsRaisedWithItsCaptionClipped)
 {
-    TItemBase* root = AddBox(layout, nullptr);
-    TItemBase* box = AddBox(layout, root);
+    TItemBase *root = AddBox(layout, nullptr);
+    TItemBase *box = AddBox(layout, root);
     const QString longCaption(40, QLatin1Char('W'));
     box->SetCaption(longCaption);
     layout.Redraw();
-    const QImage& bitmap = layout.Bitmap();
+    const QImage &bitmap = layout.Bitmap();
     const int left = box->Left();
     const int top = box->Top();
     const int right = left + box->Width() - 1;
@@ -84,8 +84,7 @@ TEST_F(ChartDrawing, BoxIsRaisedWithItsCaptionClipped)
         for (int x = left + 1; x < right; ++x) {
             if (PixelAt(bitmap, x, y) == face)
                 continue;
-            const bool inClip = x >= left + 2 && x < right - 1 && y >= textTop
-                && y < textTop + metrics.height();
+            const bool inClip = x >= left + 2 && x < right - 1 && y >= textTop && y < textTop + metrics.height();
             ++(inClip ? inkInside : inkOutside);
         }
     EXPECT_GT(inkInside, 100);
@@ -94,14 +93,13 @@ TEST_F(ChartDrawing, BoxIsRaisedWithItsCaptionClipped)
 
 TEST_F(ChartDrawing, SelectionIsARedOutlineReachingPastTheBox)
 {
-    TItemBase* box = AddBox(layout, nullptr);
+    TItemBase *box = AddBox(layout, nullptr);
     box->SetColumn(2);
     layout.Selection().Add(box);
-    const QImage& bitmap = layout.Bitmap();
+    const QImage &bitmap = layout.Bitmap();
     const QRect r = box->BoxRect();
-    for (QPoint p : {r.topLeft(), QPoint(r.x() + r.width(), r.y()),
-                     QPoint(r.x() + r.width(), r.y() + r.height()), QPoint(r.x(), r.y() + r.height()),
-                     QPoint(r.x() + 60, r.y() + r.height())})
+    for (QPoint p : {r.topLeft(), QPoint(r.x() + r.width(), r.y()), QPoint(r.x() + r.width(), r.y() + r.height()),
+                     QPoint(r.x(), r.y() + r.height()), QPoint(r.x() + 60, r.y() + r.height())})
         EXPECT_EQ(PixelAt(bitmap, p.x(), p.y()), QColor(Qt::red)) << p.x() << "," << p.y();
     EXPECT_NE(PixelAt(bitmap, r.x() + 1, r.y() + 1), QColor(Qt::red));
     EXPECT_EQ(PixelAt(bitmap, r.x() + r.width() + 1, r.y() + 5), kNavy);
@@ -109,12 +107,12 @@ TEST_F(ChartDrawing, SelectionIsARedOutlineReachingPastTheBox)
 
 TEST_F(ChartDrawing, LinksOnOneRowFormAnSAndOtherwiseFollowTheRows)
 {
-    TItemBase* root = AddBox(layout, nullptr);
-    TItemBase* parent = AddBox(layout, root);
-    TItemBase* sameRow = AddBox(layout, parent);  // (2,0)
-    TItemBase* lower = AddBox(layout, parent);    // (2,1)
+    TItemBase *root = AddBox(layout, nullptr);
+    TItemBase *parent = AddBox(layout, root);
+    TItemBase *sameRow = AddBox(layout, parent);  // (2,0)
+    TItemBase *lower = AddBox(layout, parent);    // (2,1)
     layout.SetLinkColor(ChartColor(0xFFFF00));
-    const QImage& bitmap = layout.Bitmap();
+    const QImage &bitmap = layout.Bitmap();
     const QColor link(0xFFFF00);
 
     const ChartGeometry::LinkCurve s = CurveOf(sameRow, 130);
@@ -138,7 +136,7 @@ TEST_F(ChartDrawing, LinksOnOneRowFormAnSAndOtherwiseFollowTheRows)
 
 TEST_F(ChartDrawing, ButtonFaceFollowsThePalette)
 {
-    TItemBase* box = AddBox(layout, nullptr);
+    TItemBase *box = AddBox(layout, nullptr);
     box->SetColumn(2);
     QPalette palette = layout.palette();
     palette.setColor(QPalette::Button, QColor(0x123456));
@@ -152,14 +150,14 @@ TEST_F(ChartDrawing, ButtonFaceFollowsThePalette)
 TEST_F(ChartDrawing, ThreeLevelTreeOnTheChartGrid)
 {
     layout.BeginUpdate();
-    TItemBase* prime = AddBox(layout, nullptr, QStringLiteral("元請 北辰建設"));
+    TItemBase *prime = AddBox(layout, nullptr, QStringLiteral("元請 北辰建設"));
     const QStringList firstTier{QStringLiteral("一次 青葉鉄筋"), QStringLiteral("一次 港南設備"),
                                 QStringLiteral("一次 白樺電工")};
     const QList<int> secondTierCounts{2, 1, 3};
-    QList<TItemBase*> tierOne;
+    QList<TItemBase *> tierOne;
     int n = 0;
     for (int i = 0; i < firstTier.size(); ++i) {
-        TItemBase* box = AddBox(layout, prime, firstTier[i]);
+        TItemBase *box = AddBox(layout, prime, firstTier[i]);
         tierOne.append(box);
         for (int j = 0; j < secondTierCounts[i]; ++j)
             AddBox(layout, box, QStringLiteral("二次 協力会社%1").arg(++n));
@@ -171,9 +169,9 @@ TEST_F(ChartDrawing, ThreeLevelTreeOnTheChartGrid)
     EXPECT_EQ(tierOne[0]->Row(), 0);
     EXPECT_EQ(tierOne[1]->Row(), 1);
     EXPECT_EQ(tierOne[2]->Row(), 2);
-    EXPECT_EQ(layout.NextFreeRow(2), 6); // six second-tier boxes, rows 0..5 across a page line
+    EXPECT_EQ(layout.NextFreeRow(2), 6);  // six second-tier boxes, rows 0..5 across a page line
 
-    const QImage& bitmap = layout.Bitmap();
+    const QImage &bitmap = layout.Bitmap();
     EXPECT_EQ(PixelAt(bitmap, 60, 700), kBand);
     EXPECT_EQ(PixelAt(bitmap, 600, 1500), kNavy);
     EXPECT_EQ(PixelAt(bitmap, 600, 520), kPageLine);

@@ -42,7 +42,7 @@ TEST(ChartLayoutModel, BulkChangesPaintOnceAtTheEnd)
     const QImage before = layout.Bitmap();
     layout.BeginUpdate();
     EXPECT_FALSE(layout.PaintEnabled());
-    TItemBase* root = AddBox(layout, nullptr);
+    TItemBase *root = AddBox(layout, nullptr);
     AddBox(layout, root);
     layout.Selection().Add(root);
     layout.SetBackColor(ChartColor(0x102030));
@@ -60,11 +60,11 @@ TEST(ChartLayoutModel, ItemAtExcludesEdgesAndPrefersTheTopmostBox)
     TLayoutBase layout;
     auto first = std::make_unique<TItemBase>(layout);
     auto second = std::make_unique<TItemBase>(layout);
-    TItemBase* lower = first.get();
-    TItemBase* upper = second.get();
+    TItemBase *lower = first.get();
+    TItemBase *upper = second.get();
     layout.Items().Add(nullptr, std::move(first));
     layout.Items().Add(nullptr, std::move(second));
-    lower->SetPosition(10, 10); // 72 x 27
+    lower->SetPosition(10, 10);  // 72 x 27
     upper->SetPosition(50, 20);
     EXPECT_EQ(layout.ItemAt(10, 20), nullptr);
     EXPECT_EQ(layout.ItemAt(30, 10), nullptr);
@@ -80,17 +80,17 @@ TEST(ChartLayoutModel, SelectInRectIncludesCornersOnTheBand)
 {
     TLayoutBase layout;
     ConfigureChartGrid(layout);
-    TItemBase* root = AddBox(layout, nullptr);     // (6,6)-(123,123)
-    TItemBase* child = AddBox(layout, root);       // (136,6)-(253,123)
-    TItemBase* sibling = AddBox(layout, root);     // (136,136)-(253,253)
+    TItemBase *root = AddBox(layout, nullptr);  // (6,6)-(123,123)
+    TItemBase *child = AddBox(layout, root);    // (136,6)-(253,123)
+    TItemBase *sibling = AddBox(layout, root);  // (136,136)-(253,253)
     layout.SelectInRect(253, 253, 136, 6);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{child, sibling}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{child, sibling}));
     layout.SelectInRect(136, 6, 253, 252);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{child}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{child}));
     layout.SelectInRect(0, 0, 300, 300);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{root, child, sibling}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{root, child, sibling}));
     layout.SelectInRect(7, 6, 300, 300);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{child, sibling}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{child, sibling}));
 }
 
 TEST(ChartLayoutModel, NextFreeRowDoesNotReuseGaps)
@@ -98,8 +98,8 @@ TEST(ChartLayoutModel, NextFreeRowDoesNotReuseGaps)
     TLayoutBase layout;
     ConfigureChartGrid(layout);
     EXPECT_EQ(layout.NextFreeRow(2), 0);
-    TItemBase* a = AddBox(layout, nullptr);
-    TItemBase* b = AddBox(layout, nullptr);
+    TItemBase *a = AddBox(layout, nullptr);
+    TItemBase *b = AddBox(layout, nullptr);
     a->SetColumn(2);
     a->SetRow(0);
     b->SetColumn(2);
@@ -112,8 +112,8 @@ TEST(ChartLayoutModel, NextFreeRowDoesNotReuseGaps)
 TEST(ChartLayoutModel, GhostsMustStayInsideTheBitmapAndOutOfTheFixedBand)
 {
     TLayoutBase layout;
-    ConfigureChartGrid(layout); // 650 x 1560, band up to x = 130
-    TItemBase* box = AddBox(layout, nullptr);
+    ConfigureChartGrid(layout);  // 650 x 1560, band up to x = 130
+    TItemBase *box = AddBox(layout, nullptr);
     box->SetDragPos(130, 0);
     EXPECT_FALSE(layout.IsOutOfBounds(layout.Items()));
     box->SetDragPos(650 - 117, 1560 - 117);
@@ -132,15 +132,15 @@ TEST(ChartLayoutPlacing, TreeFillsColumnsFromTheTop)
 {
     TLayoutBase layout;
     ConfigureChartGrid(layout);
-    TItemBase* root = AddBox(layout, nullptr);
-    EXPECT_EQ(root->Left(), 6); // centred: 6-pixel margin in a 130-pixel cell
+    TItemBase *root = AddBox(layout, nullptr);
+    EXPECT_EQ(root->Left(), 6);  // centred: 6-pixel margin in a 130-pixel cell
     EXPECT_EQ(root->Top(), 6);
-    TItemBase* a = AddBox(layout, root);
-    TItemBase* a1 = AddBox(layout, a);
-    TItemBase* a2 = AddBox(layout, a);
-    TItemBase* b = AddBox(layout, root);
-    TItemBase* b1 = AddBox(layout, b);
-    auto cell = [](const TItemBase* box) { return QPoint(box->Column(), box->Row()); };
+    TItemBase *a = AddBox(layout, root);
+    TItemBase *a1 = AddBox(layout, a);
+    TItemBase *a2 = AddBox(layout, a);
+    TItemBase *b = AddBox(layout, root);
+    TItemBase *b1 = AddBox(layout, b);
+    auto cell = [](const TItemBase *box) { return QPoint(box->Column(), box->Row()); };
     EXPECT_EQ(cell(root), QPoint(0, 0));
     // The first child shares its parent's row when that row is free in the next column...
     EXPECT_EQ(cell(a), QPoint(1, 0));
@@ -157,12 +157,12 @@ TEST(ChartLayoutPlacing, TreeFillsColumnsFromTheTop)
 TEST(ChartLayoutPlacing, ChildOfTheLastColumnWrapsToColumnOne)
 {
     TLayoutBase layout;
-    ConfigureChartGrid(layout); // columns 0..4
-    TItemBase* box = AddBox(layout, nullptr);
+    ConfigureChartGrid(layout);  // columns 0..4
+    TItemBase *box = AddBox(layout, nullptr);
     for (int level = 1; level <= 4; ++level)
         box = AddBox(layout, box);
     EXPECT_EQ(box->Column(), 4);
-    TItemBase* wrapped = AddBox(layout, box);
+    TItemBase *wrapped = AddBox(layout, box);
     EXPECT_EQ(wrapped->Column(), 1);
     EXPECT_EQ(wrapped->Row(), 1);
     EXPECT_EQ(wrapped->ParentItem(), box);
@@ -173,15 +173,15 @@ TEST(ChartLayoutNodes, DeleteDetachesChildrenAndForgetsTheBox)
     TLayoutBase layout;
     ConfigureChartGrid(layout);
     int freed = 0;
-    TItemBase* root = AddBox(layout, nullptr);
+    TItemBase *root = AddBox(layout, nullptr);
     const int index = layout.Items().Add(root, std::make_unique<CountedItem>(layout, &freed));
-    TItemBase* parent = layout.Items()[index];
-    TItemBase* child = AddBox(layout, parent);
+    TItemBase *parent = layout.Items()[index];
+    TItemBase *child = AddBox(layout, parent);
     layout.Selection().Add(child);
 
     EXPECT_TRUE(layout.Items().Delete(parent));
     EXPECT_EQ(freed, 1);
-    EXPECT_EQ(layout.Items().List(), (QList<TItemBase*>{root, child}));
+    EXPECT_EQ(layout.Items().List(), (QList<TItemBase *>{root, child}));
     EXPECT_EQ(child->ParentItem(), nullptr);
     EXPECT_EQ(layout.Selection().Count(), 0);
 

@@ -11,7 +11,8 @@ namespace {
 //   root (0,0) ─ a (1,0) ─ a1 (2,0)
 //              ├ b (1,1)
 //              └ c (1,2)
-class ChartPointer : public ::testing::Test {
+class ChartPointer : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -24,15 +25,12 @@ protected:
         ShowLayout(layout);
     }
 
-    void Press(QPoint at, Qt::KeyboardModifiers shift = {})
-    {
-        QTest::mousePress(&layout, Qt::LeftButton, shift, at);
-    }
+    void Press(QPoint at, Qt::KeyboardModifiers shift = {}) { QTest::mousePress(&layout, Qt::LeftButton, shift, at); }
     void Release(QPoint at, Qt::KeyboardModifiers shift = {})
     {
         QTest::mouseRelease(&layout, Qt::LeftButton, shift, at);
     }
-    void ShiftClick(const TItemBase* box)
+    void ShiftClick(const TItemBase *box)
     {
         Press(CentreOf(box), Qt::ShiftModifier);
         Release(CentreOf(box), Qt::ShiftModifier);
@@ -45,27 +43,27 @@ protected:
         QTest::mouseMove(&layout, to);
         Release(to);
     }
-    static QPoint Cell(const TItemBase* box) { return {box->Column(), box->Row()}; }
+    static QPoint Cell(const TItemBase *box) { return {box->Column(), box->Row()}; }
 
     RecordingLayout layout;
-    TItemBase* root = nullptr;
-    TItemBase* a = nullptr;
-    TItemBase* a1 = nullptr;
-    TItemBase* b = nullptr;
-    TItemBase* c = nullptr;
+    TItemBase *root = nullptr;
+    TItemBase *a = nullptr;
+    TItemBase *a1 = nullptr;
+    TItemBase *b = nullptr;
+    TItemBase *c = nullptr;
 };
 
 const QColor kNavy(0x000080);
 const QColor kNavyXorGrey(0x808000);
 const QColor kWhiteXorGrey(0x7F7F7F);
 
-} // namespace
+}  // namespace
 
 TEST_F(ChartPointer, DraggingOneOfSeveralSelectedBoxesMovesThemAllByWholeCells)
 {
     ShiftClick(a);
     ShiftClick(b);
-    ASSERT_EQ(layout.Selection().List(), (QList<TItemBase*>{a, b}));
+    ASSERT_EQ(layout.Selection().List(), (QList<TItemBase *>{a, b}));
     // Grab a near its top-left corner and release two rows lower and one column right, the
     // pointer somewhere else inside the target cell.
     const QPoint grab = a->BoxRect().topLeft() + QPoint(10, 10);
@@ -77,7 +75,7 @@ TEST_F(ChartPointer, DraggingOneOfSeveralSelectedBoxesMovesThemAllByWholeCells)
     Release(QPoint(2 * 130 + 100, 2 * 130 + 20));
     EXPECT_EQ(Cell(a), QPoint(2, 2));
     EXPECT_EQ(Cell(b), QPoint(2, 3));
-    EXPECT_EQ(a->Left(), 266); // still centred in its cell
+    EXPECT_EQ(a->Left(), 266);  // still centred in its cell
     EXPECT_EQ(a->Top(), 266);
     EXPECT_EQ(Cell(c), QPoint(1, 2));
     EXPECT_EQ(Cell(a1), QPoint(2, 0));
@@ -88,9 +86,9 @@ TEST_F(ChartPointer, DraggingOneOfSeveralSelectedBoxesMovesThemAllByWholeCells)
 TEST_F(ChartPointer, PressingAnUnselectedBoxReplacesTheSelection)
 {
     layout.SelectInRect(130, 0, 260, 260);
-    ASSERT_EQ(layout.Selection().List(), (QList<TItemBase*>{a, b}));
+    ASSERT_EQ(layout.Selection().List(), (QList<TItemBase *>{a, b}));
     Press(CentreOf(c));
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{c}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{c}));
     EXPECT_EQ(layout.CurrentItem(), c);
     Release(CentreOf(c));
     EXPECT_EQ(Cell(c), QPoint(1, 2));
@@ -148,7 +146,7 @@ TEST_F(ChartPointer, AReleaseAwayFromTheLastMoveIsJudgedWhereItHappens)
 TEST_F(ChartPointer, ShiftPressTogglesTheBoxAndStartsNoDrag)
 {
     Press(CentreOf(b), Qt::ShiftModifier);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{b}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{b}));
     EXPECT_EQ(layout.MouseState(), TMouseState::Idle);
     // Picked up: the exclusive-or outline on b's white top edge.
     EXPECT_EQ(PixelAt(layout.Bitmap(), b->Left() + 50, b->Top()), kWhiteXorGrey);
@@ -157,7 +155,7 @@ TEST_F(ChartPointer, ShiftPressTogglesTheBoxAndStartsNoDrag)
     EXPECT_EQ(Cell(b), QPoint(1, 1));
     ShiftClick(c);
     ShiftClick(b);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{c}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{c}));
 }
 
 TEST_F(ChartPointer, GhostsFollowThePointerByWholeCellsAndEraseWithoutATrace)
@@ -168,7 +166,7 @@ TEST_F(ChartPointer, GhostsFollowThePointerByWholeCellsAndEraseWithoutATrace)
     EXPECT_EQ(PixelAt(pickedUp, a->Left() + 50, a->Top()), kWhiteXorGrey);
 
     QTest::mouseMove(&layout, grab + QPoint(0, 3 * 130));
-    const QImage& bitmap = layout.Bitmap();
+    const QImage &bitmap = layout.Bitmap();
     EXPECT_EQ(a->DragLeft(), a->Left());
     EXPECT_EQ(a->DragTop(), a->Top() + 3 * 130);
     EXPECT_EQ(PixelAt(bitmap, a->DragLeft(), a->DragTop()), kNavyXorGrey);
@@ -188,7 +186,7 @@ TEST_F(ChartPointer, GhostsFollowThePointerByWholeCellsAndEraseWithoutATrace)
 
 TEST_F(ChartPointer, RubberBandSelectsWholeBoxesAndLeavesNoTrace)
 {
-    const QPoint down(270, 270); // empty cell (2,2)
+    const QPoint down(270, 270);  // empty cell (2,2)
     Press(down);
     EXPECT_EQ(layout.MouseState(), TMouseState::Banding);
     EXPECT_EQ(layout.Selection().Count(), 0);
@@ -209,7 +207,7 @@ TEST_F(ChartPointer, RubberBandSelectsWholeBoxesAndLeavesNoTrace)
     Release(QPoint(130, 3));
 
     EXPECT_EQ(layout.MouseState(), TMouseState::Idle);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{a, b}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{a, b}));
     const QImage afterRelease = layout.Bitmap().copy();
     layout.Redraw();
     layout.DrawSelection();
@@ -221,7 +219,7 @@ TEST_F(ChartPointer, RightPressOffersTheItemMenuOnlyOverABox)
     QMenu menu;
     menu.addAction(QStringLiteral("delete"));
     layout.SetItemMenu(&menu);
-    QWindow* window = layout.windowHandle();
+    QWindow *window = layout.windowHandle();
 
     QTest::mousePress(window, Qt::RightButton, {}, QPoint(400, 700));
     QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(400, 700));
@@ -231,7 +229,7 @@ TEST_F(ChartPointer, RightPressOffersTheItemMenuOnlyOverABox)
     QTest::mousePress(window, Qt::RightButton, {}, CentreOf(b));
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(TLayoutBase::MenuItem(&menu), b);
-    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase*>{b}));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{b}));
     EXPECT_EQ(layout.MouseState(), TMouseState::Idle);
     menu.hide();
     QTest::mouseRelease(window, Qt::RightButton, {}, CentreOf(b));
@@ -259,11 +257,11 @@ TEST_F(ChartPointer, RightPressOffersTheItemMenuOnlyOverABox)
 TEST_F(ChartPointer, ClicksAndDoubleClicksReachTheHooks)
 {
     QTest::mouseClick(&layout, Qt::LeftButton, {}, CentreOf(a1));
-    EXPECT_EQ(layout.clicked, (QList<TItemBase*>{a1}));
+    EXPECT_EQ(layout.clicked, (QList<TItemBase *>{a1}));
     EXPECT_EQ(Cell(a1), QPoint(2, 0));
     QTest::mouseDClick(&layout, Qt::LeftButton, {}, CentreOf(a1));
     Release(CentreOf(a1));
-    EXPECT_EQ(layout.doubleClicked, (QList<TItemBase*>{a1}));
+    EXPECT_EQ(layout.doubleClicked, (QList<TItemBase *>{a1}));
     EXPECT_EQ(layout.clicked.size(), 1);
     QTest::mouseClick(&layout, Qt::LeftButton, {}, QPoint(400, 700));
     EXPECT_EQ(layout.clicked.size(), 1);
@@ -285,7 +283,8 @@ namespace {
 
 // As the organisation chart does: a drop whose ghost lands exactly on another box is refused
 // before the inherited release runs.
-class NoStackingLayout : public TLayoutBase {
+class NoStackingLayout : public TLayoutBase
+{
 protected:
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override
     {
@@ -301,8 +300,8 @@ protected:
 private:
     bool GhostMeetsAnotherBox() const
     {
-        for (const TItemBase* moving : Selection())
-            for (const TItemBase* other : Items())
+        for (const TItemBase *moving : Selection())
+            for (const TItemBase *other : Items())
                 if (!Selection().Contains(other) && other->Left() == moving->DragLeft()
                     && other->Top() == moving->DragTop())
                     return true;
@@ -310,15 +309,15 @@ private:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(ChartPointerDerived, ADerivedLayoutCanRefuseADropBeforeTheInheritedRelease)
 {
     NoStackingLayout layout;
     ConfigureChartGrid(layout);
-    TItemBase* root = AddBox(layout, nullptr);
-    TItemBase* first = AddBox(layout, root);  // (1,0)
-    TItemBase* second = AddBox(layout, root); // (1,1)
+    TItemBase *root = AddBox(layout, nullptr);
+    TItemBase *first = AddBox(layout, root);   // (1,0)
+    TItemBase *second = AddBox(layout, root);  // (1,1)
     ShowLayout(layout);
 
     QTest::mousePress(&layout, Qt::LeftButton, {}, CentreOf(second));

@@ -11,8 +11,8 @@ TEST(ChartXorOutline, SecondDrawingRestoresTheImageExactly)
     const QImage original = image.copy();
 
     // Partly outside the image: the visible part is drawn, nothing else is touched.
-    for (const QRect& rect : {QRect(5, 4, 10, 8), QRect(-3, -2, 12, 9), QRect(30, 25, 20, 20),
-                              QRect(7, 7, 1, 1), QRect(7, 7, 0, 5)}) {
+    for (const QRect &rect :
+         {QRect(5, 4, 10, 8), QRect(-3, -2, 12, 9), QRect(30, 25, 20, 20), QRect(7, 7, 1, 1), QRect(7, 7, 0, 5)}) {
         XorOutline(image, rect, qRgb(0x80, 0x80, 0x80));
         XorOutline(image, rect, qRgb(0x80, 0x80, 0x80));
         EXPECT_EQ(image, original) << rect.x() << "," << rect.y();

@@ -54,7 +54,9 @@ TEST_F(AtomicFileTest, AReplacedFileKeepsItsMode)
     put(path("keep"), "old");
     ::chmod(path("keep").c_str(), 0640);
     ASSERT_TRUE(writeFileAtomically(path("keep"), "new"));
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat(path("keep").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }

@@ -45,7 +45,8 @@ TEST(LzhCommand, BothCommandFormsOfTheProgramWork)
     const std::string archive = (scratch / "名簿_テスト.LZH").string();
     for (const std::string separator : {"\\", "/"}) {
         char output[1024];
-        const std::string create = "a -n -y -t \"" + archive + "\" \"" + (scratch / "Temp dir").string() + separator + "*.*\"";
+        const std::string create
+            = "a -n -y -t \"" + archive + "\" \"" + (scratch / "Temp dir").string() + separator + "*.*\"";
         ASSERT_EQ(LzhCommand(nullptr, create.c_str(), output, sizeof output), 0) << output;
         const std::string extract = "e -c -n -y \"" + archive + "\" \"" + (scratch / "EXT").string() + separator + "\"";
         ASSERT_EQ(LzhCommand(nullptr, extract.c_str(), output, sizeof output), 0) << output;
@@ -57,15 +58,17 @@ TEST(LzhCommand, BothCommandFormsOfTheProgramWork)
 TEST(LzhCommand, FailuresReturnACodeAndAMessageCutAtACharacter)
 {
     ScratchFolder scratch;
-    const std::string missing = "e -c -n -y \"" + (scratch / "ない.lzh").string() + "\" \"" + scratch.path().string() + "\\\"";
+    const std::string missing
+        = "e -c -n -y \"" + (scratch / "ない.lzh").string() + "\" \"" + scratch.path().string() + "\\\"";
     char output[1024];
-    EXPECT_EQ(LzhCommand(nullptr, missing.c_str(), output, sizeof output), static_cast<int>(ArchiverError::ArchiveMissing));
+    EXPECT_EQ(LzhCommand(nullptr, missing.c_str(), output, sizeof output),
+              static_cast<int>(ArchiverError::ArchiveMissing));
     EXPECT_NE(std::string(output).find("ない.lzh"), std::string::npos);
     EXPECT_NE(std::string(output).find("見つかりません"), std::string::npos);
 
     char small[8];
     LzhCommand(nullptr, missing.c_str(), small, sizeof small);
-    EXPECT_EQ(std::strlen(small), 6u); // "書庫" in UTF-8; the third character would not fit whole
+    EXPECT_EQ(std::strlen(small), 6u);  // "書庫" in UTF-8; the third character would not fit whole
 
     EXPECT_EQ(LzhCommand(nullptr, "a -q \"x.lzh\" \"y\\*.*\"", output, sizeof output),
               static_cast<int>(ArchiverError::BadCommand));
@@ -73,7 +76,8 @@ TEST(LzhCommand, FailuresReturnACodeAndAMessageCutAtACharacter)
     EXPECT_EQ(LzhCommand(nullptr, nullptr, nullptr, 0), static_cast<int>(ArchiverError::BadCommand));
 
     fs::create_directory(scratch / "empty");
-    const std::string nothing = "a -n -y -t \"" + (scratch / "e.lzh").string() + "\" \"" + (scratch / "empty").string() + "\\*.*\"";
+    const std::string nothing
+        = "a -n -y -t \"" + (scratch / "e.lzh").string() + "\" \"" + (scratch / "empty").string() + "\\*.*\"";
     EXPECT_EQ(LzhCommand(nullptr, nothing.c_str(), output, sizeof output), static_cast<int>(ArchiverError::NoFiles));
     EXPECT_FALSE(fs::exists(scratch / "e.lzh"));
 }
@@ -96,7 +100,7 @@ TEST(ArchiveCommands, WrappersReportFailureThroughTheHandler)
     fs::create_directory(scratch / "Temp");
     writeFile(scratch / "Temp" / "sorvikdb.fbk", randomBytes(5000, 3) + std::string(5000, 'z'));
     QString shown;
-    setArchiverMessageHandler([&](const QString& message) { shown = message; });
+    setArchiverMessageHandler([&](const QString &message) { shown = message; });
     const QString archive = QString::fromStdString((scratch / "SorvikDBバックアップ_260501.LZH").string());
     const QString folder = QString::fromStdString((scratch / "Temp").string());
     EXPECT_TRUE(CreateArchive(archive, folder));
@@ -105,5 +109,5 @@ TEST(ArchiveCommands, WrappersReportFailureThroughTheHandler)
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_FALSE(ExtractArchive(archive + "x", folder));
     EXPECT_TRUE(shown.contains(QStringLiteral("見つかりません"))) << shown.toStdString();
-    setArchiverMessageHandler([](const QString&) {});
+    setArchiverMessageHandler([](const QString &) {});
 }

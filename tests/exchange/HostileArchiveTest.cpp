@@ -11,33 +11,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
-std::string levelTwoMember(const std::string& storedName, const std::string& data,
-                           const std::string& method = "-lh0-")
+std::string levelTwoMember(const std::string &storedName, const std::string &data, const std::string &method = "-lh0-")
 {
     MemberHeader header;
     header.method = method;
     header.name = storedName;
     header.packedSize = static_cast<std::uint32_t>(data.size());
     header.originalSize = static_cast<std::uint32_t>(data.size());
-    header.dataCrc = Crc16::of(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+    header.dataCrc = Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
     const auto bytes = header.encode();
     return std::string(bytes.begin(), bytes.end()) + data;
 }
 
 // The oldest layout, where the stored name is a whole MS-DOS path.
-std::string levelZeroMember(const std::string& storedName, const std::string& data)
+std::string levelZeroMember(const std::string &storedName, const std::string &data)
 {
     std::string body = "-lh0-";
-    for (const std::uint32_t v : {static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(data.size()),
-                                  0x5A210000u})
+    for (const std::uint32_t v :
+         {static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(data.size()), 0x5A210000u})
         for (int i = 0; i < 4; ++i)
             body += static_cast<char>((v >> (8 * i)) & 0xFF);
     body += '\x20';
     body += '\x00';
     body += static_cast<char>(storedName.size());
     body += storedName;
-    const std::uint16_t crc = Crc16::of(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+    const std::uint16_t crc = Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
     body += static_cast<char>(crc & 0xFF);
     body += static_cast<char>(crc >> 8);
     unsigned sum = 0;
@@ -47,7 +45,7 @@ std::string levelZeroMember(const std::string& storedName, const std::string& da
 }
 
 // A target folder holding one file that a failed extraction must leave alone.
-fs::path preparedTarget(const ScratchFolder& scratch)
+fs::path preparedTarget(const ScratchFolder &scratch)
 {
     const fs::path target = scratch / "target";
     fs::create_directory(target);
@@ -55,24 +53,23 @@ fs::path preparedTarget(const ScratchFolder& scratch)
     return target;
 }
 
-void expectTargetUntouched(const fs::path& target)
+void expectTargetUntouched(const fs::path &target)
 {
     EXPECT_EQ(listFolder(target), std::vector<std::string>{"RECORD.CSV"});
     EXPECT_EQ(readFile(target / "RECORD.CSV"), "kept");
 }
 
-} // namespace
+}  // namespace
 
 TEST(LzhHostileArchive, PathsInMemberNamesLandAsBareNamesInsideTheFolder)
 {
     for (const bool levelZero : {false, true}) {
         ScratchFolder scratch;
-        const auto member = levelZero ? levelZeroMember : [](const std::string& n, const std::string& d) {
-            return levelTwoMember(n, d);
-        };
-        writeFile(scratch / "evil.lzh", member("../../x1", "1") + member("/etc/x2", "2") + member("C:\\x3", "3") +
-                                            member("a/b/c", "4") + member("..\\..\\x5", "5") +
-                                            std::string(1, '\0'));
+        const auto member = levelZero ? levelZeroMember
+                                      : [](const std::string &n, const std::string &d) { return levelTwoMember(n, d); };
+        writeFile(scratch / "evil.lzh",
+                  member("../../x1", "1") + member("/etc/x2", "2") + member("C:\\x3", "3") + member("a/b/c", "4")
+                      + member("..\\..\\x5", "5") + std::string(1, '\0'));
         fs::create_directory(scratch / "deep");
         const fs::path target = scratch / "deep" / "target";
         const ArchiverResult result = extractArchive(scratch / "evil.lzh", target);
@@ -88,8 +85,9 @@ TEST(LzhHostileArchive, StoredNamesKeepTheirCaseAndTheirCp932Characters)
 {
     // Old MS-DOS tools store capitals only; "表" and "ソ" end in the byte of '\'.
     ScratchFolder scratch;
-    writeFile(scratch / "dos.lzh", levelZeroMember("WORK\\SCHEME.TXT", "s") + levelZeroMember(cp932("DATA\\表ソ.CSV"), "t") +
-                                       std::string(1, '\0'));
+    writeFile(scratch / "dos.lzh",
+              levelZeroMember("WORK\\SCHEME.TXT", "s") + levelZeroMember(cp932("DATA\\表ソ.CSV"), "t")
+                  + std::string(1, '\0'));
     const ArchiverResult result = extractArchive(scratch / "dos.lzh", scratch / "out");
     ASSERT_TRUE(result.ok()) << result.message;
     EXPECT_EQ(listFolder(scratch / "out"), (std::vector<std::string>{"SCHEME.TXT", "表ソ.CSV"}));
@@ -99,8 +97,8 @@ TEST(LzhHostileArchive, EmptyOrReservedNamesAreRefusedAndNothingIsWritten)
 {
     for (const std::string name : {"", "..", "a/..", "CON", "nul.txt", "COM1.csv", "bad\x01name"}) {
         ScratchFolder scratch;
-        writeFile(scratch / "bad.lzh", levelTwoMember("good.txt", "fine") + levelTwoMember(name, "x") +
-                                           std::string(1, '\0'));
+        writeFile(scratch / "bad.lzh",
+                  levelTwoMember("good.txt", "fine") + levelTwoMember(name, "x") + std::string(1, '\0'));
         const fs::path target = preparedTarget(scratch);
         const ArchiverResult result = extractArchive(scratch / "bad.lzh", target);
         EXPECT_EQ(result.error, ArchiverError::BadMemberName) << "[" << name << "] " << result.message;
@@ -153,7 +151,7 @@ TEST(LzhHostileArchive, SizeBeyondTheDataIsDamage)
 {
     ScratchFolder scratch;
     std::string member = levelTwoMember("big.bin", "abc");
-    member[11] = '\xFF'; // original size far beyond what the three stored bytes give
+    member[11] = '\xFF';  // original size far beyond what the three stored bytes give
     member[12] = '\xFF';
     writeFile(scratch / "big.lzh", member + std::string(1, '\0'));
     const fs::path target = preparedTarget(scratch);

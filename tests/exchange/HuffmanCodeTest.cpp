@@ -9,7 +9,7 @@ using sorvik::lzh::HuffmanCode;
 namespace {
 
 // Sum of 2^-length over the used symbols, scaled to 2^16: a complete prefix code gives exactly 2^16.
-std::uint32_t kraftSum(const HuffmanCode& code, std::size_t symbols)
+std::uint32_t kraftSum(const HuffmanCode &code, std::size_t symbols)
 {
     std::uint32_t sum = 0;
     for (std::size_t s = 0; s < symbols; ++s)
@@ -18,14 +18,14 @@ std::uint32_t kraftSum(const HuffmanCode& code, std::size_t symbols)
     return sum;
 }
 
-} // namespace
+}  // namespace
 
 TEST(HuffmanCode, SkewedFrequenciesStayWithinSixteenBitsAndComplete)
 {
     // Fibonacci weights would need codes of 30 bits without the limit.
     std::vector<std::uint32_t> freq(40, 0);
     std::uint32_t a = 1, b = 1;
-    for (auto& f : freq) {
+    for (auto &f : freq) {
         f = a;
         const std::uint32_t next = a + b;
         a = b;
@@ -37,7 +37,7 @@ TEST(HuffmanCode, SkewedFrequenciesStayWithinSixteenBitsAndComplete)
         EXPECT_LE(code.length(static_cast<int>(s)), HuffmanCode::kMaxBits);
     }
     EXPECT_EQ(kraftSum(code, freq.size()), 1u << 16);
-    EXPECT_LE(code.length(39), code.length(0)); // the most frequent gets the shortest code
+    EXPECT_LE(code.length(39), code.length(0));  // the most frequent gets the shortest code
 }
 
 TEST(HuffmanCode, CodesArePrefixFreeAndCanonical)
@@ -55,8 +55,8 @@ TEST(HuffmanCode, CodesArePrefixFreeAndCanonical)
             bits += ((code.code(static_cast<int>(s)) >> i) & 1) ? '1' : '0';
         words.insert(bits);
     }
-    for (const auto& w : words) {
-        for (const auto& v : words) {
+    for (const auto &w : words) {
+        for (const auto &v : words) {
             if (w != v) {
                 EXPECT_FALSE(v.starts_with(w)) << w << " prefixes " << v;
             }
@@ -76,5 +76,5 @@ TEST(HuffmanCode, NoneOrOneUsedSymbolIsAnnouncedAsSingle)
     const HuffmanCode single(one);
     EXPECT_TRUE(single.isSingleSymbol());
     EXPECT_EQ(single.singleSymbol(), 300);
-    EXPECT_EQ(single.length(300), 0); // costs no bits in the block
+    EXPECT_EQ(single.length(300), 0);  // costs no bits in the block
 }

@@ -13,16 +13,16 @@ namespace {
 
 // jlha reads and writes member names in CP932 only when told; the file names
 // on disk are UTF-8 whatever the locale.
-const std::string kJlha =
-    "JAVA_TOOL_OPTIONS='-Dlha.encoding=MS932 -Dsun.jnu.encoding=UTF-8 -Dfile.encoding=UTF-8' jlha";
+const std::string kJlha
+    = "JAVA_TOOL_OPTIONS='-Dlha.encoding=MS932 -Dsun.jnu.encoding=UTF-8 -Dfile.encoding=UTF-8' jlha";
 
-bool hasTool(const char* name)
+bool hasTool(const char *name)
 {
     return runShell(std::string("command -v ") + name + " >/dev/null") == 0;
 }
 
 // A folder like an exchange package: Japanese and plain names, text and binary.
-fs::path makePackageFolder(const ScratchFolder& scratch)
+fs::path makePackageFolder(const ScratchFolder &scratch)
 {
     const fs::path in = scratch / "in";
     fs::create_directory(in);
@@ -35,14 +35,14 @@ fs::path makePackageFolder(const ScratchFolder& scratch)
     return in;
 }
 
-void expectSameFiles(const fs::path& expected, const fs::path& actual)
+void expectSameFiles(const fs::path &expected, const fs::path &actual)
 {
     ASSERT_EQ(listFolder(expected), listFolder(actual));
-    for (const auto& name : listFolder(expected))
+    for (const auto &name : listFolder(expected))
         EXPECT_TRUE(readFile(expected / name) == readFile(actual / name)) << name;
 }
 
-} // namespace
+}  // namespace
 
 TEST(LzhPeers, LhasaListsTestsAndExtractsOurArchives)
 {
@@ -62,9 +62,12 @@ TEST(LzhPeers, LhasaListsTestsAndExtractsOurArchives)
 
     // lhasa writes names byte for byte, so Japanese names arrive in CP932.
     fs::create_directory(scratch / "out");
-    ASSERT_EQ(runShell("cd " + shellQuoted((scratch / "out").string()) + " && lhasa xq " +
-                           shellQuoted((scratch / "ours.lzh").string()), &output), 0) << output;
-    for (const auto& name : listFolder(in)) {
+    ASSERT_EQ(runShell("cd " + shellQuoted((scratch / "out").string()) + " && lhasa xq "
+                           + shellQuoted((scratch / "ours.lzh").string()),
+                       &output),
+              0)
+        << output;
+    for (const auto &name : listFolder(in)) {
         const fs::path extracted = scratch / "out" / cp932(name);
         ASSERT_TRUE(fs::exists(extracted)) << name;
         EXPECT_TRUE(readFile(extracted) == readFile(in / name)) << name;
@@ -80,8 +83,11 @@ TEST(LzhPeers, JlhaExtractsOurArchivesWithJapaneseNames)
     ASSERT_TRUE(createArchive(scratch / "ours.lzh", in).ok());
     fs::create_directory(scratch / "out");
     std::string output;
-    ASSERT_EQ(runShell("cd " + shellQuoted((scratch / "out").string()) + " && " + kJlha + " xq " +
-                           shellQuoted((scratch / "ours.lzh").string()), &output), 0) << output;
+    ASSERT_EQ(runShell("cd " + shellQuoted((scratch / "out").string()) + " && " + kJlha + " xq "
+                           + shellQuoted((scratch / "ours.lzh").string()),
+                       &output),
+              0)
+        << output;
     expectSameFiles(in, scratch / "out");
 }
 
@@ -92,15 +98,18 @@ TEST(LzhPeers, WeExtractJlhaArchivesOfEveryMethodAndHeaderLevel)
     ScratchFolder scratch;
     const fs::path in = makePackageFolder(scratch);
     std::string files;
-    for (const auto& name : listFolder(in))
+    for (const auto &name : listFolder(in))
         files += " " + shellQuoted(name);
     for (const std::string level : {"0", "1", "2"}) {
         for (const std::string method : {"5", "6", "7"}) {
             const std::string tag = "level " + level + " -lh" + method + "-";
             const fs::path archive = scratch / ("jlha" + level + method + ".lzh");
             std::string output;
-            ASSERT_EQ(runShell("cd " + shellQuoted(in.string()) + " && " + kJlha + " a" + level + "qo" + method + " " +
-                                   shellQuoted(archive.string()) + files, &output), 0) << tag << output;
+            ASSERT_EQ(runShell("cd " + shellQuoted(in.string()) + " && " + kJlha + " a" + level + "qo" + method + " "
+                                   + shellQuoted(archive.string()) + files,
+                               &output),
+                      0)
+                << tag << output;
             EXPECT_NE(readFile(archive).find("-lh" + method + "-"), std::string::npos) << tag;
             const fs::path out = scratch / ("out" + level + method);
             const ArchiverResult result = extractArchive(archive, out);

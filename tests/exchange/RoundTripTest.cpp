@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Packs the folder's files, extracts them elsewhere and compares every file.
-void expectRoundTrip(const ScratchFolder& scratch, const fs::path& source)
+void expectRoundTrip(const ScratchFolder &scratch, const fs::path &source)
 {
     const fs::path archive = scratch / "out.lzh";
     const ArchiverResult created = createArchive(archive, source);
@@ -23,16 +23,16 @@ void expectRoundTrip(const ScratchFolder& scratch, const fs::path& source)
     const ArchiverResult extracted = extractArchive(archive, target);
     ASSERT_TRUE(extracted.ok()) << extracted.message;
     ASSERT_EQ(listFolder(source), listFolder(target));
-    for (const auto& name : listFolder(source))
+    for (const auto &name : listFolder(source))
         EXPECT_TRUE(readFile(source / name) == readFile(target / name)) << name;
 }
 
-std::string methodOf(const fs::path& archive)
+std::string methodOf(const fs::path &archive)
 {
     return readFile(archive).substr(2, 5);
 }
 
-} // namespace
+}  // namespace
 
 TEST(LzhRoundTrip, EmptyAndOneByteFiles)
 {
@@ -70,7 +70,7 @@ TEST(LzhRoundTrip, TwoHundredSmallFilesWithJapaneseNames)
         const std::string name = (i % 2 ? "作業員" : "KAO") + std::to_string(10000 + i) + (i % 3 ? ".JPG" : ".txt");
         writeFile(scratch / "in" / name, randomBytes(static_cast<std::size_t>(i * 37), i) + japaneseCsv(i * 11));
     }
-    writeFile(scratch / "in" / "ソフト表示能力.csv", japaneseCsv(3000)); // '\' as second byte of a character
+    writeFile(scratch / "in" / "ソフト表示能力.csv", japaneseCsv(3000));  // '\' as second byte of a character
     expectRoundTrip(scratch, scratch / "in");
 }
 
@@ -139,7 +139,7 @@ TEST(LzhRoundTrip, FailedCreationKeepsTheOldArchive)
     EXPECT_EQ(result.error, ArchiverError::NameNotEncodable);
     EXPECT_NE(result.message.find("smile"), std::string::npos);
     EXPECT_EQ(readFile(archive), "previous archive");
-    EXPECT_EQ(listFolder(scratch.path()), (std::vector<std::string>{"in", "old.lzh"})); // no temporary left
+    EXPECT_EQ(listFolder(scratch.path()), (std::vector<std::string>{"in", "old.lzh"}));  // no temporary left
 }
 
 TEST(LzhRoundTrip, ExtractionReplacesExistingFilesAndKeepsTimes)
@@ -154,7 +154,9 @@ TEST(LzhRoundTrip, ExtractionReplacesExistingFilesAndKeepsTimes)
     writeFile(scratch / "out" / "SCHEME.TXT", "old");
     ASSERT_TRUE(extractArchive(scratch / "p.lzh", scratch / "out").ok());
     EXPECT_EQ(readFile(scratch / "out" / "SCHEME.TXT"), "new");
-    struct stat st {};
+    struct stat st
+    {
+    };
     ::stat((scratch / "out" / "SCHEME.TXT").c_str(), &st);
     EXPECT_EQ(st.st_mtime, 1700000000);
 }

@@ -66,8 +66,7 @@ protected:
 
     QString shown() const
     {
-        return QStringList{era()->currentText(), year()->text(), month()->text(), day()->text()}
-            .join(QLatin1Char(' '));
+        return QStringList{era()->currentText(), year()->text(), month()->text(), day()->text()}.join(QLatin1Char(' '));
     }
 
     QWidget window;

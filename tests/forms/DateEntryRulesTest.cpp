@@ -15,8 +15,7 @@ TEST(DateEntryRules, EraListHasReiwaNewestFirst)
 
 TEST(DateEntryRules, EraBoundariesReadAndShow)
 {
-    auto dateOf = [](const QString &era, const QString &year, const QString &month,
-                     const QString &day) {
+    auto dateOf = [](const QString &era, const QString &year, const QString &month, const QString &day) {
         return read({era, year, month, day}, desYearMonthDay, true, false).date;
     };
     EXPECT_EQ(dateOf("令和", "1", "5", "1"), QDate(2019, 5, 1));

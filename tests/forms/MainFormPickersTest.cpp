@@ -91,4 +91,4 @@ TEST_F(MainFormPickersTest, MissingCompanyNameOpensTheProfilePageOnly)
     EXPECT_EQ(Config::read(*ini, Config::CompanyName), QStringLiteral("札幌建設"));
 }
 
-} // namespace
+}  // namespace

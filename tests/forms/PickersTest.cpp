@@ -48,7 +48,7 @@ TEST_F(PickersTest, ProjectPickerListsEveryVersionLineAndReturnsTheChoice)
         picker.show();
         // The road project has two versions with different ends: two lines.
         EXPECT_EQ(gridColumn(picker.DBGrid1, 0), QString("1,1,2").split(','));
-        EXPECT_EQ(picker.DBGrid1->currentIndex().row(), 2);   // preset to the current project
+        EXPECT_EQ(picker.DBGrid1->currentIndex().row(), 2);  // preset to the current project
         picker.DBGrid1->setCurrentIndex(picker.DBGrid1->model()->index(0, 0));
         picker.btnOK->click();
         return picker.result();
@@ -76,7 +76,7 @@ TEST_F(PickersTest, ContractorPickerLeavesOutTheTreeAndGroupsVersions)
         EXPECT_EQ(gridColumn(picker.DBGrid1, 1).at(1), QStringLiteral("株式会社千歳鉄筋"));
         EXPECT_EQ(gridColumn(picker.DBGrid1, 3).at(1), QStringLiteral("2026/06/01"));
         EXPECT_EQ(gridColumn(picker.DBGrid1, 4).at(1), QStringLiteral("2026/12/18"));
-        EXPECT_EQ(picker.DBGrid1->currentIndex().row(), 2);   // preset contractor 8
+        EXPECT_EQ(picker.DBGrid1->currentIndex().row(), 2);  // preset contractor 8
         picker.btnOK->click();
         return picker.result();
     });
@@ -111,7 +111,8 @@ TEST_F(PickersTest, ContractorPickerWithoutProjectLetsTheUserChooseOne)
         });
         picker.btnKJ->click();
         EXPECT_EQ(picker.edtKJNM->text(), QStringLiteral("（仮称）北光町集合住宅新築工事"));
-        EXPECT_EQ(gridColumn(picker.DBGrid1, 1), QString("北辰建設株式会社,株式会社丸山土木,株式会社札幌型枠").split(','));
+        EXPECT_EQ(gridColumn(picker.DBGrid1, 1),
+                  QString("北辰建設株式会社,株式会社丸山土木,株式会社札幌型枠").split(','));
         picker.DBGrid1->setCurrentIndex(picker.DBGrid1->model()->index(2, 0));
         picker.btnOK->click();
         return picker.result();
@@ -214,8 +215,8 @@ TEST_F(PickersTest, QualificationPickerJoinsTheSelectedQualificationsOfOnePerson
         picker.btnOK->click();
         return picker.result();
     });
-    const WorkerQualificationChoice chosen =
-        PickWorkerQualification(nullptr, QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2,3"));
+    const WorkerQualificationChoice chosen
+        = PickWorkerQualification(nullptr, QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2,3"));
     EXPECT_EQ(chosen.Name, QStringLiteral("石川 拓也"));
     EXPECT_EQ(chosen.BirthDate, QStringLiteral("1979/10/30"));
     EXPECT_EQ(chosen.Address, QStringLiteral("石狩市花川北3条2丁目118"));
@@ -241,4 +242,4 @@ TEST_F(PickersTest, QualificationPickerOfOneKindSelectsOneRowAndListsWorkersWith
     EXPECT_TRUE(picker.Chosen.Name.isEmpty());
 }
 
-} // namespace
+}  // namespace

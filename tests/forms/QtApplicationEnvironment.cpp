@@ -24,4 +24,4 @@ private:
 
 const auto *const environment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
-} // namespace
+}  // namespace

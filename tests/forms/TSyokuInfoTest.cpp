@@ -121,8 +121,9 @@ TEST_F(SyokuInfoTest, ChangingTheBirthDatePutsTheRowIntoEdit)
     emit form.dtBNDT->OnChange();
     EXPECT_EQ(form.IBTable1.State(), DataSetState::Edit);
     form.btnPost->click();
-    EXPECT_EQ(column(QStringLiteral("Select BNDT from SHOKU where SNSK = '1級土木施工管理技士' and NAME = '佐藤 健一'")),
-              QStringList{QStringLiteral("1968/05/13")});
+    EXPECT_EQ(
+        column(QStringLiteral("Select BNDT from SHOKU where SNSK = '1級土木施工管理技士' and NAME = '佐藤 健一'")),
+        QStringList{QStringLiteral("1968/05/13")});
 }
 
-} // namespace
+}  // namespace

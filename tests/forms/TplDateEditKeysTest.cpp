@@ -14,7 +14,7 @@ TEST_F(TplDateEditKeys, FieldsTakeDigitsOnlyAndTheEraTakesNoText)
     QTest::keyClicks(year(), "6");
     EXPECT_EQ(year()->text(), "2026");
     QTest::keyClick(year(), Qt::Key_A, Qt::ControlModifier);  // shortcuts still work
-    QTest::keyClicks(year(), "12345");  // four digits at most
+    QTest::keyClicks(year(), "12345");                        // four digits at most
     EXPECT_EQ(year()->text(), "1234");
     QTest::keyClick(year(), Qt::Key_Backspace);
     EXPECT_EQ(year()->text(), "123");
@@ -106,8 +106,8 @@ TEST_F(TplDateEditKeys, WheelTurnsTheEraOnlyWhenItHasTheFocus)
 {
     auto turn = [this] {
         const QPointF at(era()->width() / 2.0, era()->height() / 2.0);
-        QWheelEvent wheel(at, era()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, era()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(era(), &wheel);
     };
     year()->setFocus();
@@ -143,8 +143,8 @@ TEST_F(TplDateEditKeys, FocusedAndDisabledColours)
     EXPECT_EQ(background(year()), QColor(Qt::white));
 
     edit->setEnabled(false);
-    for (QWidget *part : {static_cast<QWidget *>(era()), static_cast<QWidget *>(year()),
-                          static_cast<QWidget *>(day())}) {
+    for (QWidget *part :
+         {static_cast<QWidget *>(era()), static_cast<QWidget *>(year()), static_cast<QWidget *>(day())}) {
         EXPECT_FALSE(part->isEnabled());
         EXPECT_EQ(background(part), QColor(0x80, 0x80, 0x80));
         EXPECT_EQ(part->palette().color(QPalette::Text), QColor(Qt::white));

@@ -17,7 +17,7 @@ QColor pixelAt(const QImage &image, const QWidget *window, const QWidget *part, 
     return image.pixelColor(at);
 }
 
-} // namespace
+}  // namespace
 
 // Paints a small form with an empty date being typed into, a Heisei and a disabled Reiwa
 // date, checks the colours a user sees and, with SORVIK_SCREENSHOT_DIR set, keeps the picture.
@@ -49,11 +49,9 @@ TEST(TplDateEditLook, EmptyHeiseiAndDisabledReiwaDates)
     auto *caption = heisei->findChildren<TplDateEditLabel *>().first();
     EXPECT_EQ(pixelAt(image, &window, caption, {1, 1}), TplDateEditLabel::CellColor);
     auto *disabledYear = reiwa->findChild<QLineEdit *>("year");
-    EXPECT_EQ(pixelAt(image, &window, disabledYear, {4, disabledYear->height() / 2}),
-              QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(pixelAt(image, &window, disabledYear, {4, disabledYear->height() / 2}), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(pixelAt(image, &window, typing, {4, typing->height() / 2}), QColor(0xFF, 0xFB, 0xF0));
     auto *enabledDay = heisei->findChild<QLineEdit *>("day");
-    EXPECT_EQ(pixelAt(image, &window, enabledDay, {4, enabledDay->height() / 2}),
-              QColor(Qt::white));
+    EXPECT_EQ(pixelAt(image, &window, enabledDay, {4, enabledDay->height() / 2}), QColor(Qt::white));
     EXPECT_EQ(reiwa->findChild<EraComboBox *>("era")->currentText(), "令和");
 }

@@ -16,11 +16,12 @@
 namespace {
 
 constexpr int kCell = 130;
-constexpr int kColumns = 20; // column 0 is the fixed band
+constexpr int kColumns = 20;  // column 0 is the fixed band
 
 // A diagram of `boxes` boxes filling columns 1.. row by row, shown off-screen, with a block
 // of `selected` boxes (ten per row, from column 2) selected.
-class Diagram {
+class Diagram
+{
 public:
     Diagram(int boxes, int selected)
     {
@@ -39,11 +40,11 @@ public:
         m_layout.SetPageLineColor(ChartColor(0x008000));
         m_layout.resize(kCell * kColumns, kCell * rows);
         m_layout.SetBitmapSize(kCell * kColumns, kCell * rows);
-        TItemBase* previous = nullptr;
+        TItemBase *previous = nullptr;
         for (int i = 0; i < boxes; ++i) {
             auto box = std::make_unique<TItemBase>(m_layout);
             box->SetCaption(QStringLiteral("Box %1").arg(i + 1));
-            TItemBase* placed = box.get();
+            TItemBase *placed = box.get();
             m_layout.Items().Add(nullptr, std::move(box));
             placed->SetColumn(1 + i % perRow);
             placed->SetRow(i / perRow);
@@ -52,20 +53,18 @@ public:
         }
         m_layout.EndUpdate();
         for (int i = 0; i < selected; ++i)
-            m_layout.Selection().Add(m_layout.ItemAt(2 * kCell + (i % 10) * kCell + 60,
-                                                     (i / 10) * kCell + 60));
+            m_layout.Selection().Add(m_layout.ItemAt(2 * kCell + (i % 10) * kCell + 60, (i / 10) * kCell + 60));
         m_layout.move(0, 0);
         m_layout.show();
         QCoreApplication::processEvents();
     }
 
-    TLayoutBase& Layout() { return m_layout; }
+    TLayoutBase &Layout() { return m_layout; }
 
     void Send(QEvent::Type type, QPoint at)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                                                         : Qt::LeftButton;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, m_layout.mapToGlobal(at), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(&m_layout, &event);
     }
@@ -76,7 +75,7 @@ private:
 
 // Presses on the selection and moves the pointer to and fro between two cells; every move
 // shifts all 50 ghosts by one cell.
-void DragMoves(benchmark::State& state, bool paint)
+void DragMoves(benchmark::State &state, bool paint)
 {
     Diagram diagram(int(state.range(0)), 50);
     const QPoint grab(2 * kCell + 60, 60);
@@ -94,11 +93,17 @@ void DragMoves(benchmark::State& state, bool paint)
     state.counters["moving"] = double(diagram.Layout().Selection().Count());
 }
 
-void BM_DragMove(benchmark::State& state) { DragMoves(state, false); }
-void BM_DragMoveAndShow(benchmark::State& state) { DragMoves(state, true); }
+void BM_DragMove(benchmark::State &state)
+{
+    DragMoves(state, false);
+}
+void BM_DragMoveAndShow(benchmark::State &state)
+{
+    DragMoves(state, true);
+}
 
 // For comparison: what a move would cost if it repainted the diagram.
-void BM_FullRedraw(benchmark::State& state)
+void BM_FullRedraw(benchmark::State &state)
 {
     Diagram diagram(int(state.range(0)), 50);
     for (auto _ : state)
@@ -106,7 +111,7 @@ void BM_FullRedraw(benchmark::State& state)
 }
 
 // A drop of the 50 boxes one cell down and back: one repaint of the whole diagram.
-void BM_Drop(benchmark::State& state)
+void BM_Drop(benchmark::State &state)
 {
     Diagram diagram(int(state.range(0)), 50);
     const QPoint grab(2 * kCell + 60, 60);
@@ -121,14 +126,14 @@ void BM_Drop(benchmark::State& state)
     }
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_DragMove)->Arg(100)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DragMoveAndShow)->Arg(100)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRedraw)->Arg(100)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Drop)->Arg(100)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

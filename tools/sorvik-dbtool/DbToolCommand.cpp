@@ -12,10 +12,9 @@
 
 namespace {
 
-const char *const Usage =
-    "usage: sorvik-dbtool create [--version 0.4|0.4.6|0.5] PATH\n"
-    "       sorvik-dbtool check PATH\n"
-    "       sorvik-dbtool demo PATH\n";
+const char *const Usage = "usage: sorvik-dbtool create [--version 0.4|0.4.6|0.5] PATH\n"
+                          "       sorvik-dbtool check PATH\n"
+                          "       sorvik-dbtool demo PATH\n";
 
 int usage(QTextStream &err, const QString &problem = {})
 {
@@ -106,7 +105,7 @@ int demo(const QStringList &args, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int RunDbTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {

@@ -14,23 +14,22 @@
 
 namespace {
 
-const std::array<const char*, 15> kFamily{"佐藤", "鈴木", "高橋", "田中", "伊藤", "渡辺", "山本", "中村",
-                                          "小林", "加藤", "吉田", "山田", "佐々木", "山口", "松本"};
-const std::array<const char*, 12> kGiven{"太郎", "次郎", "花子", "一郎", "健", "誠", "翔太", "美咲",
-                                         "大輔", "直樹", "裕子", "恵"};
-const std::array<const char*, 9> kTrade{"とび工", "鉄筋工", "型枠大工", "左官", "電工", "配管工",
-                                        "土工", "溶接工", "塗装工"};
-const std::array<const char*, 7> kPrefecture{"東京都", "神奈川県", "大阪府", "愛知県", "福岡県", "北海道", "埼玉県"};
-const std::array<const char*, 5> kLicence{"玉掛け技能講習", "足場の組立て等作業主任者", "フォークリフト運転技能講習",
-                                          "職長・安全衛生責任者教育", "特になし"};
+const std::array<const char *, 15> kFamily{"佐藤", "鈴木", "高橋", "田中", "伊藤",   "渡辺", "山本", "中村",
+                                           "小林", "加藤", "吉田", "山田", "佐々木", "山口", "松本"};
+const std::array<const char *, 12> kGiven{"太郎", "次郎", "花子", "一郎", "健",   "誠",
+                                          "翔太", "美咲", "大輔", "直樹", "裕子", "恵"};
+const std::array<const char *, 9> kTrade{"とび工", "鉄筋工", "型枠大工", "左官",  "電工",
+                                         "配管工", "土工",   "溶接工",   "塗装工"};
+const std::array<const char *, 7> kPrefecture{"東京都", "神奈川県", "大阪府", "愛知県", "福岡県", "北海道", "埼玉県"};
+const std::array<const char *, 5> kLicence{"玉掛け技能講習", "足場の組立て等作業主任者", "フォークリフト運転技能講習",
+                                           "職長・安全衛生責任者教育", "特になし"};
 
-template <std::size_t N>
-const char* pick(std::mt19937_64& rng, const std::array<const char*, N>& list)
+template<std::size_t N> const char *pick(std::mt19937_64 &rng, const std::array<const char *, N> &list)
 {
     return list[rng() % N];
 }
 
-std::string number(std::mt19937_64& rng, int low, int high, int width = 0)
+std::string number(std::mt19937_64 &rng, int low, int high, int width = 0)
 {
     std::string s = std::to_string(low + static_cast<int>(rng() % static_cast<unsigned>(high - low + 1)));
     while (static_cast<int>(s.size()) < width)
@@ -38,18 +37,17 @@ std::string number(std::mt19937_64& rng, int low, int high, int width = 0)
     return s;
 }
 
-std::string workerRow(std::mt19937_64& rng, int code)
+std::string workerRow(std::mt19937_64 &rng, int code)
 {
-    return std::to_string(code) + "," + pick(rng, kFamily) + " " + pick(rng, kGiven) + "," +
-           pick(rng, kTrade) + "," + number(rng, 1950, 2002) + "/" + number(rng, 1, 12, 2) + "/" +
-           number(rng, 1, 28, 2) + "," + pick(rng, kPrefecture) + "中央区" + number(rng, 1, 9) + "-" +
-           number(rng, 1, 30) + "-" + number(rng, 1, 20) + ",0" + number(rng, 3, 99) + "-" +
-           number(rng, 100, 9999) + "-" + number(rng, 1000, 9999) + "," + pick(rng, kLicence) + "," +
-           number(rng, 100, 200) + "/" + number(rng, 60, 100) + ",2026/" + number(rng, 1, 12, 2) + "/" +
-           number(rng, 1, 28, 2) + "\r\n";
+    return std::to_string(code) + "," + pick(rng, kFamily) + " " + pick(rng, kGiven) + "," + pick(rng, kTrade) + ","
+        + number(rng, 1950, 2002) + "/" + number(rng, 1, 12, 2) + "/" + number(rng, 1, 28, 2) + ","
+        + pick(rng, kPrefecture) + "中央区" + number(rng, 1, 9) + "-" + number(rng, 1, 30) + "-" + number(rng, 1, 20)
+        + ",0" + number(rng, 3, 99) + "-" + number(rng, 100, 9999) + "-" + number(rng, 1000, 9999) + ","
+        + pick(rng, kLicence) + "," + number(rng, 100, 200) + "/" + number(rng, 60, 100) + ",2026/"
+        + number(rng, 1, 12, 2) + "/" + number(rng, 1, 28, 2) + "\r\n";
 }
 
-QByteArray photo(std::mt19937_64& rng, int width, int height)
+QByteArray photo(std::mt19937_64 &rng, int width, int height)
 {
     // Sky, ground and a few objects, with sensor noise: compresses like a site photo.
     QImage image(width, height, QImage::Format_RGB32);
@@ -67,7 +65,7 @@ QByteArray photo(std::mt19937_64& rng, int width, int height)
     painter.end();
     std::normal_distribution<double> noise(0.0, 6.0);
     for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const int n = static_cast<int>(noise(rng));
             const QRgb p = line[x];
@@ -82,13 +80,13 @@ QByteArray photo(std::mt19937_64& rng, int width, int height)
     return bytes;
 }
 
-void putInt(std::string& out, std::uint32_t value, int size)
+void putInt(std::string &out, std::uint32_t value, int size)
 {
     for (int i = 0; i < size; ++i)
         out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-} // namespace
+}  // namespace
 
 void BenchCorpus::generate(std::uint64_t totalBytes)
 {

@@ -5,9 +5,13 @@
 
 // The mixed corpus a site's exchange archives carry, made reproducibly from a
 // fixed seed: worker rosters as CP932 CSV, JPEG photos, and a database backup.
-class BenchCorpus {
+class BenchCorpus
+{
 public:
-    explicit BenchCorpus(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    explicit BenchCorpus(std::filesystem::path folder)
+        : folder_(std::move(folder))
+    {
+    }
 
     // Writes about totalBytes into the folder: 40 % CSV, 30 % photos, 30 % backup.
     void generate(std::uint64_t totalBytes);

@@ -31,7 +31,7 @@ double seconds(Clock::time_point since)
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-std::string shellQuoted(const std::string& text)
+std::string shellQuoted(const std::string &text)
 {
     std::string out = "'";
     for (const char c : text)
@@ -39,13 +39,13 @@ std::string shellQuoted(const std::string& text)
     return out + "'";
 }
 
-bool sameContent(const fs::path& a, const fs::path& b)
+bool sameContent(const fs::path &a, const fs::path &b)
 {
     std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
     return std::equal(std::istreambuf_iterator<char>(x), {}, std::istreambuf_iterator<char>(y), {});
 }
 
-void report(const char* who, std::uint64_t original, std::uint64_t packed, double time)
+void report(const char *who, std::uint64_t original, std::uint64_t packed, double time)
 {
     std::printf("%-22s %10llu -> %10llu bytes  ratio %6.2f %%  %8.2f MB/s  (%.3f s)\n", who,
                 static_cast<unsigned long long>(original), static_cast<unsigned long long>(packed),
@@ -53,21 +53,24 @@ void report(const char* who, std::uint64_t original, std::uint64_t packed, doubl
                 static_cast<double>(original) / 1e6 / time, time);
 }
 
-struct Timing {
+struct Timing
+{
     double wall = 1e9;
-    double cpu = 1e9; // processor time of every thread (and child), user and system
+    double cpu = 1e9;  // processor time of every thread (and child), user and system
 };
 
 double childCpuSeconds()
 {
-    struct rusage usage {};
+    struct rusage usage
+    {
+    };
     ::getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Best of several runs of a shell command.
-Timing timeCommand(const std::string& command, int runs)
+Timing timeCommand(const std::string &command, int runs)
 {
     Timing best;
     for (int i = 0; i < runs; ++i) {
@@ -83,9 +86,9 @@ Timing timeCommand(const std::string& command, int runs)
     return best;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -98,15 +101,24 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto value = [&]() { return i + 1 < argc ? std::atoi(argv[++i]) : 0; };
-        if (arg == "--size") mib = static_cast<std::uint64_t>(value());
-        else if (arg == "--corpus" && i + 1 < argc) corpus = argv[++i];
-        else if (arg == "--no-jlha") withJlha = false;
-        else if (arg == "--chain") tuning.maxChain = value();
-        else if (arg == "--lazy") tuning.lazyLength = value();
-        else if (arg == "--good") tuning.goodLength = value();
-        else if (arg == "--nice") tuning.niceLength = value();
-        else if (arg == "--block") tuning.blockSymbols = value();
-        else if (arg == "--threads") tuning.threads = value();
+        if (arg == "--size")
+            mib = static_cast<std::uint64_t>(value());
+        else if (arg == "--corpus" && i + 1 < argc)
+            corpus = argv[++i];
+        else if (arg == "--no-jlha")
+            withJlha = false;
+        else if (arg == "--chain")
+            tuning.maxChain = value();
+        else if (arg == "--lazy")
+            tuning.lazyLength = value();
+        else if (arg == "--good")
+            tuning.goodLength = value();
+        else if (arg == "--nice")
+            tuning.niceLength = value();
+        else if (arg == "--block")
+            tuning.blockSymbols = value();
+        else if (arg == "--threads")
+            tuning.threads = value();
         else {
             std::fprintf(stderr, "unknown option %s\n", arg.c_str());
             return 2;
@@ -120,7 +132,7 @@ int main(int argc, char** argv)
     }
     std::vector<fs::path> members;
     std::uint64_t original = 0;
-    for (const auto& entry : fs::directory_iterator(files)) {
+    for (const auto &entry : fs::directory_iterator(files)) {
         members.push_back(entry.path());
         original += entry.file_size();
     }
@@ -145,7 +157,7 @@ int main(int argc, char** argv)
     const fs::path check = corpus / "check";
     fs::remove_all(check);
     const auto extracted = sorvik::lzh::ArchiveExtractor().extract(ours, check);
-    for (const auto& member : members)
+    for (const auto &member : members)
         if (!extracted.ok() || !sameContent(member, check / member.filename())) {
             std::fprintf(stderr, "round trip failed: %s\n", extracted.message.c_str());
             return 1;
@@ -156,9 +168,9 @@ int main(int argc, char** argv)
         return 0;
     const std::string java = "JAVA_TOOL_OPTIONS='-Dlha.encoding=MS932' ";
     const fs::path theirs = corpus / "jlha.lzh";
-    std::string command = "cd " + shellQuoted(files.string()) + " && rm -f " + shellQuoted(theirs.string()) +
-                          " && " + java + "jlha aqo5 " + shellQuoted(theirs.string());
-    for (const auto& member : members)
+    std::string command = "cd " + shellQuoted(files.string()) + " && rm -f " + shellQuoted(theirs.string()) + " && "
+        + java + "jlha aqo5 " + shellQuoted(theirs.string());
+    for (const auto &member : members)
         command += " " + shellQuoted(member.filename().string());
     command += " >/dev/null 2>&1";
     const Timing jlha = timeCommand(command, 3);
@@ -169,9 +181,8 @@ int main(int argc, char** argv)
     const fs::path tiny = corpus / "tiny";
     fs::create_directories(tiny);
     std::ofstream(tiny / "a.txt") << "a";
-    const Timing startup = timeCommand("cd " + shellQuoted(tiny.string()) + " && rm -f t.lzh && " + java +
-                                           "jlha aqo5 t.lzh a.txt >/dev/null 2>&1",
-                                       3);
+    const Timing startup = timeCommand(
+        "cd " + shellQuoted(tiny.string()) + " && rm -f t.lzh && " + java + "jlha aqo5 t.lzh a.txt >/dev/null 2>&1", 3);
     std::printf("jlha start-up %.3f s wall, %.3f s cpu\n", startup.wall, startup.cpu);
     std::printf("speed factor: %.1fx wall (%.1fx without start-up), %.1fx cpu (%.1fx without start-up)\n",
                 jlha.wall / oursTime.wall, (jlha.wall - startup.wall) / oursTime.wall, jlha.cpu / oursTime.cpu,

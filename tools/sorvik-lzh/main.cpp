@@ -17,14 +17,14 @@ int usage()
     return 2;
 }
 
-std::string quoted(const std::string& text)
+std::string quoted(const std::string &text)
 {
     return "\"" + text + "\"";
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (argc != 4 || std::strlen(argv[1]) != 1)
         return usage();

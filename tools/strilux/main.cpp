@@ -12,14 +12,14 @@
 namespace {
 
 // The flat interface speaks CP932; the command line is UTF-8.
-std::string recode(const std::string& in, const char* from, const char* to)
+std::string recode(const std::string &in, const char *from, const char *to)
 {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return in;
     std::string out(in.size() * 4 + 4, '\0');
-    char* src = const_cast<char*>(in.data());
-    char* dst = out.data();
+    char *src = const_cast<char *>(in.data());
+    char *dst = out.data();
     std::size_t srcLeft = in.size(), dstLeft = out.size();
     while (srcLeft > 0 && iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
         if (errno == E2BIG)
@@ -42,15 +42,15 @@ std::string errorText(STRILUX_HANDLE h)
     return recode(ansi, "CP932", "UTF-8");
 }
 
-bool parseNumber(const std::string& text, double& value)
+bool parseNumber(const std::string &text, double &value)
 {
-    char* end = nullptr;
+    char *end = nullptr;
     errno = 0;
     value = text.rfind("0x", 0) == 0 ? double(std::strtol(text.c_str(), &end, 16)) : std::strtod(text.c_str(), &end);
     return errno == 0 && end && *end == '\0' && !text.empty();
 }
 
-int fail(const std::string& message)
+int fail(const std::string &message)
 {
     std::fprintf(stderr, "strilux: %s\n", message.c_str());
     return 2;
@@ -58,7 +58,7 @@ int fail(const std::string& message)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     std::map<std::string, std::string> given;
     std::string out;
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
             out = argv[i];
             continue;
         }
-        const Option* option = findOption(name);
+        const Option *option = findOption(name);
         if (!option)
             return fail("unknown option --" + name + "\n" + usage());
         if (option->kind == Option::Flag) {
@@ -96,11 +96,12 @@ int main(int argc, char** argv)
         return fail("the barcode control could not be created");
     int status = 0;
     int lastError = 0;
-    for (const auto& option : options()) {
+    for (const auto &option : options()) {
         const auto it = given.find(option.name);
-        if (it == given.end() || option.kind == Option::Flag || !(option.putInteger || option.putReal || option.putText))
+        if (it == given.end() || option.kind == Option::Flag
+            || !(option.putInteger || option.putReal || option.putText))
             continue;
-        const std::string& text = it->second;
+        const std::string &text = it->second;
         double number = 0;
         if (option.kind != Option::Text && !parseNumber(text, number)) {
             status = fail("--" + std::string(option.name) + " needs a number, not \"" + text + "\"");
@@ -130,8 +131,8 @@ int main(int argc, char** argv)
         STRILUX_PICTURE picture = nullptr;
         StriluxGetEnhMetaFileI(h, value.c_str(), &picture);
         if (StriluxGetErrorNumber(h) != 0) {
-            status = fail("the value cannot be encoded: " + errorText(h) + " (" +
-                          std::to_string(StriluxGetErrorNumber(h)) + "); no file written");
+            status = fail("the value cannot be encoded: " + errorText(h) + " ("
+                          + std::to_string(StriluxGetErrorNumber(h)) + "); no file written");
         } else if (!StriluxSavePicture(picture, out.c_str())) {
             status = fail("cannot write " + out + ": " + std::strerror(errno));
         }

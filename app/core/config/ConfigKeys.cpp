@@ -45,4 +45,4 @@ QString DefaultDbName()
     return dataHome + QStringLiteral("/sorvik/sorvik.fdb");
 }
 
-} // namespace Config
+}  // namespace Config

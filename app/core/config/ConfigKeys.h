@@ -8,9 +8,24 @@ class IniFile;
 // or guesses a default of its own.
 namespace Config {
 
-struct TextKey { const char *section; const char *key; const char *defaultValue; };
-struct IntKey { const char *section; const char *key; int defaultValue; };
-struct BoolKey { const char *section; const char *key; bool defaultValue; };
+struct TextKey
+{
+    const char *section;
+    const char *key;
+    const char *defaultValue;
+};
+struct IntKey
+{
+    const char *section;
+    const char *key;
+    int defaultValue;
+};
+struct BoolKey
+{
+    const char *section;
+    const char *key;
+    bool defaultValue;
+};
 
 QString read(const IniFile &ini, const TextKey &key);
 int read(const IniFile &ini, const IntKey &key);
@@ -22,7 +37,7 @@ bool write(IniFile &ini, const BoolKey &key, bool value);
 // system. The defaults of dbname and ImageRoot depend on the machine: DefaultDbName()
 // and AppContext::AppDir.
 inline constexpr TextKey DbName{"system", "dbName", ""};
-inline constexpr TextKey DbPc{"system", "dbpc", ""};   // empty: the embedded engine
+inline constexpr TextKey DbPc{"system", "dbpc", ""};  // empty: the embedded engine
 inline constexpr TextKey ImageRoot{"system", "ImageRoot", ""};
 inline constexpr BoolKey Debug{"system", "debug", false};
 inline constexpr TextKey SupportMail{"system", "supportmail", ""};
@@ -69,4 +84,4 @@ inline constexpr TextKey ChartTemplate{"TAIKEI", "GRPTFILE", "gijutsutaikei.xls"
 // $XDG_DATA_HOME/sorvik/sorvik.fdb, or ~/.local/share/sorvik/sorvik.fdb without it.
 QString DefaultDbName();
 
-} // namespace Config
+}  // namespace Config

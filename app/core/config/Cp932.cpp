@@ -10,7 +10,8 @@ namespace {
 class Converter
 {
 public:
-    Converter(const char *to, const char *from) : m_handle(iconv_open(to, from))
+    Converter(const char *to, const char *from)
+        : m_handle(iconv_open(to, from))
     {
         if (m_handle == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error("iconv has no CP932 conversion");
@@ -21,8 +22,7 @@ public:
 
     // Converts `input`; on an unconvertible sequence of `step` bytes calls `onBad` with the
     // output so far and skips it.
-    template<typename OnBad>
-    QByteArray run(const QByteArray &input, qsizetype step, OnBad &&onBad)
+    template<typename OnBad> QByteArray run(const QByteArray &input, qsizetype step, OnBad &&onBad)
     {
         QByteArray output;
         char *in = const_cast<char *>(input.constData());
@@ -49,7 +49,7 @@ private:
     iconv_t m_handle;
 };
 
-} // namespace
+}  // namespace
 
 QByteArray Cp932Encode(const QString &text, bool *lossless)
 {

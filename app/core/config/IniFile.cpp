@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
-IniFile::IniFile(QString fileName) : m_fileName(std::move(fileName))
+IniFile::IniFile(QString fileName)
+    : m_fileName(std::move(fileName))
 {
     load();
 }
@@ -99,7 +100,7 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
     if (!line)
         return defaultValue;
     bool ok = false;
-    const int value = line->value.toInt(&ok, 0);   // decimal, or 0x… as older files may hold
+    const int value = line->value.toInt(&ok, 0);  // decimal, or 0x… as older files may hold
     return ok ? value : defaultValue;
 }
 
@@ -116,7 +117,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (const Line *existing = findLine(section, key)) {
         Line &line = const_cast<Line &>(*existing);
-        line.key = key;   // the spelling last written wins, as Windows does
+        line.key = key;  // the spelling last written wins, as Windows does
         line.value = flat;
     } else {
         // Insert after the section's last entry, before trailing blank lines.

@@ -46,7 +46,7 @@ private:
     };
     struct Section
     {
-        QString name;   // empty for the lines before the first header
+        QString name;  // empty for the lines before the first header
         std::vector<Line> lines;
     };
 

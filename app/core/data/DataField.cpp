@@ -10,7 +10,7 @@ db::Field asDbField(const DataField &field)
     return db::Field(field.FieldName(), field.Value());
 }
 
-} // namespace
+}  // namespace
 
 QString DataField::FieldName() const
 {

@@ -14,7 +14,11 @@ class DataSet;
 class DataField
 {
 public:
-    DataField(DataSet &dataSet, int index) : m_dataSet(&dataSet), m_index(index) {}
+    DataField(DataSet &dataSet, int index)
+        : m_dataSet(&dataSet)
+        , m_index(index)
+    {
+    }
 
     QString FieldName() const;
     int Index() const { return m_index; }

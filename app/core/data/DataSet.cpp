@@ -195,7 +195,7 @@ db::Error readOnly()
     return db::Error(QStringLiteral("このデータセットは変更できません。"));
 }
 
-} // namespace
+}  // namespace
 
 void DataSet::SetFieldValue(int, const QVariant &)
 {

@@ -78,7 +78,7 @@ public:
     int FieldCount() const { return int(m_columns.size()); }
     const db::Column &FieldInfo(int index) const { return m_columns.at(index); }
     int FieldIndex(const QString &name) const;   // -1 when unknown; names compare without case
-    DataField FieldByName(const QString &name);   // throws db::Error for an unknown name
+    DataField FieldByName(const QString &name);  // throws db::Error for an unknown name
     DataField Fields(int index);
 
     // The value of a field of any row (the current row included, with its pending
@@ -100,7 +100,7 @@ protected:
     struct Row
     {
         QVector<QVariant> values;
-        QVector<bool> loaded;   // false for a value not read yet (binary blobs of a table)
+        QVector<bool> loaded;  // false for a value not read yet (binary blobs of a table)
     };
 
     // Reads the rows and describes the columns.
@@ -108,10 +108,14 @@ protected:
     // Reads a value that loadRows left out.
     virtual QVariant loadValue(int row, int field);
     // Called before every move and before closing: a table posts its pending record here.
-    virtual void checkBrowseMode() {}
+    virtual void checkBrowseMode() { }
     virtual Bookmark bookmarkOf(int row) const;
 
-    void fire(const Event &event) { if (event) event(*this); }
+    void fire(const Event &event)
+    {
+        if (event)
+            event(*this);
+    }
     void setState(DataSetState state);
     void notifyDataChange(int field);
     void notifyUpdateRecord();

@@ -2,7 +2,8 @@
 
 #include "DataSet.h"
 
-DataSource::DataSource(QObject *parent) : QObject(parent)
+DataSource::DataSource(QObject *parent)
+    : QObject(parent)
 {
 }
 

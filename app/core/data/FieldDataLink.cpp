@@ -5,7 +5,8 @@
 #include "DataSource.h"
 #include "db/Field.h"
 
-FieldDataLink::FieldDataLink(QObject *parent) : QObject(parent)
+FieldDataLink::FieldDataLink(QObject *parent)
+    : QObject(parent)
 {
 }
 

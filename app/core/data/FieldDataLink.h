@@ -32,12 +32,12 @@ public:
     // The control's current value, asked for when a pending change is written.
     std::function<QVariant()> pendingValue;
 
-    bool active() const;       // the dataset is open and has this field
-    bool canModify() const;    // active, writable, and the control is not read-only
-    QVariant value() const;    // the field's value on the current row; null when not active
-    QString text() const;      // the same as text
+    bool active() const;     // the dataset is open and has this field
+    bool canModify() const;  // active, writable, and the control is not read-only
+    QVariant value() const;  // the field's value on the current row; null when not active
+    QString text() const;    // the same as text
     int fieldIndex() const;
-    int maxLength() const;     // characters of a text field; 0 when unknown
+    int maxLength() const;  // characters of a text field; 0 when unknown
 
     // The user changes the control: the dataset goes into edit. False (and nothing
     // changes) when the field cannot be changed now.

@@ -51,7 +51,7 @@ QVariant dateValue(const db::Column &column, const QVariant &value)
     return date;
 }
 
-} // namespace
+}  // namespace
 
 QVariant FieldValueFor(const db::Column &column, const QVariant &value)
 {

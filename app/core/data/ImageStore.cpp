@@ -11,7 +11,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-ImageStore::ImageStore(db::Transaction &transaction) : m_transaction(transaction)
+ImageStore::ImageStore(db::Transaction &transaction)
+    : m_transaction(transaction)
 {
 }
 
@@ -67,6 +68,7 @@ bool ImageStore::FetchImageFile(const QString &fileName, const QString &folder)
     query.close();
     QSaveFile out(QDir(folder).filePath(fileName));
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw db::Error(QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(out.fileName(), out.errorString()));
+        throw db::Error(
+            QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(out.fileName(), out.errorString()));
     return true;
 }

@@ -2,7 +2,8 @@
 
 #include "db/Query.h"
 
-QueryDataSet::QueryDataSet(db::Transaction &transaction) : m_transaction(transaction)
+QueryDataSet::QueryDataSet(db::Transaction &transaction)
+    : m_transaction(transaction)
 {
 }
 

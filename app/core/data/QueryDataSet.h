@@ -21,7 +21,7 @@ public:
     explicit QueryDataSet(db::Transaction &transaction);
 
     QString SQL() const { return m_sql; }
-    void SetSQL(const QString &sql);   // closes the dataset
+    void SetSQL(const QString &sql);  // closes the dataset
 
     // Runs a statement that returns no rows; returns the number of rows it changed.
     qint64 ExecSQL();

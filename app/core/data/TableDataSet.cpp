@@ -8,7 +8,8 @@
 
 #include <QStringList>
 
-TableDataSet::TableDataSet(db::Transaction &transaction) : m_transaction(transaction)
+TableDataSet::TableDataSet(db::Transaction &transaction)
+    : m_transaction(transaction)
 {
 }
 

@@ -10,7 +10,7 @@
 namespace db {
 class Error;
 class Transaction;
-}
+}  // namespace db
 
 // A dataset over one table (the forms' IBTable1) on the program's transaction: all
 // columns, limited by Filter (SQL condition text), ordered by the index IndexName or
@@ -60,11 +60,11 @@ public:
     db::Transaction &Transaction() const { return m_transaction; }
 
     QString TableName() const { return m_tableName; }
-    void SetTableName(const QString &name);   // only while closed
+    void SetTableName(const QString &name);  // only while closed
     QString Filter() const { return m_filter; }
     void SetFilter(const QString &condition);
     QString IndexName() const { return m_indexName; }
-    void SetIndexName(const QString &name);   // empty: primary key order
+    void SetIndexName(const QString &name);  // empty: primary key order
 
     bool CanModify() const override { return true; }
     void Edit() override;

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 TableWriter::TableWriter(db::Transaction &transaction, const TableSchema &schema)
-    : m_transaction(transaction), m_schema(schema)
+    : m_transaction(transaction)
+    , m_schema(schema)
 {
 }
 
@@ -39,7 +40,7 @@ QString keyCondition(const TableSchema &schema)
     return terms.join(QStringLiteral(" and "));
 }
 
-} // namespace
+}  // namespace
 
 // An EXECUTE BLOCK around INSERT ... RETURNING, because only a selectable statement
 // hands back the values the triggers assigned.

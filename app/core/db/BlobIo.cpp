@@ -8,8 +8,7 @@ namespace {
 constexpr int SegmentSize = 32768;
 }
 
-QByteArray readBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction,
-                    const ISC_QUAD &id)
+QByteArray readBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction, const ISC_QUAD &id)
 {
     Status status;
     ISC_QUAD blobId = id;
@@ -32,11 +31,10 @@ QByteArray readBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *t
     return bytes;
 }
 
-ISC_QUAD writeBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction,
-                   const QByteArray &bytes)
+ISC_QUAD writeBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction, const QByteArray &bytes)
 {
     Status status;
-    ISC_QUAD id {};
+    ISC_QUAD id{};
     Firebird::IBlob *blob = attachment->createBlob(&status, transaction, &id, 0, nullptr);
     try {
         for (qsizetype offset = 0; offset < bytes.size(); offset += SegmentSize) {
@@ -51,4 +49,4 @@ ISC_QUAD writeBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *tr
     return id;
 }
 
-} // namespace db::fb
+}  // namespace db::fb

@@ -8,9 +8,7 @@
 
 namespace db::fb {
 
-QByteArray readBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction,
-                    const ISC_QUAD &id);
-ISC_QUAD writeBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction,
-                   const QByteArray &bytes);
+QByteArray readBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction, const ISC_QUAD &id);
+ISC_QUAD writeBlob(Firebird::IAttachment *attachment, Firebird::ITransaction *transaction, const QByteArray &bytes);
 
-} // namespace db::fb
+}  // namespace db::fb

@@ -18,4 +18,4 @@ struct ConnectionParams
     int forcedWrites = -1;
 };
 
-} // namespace db
+}  // namespace db

@@ -15,8 +15,7 @@ namespace {
 QByteArray connectionBlock(const ConnectionParams &params, bool creating)
 {
     fb::Status status;
-    Firebird::IXpbBuilder *dpb =
-        fb::util()->getXpbBuilder(&status, Firebird::IXpbBuilder::DPB, nullptr, 0);
+    Firebird::IXpbBuilder *dpb = fb::util()->getXpbBuilder(&status, Firebird::IXpbBuilder::DPB, nullptr, 0);
     dpb->insertString(&status, isc_dpb_user_name, fb::toEngineText(params.userName).constData());
     dpb->insertString(&status, isc_dpb_password, fb::toEngineText(params.password).constData());
     dpb->insertString(&status, isc_dpb_lc_ctype, fb::toEngineText(params.charSet).constData());
@@ -27,13 +26,12 @@ QByteArray connectionBlock(const ConnectionParams &params, bool creating)
         dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
         dpb->insertInt(&status, isc_dpb_page_size, 4096);
     }
-    QByteArray block(reinterpret_cast<const char *>(dpb->getBuffer(&status)),
-                     int(dpb->getBufferLength(&status)));
+    QByteArray block(reinterpret_cast<const char *>(dpb->getBuffer(&status)), int(dpb->getBufferLength(&status)));
     dpb->dispose();
     return block;
 }
 
-} // namespace
+}  // namespace
 
 Database::Database() = default;
 
@@ -60,9 +58,9 @@ void Database::open()
     const QByteArray dpb = connectionBlock(m_params, false);
     fb::guarded([&] {
         fb::Status status;
-        m_attachment = fb::provider()->attachDatabase(
-            &status, fb::toEngineText(m_name).constData(), unsigned(dpb.size()),
-            reinterpret_cast<const unsigned char *>(dpb.constData()));
+        m_attachment
+            = fb::provider()->attachDatabase(&status, fb::toEngineText(m_name).constData(), unsigned(dpb.size()),
+                                             reinterpret_cast<const unsigned char *>(dpb.constData()));
     });
 }
 
@@ -90,9 +88,9 @@ void Database::create(const QString &name, const ConnectionParams &params)
     const QByteArray dpb = connectionBlock(params, true);
     fb::guarded([&] {
         fb::Status status;
-        Firebird::IAttachment *attachment = fb::provider()->createDatabase(
-            &status, fb::toEngineText(name).constData(), unsigned(dpb.size()),
-            reinterpret_cast<const unsigned char *>(dpb.constData()));
+        Firebird::IAttachment *attachment
+            = fb::provider()->createDatabase(&status, fb::toEngineText(name).constData(), unsigned(dpb.size()),
+                                             reinterpret_cast<const unsigned char *>(dpb.constData()));
         attachment->detach(&status);
     });
 }
@@ -119,26 +117,25 @@ QStringList Database::stringColumn(const QString &sql)
 
 QStringList Database::tableNames()
 {
-    return stringColumn(QStringLiteral(
-        "select rdb$relation_name from rdb$relations"
-        " where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is null"
-        " order by rdb$relation_name"));
+    return stringColumn(QStringLiteral("select rdb$relation_name from rdb$relations"
+                                       " where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is null"
+                                       " order by rdb$relation_name"));
 }
 
 QStringList Database::fieldNames(const QString &table)
 {
-    return stringColumn(QStringLiteral(
-        "select rdb$field_name from rdb$relation_fields where rdb$relation_name = %1"
-        " order by rdb$field_position").arg(SqlQuote(table.toUpper())));
+    return stringColumn(QStringLiteral("select rdb$field_name from rdb$relation_fields where rdb$relation_name = %1"
+                                       " order by rdb$field_position")
+                            .arg(SqlQuote(table.toUpper())));
 }
 
 QStringList Database::primaryKeyFields(const QString &table)
 {
-    return stringColumn(QStringLiteral(
-        "select s.rdb$field_name from rdb$relation_constraints c"
-        " join rdb$index_segments s on s.rdb$index_name = c.rdb$index_name"
-        " where c.rdb$relation_name = %1 and c.rdb$constraint_type = 'PRIMARY KEY'"
-        " order by s.rdb$field_position").arg(SqlQuote(table.toUpper())));
+    return stringColumn(QStringLiteral("select s.rdb$field_name from rdb$relation_constraints c"
+                                       " join rdb$index_segments s on s.rdb$index_name = c.rdb$index_name"
+                                       " where c.rdb$relation_name = %1 and c.rdb$constraint_type = 'PRIMARY KEY'"
+                                       " order by s.rdb$field_position")
+                            .arg(SqlQuote(table.toUpper())));
 }
 
 bool Database::isLocalName(const QString &name)
@@ -160,8 +157,7 @@ void Database::attach(Transaction *transaction)
 
 void Database::detach(Transaction *transaction)
 {
-    m_transactions.erase(std::remove(m_transactions.begin(), m_transactions.end(), transaction),
-                         m_transactions.end());
+    m_transactions.erase(std::remove(m_transactions.begin(), m_transactions.end(), transaction), m_transactions.end());
 }
 
-} // namespace db
+}  // namespace db

@@ -91,4 +91,4 @@ private:
     std::vector<Transaction *> m_transactions;
 };
 
-} // namespace db
+}  // namespace db

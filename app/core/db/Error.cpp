@@ -3,7 +3,8 @@
 namespace db {
 
 Error::Error(const QString &message, long gdsCode)
-    : std::runtime_error(message.toStdString()), m_gdsCode(gdsCode)
+    : std::runtime_error(message.toStdString())
+    , m_gdsCode(gdsCode)
 {
 }
 
@@ -12,4 +13,4 @@ QString Error::message() const
     return QString::fromUtf8(what());
 }
 
-} // namespace db
+}  // namespace db

@@ -21,4 +21,4 @@ private:
     long m_gdsCode;
 };
 
-} // namespace db
+}  // namespace db

@@ -21,7 +21,8 @@ Firebird::IProvider *provider()
     return instance;
 }
 
-Status::Status() : Firebird::ThrowStatusWrapper(master()->getStatus())
+Status::Status()
+    : Firebird::ThrowStatusWrapper(master()->getStatus())
 {
 }
 
@@ -48,4 +49,4 @@ QByteArray toEngineText(const QString &text)
     return text.toUtf8();
 }
 
-} // namespace db::fb
+}  // namespace db::fb

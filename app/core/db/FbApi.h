@@ -31,8 +31,7 @@ public:
 Error toError(const Firebird::FbException &failure);
 
 // Runs `work` and turns an engine failure into db::Error.
-template<typename Work>
-auto guarded(Work &&work) -> decltype(work())
+template<typename Work> auto guarded(Work &&work) -> decltype(work())
 {
     try {
         return work();
@@ -42,8 +41,7 @@ auto guarded(Work &&work) -> decltype(work())
 }
 
 // Releases an engine interface pointer (reference counted) and clears it.
-template<typename Interface>
-void release(Interface *&object)
+template<typename Interface> void release(Interface *&object)
 {
     if (object) {
         object->release();
@@ -53,4 +51,4 @@ void release(Interface *&object)
 
 QByteArray toEngineText(const QString &text);
 
-} // namespace db::fb
+}  // namespace db::fb

@@ -5,7 +5,9 @@
 
 namespace db {
 
-Field::Field(QString name, QVariant value) : m_name(std::move(name)), m_value(std::move(value))
+Field::Field(QString name, QVariant value)
+    : m_name(std::move(name))
+    , m_value(std::move(value))
 {
 }
 
@@ -64,4 +66,4 @@ QByteArray Field::asBytes() const
     return m_value.toByteArray();
 }
 
-} // namespace db
+}  // namespace db

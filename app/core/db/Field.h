@@ -31,4 +31,4 @@ private:
     QVariant m_value;
 };
 
-} // namespace db
+}  // namespace db

@@ -47,16 +47,14 @@ Column::Kind kindOf(unsigned type, int subType, int scale)
     }
 }
 
-template<typename T>
-T readAt(const char *data)
+template<typename T> T readAt(const char *data)
 {
     T value;
     std::memcpy(&value, data, sizeof value);
     return value;
 }
 
-template<typename T>
-void writeAt(char *data, T value)
+template<typename T> void writeAt(char *data, T value)
 {
     std::memcpy(data, &value, sizeof value);
 }
@@ -118,7 +116,7 @@ QByteArray parameterText(const QVariant &value)
     return value.toString().toUtf8();
 }
 
-} // namespace
+}  // namespace
 
 QList<Column> describeColumns(Firebird::IMessageMetadata *metadata)
 {
@@ -138,8 +136,7 @@ QList<Column> describeColumns(Firebird::IMessageMetadata *metadata)
         column.kind = kindOf(unsigned(column.sqlType), column.subType, column.scale);
         if (column.kind == Column::Kind::Text) {
             const unsigned charSet = metadata->getCharSet(&status, i) & 0xFF;
-            column.charLength = charSet == CharSetUtf8 ? column.byteLength / int(BytesPerUtf8Char)
-                                                       : column.byteLength;
+            column.charLength = charSet == CharSetUtf8 ? column.byteLength / int(BytesPerUtf8Char) : column.byteLength;
         }
         columns << column;
     }
@@ -213,8 +210,8 @@ QByteArray encodeParams(Firebird::IMessageMetadata *described, const std::vector
     Status status;
     const unsigned count = described->getCount(&status);
     if (values.size() < count)
-        throw Error(QStringLiteral("The statement has %1 parameters but only %2 were given.")
-                        .arg(count).arg(values.size()));
+        throw Error(
+            QStringLiteral("The statement has %1 parameters but only %2 were given.").arg(count).arg(values.size()));
 
     Firebird::IMetadataBuilder *builder = described->getBuilder(&status);
     try {
@@ -269,8 +266,8 @@ QByteArray encodeParams(Firebird::IMessageMetadata *described, const std::vector
             break;
         case SQL_TYPE_DATE: {
             const QDate date = value.toDate();
-            writeAt<ISC_DATE>(data, util()->encodeDate(unsigned(date.year()), unsigned(date.month()),
-                                                       unsigned(date.day())));
+            writeAt<ISC_DATE>(data,
+                              util()->encodeDate(unsigned(date.year()), unsigned(date.month()), unsigned(date.day())));
             break;
         }
         default: {
@@ -284,4 +281,4 @@ QByteArray encodeParams(Firebird::IMessageMetadata *described, const std::vector
     return message;
 }
 
-} // namespace db::fb
+}  // namespace db::fb

@@ -30,4 +30,4 @@ QVariant decodeValue(Firebird::IMessageMetadata *metadata, const QByteArray &row
 QByteArray encodeParams(Firebird::IMessageMetadata *described, const std::vector<QVariant> &values,
                         const BlobWriter &writeBlob, Firebird::IMessageMetadata *&metadata);
 
-} // namespace db::fb
+}  // namespace db::fb

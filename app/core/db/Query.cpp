@@ -8,7 +8,8 @@
 
 namespace db {
 
-Query::Query(Transaction &transaction) : m_transaction(transaction)
+Query::Query(Transaction &transaction)
+    : m_transaction(transaction)
 {
     m_transaction.attach(this);
 }
@@ -83,8 +84,7 @@ QByteArray Query::inputMessage(Firebird::IMessageMetadata *&metadata)
     Firebird::IMessageMetadata *described = m_statement->getInputMetadata(&status);
     try {
         QByteArray message = fb::encodeParams(
-            described, m_params,
-            [&](const QByteArray &bytes) { return fb::writeBlob(attachment, transaction, bytes); },
+            described, m_params, [&](const QByteArray &bytes) { return fb::writeBlob(attachment, transaction, bytes); },
             metadata);
         described->release();
         return message;
@@ -105,8 +105,7 @@ void Query::open()
         QByteArray message = inputMessage(input);
         try {
             m_cursor = m_statement->openCursor(&status, transaction, input,
-                                               message.isEmpty() ? nullptr : message.data(),
-                                               m_output, 0);
+                                               message.isEmpty() ? nullptr : message.data(), m_output, 0);
         } catch (...) {
             fb::release(input);
             throw;
@@ -167,8 +166,8 @@ void Query::exec()
         QByteArray message = inputMessage(input);
         QByteArray output(int(m_output->getMessageLength(&status)), '\0');
         try {
-            m_statement->execute(&status, transaction, input, message.isEmpty() ? nullptr : message.data(),
-                                 m_output, output.isEmpty() ? nullptr : output.data());
+            m_statement->execute(&status, transaction, input, message.isEmpty() ? nullptr : message.data(), m_output,
+                                 output.isEmpty() ? nullptr : output.data());
         } catch (...) {
             fb::release(input);
             throw;
@@ -204,9 +203,8 @@ QVariant Query::value(int index) const
     Firebird::IAttachment *attachment = m_transaction.database().handle();
     Firebird::ITransaction *transaction = m_transaction.handle();
     return fb::guarded([&] {
-        return fb::decodeValue(m_output, m_row, unsigned(index), [&](const ISC_QUAD &id) {
-            return fb::readBlob(attachment, transaction, id);
-        });
+        return fb::decodeValue(m_output, m_row, unsigned(index),
+                               [&](const ISC_QUAD &id) { return fb::readBlob(attachment, transaction, id); });
     });
 }
 
@@ -223,4 +221,4 @@ Field Query::field(const QString &name) const
     return Field(m_columns[index].name, value(index));
 }
 
-} // namespace db
+}  // namespace db

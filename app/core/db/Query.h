@@ -13,7 +13,7 @@ namespace Firebird {
 class IStatement;
 class IResultSet;
 class IMessageMetadata;
-}
+}  // namespace Firebird
 
 namespace db {
 
@@ -68,7 +68,7 @@ public:
     // -1 when the current result has no such column; names compare without case.
     int fieldIndex(const QString &name) const;
     Field field(int index) const;
-    Field field(const QString &name) const;   // throws db::Error for an unknown name
+    Field field(const QString &name) const;  // throws db::Error for an unknown name
 
 private:
     friend class Transaction;
@@ -89,4 +89,4 @@ private:
     qint64 m_rowsAffected = 0;
 };
 
-} // namespace db
+}  // namespace db

@@ -7,8 +7,7 @@ namespace db {
 namespace {
 
 // Builds a service parameter block of the given kind with `fill` and returns its bytes.
-template<typename Fill>
-QByteArray serviceBlock(unsigned kind, Fill &&fill)
+template<typename Fill> QByteArray serviceBlock(unsigned kind, Fill &&fill)
 {
     fb::Status status;
     Firebird::IXpbBuilder *builder = fb::util()->getXpbBuilder(&status, kind, nullptr, 0);
@@ -24,9 +23,10 @@ QByteArray serviceBlock(unsigned kind, Fill &&fill)
     }
 }
 
-} // namespace
+}  // namespace
 
-ServiceManager::ServiceManager(ConnectionParams params) : m_params(std::move(params))
+ServiceManager::ServiceManager(ConnectionParams params)
+    : m_params(std::move(params))
 {
 }
 
@@ -40,14 +40,15 @@ void ServiceManager::attach(const QString &host)
     detach();
     const QString name = host.isEmpty() ? QStringLiteral("service_mgr") : host + QStringLiteral(":service_mgr");
     fb::guarded([&] {
-        const QByteArray spb = serviceBlock(Firebird::IXpbBuilder::SPB_ATTACH, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
-            b->insertString(&status, isc_spb_user_name, fb::toEngineText(m_params.userName).constData());
-            b->insertString(&status, isc_spb_password, fb::toEngineText(m_params.password).constData());
-        });
+        const QByteArray spb
+            = serviceBlock(Firebird::IXpbBuilder::SPB_ATTACH, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
+                  b->insertString(&status, isc_spb_user_name, fb::toEngineText(m_params.userName).constData());
+                  b->insertString(&status, isc_spb_password, fb::toEngineText(m_params.password).constData());
+              });
         fb::Status status;
-        m_service = fb::provider()->attachServiceManager(&status, fb::toEngineText(name).constData(),
-                                                         unsigned(spb.size()),
-                                                         reinterpret_cast<const unsigned char *>(spb.constData()));
+        m_service
+            = fb::provider()->attachServiceManager(&status, fb::toEngineText(name).constData(), unsigned(spb.size()),
+                                                   reinterpret_cast<const unsigned char *>(spb.constData()));
     });
 }
 
@@ -64,8 +65,8 @@ void ServiceManager::detach()
     }
 }
 
-void ServiceManager::backup(const QString &database, const QString &backupFile,
-                            const BackupOptions &options, const LineHandler &onLine)
+void ServiceManager::backup(const QString &database, const QString &backupFile, const BackupOptions &options,
+                            const LineHandler &onLine)
 {
     fb::guarded([&] {
         start(serviceBlock(Firebird::IXpbBuilder::SPB_START, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
@@ -85,8 +86,8 @@ void ServiceManager::backup(const QString &database, const QString &backupFile,
     readOutput(onLine);
 }
 
-void ServiceManager::restore(const QString &backupFile, const QString &database,
-                             const RestoreOptions &options, const LineHandler &onLine)
+void ServiceManager::restore(const QString &backupFile, const QString &database, const RestoreOptions &options,
+                             const LineHandler &onLine)
 {
     fb::guarded([&] {
         start(serviceBlock(Firebird::IXpbBuilder::SPB_START, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
@@ -120,16 +121,16 @@ void ServiceManager::readOutput(const LineHandler &onLine)
             m_service->query(&status, 0, nullptr, sizeof items, items, sizeof buffer, buffer);
             const unsigned char *p = buffer;
             if (*p != isc_info_svc_line)
-                return;   // isc_info_end or truncated: nothing more to read
+                return;  // isc_info_end or truncated: nothing more to read
             ++p;
             const int length = p[0] | (p[1] << 8);
             p += 2;
             if (length == 0)
-                return;   // the service has finished
+                return;  // the service has finished
             if (onLine)
                 onLine(QString::fromUtf8(reinterpret_cast<const char *>(p), length));
         }
     });
 }
 
-} // namespace db
+}  // namespace db

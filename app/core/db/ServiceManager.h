@@ -28,7 +28,7 @@ public:
     struct RestoreOptions
     {
         bool replace = false;
-        int pageSize = 0;   // 0 keeps the page size of the backup
+        int pageSize = 0;  // 0 keeps the page size of the backup
     };
 
     explicit ServiceManager(ConnectionParams params = {});
@@ -55,4 +55,4 @@ private:
     Firebird::IService *m_service = nullptr;
 };
 
-} // namespace db
+}  // namespace db

@@ -14,9 +14,10 @@ const unsigned char transactionBlock[] = {
     isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait,
 };
 
-} // namespace
+}  // namespace
 
-Transaction::Transaction(Database &database) : m_database(database)
+Transaction::Transaction(Database &database)
+    : m_database(database)
 {
     m_database.attach(this);
 }
@@ -124,4 +125,4 @@ void Transaction::detach(Query *query)
     m_queries.erase(std::remove(m_queries.begin(), m_queries.end(), query), m_queries.end());
 }
 
-} // namespace db
+}  // namespace db

@@ -17,7 +17,7 @@ class Transaction
 {
 public:
     explicit Transaction(Database &database);
-    ~Transaction();   // rolls back what was not committed
+    ~Transaction();  // rolls back what was not committed
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
 
@@ -39,7 +39,7 @@ private:
     friend class Query;
     void end(bool commit);
     void retain(bool commit);
-    void abandon();   // the connection closes: close cursors, roll back, forget the handle
+    void abandon();  // the connection closes: close cursors, roll back, forget the handle
     void closeQueries();
     void attach(Query *query);
     void detach(Query *query);
@@ -49,4 +49,4 @@ private:
     std::vector<Query *> m_queries;
 };
 
-} // namespace db
+}  // namespace db

@@ -73,7 +73,7 @@ const Staff staff[] = {
     {"渡辺 大輔", "わたなべ だいすけ", "建築課長", "1979/07/07", "1級建築施工管理技士", "第 4 0 2 1 7 5 号"},
 };
 
-} // namespace
+}  // namespace
 
 void WriteDemoNames(DemoRowWriter &writer)
 {

@@ -23,7 +23,7 @@ private:
 StandardErrorMessages fallback;
 MessageService *installed = nullptr;
 
-} // namespace
+}  // namespace
 
 MessageService::~MessageService() = default;
 

@@ -1,6 +1,7 @@
 #include "ScriptedMessageService.h"
 
-ScriptedMessageService::ScriptedMessageService() : m_previous(MessageService::install(this))
+ScriptedMessageService::ScriptedMessageService()
+    : m_previous(MessageService::install(this))
 {
 }
 

@@ -30,8 +30,9 @@ QString CodeList(const QString &codes)
 
 QString ContractorList(const QString &kojiCode, const QString &leaveOut)
 {
-    QString sql = QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT) AS STDT"
-                                 " ,MAX(FNDT) AS FNDT from GYOSYA where KJCD = ")
+    QString sql
+        = QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT) AS STDT"
+                         " ,MAX(FNDT) AS FNDT from GYOSYA where KJCD = ")
         + SqlIntOrNull(kojiCode);
     const QString left = CodeList(leaveOut);
     if (!left.isEmpty())
@@ -77,4 +78,4 @@ QString JoinedQualifications(const QStringList &names, const QStringList &qualif
     return joined.join(QLatin1Char(' '));
 }
 
-} // namespace PickerSql
+}  // namespace PickerSql

@@ -39,4 +39,4 @@ QString JoinedQualifications(const QStringList &names, const QStringList &qualif
 // A code list as the SQL takes it: only the codes that are numbers, joined by ",".
 QString CodeList(const QString &codes);
 
-} // namespace PickerSql
+}  // namespace PickerSql

@@ -31,7 +31,7 @@ void runStatements(const QString &path, const QStringList &statements, const db:
     transaction.commit();
 }
 
-} // namespace
+}  // namespace
 
 void CreateSorvikDatabase(const QString &path, SchemaVersion version)
 {

@@ -15,9 +15,8 @@ QString series(const QString &pattern, int from, int to)
 
 QString housekeeping(int spareIntegers, int spareTexts)
 {
-    return QStringLiteral("CRDT DM_DATE, EDDT DM_DATE, ")
-        + series(QStringLiteral("YOBIN%1 INTEGER"), 1, spareIntegers) + QStringLiteral(", ")
-        + series(QStringLiteral("YOBIS%1 VARCHAR(512)"), 1, spareTexts);
+    return QStringLiteral("CRDT DM_DATE, EDDT DM_DATE, ") + series(QStringLiteral("YOBIN%1 INTEGER"), 1, spareIntegers)
+        + QStringLiteral(", ") + series(QStringLiteral("YOBIS%1 VARCHAR(512)"), 1, spareTexts);
 }
 
 const QStringList domains = {
@@ -27,28 +26,26 @@ const QStringList domains = {
 
 QString koji()
 {
-    return QStringLiteral(
-        "create table KOJI (KJCD SMALLINT not null, APDT DM_DATE not null, KJNM VARCHAR(200),"
-        " KJNY VARCHAR(200), STDT DM_DATE, FNDT DM_DATE, SGDT DM_DATE, JV SMALLINT,"
-        " MTNM VARCHAR(100), MTAD VARCHAR(200), STNM VARCHAR(100), STAD VARCHAR(200),"
-        " ODNM VARCHAR(100), ODPOST VARCHAR(10), ODADD VARCHAR(200), SKNM VARCHAR(50),"
-        " SNNM VARCHAR(50), KTNM VARCHAR(50), KG VARCHAR(200), IK VARCHAR(200), KANM VARCHAR(50),"
-        " FCNM VARCHAR(100), FUNM VARCHAR(50), TTNM VARCHAR(10), ANNM VARCHAR(50), RPNM VARCHAR(50),"
-        " CRDT DM_DATE, EDDT DM_DATE)");
+    return QStringLiteral("create table KOJI (KJCD SMALLINT not null, APDT DM_DATE not null, KJNM VARCHAR(200),"
+                          " KJNY VARCHAR(200), STDT DM_DATE, FNDT DM_DATE, SGDT DM_DATE, JV SMALLINT,"
+                          " MTNM VARCHAR(100), MTAD VARCHAR(200), STNM VARCHAR(100), STAD VARCHAR(200),"
+                          " ODNM VARCHAR(100), ODPOST VARCHAR(10), ODADD VARCHAR(200), SKNM VARCHAR(50),"
+                          " SNNM VARCHAR(50), KTNM VARCHAR(50), KG VARCHAR(200), IK VARCHAR(200), KANM VARCHAR(50),"
+                          " FCNM VARCHAR(100), FUNM VARCHAR(50), TTNM VARCHAR(10), ANNM VARCHAR(50), RPNM VARCHAR(50),"
+                          " CRDT DM_DATE, EDDT DM_DATE)");
 }
 
 // GYOSYA as of 0.4.6; the later columns come from the upgrade statements.
 QString gyosya()
 {
-    return QStringLiteral(
-               "create table GYOSYA (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
-               " APDT DM_DATE not null, CPNM VARCHAR(100), PSNM VARCHAR(50), PRNM VARCHAR(50),"
-               " JGNM VARCHAR(100), POST VARCHAR(10), ADRS VARCHAR(200), TEL VARCHAR(30), FAX VARCHAR(30),"
-               " KTNM VARCHAR(50), KTKG VARCHAR(200), KTIK VARCHAR(200),"
-               " GBNM VARCHAR(50), GBKG VARCHAR(200), GBIK VARCHAR(200),"
-               " ANNM VARCHAR(50), ASNM VARCHAR(50), KKNM VARCHAR(50), TEIS VARCHAR(100),"
-               " KJTYP VARCHAR(50), ISKJ SMALLINT, KJNM VARCHAR(200), KYCOM VARCHAR(100),"
-               " KYADD VARCHAR(200), STDT DM_DATE, FNDT DM_DATE, SGDT DM_DATE, ")
+    return QStringLiteral("create table GYOSYA (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
+                          " APDT DM_DATE not null, CPNM VARCHAR(100), PSNM VARCHAR(50), PRNM VARCHAR(50),"
+                          " JGNM VARCHAR(100), POST VARCHAR(10), ADRS VARCHAR(200), TEL VARCHAR(30), FAX VARCHAR(30),"
+                          " KTNM VARCHAR(50), KTKG VARCHAR(200), KTIK VARCHAR(200),"
+                          " GBNM VARCHAR(50), GBKG VARCHAR(200), GBIK VARCHAR(200),"
+                          " ANNM VARCHAR(50), ASNM VARCHAR(50), KKNM VARCHAR(50), TEIS VARCHAR(100),"
+                          " KJTYP VARCHAR(50), ISKJ SMALLINT, KJNM VARCHAR(200), KYCOM VARCHAR(100),"
+                          " KYADD VARCHAR(200), STDT DM_DATE, FNDT DM_DATE, SGDT DM_DATE, ")
         + series(QStringLiteral("KYGY%1 VARCHAR(50)"), 1, 6) + QStringLiteral(", ")
         + series(QStringLiteral("KYAREA%1 VARCHAR(10)"), 1, 6) + QStringLiteral(", ")
         + series(QStringLiteral("KYTYPE%1 VARCHAR(10)"), 1, 6) + QStringLiteral(", ")
@@ -65,44 +62,40 @@ QString gyosya()
         + series(QStringLiteral("GJNM%1 VARCHAR(50)"), 1, 2) + QStringLiteral(", ")
         + series(QStringLiteral("GJSI%1 VARCHAR(100)"), 1, 2) + QStringLiteral(", ")
         + series(QStringLiteral("GJKJ%1 VARCHAR(100)"), 1, 2) + QStringLiteral(", ")
-        + series(QStringLiteral("GJFILE%1 DM_FILE"), 1, 2)
-        + QStringLiteral(", CRDT DM_DATE, EDDT DM_DATE)");
+        + series(QStringLiteral("GJFILE%1 DM_FILE"), 1, 2) + QStringLiteral(", CRDT DM_DATE, EDDT DM_DATE)");
 }
 
 // Column order is binding: the construction system is inserted positionally.
 QString taisei()
 {
-    return QStringLiteral(
-        "create table TAISEI (KJCD SMALLINT not null, GYOCD SMALLINT not null, CPNM VARCHAR(100),"
-        " HTYCD SMALLINT, UNUM SMALLINT, EFECT SMALLINT, CRDT DM_DATE, EDDT DM_DATE,"
-        " YOBIN1 INTEGER, YOBIN2 INTEGER, YOBIS1 VARCHAR(512), YOBIS2 VARCHAR(512),"
-        " YOBIS3 VARCHAR(512), YOBIS4 VARCHAR(512))");
+    return QStringLiteral("create table TAISEI (KJCD SMALLINT not null, GYOCD SMALLINT not null, CPNM VARCHAR(100),"
+                          " HTYCD SMALLINT, UNUM SMALLINT, EFECT SMALLINT, CRDT DM_DATE, EDDT DM_DATE,"
+                          " YOBIN1 INTEGER, YOBIN2 INTEGER, YOBIS1 VARCHAR(512), YOBIS2 VARCHAR(512),"
+                          " YOBIS3 VARCHAR(512), YOBIS4 VARCHAR(512))");
 }
 
 // Column order is binding: chart boxes are inserted positionally.
 QString taikei()
 {
-    return QStringLiteral(
-        "create table TAIKEI (KJCD SMALLINT not null, APDT DM_DATE not null, GYOCD SMALLINT not null,"
-        " CPNM VARCHAR(100), HTYCD SMALLINT, UNUM SMALLINT, LOCPG SMALLINT, LOCROW SMALLINT,"
-        " LOCCOL SMALLINT, CRDT DM_DATE, EDDT DM_DATE, YOBIN1 INTEGER, YOBIN2 INTEGER,"
-        " YOBIS1 VARCHAR(512), YOBIN3 INTEGER, YOBIS2 VARCHAR(512), YOBIS3 VARCHAR(512),"
-        " YOBIS4 VARCHAR(512))");
+    return QStringLiteral("create table TAIKEI (KJCD SMALLINT not null, APDT DM_DATE not null, GYOCD SMALLINT not null,"
+                          " CPNM VARCHAR(100), HTYCD SMALLINT, UNUM SMALLINT, LOCPG SMALLINT, LOCROW SMALLINT,"
+                          " LOCCOL SMALLINT, CRDT DM_DATE, EDDT DM_DATE, YOBIN1 INTEGER, YOBIN2 INTEGER,"
+                          " YOBIS1 VARCHAR(512), YOBIN3 INTEGER, YOBIS2 VARCHAR(512), YOBIS3 VARCHAR(512),"
+                          " YOBIS4 VARCHAR(512))");
 }
 
 QString sagyoin()
 {
-    return QStringLiteral(
-               "create table SAGYOIN (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
-               " INCD SMALLINT not null, ODRNO SMALLINT, APDT VARCHAR(20), CPNM VARCHAR(100),"
-               " NAME VARCHAR(50), FURI VARCHAR(100), BNDT VARCHAR(20), TYP VARCHAR(60),"
-               " FMLE SMALLINT, YNG SMALLINT, ADVA SMALLINT, KIGO VARCHAR(60), KYDT VARCHAR(20),"
-               " KKNUM SMALLINT, OLD SMALLINT, ADRS VARCHAR(200), TEL VARCHAR(30),"
-               " FAMADD VARCHAR(200), FAMTEL VARCHAR(30), KKDT VARCHAR(20), TKDT VARCHAR(20),"
-               " TKNM VARCHAR(80), PRESL SMALLINT, PRESU SMALLINT, BRED VARCHAR(4), BRRH VARCHAR(2),"
-               " INDT VARCHAR(20), UKDT VARCHAR(20), MENKYO VARCHAR(100), GINOKYO VARCHAR(100),"
-               " TOKUKYO VARCHAR(100), KYONO VARCHAR(40), SEL SMALLINT, DEL SMALLINT, SALUNT INTEGER,"
-               " BARCDNO VARCHAR(16), SDFL DM_FILE, CRDT VARCHAR(20), EDDT VARCHAR(20), ")
+    return QStringLiteral("create table SAGYOIN (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
+                          " INCD SMALLINT not null, ODRNO SMALLINT, APDT VARCHAR(20), CPNM VARCHAR(100),"
+                          " NAME VARCHAR(50), FURI VARCHAR(100), BNDT VARCHAR(20), TYP VARCHAR(60),"
+                          " FMLE SMALLINT, YNG SMALLINT, ADVA SMALLINT, KIGO VARCHAR(60), KYDT VARCHAR(20),"
+                          " KKNUM SMALLINT, OLD SMALLINT, ADRS VARCHAR(200), TEL VARCHAR(30),"
+                          " FAMADD VARCHAR(200), FAMTEL VARCHAR(30), KKDT VARCHAR(20), TKDT VARCHAR(20),"
+                          " TKNM VARCHAR(80), PRESL SMALLINT, PRESU SMALLINT, BRED VARCHAR(4), BRRH VARCHAR(2),"
+                          " INDT VARCHAR(20), UKDT VARCHAR(20), MENKYO VARCHAR(100), GINOKYO VARCHAR(100),"
+                          " TOKUKYO VARCHAR(100), KYONO VARCHAR(40), SEL SMALLINT, DEL SMALLINT, SALUNT INTEGER,"
+                          " BARCDNO VARCHAR(16), SDFL DM_FILE, CRDT VARCHAR(20), EDDT VARCHAR(20), ")
         + series(QStringLiteral("YOBIN%1 INTEGER"), 1, 5) + QStringLiteral(", ")
         + series(QStringLiteral("YOBIS%1 VARCHAR(512)"), 1, 5) + QStringLiteral(")");
 }
@@ -117,39 +110,40 @@ QString insikaku()
 
 QString shoku()
 {
-    return QStringLiteral(
-        "create table SHOKU (SHCD INTEGER not null, NAME VARCHAR(50), FURI VARCHAR(100),"
-        " POST VARCHAR(100), BNDT VARCHAR(20), SNSK VARCHAR(100), SNNO VARCHAR(40), SDFL DM_FILE,"
-        " YOBIN1 INTEGER, YOBIN2 INTEGER, YOBIS1 VARCHAR(512), YOBIS2 VARCHAR(512),"
-        " YOBIS3 VARCHAR(512), YOBIS4 VARCHAR(512))");
+    return QStringLiteral("create table SHOKU (SHCD INTEGER not null, NAME VARCHAR(50), FURI VARCHAR(100),"
+                          " POST VARCHAR(100), BNDT VARCHAR(20), SNSK VARCHAR(100), SNNO VARCHAR(40), SDFL DM_FILE,"
+                          " YOBIN1 INTEGER, YOBIN2 INTEGER, YOBIS1 VARCHAR(512), YOBIS2 VARCHAR(512),"
+                          " YOBIS3 VARCHAR(512), YOBIS4 VARCHAR(512))");
 }
 
 QString educ()
 {
-    return QStringLiteral(
-        "create table EDUC (EDCD INTEGER not null, KBN SMALLINT, NM VARCHAR(100), PRNM VARCHAR(16),"
-        " ODRNO SMALLINT, YOBIN INTEGER, YOBIS VARCHAR(512))");
+    return QStringLiteral("create table EDUC (EDCD INTEGER not null, KBN SMALLINT, NM VARCHAR(100), PRNM VARCHAR(16),"
+                          " ODRNO SMALLINT, YOBIN INTEGER, YOBIS VARCHAR(512))");
 }
 
 QString carry()
 {
-    return QStringLiteral(
-               "create table CARRY (KJCD SMALLINT not null, GYOCD SMALLINT not null, CRCD INTEGER not null,"
-               " JYUNO SMALLINT, CMP1NM VARCHAR(100), USECMPNM VARCHAR(100), USEUNUM SMALLINT,"
-               " DAIRI VARCHAR(50), STDT VARCHAR(20), FNDT VARCHAR(20), USRNM VARCHAR(50),"
-               " AZNM VARCHAR(50), CATTYP VARCHAR(100), CARNO VARCHAR(100), LICST VARCHAR(20),"
-               " LICFN VARCHAR(20), OPNM VARCHAR(50), OPBNDT VARCHAR(20), OPADD VARCHAR(200),"
-               " OPLIC VARCHAR(100), OPLICNO VARCHAR(40), DV1CMP VARCHAR(100), DV1NO VARCHAR(40),"
-               " DV1ST VARCHAR(20), DV1FN VARCHAR(20), DV2CMP VARCHAR(100), DV2NO VARCHAR(40),"
-               " DV2M1 INTEGER, DV2M2 INTEGER, DV2M3 INTEGER, DV2ST VARCHAR(20), DV2FN VARCHAR(20),"
-               " ROOT VARCHAR(256), BARCDNO VARCHAR(16), CRDT VARCHAR(20), EDDT VARCHAR(20), ")
+    return QStringLiteral("create table CARRY (KJCD SMALLINT not null, GYOCD SMALLINT not null, CRCD INTEGER not null,"
+                          " JYUNO SMALLINT, CMP1NM VARCHAR(100), USECMPNM VARCHAR(100), USEUNUM SMALLINT,"
+                          " DAIRI VARCHAR(50), STDT VARCHAR(20), FNDT VARCHAR(20), USRNM VARCHAR(50),"
+                          " AZNM VARCHAR(50), CATTYP VARCHAR(100), CARNO VARCHAR(100), LICST VARCHAR(20),"
+                          " LICFN VARCHAR(20), OPNM VARCHAR(50), OPBNDT VARCHAR(20), OPADD VARCHAR(200),"
+                          " OPLIC VARCHAR(100), OPLICNO VARCHAR(40), DV1CMP VARCHAR(100), DV1NO VARCHAR(40),"
+                          " DV1ST VARCHAR(20), DV1FN VARCHAR(20), DV2CMP VARCHAR(100), DV2NO VARCHAR(40),"
+                          " DV2M1 INTEGER, DV2M2 INTEGER, DV2M3 INTEGER, DV2ST VARCHAR(20), DV2FN VARCHAR(20),"
+                          " ROOT VARCHAR(256), BARCDNO VARCHAR(16), CRDT VARCHAR(20), EDDT VARCHAR(20), ")
         + series(QStringLiteral("YOBIN%1 INTEGER"), 1, 5) + QStringLiteral(", ")
         + series(QStringLiteral("YOBIS%1 VARCHAR(512)"), 1, 5) + QStringLiteral(")");
 }
 
 QString kikaiChecks()
 {
-    struct Section { char letter; int items; };
+    struct Section
+    {
+        char letter;
+        int items;
+    };
     const Section sections[] = {{'A', 17}, {'B', 14}, {'C', 5}, {'D', 10}, {'E', 10}, {'F', 7}, {'G', 5}, {'H', 4}};
     QStringList columns;
     for (const Section &section : sections) {
@@ -163,20 +157,18 @@ QString kikaiChecks()
 
 QString kikai()
 {
-    return QStringLiteral(
-               "create table KIKAI (KJCD SMALLINT not null, GYOCD SMALLINT not null, MCCD INTEGER not null,"
-               " CMP1NM VARCHAR(100), HNDOWCMPNM VARCHAR(100), HNDUNUM SMALLINT, HNDPRE VARCHAR(50),"
-               " HNDTEL VARCHAR(30), USECMPNM VARCHAR(100), USEPRE VARCHAR(50), KKNM VARCHAR(100),"
-               " KKMK VARCHAR(100), KKSPEC VARCHAR(256), MDYMD VARCHAR(16), KNRNO VARCHAR(32),"
-               " STDT VARCHAR(20), FNDT VARCHAR(20), USNM VARCHAR(100), ISRS SMALLINT,"
-               " DRV1 VARCHAR(50), DRV1LS VARCHAR(200), DRV2 VARCHAR(50), DRV2LS VARCHAR(200), ")
+    return QStringLiteral("create table KIKAI (KJCD SMALLINT not null, GYOCD SMALLINT not null, MCCD INTEGER not null,"
+                          " CMP1NM VARCHAR(100), HNDOWCMPNM VARCHAR(100), HNDUNUM SMALLINT, HNDPRE VARCHAR(50),"
+                          " HNDTEL VARCHAR(30), USECMPNM VARCHAR(100), USEPRE VARCHAR(50), KKNM VARCHAR(100),"
+                          " KKMK VARCHAR(100), KKSPEC VARCHAR(256), MDYMD VARCHAR(16), KNRNO VARCHAR(32),"
+                          " STDT VARCHAR(20), FNDT VARCHAR(20), USNM VARCHAR(100), ISRS SMALLINT,"
+                          " DRV1 VARCHAR(50), DRV1LS VARCHAR(200), DRV2 VARCHAR(50), DRV2LS VARCHAR(200), ")
         + series(QStringLiteral("TES%1YMD VARCHAR(20)"), 1, 5)
         + QStringLiteral(", DV1 INTEGER, DV2 INTEGER, DV3 INTEGER, DV4 INTEGER, DV4TYP VARCHAR(64),"
                          " DVYMD VARCHAR(20), CAUTION VARCHAR(512), JYUKG VARCHAR(16), JYUNO SMALLINT,"
                          " LBLSTDT VARCHAR(20), INDT VARCHAR(20), OUTDT VARCHAR(20), OWNCMP VARCHAR(100),"
                          " OWNPRE VARCHAR(50), ")
-        + kikaiChecks() + QStringLiteral(", ")
-        + series(QStringLiteral("CHKCMT%1 VARCHAR(64)"), 1, 4)
+        + kikaiChecks() + QStringLiteral(", ") + series(QStringLiteral("CHKCMT%1 VARCHAR(64)"), 1, 4)
         + QStringLiteral(", CHKYMD1 VARCHAR(20), CHKER1 VARCHAR(50), CHKYMD2 VARCHAR(20), CHKER2 VARCHAR(50),"
                          " BARCDNO VARCHAR(16), ")
         + housekeeping(5, 5) + QStringLiteral(")");
@@ -198,36 +190,34 @@ QString kougu()
     for (int n = 1; n <= 10; ++n) {
         tools << QStringLiteral("KKNM%1 VARCHAR(100), SPEC%1 VARCHAR(100), SENO%1 VARCHAR(100),"
                                 " KNRNO%1 VARCHAR(32), STDT%1 VARCHAR(20), FNDT%1 VARCHAR(20),"
-                                " CHKRNM%1 VARCHAR(50), USERNM%1 VARCHAR(50)").arg(n);
+                                " CHKRNM%1 VARCHAR(50), USERNM%1 VARCHAR(50)")
+                     .arg(n);
     }
-    return QStringLiteral(
-               "create table KOUGU (KJCD SMALLINT not null, GYOCD SMALLINT not null, KGCD INTEGER not null,"
-               " JYUNO SMALLINT, CMP1NM VARCHAR(100), HNDOWCMPNM VARCHAR(100), HNDUNUM SMALLINT,"
-               " HNDPRE VARCHAR(50), HNDTEL VARCHAR(30), USECMPNM VARCHAR(100), USEPRE VARCHAR(50), ")
+    return QStringLiteral("create table KOUGU (KJCD SMALLINT not null, GYOCD SMALLINT not null, KGCD INTEGER not null,"
+                          " JYUNO SMALLINT, CMP1NM VARCHAR(100), HNDOWCMPNM VARCHAR(100), HNDUNUM SMALLINT,"
+                          " HNDPRE VARCHAR(50), HNDTEL VARCHAR(30), USECMPNM VARCHAR(100), USEPRE VARCHAR(50), ")
         + tools.join(QStringLiteral(", ")) + QStringLiteral(", CHKYMD VARCHAR(20), ") + kouguChecks()
-        + QStringLiteral(", CAUTION VARCHAR(512), LBLSTDT VARCHAR(20), LBLFNDT VARCHAR(20), ")
-        + housekeeping(5, 5) + QStringLiteral(")");
+        + QStringLiteral(", CAUTION VARCHAR(512), LBLSTDT VARCHAR(20), LBLFNDT VARCHAR(20), ") + housekeeping(5, 5)
+        + QStringLiteral(")");
 }
 
 QString dezura()
 {
-    return QStringLiteral(
-               "create table DEZURA (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
-               " WKDT VARCHAR(20) not null, INCD SMALLINT not null, CPNM VARCHAR(100), NAME VARCHAR(50),"
-               " FURI VARCHAR(100), BNDT VARCHAR(20), PRESL SMALLINT, PRESU SMALLINT, KAO VARCHAR(40),"
-               " ZUTU VARCHAR(40), HIRO VARCHAR(40), SHOKU VARCHAR(40), ANY1 VARCHAR(40), ANY2 VARCHAR(40),"
-               " INTM VARCHAR(10), OUTTM VARCHAR(10), SALUNT INTEGER, SALOPT INTEGER, SALDAY INTEGER,"
-               " WORKH NUMERIC(9,2), WORKH2 NUMERIC(9,2), WORKH3 NUMERIC(9,2), ")
+    return QStringLiteral("create table DEZURA (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
+                          " WKDT VARCHAR(20) not null, INCD SMALLINT not null, CPNM VARCHAR(100), NAME VARCHAR(50),"
+                          " FURI VARCHAR(100), BNDT VARCHAR(20), PRESL SMALLINT, PRESU SMALLINT, KAO VARCHAR(40),"
+                          " ZUTU VARCHAR(40), HIRO VARCHAR(40), SHOKU VARCHAR(40), ANY1 VARCHAR(40), ANY2 VARCHAR(40),"
+                          " INTM VARCHAR(10), OUTTM VARCHAR(10), SALUNT INTEGER, SALOPT INTEGER, SALDAY INTEGER,"
+                          " WORKH NUMERIC(9,2), WORKH2 NUMERIC(9,2), WORKH3 NUMERIC(9,2), ")
         + housekeeping(2, 4) + QStringLiteral(")");
 }
 
 QString dCarry()
 {
-    return QStringLiteral(
-               "create table D_CARRY (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
-               " WKDT VARCHAR(20) not null, CRCD INTEGER not null, JYUNO SMALLINT, USECMPNM VARCHAR(100),"
-               " CATTYP VARCHAR(100), CARNO VARCHAR(100), OPNM VARCHAR(50), LICFN VARCHAR(20),"
-               " DV1FN VARCHAR(20), DV2FN VARCHAR(20), BARCODE VARCHAR(32), ")
+    return QStringLiteral("create table D_CARRY (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
+                          " WKDT VARCHAR(20) not null, CRCD INTEGER not null, JYUNO SMALLINT, USECMPNM VARCHAR(100),"
+                          " CATTYP VARCHAR(100), CARNO VARCHAR(100), OPNM VARCHAR(50), LICFN VARCHAR(20),"
+                          " DV1FN VARCHAR(20), DV2FN VARCHAR(20), BARCODE VARCHAR(32), ")
         + housekeeping(5, 5) + QStringLiteral(")");
 }
 
@@ -235,11 +225,10 @@ QString dCarry()
 // and operates it and until when its inspections hold.
 QString dKikai()
 {
-    return QStringLiteral(
-               "create table D_KIKAI (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
-               " WKDT VARCHAR(20) not null, MCCD INTEGER not null, JYUNO SMALLINT, USECMPNM VARCHAR(100),"
-               " KKNM VARCHAR(100), KKMK VARCHAR(100), KNRNO VARCHAR(32), DRV1 VARCHAR(50),"
-               " TES1YMD VARCHAR(20), TES2YMD VARCHAR(20), DVYMD VARCHAR(20), BARCODE VARCHAR(32), ")
+    return QStringLiteral("create table D_KIKAI (KJCD SMALLINT not null, GYOCD SMALLINT not null,"
+                          " WKDT VARCHAR(20) not null, MCCD INTEGER not null, JYUNO SMALLINT, USECMPNM VARCHAR(100),"
+                          " KKNM VARCHAR(100), KKMK VARCHAR(100), KNRNO VARCHAR(32), DRV1 VARCHAR(50),"
+                          " TES1YMD VARCHAR(20), TES2YMD VARCHAR(20), DVYMD VARCHAR(20), BARCODE VARCHAR(32), ")
         + housekeeping(5, 5) + QStringLiteral(")");
 }
 
@@ -286,19 +275,20 @@ QStringList assignedKey(const QString &table, const QString &column, const QStri
     return {
         QStringLiteral("create generator %1").arg(generator),
         QStringLiteral("create trigger %1_BI for %1 active before insert position 0 as"
-                       " begin new.%2 = gen_id(%3, 1); end").arg(table, column, generator),
+                       " begin new.%2 = gen_id(%3, 1); end")
+            .arg(table, column, generator),
     };
 }
 
-} // namespace
+}  // namespace
 
 QStringList SchemaStatements(SchemaVersion version)
 {
     if (version == SchemaVersion::Unknown)
         return {};
     QStringList statements = domains;
-    statements << koji() << gyosya() << taisei() << taikei() << sagyoin() << insikaku() << shoku()
-               << educ() << kikai() << kougu() << dezura() << dCarry() << dKikai() << nmcard() << imgfl();
+    statements << koji() << gyosya() << taisei() << taikei() << sagyoin() << insikaku() << shoku() << educ() << kikai()
+               << kougu() << dezura() << dCarry() << dKikai() << nmcard() << imgfl();
     statements << keys;
     if (version != SchemaVersion::V0_4) {
         statements << carry();

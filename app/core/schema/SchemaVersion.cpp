@@ -35,7 +35,8 @@ SchemaVersion DetectSchemaVersion(db::Database &database)
         return SchemaVersion::Unknown;
     if (!tables.contains(QLatin1String("CARRY"), Qt::CaseInsensitive))
         return SchemaVersion::V0_4;
-    if (!database.fieldNames(QStringLiteral("GYOSYA")).contains(QLatin1String(UpgradeMarkerColumn), Qt::CaseInsensitive))
+    if (!database.fieldNames(QStringLiteral("GYOSYA"))
+             .contains(QLatin1String(UpgradeMarkerColumn), Qt::CaseInsensitive))
         return SchemaVersion::V0_4_6;
     return SchemaVersion::V0_5;
 }

@@ -21,8 +21,8 @@ struct SystemSettings
     int BloodPressureLower = 85;
     bool Slash = false;
     std::array<QString, 4> Remarks;
-    int TitleColor = 0x800000;       // 0x00BBGGRR
-    int TitleFontColor = 0xFFFFFF;   // 0x00BBGGRR
+    int TitleColor = 0x800000;      // 0x00BBGGRR
+    int TitleFontColor = 0xFFFFFF;  // 0x00BBGGRR
     QString TitleFontName;
     int TitleFontSize = 16;
     bool TitleFontBold = true;

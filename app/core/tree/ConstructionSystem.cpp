@@ -14,7 +14,7 @@ QString today()
     return DateToDateText(QDate::currentDate());
 }
 
-} // namespace
+}  // namespace
 
 ConstructionSystem::ConstructionSystem(TDataModule1 &data, QObject *parent)
     : QObject(parent)
@@ -56,8 +56,8 @@ bool ConstructionSystem::LoadKoji(const QString &code)
         query.open();
         if (!query.eof()) {
             m_primeGyoCode = query.field(QStringLiteral("GYOCD")).asString();
-            const QModelIndex root = AddNode({}, 0, QStringLiteral("0"), query.field(QStringLiteral("CPNM")).asString(),
-                                             m_primeGyoCode);
+            const QModelIndex root
+                = AddNode({}, 0, QStringLiteral("0"), query.field(QStringLiteral("CPNM")).asString(), m_primeGyoCode);
             query.close();
             addSubtree(code, root);
             publishLists();
@@ -182,9 +182,19 @@ bool ConstructionSystem::PlaceGyo(const QModelIndex &relative, const QString &ko
     }
     const QString date = SqlQuote(today());
     const QString insert = QStringLiteral("Insert into TAISEI values(")
-        + QStringList{SqlIntOrNull(kojiCode), SqlIntOrNull(gyoCode), SqlStrOrNull(name), SqlIntOrNull(parentCode),
-                      QString::number(level), QStringLiteral("1"), date, date, QStringLiteral("0"),
-                      QStringLiteral("null"), QStringLiteral("null"), QStringLiteral("null"), QStringLiteral("null"),
+        + QStringList{SqlIntOrNull(kojiCode),
+                      SqlIntOrNull(gyoCode),
+                      SqlStrOrNull(name),
+                      SqlIntOrNull(parentCode),
+                      QString::number(level),
+                      QStringLiteral("1"),
+                      date,
+                      date,
+                      QStringLiteral("0"),
+                      QStringLiteral("null"),
+                      QStringLiteral("null"),
+                      QStringLiteral("null"),
+                      QStringLiteral("null"),
                       QStringLiteral("null")}
               .join(QLatin1Char(','))
         + QStringLiteral(")");
@@ -222,7 +232,7 @@ bool ConstructionSystem::RemoveSelected()
         return false;
     }
     if (!MessageService::current().question(m_tree.caption(m_selNode) + MainMessages::RemoveQuestionSuffix,
-                                             MainMessages::RemoveQuestionTitle))
+                                            MainMessages::RemoveQuestionTitle))
         return false;
     return RemoveNode(m_selNode);
 }

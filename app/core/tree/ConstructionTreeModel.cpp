@@ -27,7 +27,8 @@ std::vector<std::unique_ptr<ConstructionTreeModel::Node>> &ConstructionTreeModel
     return parent ? parent->children : m_roots;
 }
 
-const std::vector<std::unique_ptr<ConstructionTreeModel::Node>> &ConstructionTreeModel::childrenOf(const Node *parent) const
+const std::vector<std::unique_ptr<ConstructionTreeModel::Node>> &
+ConstructionTreeModel::childrenOf(const Node *parent) const
 {
     return parent ? parent->children : m_roots;
 }

@@ -64,7 +64,8 @@ TEST_F(ConstructionSystemTest, ProjectWithoutSystemOffersOnlyThePrimeActions)
 
 TEST_F(ConstructionSystemTest, NewestVersionOfTheProjectIsShownAndANullKindKeepsThePreviousOne)
 {
-    execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values(1, '2026/09/15', '改名後', '', '')")});
+    execute(
+        {QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values(1, '2026/09/15', '改名後', '', '')")});
     AppContext::instance().CurSafetyKind = QStringLiteral("店社");
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     EXPECT_EQ(system.ProjectName(), QStringLiteral("改名後"));
@@ -137,7 +138,8 @@ TEST_F(ConstructionSystemTest, CaptionsFollowTheWorkDateExceptTheRoots)
 {
     addContractor(1, 1, QStringLiteral("新しい元請名"), QStringLiteral("2026/10/01"));
     addContractor(1, 2, QStringLiteral("株式会社二番"), QStringLiteral("2026/10/01"));
-    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 1, '登録時の元請名', 0, 0, 1)"),
+    execute({QStringLiteral(
+                 "Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 1, '登録時の元請名', 0, 0, 1)"),
              QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, 'x', 1, 1, 1)")});
     AppContext::instance().WorkDate = QDate(2026, 6, 1);
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
@@ -232,15 +234,18 @@ TEST_F(ConstructionSystemTest, NodeAboveTheRelativeLevelIsRefusedWithoutARow)
     ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("業者1")));
     placeUnder(QStringLiteral("1"), QStringLiteral("2"));
     placeUnder(QStringLiteral("2"), QStringLiteral("3"));
-    EXPECT_FALSE(system.AddNode(node(QStringLiteral("3")), 1, QStringLiteral("1"), QStringLiteral("x"),
-                                QStringLiteral("9")).isValid());
+    EXPECT_FALSE(
+        system.AddNode(node(QStringLiteral("3")), 1, QStringLiteral("1"), QStringLiteral("x"), QStringLiteral("9"))
+            .isValid());
     EXPECT_EQ(messages.texts().last(), MainMessages::LevelAboveRelative);
     EXPECT_FALSE(system.PlaceGyo(node(QStringLiteral("3")), QStringLiteral("1"), 1, QStringLiteral("1"),
                                  QStringLiteral("業者4"), QStringLiteral("4")));
     EXPECT_EQ(rows(), QString("1,2,3").split(','));
     // The same level appends a sibling, a deeper one a child.
-    EXPECT_EQ(system.AddNode(node(QStringLiteral("3")), 2, QStringLiteral("2"), QStringLiteral("s"),
-                             QStringLiteral("8")).parent(), node(QStringLiteral("2")));
+    EXPECT_EQ(
+        system.AddNode(node(QStringLiteral("3")), 2, QStringLiteral("2"), QStringLiteral("s"), QStringLiteral("8"))
+            .parent(),
+        node(QStringLiteral("2")));
 }
 
 TEST_F(ConstructionSystemTest, RenamingStoresTheNameAndShowsIt)
@@ -254,4 +259,4 @@ TEST_F(ConstructionSystemTest, RenamingStoresTheNameAndShowsIt)
     EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("O'Neil建設")});
 }
 
-} // namespace
+}  // namespace

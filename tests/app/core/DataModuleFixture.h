@@ -34,7 +34,10 @@ protected:
         file.write(Cp932Encode(ToCrLf(text)));
     }
 
-    void pointIniAtDatabase() { writeIni(QStringLiteral("[system]\ndbpc=\ndbname=") + databasePath() + QLatin1Char('\n')); }
+    void pointIniAtDatabase()
+    {
+        writeIni(QStringLiteral("[system]\ndbpc=\ndbname=") + databasePath() + QLatin1Char('\n'));
+    }
 
     // Runs statements on the database outside the data module.
     void execute(const QStringList &statements)

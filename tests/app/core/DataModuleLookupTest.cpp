@@ -53,7 +53,8 @@ TEST_F(DataModuleLookupTest, NoRowLeavesTheValueAsItWas)
 TEST_F(DataModuleLookupTest, WorkerAndPrimeContractorFollowTheSameRule)
 {
     run({QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 5, '元請', 0, 0, 1)"),
-         QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, GBNM, JGNM, ANNM) values (1, 5, '2009/04/01', '元請建設', '代理人', '札幌支店', '安全者')"),
+         QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, GBNM, JGNM, ANNM) values (1, 5, '2009/04/01', "
+                        "'元請建設', '代理人', '札幌支店', '安全者')"),
          QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 6, '2009/04/01', '他社')"),
          QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, APDT, NAME) values (1, 5, 3, '2009/04/01', '山田')")});
     QString value;
@@ -65,8 +66,8 @@ TEST_F(DataModuleLookupTest, WorkerAndPrimeContractorFollowTheSameRule)
     EXPECT_EQ(value, QStringLiteral("元請建設"));
     module.GetPrimeContractorItem(4, QStringLiteral("2009/05/01"), QStringLiteral("1"), value);
     EXPECT_EQ(value, QStringLiteral("安全者"));
-    ASSERT_TRUE(module.GetWorkerItem(QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("NAME"),
-                                     QStringLiteral("2000/01/01"), value));
+    ASSERT_TRUE(module.GetWorkerItem(QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("3"),
+                                     QStringLiteral("NAME"), QStringLiteral("2000/01/01"), value));
     EXPECT_EQ(value, QStringLiteral("山田"));
 }
 
@@ -114,7 +115,7 @@ TEST_F(DataModuleLookupTest, FirstTierNameClimbsTheConstructionSystem)
     EXPECT_EQ(module.GetFirstTierName(QStringLiteral("1"), QStringLiteral("2")), QStringLiteral("一次"));
     EXPECT_EQ(module.GetFirstTierName(QStringLiteral("1"), QStringLiteral("1")), QStringLiteral("元請"));
     EXPECT_EQ(module.GetFirstTierName(QStringLiteral("1"), QStringLiteral("7")), QString());
-    EXPECT_EQ(module.GetFirstTierName(QStringLiteral("1"), QStringLiteral("8")), QString());   // a circle ends
+    EXPECT_EQ(module.GetFirstTierName(QStringLiteral("1"), QStringLiteral("8")), QString());  // a circle ends
 }
 
 TEST_F(DataModuleLookupTest, UniqueKeyErrorsNameTheConstraint)
@@ -129,4 +130,4 @@ TEST_F(DataModuleLookupTest, UniqueKeyErrorsNameTheConstraint)
     }
 }
 
-} // namespace
+}  // namespace

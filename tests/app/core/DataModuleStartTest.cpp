@@ -56,7 +56,7 @@ TEST_F(DataModuleStartTest, WithoutConfigurationItOpensTheDefaultDatabaseAndWrit
 
 TEST_F(DataModuleStartTest, MissingDatabaseEndsTheProgramWithTheMessage)
 {
-    pointIniAtDatabase();   // names a file that was never created
+    pointIniAtDatabase();  // names a file that was never created
     TDataModule1 module;
     EXPECT_FALSE(module.start(appDir()));
     EXPECT_EQ(messages.texts(), QStringList{StartupMessages::ConnectFailed});
@@ -80,19 +80,22 @@ TEST_F(DataModuleStartTest, Version046IsUpgradedWithItsDataIntact)
 {
     createDatabase(SchemaVersion::V0_4_6);
     execute({QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (1, '2009/04/01', '札幌駅前工事')"),
-             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, SDFILE1) values (1, 1, '2009/04/01', '北海建設', 'KAO00001.JPG')")});
+             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, SDFILE1) values (1, 1, '2009/04/01', "
+                            "'北海建設', 'KAO00001.JPG')")});
     pointIniAtDatabase();
     TDataModule1 module;
     ASSERT_TRUE(module.start(appDir()));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(DetectSchemaVersion(module.IBDatabase1), SchemaVersion::V0_5);
     const QStringList columns = module.IBDatabase1.fieldNames(QStringLiteral("GYOSYA"));
-    EXPECT_EQ(columns.mid(columns.size() - 22), (QStringList{
-        "SNKYDT1", "SNKYDT2", "SNKYDT3", "SNKYDT4", "LANK1", "LANK2", "LANK3", "KTKDT", "KTKNO", "KENPONO", "NENKINNO",
-        "KOYONO", "UKSAL", "UKKJNY", "MAEPER", "MAEMNYPER", "MAEPN", "HARFMNYPER", "HARFPN", "CMPLMNYPER", "CMPLPN", "SIGNFL"}));
+    EXPECT_EQ(columns.mid(columns.size() - 22),
+              (QStringList{"SNKYDT1", "SNKYDT2",    "SNKYDT3",  "SNKYDT4",    "LANK1",  "LANK2",  "LANK3",  "KTKDT",
+                           "KTKNO",   "KENPONO",    "NENKINNO", "KOYONO",     "UKSAL",  "UKKJNY", "MAEPER", "MAEMNYPER",
+                           "MAEPN",   "HARFMNYPER", "HARFPN",   "CMPLMNYPER", "CMPLPN", "SIGNFL"}));
 
     QString name;
-    ASSERT_TRUE(module.GetContractorItem(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("CPNM"), QStringLiteral("2009/04/01"), name));
+    ASSERT_TRUE(module.GetContractorItem(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("CPNM"),
+                                         QStringLiteral("2009/04/01"), name));
     EXPECT_EQ(name, QStringLiteral("北海建設"));
     module.IBQuery1.setSql(QStringLiteral("select KJNM from KOJI"));
     module.IBQuery1.open();
@@ -120,4 +123,4 @@ TEST_F(DataModuleStartTest, PartlyUpgradedDatabaseFailsRollsBackAndGoesOn)
     EXPECT_EQ(module.IBDatabase1.fieldNames(QStringLiteral("GYOSYA")), before);
 }
 
-} // namespace
+}  // namespace

@@ -219,9 +219,9 @@ TEST(ServiceManagerTest, AFailedBackupRaisesTheEnginesMessage)
     QTemporaryDir dir;
     db::ServiceManager service;
     service.attach(QString());
-    EXPECT_THROW(service.backup(dir.filePath(QStringLiteral("missing.fdb")),
-                                dir.filePath(QStringLiteral("x.fbk")), {}, {}),
-                 db::Error);
+    EXPECT_THROW(
+        service.backup(dir.filePath(QStringLiteral("missing.fdb")), dir.filePath(QStringLiteral("x.fbk")), {}, {}),
+        db::Error);
 }
 
-} // namespace
+}  // namespace

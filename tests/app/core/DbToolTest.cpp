@@ -23,7 +23,8 @@ protected:
         // Test programs live in build/tests, the tool in build/bin.
         QString binaryDir = qEnvironmentVariable("SORVIK_BINARY_DIR");
         if (binaryDir.isEmpty())
-            binaryDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -3);
+            binaryDir
+                = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -3);
         tool = binaryDir + QStringLiteral("/bin/sorvik-dbtool");
         if (!QFile::exists(tool))
             GTEST_SKIP() << "sorvik-dbtool is not built: " << tool.toStdString();
@@ -86,4 +87,4 @@ TEST_F(DbToolTest, DemoFillsANewDatabaseOnceAndLeavesDataAlone)
     EXPECT_EQ(QFile(path).size(), size);
 }
 
-} // namespace
+}  // namespace

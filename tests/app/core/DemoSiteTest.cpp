@@ -62,4 +62,4 @@ TEST_F(DemoSiteTest, MastersAndWorkersAreConsistent)
               QStringList{QStringLiteral("0")});
 }
 
-} // namespace
+}  // namespace

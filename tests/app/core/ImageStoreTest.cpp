@@ -51,7 +51,7 @@ TEST_F(ImageStoreTest, NamesAreNeverReusedAndTheRowWaitsForTheCallersCommit)
     scratch.transaction.rollbackRetaining();
     EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "0");
     const QString third = store.StoreImageFile(0, makeFile("c.jpg", "third"));
-    EXPECT_GT(third, second);   // the generator does not go back with the rollback
+    EXPECT_GT(third, second);  // the generator does not go back with the rollback
     scratch.transaction.commitRetaining();
     EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "1");
 }
@@ -86,4 +86,4 @@ TEST_F(ImageStoreTest, FetchOfAnEmptyNameOrAMissingRow)
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("KAO09999.JPG")));
 }
 
-} // namespace
+}  // namespace

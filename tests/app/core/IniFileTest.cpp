@@ -36,7 +36,7 @@ TEST(Cp932Test, RoundTripsJapaneseAndMarksWhatItCannotHold)
     bool lossless = false;
     const QByteArray bytes = Cp932Encode(text, &lossless);
     EXPECT_TRUE(lossless);
-    EXPECT_EQ(bytes.left(2), QByteArray("\x82\x6c"));   // Ｍ
+    EXPECT_EQ(bytes.left(2), QByteArray("\x82\x6c"));  // Ｍ
     EXPECT_EQ(Cp932Decode(bytes), text);
 
     EXPECT_EQ(Cp932Encode(QStringLiteral("a😀b"), &lossless), QByteArray("a?b"));
@@ -64,7 +64,8 @@ TEST_F(IniFileTest, WritesCp932WithCrLfAndReadsBackWithoutCase)
         ASSERT_TRUE(Config::write(ini, Config::TitleColor, 0xFF0000));
     }
     const QByteArray bytes = readAll(path);
-    EXPECT_EQ(bytes, Cp932Encode(QStringLiteral("[data]\r\nKENGEN=口頭による\r\nTitleFontBold=0\r\nTitleColor=16711680\r\n")));
+    EXPECT_EQ(bytes,
+              Cp932Encode(QStringLiteral("[data]\r\nKENGEN=口頭による\r\nTitleFontBold=0\r\nTitleColor=16711680\r\n")));
 
     IniFile ini(path);
     EXPECT_EQ(ini.readString(QStringLiteral("DATA"), QStringLiteral("kengen")), QStringLiteral("口頭による"));
@@ -74,14 +75,13 @@ TEST_F(IniFileTest, WritesCp932WithCrLfAndReadsBackWithoutCase)
 
 TEST_F(IniFileTest, RewriteKeepsOrderCommentsAndUnknownKeys)
 {
-    const QString original = QStringLiteral(
-        "; written by another version\r\n"
-        "[system]\r\n"
-        "dbname=C:\\Database\\sorvik.fdb\r\n"
-        "FutureKey=Keep Me\r\n"
-        "\r\n"
-        "[Other]\r\n"
-        "x=1\r\n");
+    const QString original = QStringLiteral("; written by another version\r\n"
+                                            "[system]\r\n"
+                                            "dbname=C:\\Database\\sorvik.fdb\r\n"
+                                            "FutureKey=Keep Me\r\n"
+                                            "\r\n"
+                                            "[Other]\r\n"
+                                            "x=1\r\n");
     writeAll(path, Cp932Encode(original));
     IniFile ini(path);
     ASSERT_TRUE(ini.writeString(QStringLiteral("SYSTEM"), QStringLiteral("dbName"), QStringLiteral("/data/s.fdb")));
@@ -132,4 +132,4 @@ TEST(ConfigDefaults, DatabaseLivesUnderTheUsersDataFolder)
         qputenv("XDG_DATA_HOME", saved);
 }
 
-} // namespace
+}  // namespace

@@ -8,16 +8,19 @@ TEST(PickerSqlTest, ProjectListFiltersOnlyByTheDatesGiven)
 {
     const QString base = QStringLiteral("Select DISTINCT kjcd,kjnm,odnm,stdt,fndt from KOJI");
     EXPECT_EQ(PickerSql::ProjectList({}, {}), base);
-    EXPECT_EQ(PickerSql::ProjectList(QStringLiteral("2026/04/01"), {}), base + QStringLiteral(" where stdt >= '2026/04/01'"));
-    EXPECT_EQ(PickerSql::ProjectList({}, QStringLiteral("2027/03/19")), base + QStringLiteral(" where fndt >= '2027/03/19'"));
+    EXPECT_EQ(PickerSql::ProjectList(QStringLiteral("2026/04/01"), {}),
+              base + QStringLiteral(" where stdt >= '2026/04/01'"));
+    EXPECT_EQ(PickerSql::ProjectList({}, QStringLiteral("2027/03/19")),
+              base + QStringLiteral(" where fndt >= '2027/03/19'"));
     EXPECT_EQ(PickerSql::ProjectList(QStringLiteral("2026/04/01"), QStringLiteral("2027/03/19")),
               base + QStringLiteral(" where stdt >= '2026/04/01' and fndt >= '2027/03/19'"));
 }
 
 TEST(PickerSqlTest, ContractorListLeavesOutOnlyNumbers)
 {
-    const QString head = QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT) AS"
-                                        " STDT ,MAX(FNDT) AS FNDT from GYOSYA where KJCD = 3");
+    const QString head
+        = QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT) AS"
+                         " STDT ,MAX(FNDT) AS FNDT from GYOSYA where KJCD = 3");
     EXPECT_EQ(PickerSql::ContractorList(QStringLiteral("3"), {}), head + QStringLiteral(" Group by GYOCD"));
     EXPECT_EQ(PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,5,12")),
               head + QStringLiteral(" and GYOCD not in(1,5,12) Group by GYOCD"));
@@ -56,4 +59,4 @@ TEST(PickerSqlTest, QualificationsOfTheSamePersonAreJoinedByABlank)
     EXPECT_TRUE(PickerSql::JoinedQualifications({}, {}, QStringLiteral("x")).isEmpty());
 }
 
-} // namespace
+}  // namespace

@@ -42,7 +42,7 @@ TEST_F(ProgramStartTest, FirstInstanceStartsAndHoldsTheLock)
 
 TEST_F(ProgramStartTest, FailedStartLetsTheLockGo)
 {
-    pointIniAtDatabase();   // no database there
+    pointIniAtDatabase();  // no database there
     SingleInstanceLock lock(lockName);
     TDataModule1 module;
     EXPECT_FALSE(StartProgram(lock, module, appDir()));
@@ -50,4 +50,4 @@ TEST_F(ProgramStartTest, FailedStartLetsTheLockGo)
     EXPECT_TRUE(other.tryAcquire());
 }
 
-} // namespace
+}  // namespace

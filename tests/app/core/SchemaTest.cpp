@@ -41,15 +41,15 @@ TEST_F(SchemaTest, CurrentLayoutHasAllSixteenTablesAndTheBindingColumnOrders)
     database.setDatabaseName(build(SchemaVersion::V0_5));
     database.open();
     EXPECT_EQ(database.tableNames(),
-              (QStringList{"CARRY", "DEZURA", "D_CARRY", "D_KIKAI", "EDUC", "GYOSYA", "IMGFL", "INSIKAKU",
-                           "KIKAI", "KOJI", "KOUGU", "NMCARD", "SAGYOIN", "SHOKU", "TAIKEI", "TAISEI"}));
+              (QStringList{"CARRY", "DEZURA", "D_CARRY", "D_KIKAI", "EDUC", "GYOSYA", "IMGFL", "INSIKAKU", "KIKAI",
+                           "KOJI", "KOUGU", "NMCARD", "SAGYOIN", "SHOKU", "TAIKEI", "TAISEI"}));
     const QStringList taisei = database.fieldNames(QStringLiteral("TAISEI"));
     ASSERT_EQ(taisei.size(), 14);
     EXPECT_EQ(taisei.mid(0, 6), (QStringList{"KJCD", "GYOCD", "CPNM", "HTYCD", "UNUM", "EFECT"}));
     const QStringList taikei = database.fieldNames(QStringLiteral("TAIKEI"));
     ASSERT_EQ(taikei.size(), 18);
-    EXPECT_EQ(taikei.mid(0, 10), (QStringList{"KJCD", "APDT", "GYOCD", "CPNM", "HTYCD", "UNUM", "LOCPG",
-                                              "LOCROW", "LOCCOL", "CRDT"}));
+    EXPECT_EQ(taikei.mid(0, 10),
+              (QStringList{"KJCD", "APDT", "GYOCD", "CPNM", "HTYCD", "UNUM", "LOCPG", "LOCROW", "LOCCOL", "CRDT"}));
     EXPECT_EQ(taikei[11], QStringLiteral("YOBIN1"));
     EXPECT_EQ(taikei[13], QStringLiteral("YOBIS1"));
     EXPECT_EQ(database.fieldNames(QStringLiteral("GYOSYA")).last(), QStringLiteral("SIGNFL"));
@@ -95,7 +95,8 @@ TEST_F(SchemaTest, DatabaseAssignsKeysOnEveryInsert)
     transaction.commitRetaining();
     for (const auto &[table, key, rows] : {std::tuple{"SHOKU", "SHCD", 3}, std::tuple{"EDUC", "EDCD", 2},
                                            std::tuple{"INSIKAKU", "INNO", 2}, std::tuple{"IMGFL", "IMCD", 2}}) {
-        query.setSql(QStringLiteral("select count(distinct %1), min(%1) from %2").arg(QLatin1String(key), QLatin1String(table)));
+        query.setSql(
+            QStringLiteral("select count(distinct %1), min(%1) from %2").arg(QLatin1String(key), QLatin1String(table)));
         query.open();
         EXPECT_EQ(query.field(0).asInt(), rows) << table;
         EXPECT_GT(query.field(1).asInt(), 0) << table;
@@ -124,4 +125,4 @@ TEST_F(SchemaTest, CreateRefusesAnExistingFileAndKeepsIt)
     EXPECT_TRUE(QFile::exists(path));
 }
 
-} // namespace
+}  // namespace

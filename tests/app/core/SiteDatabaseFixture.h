@@ -38,7 +38,8 @@ protected:
                      .arg(applied, name)});
     }
 
-    void addContractor(int project, int code, const QString &name, const QString &applied = QStringLiteral("2026/04/01"))
+    void addContractor(int project, int code, const QString &name,
+                       const QString &applied = QStringLiteral("2026/04/01"))
     {
         execute({QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, KJNM, STDT, FNDT) values(%1, %2, '%3', "
                                 "'%4', '工事', '2026/05/01', '2026/12/25')")

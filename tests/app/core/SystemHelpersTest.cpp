@@ -77,4 +77,4 @@ TEST(SystemInfoTest, VersionStringsBelongToTheRunningProgramOnly)
     EXPECT_FALSE(GetLoginUserName().isEmpty());
 }
 
-} // namespace
+}  // namespace

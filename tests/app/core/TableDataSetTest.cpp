@@ -17,7 +17,8 @@ class EventLog
 public:
     explicit EventLog(TableDataSet &table)
     {
-        auto log = [this](const char *name) { return [this, name](DataSet &) { events << QString::fromLatin1(name); }; };
+        auto log
+            = [this](const char *name) { return [this, name](DataSet &) { events << QString::fromLatin1(name); }; };
         table.AfterOpen = log("AfterOpen");
         table.BeforeScroll = log("BeforeScroll");
         table.AfterScroll = log("AfterScroll");
@@ -57,7 +58,8 @@ class TableDataSetTest : public ::testing::Test
 protected:
     void addKoji(int code, const QString &apdt, const QString &name)
     {
-        scratch.exec(QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (%1, '%2', '%3')").arg(code).arg(apdt, name));
+        scratch.exec(
+            QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (%1, '%2', '%3')").arg(code).arg(apdt, name));
     }
 
     void openKoji(const QString &filter = {})
@@ -79,13 +81,18 @@ TEST_F(TableDataSetTest, AppendRunsBeforeScrollBeforeAfterInsertSoTheOldRowCanBe
     openKoji();
     EventLog log(koji);
     QString carried;
-    koji.BeforeScroll = [&](DataSet &d) { log.events << "BeforeScroll"; carried = d.FieldByName("KJNM").AsString(); };
+    koji.BeforeScroll = [&](DataSet &d) {
+        log.events << "BeforeScroll";
+        carried = d.FieldByName("KJNM").AsString();
+    };
     koji.AfterInsert = [&](DataSet &d) {
         log.events << "AfterInsert";
         d.FieldByName("KJNM").SetAsString(carried);
     };
     koji.Append();
-    EXPECT_EQ(log.take(), (QStringList{"BeforeInsert", "BeforeScroll", "stateChanged", "AfterInsert", "AfterScroll", "dataChanged"}));
+    EXPECT_EQ(
+        log.take(),
+        (QStringList{"BeforeInsert", "BeforeScroll", "stateChanged", "AfterInsert", "AfterScroll", "dataChanged"}));
     EXPECT_EQ(koji.State(), DataSetState::Insert);
     EXPECT_EQ(name(), QStringLiteral("旧工事"));
 }
@@ -100,12 +107,13 @@ TEST_F(TableDataSetTest, PostWritesInsertThenUpdateWithTheEventsInOrder)
     koji.FieldByName("APDT").SetAsString("2010/01/01");
     koji.FieldByName("KJNM").SetAsString("新築工事");
     koji.Post();
-    EXPECT_EQ(log.take(), (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged"}));
+    EXPECT_EQ(log.take(),
+              (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged"}));
     EXPECT_EQ(scratch.scalar("select KJNM from KOJI where KJCD = 3"), QStringLiteral("新築工事"));
 
     koji.Edit();
     EXPECT_EQ(log.take(), (QStringList{"BeforeEdit", "stateChanged", "AfterEdit"}));
-    koji.FieldByName("APDT").SetAsString("2010/02/01");   // a key column: the row is found by its old key
+    koji.FieldByName("APDT").SetAsString("2010/02/01");  // a key column: the row is found by its old key
     koji.FieldByName("KJNY").SetAsString("");
     koji.Post();
     EXPECT_EQ(scratch.scalar("select APDT from KOJI where KJCD = 3"), QStringLiteral("2010/02/01"));
@@ -216,7 +224,7 @@ TEST_F(TableDataSetTest, BofAndEofFollowEveryMove)
     koji.Prior();
     EXPECT_FALSE(koji.Eof());
     koji.Next();
-    koji.Next();   // past the end: stays on the last row
+    koji.Next();  // past the end: stays on the last row
     EXPECT_TRUE(koji.Eof());
     EXPECT_EQ(name(), "三");
     koji.First();
@@ -239,8 +247,9 @@ TEST_F(TableDataSetTest, EveryMoveFiresBeforeAndAfterScrollAndMovingWhileEditing
     koji.FieldByName("KJNM").SetAsString("二改");
     log.take();
     koji.First();
-    EXPECT_EQ(log.take(), (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged",
-                                       "BeforeScroll", "AfterScroll", "dataChanged"}));
+    EXPECT_EQ(log.take(),
+              (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged",
+                           "BeforeScroll", "AfterScroll", "dataChanged"}));
     EXPECT_EQ(scratch.scalar("select KJNM from KOJI where APDT = '2009/02/01'"), "二改");
 }
 
@@ -275,7 +284,9 @@ TEST_F(TableDataSetTest, DeleteWritesAndMovesOnWithTheEventsInOrder)
     openKoji();
     EventLog log(koji);
     koji.Delete();
-    EXPECT_EQ(log.take(), (QStringList{"BeforeDelete", "BeforeScroll", "stateChanged", "AfterDelete", "AfterScroll", "dataChanged"}));
+    EXPECT_EQ(
+        log.take(),
+        (QStringList{"BeforeDelete", "BeforeScroll", "stateChanged", "AfterDelete", "AfterScroll", "dataChanged"}));
     EXPECT_EQ(name(), "二");
     EXPECT_EQ(scratch.scalar("select count(*) from KOJI"), "1");
     koji.Delete();
@@ -334,7 +345,9 @@ protected:
     void addWorker(int incd, int odrno, const QString &name)
     {
         scratch.exec(QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, ODRNO, NAME) values (1, 1, %1, %2, '%3')")
-                         .arg(incd).arg(odrno).arg(name));
+                         .arg(incd)
+                         .arg(odrno)
+                         .arg(name));
     }
     QStringList names()
     {
@@ -376,7 +389,7 @@ TEST_F(SagyoinDataSetTest, RefreshAfterInsertReturnsToTheInsertedRecord)
     table.FieldByName("ODRNO").SetAsInteger(1);
     table.FieldByName("NAME").SetAsString("新人");
     table.Post();
-    EXPECT_EQ(table.RecNo(), 2);   // appended at the end until refreshed
+    EXPECT_EQ(table.RecNo(), 2);  // appended at the end until refreshed
     const DataSet::Bookmark mark = table.GetBookmark();
     table.Refresh();
     ASSERT_TRUE(table.GotoBookmark(mark));
@@ -407,4 +420,4 @@ TEST(AssignedKeyDataSetTest, KeysTheDatabaseAssignsComeBackAndBlobsAreReadWhenAs
     EXPECT_EQ(table.FieldByName("IMG").AsBytes(), QByteArray("\x00\xff\x10", 3));
 }
 
-} // namespace
+}  // namespace

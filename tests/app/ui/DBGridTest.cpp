@@ -81,7 +81,7 @@ TEST_F(DBGridTest, ClickAndPaintHooksSeeDataCellsOnly)
     QList<QPair<int, int>> clicks;
     grid.OnCellClick = [&](int row, int column) {
         clicks << qMakePair(row, column);
-        if (column == 0) {   // toggle a selection mark as the roster does
+        if (column == 0) {  // toggle a selection mark as the roster does
             table.MoveTo(row);
             table.Edit();
             table.FieldByName("YOBIN1").SetAsInteger(1 - table.FieldByName("YOBIN1").AsInteger());
@@ -157,7 +157,7 @@ TEST_F(DBGridTest, MemoAndEditableComboTakeTypedTextAtThePost)
     memo.insertPlainText("一行目\n二行目");
     EXPECT_EQ(table.State(), DataSetState::Edit);
     TypeText(combo.lineEdit(), "課長");
-    EXPECT_TRUE(table.FieldByName("POST").IsNull());   // still only in the control
+    EXPECT_TRUE(table.FieldByName("POST").IsNull());  // still only in the control
     table.Post();
     EXPECT_EQ(scratch.scalar("select YOBIS1 from SHOKU where NAME = '一郎'"), "一行目\n二行目");
     EXPECT_EQ(scratch.scalar("select POST from SHOKU where NAME = '一郎'"), "課長");
@@ -166,7 +166,7 @@ TEST_F(DBGridTest, MemoAndEditableComboTakeTypedTextAtThePost)
     EXPECT_EQ(combo.currentText(), "");
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -184,4 +184,4 @@ TEST_F(DBGridTest, ANumberFieldRefusesTextAndThePostStopsWithTheRecordInEdit)
     EXPECT_EQ(scratch.scalar("select YOBIN2 from SHOKU where NAME = '一郎'"), "12");
 }
 
-} // namespace
+}  // namespace

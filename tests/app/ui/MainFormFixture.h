@@ -59,9 +59,10 @@ protected:
                      .arg(code)
                      .arg(name)});
         for (int gyo = 1; gyo <= contractors; ++gyo) {
-            execute({QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values(%1, %2, '2026/04/01', '業者%2')")
-                         .arg(code)
-                         .arg(gyo)});
+            execute(
+                {QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values(%1, %2, '2026/04/01', '業者%2')")
+                     .arg(code)
+                     .arg(gyo)});
         }
     }
 

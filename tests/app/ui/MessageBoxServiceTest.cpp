@@ -45,4 +45,4 @@ TEST(MessageBoxServiceTest, LineBreaksOfTheProgramsTextsShowAsSingleBreaks)
     EXPECT_EQ(shown, QStringLiteral("一行目\n二行目"));
 }
 
-} // namespace
+}  // namespace

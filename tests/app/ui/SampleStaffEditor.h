@@ -21,7 +21,8 @@ class SampleStaffEditor : public TEditForm
 {
 public:
     SampleStaffEditor(db::Transaction &transaction, ImageStore &store, const QString &imageRoot)
-        : IBTable1(transaction), m_store(store)
+        : IBTable1(transaction)
+        , m_store(store)
     {
         setWindowTitle(QStringLiteral("職員マスタ"));
         TitlePanel->setCaption(QStringLiteral("職員マスタ"));
@@ -37,7 +38,8 @@ public:
         DBEditNAME = new DBEdit(EditPanel);
         DBEditFURI = new DBEdit(EditPanel);
         DBComboBoxPOST = new DBComboBox(EditPanel);
-        DBComboBoxPOST->setItems({QStringLiteral("所長"), QStringLiteral("工事主任"), QStringLiteral("安全担当")}, true);
+        DBComboBoxPOST->setItems({QStringLiteral("所長"), QStringLiteral("工事主任"), QStringLiteral("安全担当")},
+                                 true);
         DBEditSNSK = new DBEdit(EditPanel);
         BindField(DBEditNAME, &DataSource1, QStringLiteral("NAME"));
         BindField(DBEditFURI, &DataSource1, QStringLiteral("FURI"));

@@ -51,7 +51,7 @@ public:
 
     QList<ProjectChoice> projectAnswers;
     QList<ContractorChoice> contractorAnswers;
-    QList<EditResult> editAnswers;   // what the next editors report, in order
+    QList<EditResult> editAnswers;  // what the next editors report, in order
     QStringList editedProjects;
     QStringList projectRequests;
     QList<ContractorRequest> contractorRequests;

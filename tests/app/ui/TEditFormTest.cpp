@@ -85,7 +85,7 @@ TEST_F(TEditFormTest, WalksTheWholeButtonTable)
     e.btnNext->click();
     EXPECT_EQ(e.DBEditNAME->text(), "井上");
     EXPECT_TRUE(e.btnPrev->isEnabled());
-    e.btnNext->click();   // past the end: the dataset reports end of data
+    e.btnNext->click();  // past the end: the dataset reports end of data
     EXPECT_FALSE(e.btnNext->isEnabled());
 
     // New, type, post: committed, and the editor stays on the new record.
@@ -181,7 +181,7 @@ TEST_F(TEditFormTest, EnterMovesToTheNextFieldAndShiftEnterBack)
     EXPECT_EQ(e.focusWidget(), e.DBComboBoxPOST);
     PressKey(e.DBComboBoxPOST, Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(e.focusWidget(), e.DBEditFURI);
-    EXPECT_EQ(e.IBTable1.State(), DataSetState::Browse);   // moving on types nothing
+    EXPECT_EQ(e.IBTable1.State(), DataSetState::Browse);  // moving on types nothing
 }
 
 TEST_F(TEditFormTest, StartModeRunsTheImportOnlyWhenItsButtonIsShown)
@@ -335,4 +335,4 @@ TEST_F(TEditFormTest, Screenshot)
     }
 }
 
-} // namespace
+}  // namespace

@@ -40,10 +40,7 @@ protected:
         return titles;
     }
 
-    void selectNode(const QString &gyoCode)
-    {
-        form->TreeView1->setCurrentIndex(form->system().tree().find(gyoCode));
-    }
+    void selectNode(const QString &gyoCode) { form->TreeView1->setCurrentIndex(form->system().tree().find(gyoCode)); }
 
     QStringList rows() { return column(QStringLiteral("Select GYOCD from TAISEI where KJCD = 1 order by GYOCD")); }
 };
@@ -70,13 +67,14 @@ TEST_F(MainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
 {
     open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Sorvik ２０１０"));
-    EXPECT_EQ(menuTitles(), QString("ﾌｧｲﾙ(&F),工事情報(&K),施工体制(&T),業者情報(&G),作業員名簿(&M),印刷(&P),"
-                                    "ﾏｽﾀﾒﾝﾃ(&M),ﾍﾙﾌﾟ(&H)")
-                                .split(','));
+    EXPECT_EQ(menuTitles(),
+              QString("ﾌｧｲﾙ(&F),工事情報(&K),施工体制(&T),業者情報(&G),作業員名簿(&M),印刷(&P),"
+                      "ﾏｽﾀﾒﾝﾃ(&M),ﾍﾙﾌﾟ(&H)")
+                  .split(','));
     EXPECT_EQ(form->lblDate->text(),
               EraCalendar::format(QDate::currentDate(), QStringLiteral("今日は gg  e年 m月 d日 です")));
     EXPECT_TRUE(form->lblDate->text().contains(QStringLiteral("令和  ")));
-    EXPECT_FALSE(form->Timer1->isActive());   // debug is set
+    EXPECT_FALSE(form->Timer1->isActive());  // debug is set
     EXPECT_FALSE(form->ExchangePanel->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Memo1->isVisibleTo(form.get()));
     for (QAction *hidden : a().hiddenActions())
@@ -188,7 +186,8 @@ TEST_F(MainFormTest, ChoosingAnotherProjectLoadsIt)
 TEST_F(MainFormTest, ContractorEditingRepeatsThePickerUntilItIsClosed)
 {
     addProject(1, QStringLiteral("道路改良工事"), 3);
-    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, '業者2', 0, 0, 1)")});
+    execute(
+        {QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, '業者2', 0, 0, 1)")});
     Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
     open();
     windows.contractorAnswers << Choice{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("業者2")}
@@ -201,7 +200,8 @@ TEST_F(MainFormTest, ContractorEditingRepeatsThePickerUntilItIsClosed)
 TEST_F(MainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
 {
     addProject(1, QStringLiteral("道路改良工事"), 1);
-    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 1, '業者1', 0, 0, 1)")});
+    execute(
+        {QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 1, '業者1', 0, 0, 1)")});
     open();
     windows.projectAnswers << MainFormWindows::ProjectChoice{QStringLiteral("1"), QString()};
     a().actSelKoji->trigger();
@@ -294,7 +294,7 @@ TEST_F(MainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(form->ExchangePanel->lblImportNotifications, &release);
-    EXPECT_EQ(notifications, 0);   // no project: the label is disabled
+    EXPECT_EQ(notifications, 0);  // no project: the label is disabled
 
     addProject(1, QStringLiteral("道路改良工事"), 0);
     ASSERT_TRUE(form->LoadKojiOrNone(QStringLiteral("1")));
@@ -303,4 +303,4 @@ TEST_F(MainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
     EXPECT_EQ(notifications, 1);
 }
 
-} // namespace
+}  // namespace

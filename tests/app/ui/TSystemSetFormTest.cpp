@@ -77,11 +77,12 @@ TEST_F(SystemSetFormTest, PostWritesEveryKeyInTheWindowsOrder)
     form.cmbTitleColor->setValue(0x008000);
     form.btnPost->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_EQ(savedKeys(), QString("CMPNAME,BarCode,OLD,YOUNG,EXPMENU,PREINDLG,KENGEN,IKEN,BMUPR,BMLOW,Slash,"
-                                   "remark1,remark2,remark3,remark4,TitleColor,TitleFontColor,TitleFontName,"
-                                   "TitleFontSize,TitleFontBold,TitleFontItalic,TitleFontUnderline,"
-                                   "TitleFontStrikeOut,Local")
-                               .split(','));
+    EXPECT_EQ(savedKeys(),
+              QString("CMPNAME,BarCode,OLD,YOUNG,EXPMENU,PREINDLG,KENGEN,IKEN,BMUPR,BMLOW,Slash,"
+                      "remark1,remark2,remark3,remark4,TitleColor,TitleFontColor,TitleFontName,"
+                      "TitleFontSize,TitleFontBold,TitleFontItalic,TitleFontUnderline,"
+                      "TitleFontStrikeOut,Local")
+                  .split(','));
     const IniFile saved(ini->fileName());
     EXPECT_EQ(Config::read(saved, Config::CompanyName), QStringLiteral("札幌建設"));
     EXPECT_EQ(Config::read(saved, Config::OldAge), 60);
@@ -141,4 +142,4 @@ TEST_F(SystemSetFormTest, FailedSaveKeepsTheWindowOpenAndSaysSo)
     EXPECT_EQ(form.edtCMPNAME->text(), QStringLiteral("札幌建設"));
 }
 
-} // namespace
+}  // namespace

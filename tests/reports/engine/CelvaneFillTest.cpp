@@ -13,7 +13,8 @@ using namespace celvane;
 
 namespace {
 
-class CelvaneFill : public ::testing::Test {
+class CelvaneFill : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -181,7 +182,7 @@ TEST_F(CelvaneFill, SetRowsLimitsThePageAndLaterOffsetsCountFromTheCopy)
 {
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
-    engine.Page().SetRows(1, 11); // the footer row is not part of the page
+    engine.Page().SetRows(1, 11);  // the footer row is not part of the page
     engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("一頁"));
     engine.Page().NewPage(true);
     engine.Cell(QStringLiteral("**NAME"), 0, 1).Value(QStringLiteral("二頁"));
@@ -201,7 +202,7 @@ TEST_F(CelvaneFill, PagesOfDifferentRowsFollowEachOther)
     engine.Page().SetRows(1, 12);
     engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("一"));
     engine.Page().NewPage(true);
-    engine.Page().SetRows(1, 6); // a shorter page after the full one
+    engine.Page().SetRows(1, 6);  // a shorter page after the full one
     engine.Cell(QStringLiteral("**NAME")).Value(QStringLiteral("二"));
     engine.Page().NewPage(true);
     engine.Page().SetRows(1, 12);
@@ -219,11 +220,11 @@ TEST_F(CelvaneFill, LinesOnEdgesCarryStyleAndColour)
 {
     engine.Document().Begin();
     engine.Page().Open(QStringLiteral("名簿"));
-    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().TopLine(0x1000000 + 10);    // thin red
-    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().LeftLine(0x5000000 + 12);   // thick blue
-    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().RightLine(0x6000000 + 8);   // double black
-    engine.Cell(QStringLiteral("**DATE"), 0, 3).Format().Diagonal(0x7000000 + 14);   // hair magenta
-    engine.Cell(QStringLiteral("**TITLE")).Format().TopLine(0x2000000);               // merged A1:D1
+    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().TopLine(0x1000000 + 10);   // thin red
+    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().LeftLine(0x5000000 + 12);  // thick blue
+    engine.Cell(QStringLiteral("**DATE"), 0, 2).Format().RightLine(0x6000000 + 8);  // double black
+    engine.Cell(QStringLiteral("**DATE"), 0, 3).Format().Diagonal(0x7000000 + 14);  // hair magenta
+    engine.Cell(QStringLiteral("**TITLE")).Format().TopLine(0x2000000);             // merged A1:D1
     engine.Range(6, 6, 8, 8).Format().Frame(1, 0x1000000 + 8);
     engine.Range(6, 6, 8, 8).Format().Frame(0, 0x8000000 + 10);
     engine.Range(6, 6, 8, 8).Format().Frame(1, 0x3000000 + 11);
@@ -355,7 +356,7 @@ TEST_F(CelvaneFill, PageCopiesCarryTheTemplatesPicturesAndBreaks)
     stamp.width = stamp.height = 10 * kEmuPerMillimetre;
     stamp.image = CelvaneOlePicture(TemplateFactory::jpeg(20, 20)).image;
     book.sheets[0].drawings.push_back(stamp);
-    book.sheets[0].rowBreaks = {6}; // a page of two printed halves
+    book.sheets[0].rowBreaks = {6};  // a page of two printed halves
     TemplateFactory::save(book, templatePath);
 
     fillPeople(25);
@@ -381,4 +382,4 @@ TEST_F(CelvaneFill, KeepsOptionsAndPageSettings)
     EXPECT_EQ(engine.pageSettings.value(805).toInt(), 1);
 }
 
-} // namespace
+}  // namespace

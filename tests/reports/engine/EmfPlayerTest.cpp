@@ -12,7 +12,8 @@ using namespace celvane;
 namespace {
 
 // Writes enhanced metafile records as the format describes them, little-endian.
-class EmfBuilder {
+class EmfBuilder
+{
 public:
     EmfBuilder &record(quint32 type, std::initializer_list<qint32> values, const QByteArray &tail = {})
     {
@@ -32,11 +33,31 @@ public:
     // A header for a picture of frameMm (millimetres) on a device of 10 pixels per millimetre.
     QByteArray finish(QSizeF frameMm)
     {
-        record(14, {0, 16, 20}); // end of file
+        record(14, {0, 16, 20});  // end of file
         QByteArray header;
         const qint32 w = qint32(frameMm.width() * 10), h = qint32(frameMm.height() * 10);
-        for (qint32 v : {1, 88, 0, 0, w - 1, h - 1, 0, 0, qint32(frameMm.width() * 100), qint32(frameMm.height() * 100),
-                         0x464D4520, 0x10000, 0, m_count + 1, 4, 0, 0, 0, 1000, 1000, 100, 100})
+        for (qint32 v : {1,
+                         88,
+                         0,
+                         0,
+                         w - 1,
+                         h - 1,
+                         0,
+                         0,
+                         qint32(frameMm.width() * 100),
+                         qint32(frameMm.height() * 100),
+                         0x464D4520,
+                         0x10000,
+                         0,
+                         m_count + 1,
+                         4,
+                         0,
+                         0,
+                         0,
+                         1000,
+                         1000,
+                         100,
+                         100})
             append32(header, v);
         QByteArray all = header + m_records;
         qToLittleEndian<qint32>(all.size(), all.data() + 48);
@@ -73,13 +94,13 @@ private:
 QByteArray barcode()
 {
     EmfBuilder emf;
-    emf.record(17, {8})                         // anisotropic mapping
-        .record(9, {450, 200})                  // window extent
-        .record(11, {450, 200})                 // viewport extent
-        .record(39, {1, 0, 0x000000, 0})        // black solid brush as object 1
+    emf.record(17, {8})                   // anisotropic mapping
+        .record(9, {450, 200})            // window extent
+        .record(11, {450, 200})           // viewport extent
+        .record(39, {1, 0, 0x000000, 0})  // black solid brush as object 1
         .record(37, {1})
-        .record(37, {qint32(0x80000008)})       // no pen
-        .record(43, {10, 0, 20, 150})           // bars
+        .record(37, {qint32(0x80000008)})  // no pen
+        .record(43, {10, 0, 20, 150})      // bars
         .record(43, {40, 0, 60, 150})
         .record(43, {100, 0, 110, 150})
         .record(86, {0, 0, 0, 0, 3}, EmfBuilder::points16({{300, 0}, {350, 100}, {250, 100}}))
@@ -89,7 +110,7 @@ QByteArray barcode()
         logFont.append(reinterpret_cast<const char *>(&v), 4);
     logFont.append(EmfBuilder::utf16(QStringLiteral("Liberation Sans")).leftJustified(64, '\0'));
     logFont.append(QByteArray(320 - 92 + 28, '\0'));
-    emf.record(82, {2}, logFont).record(37, {2}).record(24, {0x000000}).record(22, {6}); // centred, top
+    emf.record(82, {2}, logFont).record(37, {2}).record(24, {0x000000}).record(22, {6});  // centred, top
     const QString caption = QStringLiteral("123");
     QByteArray text;
     for (qint32 v : {0, 0, 0, 0, 1, 0, 0, 60, 155, qint32(caption.size()), 76, 0, 0, 0, 0, 0, 0})
@@ -116,7 +137,7 @@ TEST(EmfPlayer, DrawsBarsShapesAndTextWhereTheRecordsPutThem)
     EXPECT_NEAR(player.frameMillimetres().width(), 45, 0.01);
     EXPECT_NEAR(player.frameMillimetres().height(), 20, 0.01);
 
-    const QImage image = play(bytes, QSize(450, 200)); // one pixel per logical unit
+    const QImage image = play(bytes, QSize(450, 200));  // one pixel per logical unit
     const auto black = [&](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
     EXPECT_TRUE(black(15, 75));
     EXPECT_TRUE(black(50, 75));
@@ -146,7 +167,8 @@ TEST(EmfPlayer, MetricMappingWithBlockTransfersAndNarrowedText)
     const auto bar = [&](qint32 left, qint32 width) {
         // bounds, destination, raster operation PATCOPY, source position, transform, colour,
         // usage and no bitmap
-        emf.record(76, {0, 0, 0, 0, left, -1400, width, 1400, 0x00F00021, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0, 0, 0, 0, 0});
+        emf.record(76, {0, 0, 0,          0, left, -1400, width, 1400, 0x00F00021, 0, 0, 0x3F800000,
+                        0, 0, 0x3F800000, 0, 0,    0,     0,     0,    0,          0, 0});
     };
     bar(250, 20);
     bar(500, 40);
@@ -161,7 +183,7 @@ TEST(EmfPlayer, MetricMappingWithBlockTransfersAndNarrowedText)
         text.append(reinterpret_cast<const char *>(&v), 4);
     text += EmfBuilder::utf16(QStringLiteral("8"));
     emf.record(84, {}, text);
-    const QImage image = play(emf.finish(QSizeF(33.91, 17.99)), QSize(339, 180)); // a pixel is 0.1 mm
+    const QImage image = play(emf.finish(QSizeF(33.91, 17.99)), QSize(339, 180));  // a pixel is 0.1 mm
     const auto black = [&](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
     EXPECT_TRUE(black(26, 70));
     EXPECT_TRUE(black(51, 10));
@@ -197,4 +219,4 @@ TEST(EmfPlayer, PictureOfAMetafileKeepsItsFrameSize)
     EXPECT_NEAR(picture.sizeMillimetres.height(), 20, 0.01);
 }
 
-} // namespace
+}  // namespace

@@ -44,13 +44,14 @@ void fillRoster(Celvane &engine, const std::vector<CelvanePicture> &photos, int 
 std::vector<CelvanePicture> photos()
 {
     std::vector<CelvanePicture> result;
-    for (int i = 0; i < 1000; ++i) // a photo of its own for every person
+    for (int i = 0; i < 1000; ++i)  // a photo of its own for every person
         result.push_back(CelvaneOlePicture(TemplateFactory::jpeg(90 + i % 7, 120, Qt::GlobalColor(7 + i % 10))));
     return result;
 }
 
 // The filled document, saved once for the rendering benchmarks.
-struct FilledRoster {
+struct FilledRoster
+{
     QTemporaryDir dir;
     Celvane engine;
     QString workbook;
@@ -98,7 +99,7 @@ void BM_LibreOfficePdf100Pages(benchmark::State &state)
         return;
     }
     FilledRoster roster;
-    LibreOfficePeer::convert(roster.workbook, QStringLiteral("pdf"), roster.dir.path()); // profile set-up
+    LibreOfficePeer::convert(roster.workbook, QStringLiteral("pdf"), roster.dir.path());  // profile set-up
     QString pdf;
     for (auto _ : state)
         pdf = LibreOfficePeer::convert(roster.workbook, QStringLiteral("pdf"), roster.dir.path());
@@ -106,7 +107,7 @@ void BM_LibreOfficePdf100Pages(benchmark::State &state)
 }
 BENCHMARK(BM_LibreOfficePdf100Pages)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -31,18 +31,21 @@ int LibreOfficePeer::pageCount(const QString &pdf)
     QProcess process;
     process.start(QStringLiteral("pdfinfo"), {pdf});
     process.waitForFinished(30000);
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(process.readAllStandardOutput()));
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(QString::fromUtf8(process.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 std::vector<QImage> LibreOfficePeer::pages(const QString &pdf, int dpi)
 {
     const QString prefix = pdf + QStringLiteral("-page");
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                                                    QStringLiteral("-png"), pdf, prefix});
+    QProcess::execute(
+        QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"), pdf, prefix});
     std::vector<QImage> result;
     QDir folder = QFileInfo(pdf).dir();
-    QStringList names = folder.entryList({QFileInfo(prefix).fileName() + QStringLiteral("-*.png")}, QDir::Files, QDir::Name);
+    QStringList names
+        = folder.entryList({QFileInfo(prefix).fileName() + QStringLiteral("-*.png")}, QDir::Files, QDir::Name);
     for (const QString &name : names)
         result.emplace_back(folder.filePath(name));
     return result;

@@ -5,7 +5,8 @@
 #include <vector>
 
 // LibreOffice as a test peer: converts workbooks and reads PDF pages back as images.
-class LibreOfficePeer {
+class LibreOfficePeer
+{
 public:
     static bool available();
     // Converts with "soffice --headless --convert-to"; returns the converted file or empty.

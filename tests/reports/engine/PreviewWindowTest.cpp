@@ -16,7 +16,8 @@ using namespace celvane;
 
 namespace {
 
-class Preview : public ::testing::Test {
+class Preview : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -25,9 +26,11 @@ protected:
         engine.FileName(templatePath);
         engine.Document().Begin();
         engine.Page().Open(QStringLiteral("名簿"));
-        TemplateFactory::fillPeople(engine, 25, [] {}, [this](int i, int r) {
-            engine.Cell(QStringLiteral("**NAME"), 0, r).Value(QStringLiteral("人%1").arg(i + 1));
-        });
+        TemplateFactory::fillPeople(
+            engine, 25, [] {},
+            [this](int i, int r) {
+                engine.Cell(QStringLiteral("**NAME"), 0, r).Value(QStringLiteral("人%1").arg(i + 1));
+            });
         engine.Page().Close();
         services = PreviewServices::standard();
         services.showMessage = [this](QWidget *, const QString &text) { messages << text; };
@@ -36,8 +39,8 @@ protected:
     }
     std::unique_ptr<PreviewWindow> window(bool allowSave)
     {
-        auto shown = std::make_unique<PreviewWindow>(engine.finishedDocument(), allowSave,
-                                                     [this](const QString &name) { engine.saveAs(name); }, services);
+        auto shown = std::make_unique<PreviewWindow>(
+            engine.finishedDocument(), allowSave, [this](const QString &name) { engine.saveAs(name); }, services);
         shown->resize(900, 700);
         shown->show();
         return shown;
@@ -91,7 +94,7 @@ TEST_F(Preview, ZoomsToTheWholePageThePageWidthOrAPercentage)
     // A4 landscape at 100% on a 96 dpi screen: 297 mm wide.
     EXPECT_NEAR(shown->shownPageSize().width(), 297 / 25.4 * 96, 2);
     shown->findChild<QComboBox *>()->setCurrentIndex(0);
-    emit shown->findChild<QComboBox *>()->activated(6); // 200%
+    emit shown->findChild<QComboBox *>()->activated(6);  // 200%
     EXPECT_NEAR(shown->shownPageSize().width(), 2 * 297 / 25.4 * 96, 3);
 }
 
@@ -103,7 +106,8 @@ TEST_F(Preview, SavesAsWorkbookOrPdfOnlyWhenAllowed)
     auto shown = window(true);
     ASSERT_TRUE(shown->saveButton()->isVisible());
     QTest::mouseClick(shown->saveButton(), Qt::LeftButton);
-    EXPECT_EQ(XlsxReader::read(dir.filePath(QStringLiteral("saved.xlsx"))).sheets[0].findCell(2, 14)->text, QStringLiteral("人11"));
+    EXPECT_EQ(XlsxReader::read(dir.filePath(QStringLiteral("saved.xlsx"))).sheets[0].findCell(2, 14)->text,
+              QStringLiteral("人11"));
     answer = dir.filePath(QStringLiteral("saved.pdf"));
     QTest::mouseClick(shown->saveButton(), Qt::LeftButton);
     EXPECT_EQ(LibreOfficePeer::pageCount(answer), 3);
@@ -157,4 +161,4 @@ TEST_F(Preview, LooksLikeAPreview)
     EXPECT_TRUE(shown->grab().save(shot));
 }
 
-} // namespace
+}  // namespace

@@ -20,7 +20,8 @@ QRectF RenderProbe::cell(int pageIndex, int column, int row, int lastColumn, int
             at += geometry.rowHeight(i);
         return page.origin.y() + at * page.scale;
     };
-    return QRectF(QPointF(x(column), y(row)), QPointF(x((lastColumn ? lastColumn : column) + 1), y((lastRow ? lastRow : row) + 1)));
+    return QRectF(QPointF(x(column), y(row)),
+                  QPointF(x((lastColumn ? lastColumn : column) + 1), y((lastRow ? lastRow : row) + 1)));
 }
 
 QRect RenderProbe::inked(const QImage &image, const QRectF &area, int threshold)
@@ -44,7 +45,9 @@ QRect RenderProbe::coloured(const QImage &image, QColor colour, int tolerance)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) < tolerance) {
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                    + std::abs(c.blue() - colour.blue())
+                < tolerance) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

@@ -7,9 +7,14 @@
 #include <QRect>
 
 // Renders pages at 72 dpi, so one pixel is one point, and looks at them as a person would.
-class RenderProbe {
+class RenderProbe
+{
 public:
-    explicit RenderProbe(const celvane::Workbook &book) : m_book(book), m_renderer(book) {}
+    explicit RenderProbe(const celvane::Workbook &book)
+        : m_book(book)
+        , m_renderer(book)
+    {
+    }
 
     int pages() const { return m_renderer.pageCount(); }
     QImage page(int index) const { return m_renderer.pageImage(index, 72); }

@@ -18,7 +18,8 @@ using namespace celvane;
 namespace {
 
 // A plain sheet: columns 10 digits wide, rows 20 points high, text in IPAPGothic 11.
-class Render : public ::testing::Test {
+class Render : public ::testing::Test
+{
 protected:
     Render()
     {
@@ -80,8 +81,8 @@ TEST_F(Render, TextStandsInItsCellWithItsAlignment)
 TEST_F(Render, FormattedRunsKeepTheirColourAndSize)
 {
     text(2, 2, QStringLiteral("※注意事項"));
-    sheet().cellAt(2, 2).richTextXml =
-        QStringLiteral("<r><rPr><color rgb=\"FFFF0000\"/><sz val=\"16\"/></rPr><t>※</t></r><r><t>注意事項</t></r>");
+    sheet().cellAt(2, 2).richTextXml
+        = QStringLiteral("<r><rPr><color rgb=\"FFFF0000\"/><sz val=\"16\"/></rPr><t>※</t></r><r><t>注意事項</t></r>");
     const RenderProbe probe(book);
     const QImage page = probe.page(0);
     const QRectF cell = probe.cell(0, 2, 2);
@@ -104,7 +105,9 @@ TEST_F(Render, LongTextRunsIntoEmptyNeighboursOnly)
     const QImage page = probe.page(0);
     EXPECT_FALSE(RenderProbe::inked(page, probe.cell(0, 2, 5).adjusted(2, 2, -2, -2)).isEmpty());
     const QRect blocked = RenderProbe::inked(page, probe.cell(0, 1, 6, 2).adjusted(1, 1, -1, -1));
-    EXPECT_LT(RenderProbe::inked(page, QRectF(probe.cell(0, 2, 6).left() + 20, probe.cell(0, 2, 6).top() + 1, 40, 18)).width(), 1)
+    EXPECT_LT(RenderProbe::inked(page, QRectF(probe.cell(0, 2, 6).left() + 20, probe.cell(0, 2, 6).top() + 1, 40, 18))
+                  .width(),
+              1)
         << "a filled neighbour stops the text";
     EXPECT_FALSE(blocked.isEmpty());
 }
@@ -202,7 +205,9 @@ TEST_F(Render, EveryLineStyleDraws)
     for (int style = 1; style <= 13; ++style) {
         const QRectF cell = probe.cell(0, 1 + (style - 1) % 6, 1 + (style - 1) / 6 * 2);
         const int threshold = style == int(LineStyle::Hair) ? 230 : 160;
-        EXPECT_FALSE(RenderProbe::inked(page, QRectF(cell.left() + 2, cell.bottom() - 2, cell.width() - 4, 4), threshold).isEmpty())
+        EXPECT_FALSE(
+            RenderProbe::inked(page, QRectF(cell.left() + 2, cell.bottom() - 2, cell.width() - 4, 4), threshold)
+                .isEmpty())
             << "line style " << style;
     }
 }
@@ -290,7 +295,7 @@ TEST_F(Render, TitleRowsRepeatOnEveryPage)
 TEST_F(Render, PaperScaleFitAndCentring)
 {
     PageSetup &setup = sheet().pageSetup;
-    setup.paperSize = 12; // B4
+    setup.paperSize = 12;  // B4
     setup.landscape = true;
     setup.centerHorizontally = true;
     auto pages = PageLayout::paginate(book);
@@ -299,7 +304,7 @@ TEST_F(Render, PaperScaleFitAndCentring)
     const double width = 6 * 10 * 0.63 * 11;
     EXPECT_NEAR(pages[0].origin.x(), (pages[0].paper.width() - width) / 2, 1.0);
 
-    sheet().columns.front().width = 60; // far wider than the paper
+    sheet().columns.front().width = 60;  // far wider than the paper
     setup.fitToPage = true;
     setup.fitToWidth = 1;
     setup.fitToHeight = 0;
@@ -360,4 +365,4 @@ TEST_F(Render, PdfHasEveryPageAndItsText)
     EXPECT_THROW(DocumentRenderer(book).savePdf(dir.filePath(QStringLiteral("blocked.pdf"))), CelvaneError);
 }
 
-} // namespace
+}  // namespace

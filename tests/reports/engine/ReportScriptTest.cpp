@@ -11,7 +11,8 @@ using namespace celvane;
 
 namespace {
 
-class ReportScriptRun : public ::testing::Test {
+class ReportScriptRun : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -74,4 +75,4 @@ TEST_F(ReportScriptRun, NamesTheStepThatFailed)
                     .contains(QStringLiteral("none.jpg")));
 }
 
-} // namespace
+}  // namespace

@@ -14,9 +14,10 @@ using namespace celvane;
 
 namespace {
 
-constexpr double kTolerance = 3 * 72 / 25.4; // three millimetres in points
+constexpr double kTolerance = 3 * 72 / 25.4;  // three millimetres in points
 
-struct Word {
+struct Word
+{
     QString text;
     QPointF at;
 };
@@ -34,7 +35,8 @@ std::vector<std::vector<Word>> wordsByPage(const QString &pdf)
         if (match.captured(0).startsWith(QLatin1String("<page")))
             pages.emplace_back();
         else if (!pages.empty())
-            pages.back().push_back({match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
+            pages.back().push_back(
+                {match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
     }
     return pages;
 }
@@ -157,4 +159,4 @@ TEST(SideBySide, CalcFormLooksAlikeInLibreOffice)
     expectAlike(ours, theirs, 0.12, 0.08, 5);
 }
 
-} // namespace
+}  // namespace

@@ -12,14 +12,15 @@ using namespace celvane;
 
 namespace {
 
-class SorvikReportTool : public ::testing::Test {
+class SorvikReportTool : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
         // Test programs live in build/tests, tools in build/bin.
         const QString binary = qEnvironmentVariable("SORVIK_BINARY_DIR");
         tool = binary.isEmpty() ? QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -3)
-                                      + QStringLiteral("/bin/sorvik-report")
+                + QStringLiteral("/bin/sorvik-report")
                                 : binary + QStringLiteral("/bin/sorvik-report");
         if (!QFile::exists(tool))
             GTEST_SKIP() << "sorvik-report is not built";
@@ -58,12 +59,13 @@ TEST_F(SorvikReportTool, WritesTheWorkbookAndThePdf)
 
 TEST_F(SorvikReportTool, TellsWhatWentWrong)
 {
-    EXPECT_EQ(run(R"({"template": "roster.xlsx", "sheet": "名簿", "calls": [{"call": "Value", "marker": "**NONE", "value": 1}]})",
-                  {dir.filePath(QStringLiteral("x.xlsx"))}),
-              1);
+    EXPECT_EQ(
+        run(R"({"template": "roster.xlsx", "sheet": "名簿", "calls": [{"call": "Value", "marker": "**NONE", "value": 1}]})",
+            {dir.filePath(QStringLiteral("x.xlsx"))}),
+        1);
     EXPECT_TRUE(errors.contains(QStringLiteral("**NONE"))) << errors.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x.xlsx"))));
     EXPECT_EQ(run("{}", {}), 2) << "no output named";
 }
 
-} // namespace
+}  // namespace

@@ -15,7 +15,7 @@ void text(Worksheet &sheet, int column, int row, const QString &value, int style
     cell.text = value;
     cell.style = style;
 }
-} // namespace
+}  // namespace
 
 int TemplateFactory::addFormat(Workbook &book, const CellFormat &format)
 {
@@ -106,8 +106,8 @@ Workbook TemplateFactory::wideRoster()
     sheet.pageSetup.orientationSet = true;
     sheet.pageSetup.fitToPage = true;
     sheet.pageSetup.fitToHeight = 0;
-    sheet.otherElements.push_back({QStringLiteral("sheetPr"),
-                                   QStringLiteral("<sheetPr><pageSetUpPr fitToPage=\"1\"/></sheetPr>")});
+    sheet.otherElements.push_back(
+        {QStringLiteral("sheetPr"), QStringLiteral("<sheetPr><pageSetUpPr fitToPage=\"1\"/></sheetPr>")});
     book.sheets.push_back(sheet);
     return book;
 }

@@ -8,7 +8,8 @@
 #include <functional>
 
 // Templates built in code, as a person would lay them out in a spreadsheet program.
-class TemplateFactory {
+class TemplateFactory
+{
 public:
     // Sheet "名簿": a 12-row page. Row 1 holds the header markers (**TITLE merged over
     // A1:D1, **DATE in F1), rows 2-11 hold one person each (**NAME in B2, **AGE in C2,

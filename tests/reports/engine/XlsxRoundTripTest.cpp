@@ -12,7 +12,8 @@ using namespace celvane;
 
 namespace {
 
-class XlsxRoundTrip : public ::testing::Test {
+class XlsxRoundTrip : public ::testing::Test
+{
 protected:
     Workbook roundTrip(const Workbook &book)
     {
@@ -124,7 +125,8 @@ TEST_F(XlsxRoundTrip, KeepsWhatTheModelDoesNotKnow)
     book.contentTypeOverrides[QStringLiteral("/customXml/item1.xml")] = QStringLiteral("application/xml");
     book.sheets[0].otherElements.push_back(
         {QStringLiteral("dataValidations"),
-         QStringLiteral("<dataValidations count=\"1\"><dataValidation type=\"list\" sqref=\"B2\"><formula1>\"甲,乙\"</formula1></dataValidation></dataValidations>")});
+         QStringLiteral("<dataValidations count=\"1\"><dataValidation type=\"list\" "
+                        "sqref=\"B2\"><formula1>\"甲,乙\"</formula1></dataValidation></dataValidations>")});
     Cell &rich = book.sheets[0].cellAt(2, 4);
     rich.type = Cell::Type::Text;
     rich.text = QStringLiteral("赤青");
@@ -248,4 +250,4 @@ TEST_F(XlsxRoundTrip, FailedSaveKeepsTheOldFile)
     EXPECT_EQ(after.readAll(), original);
 }
 
-} // namespace
+}  // namespace
