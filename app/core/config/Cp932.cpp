@@ -1,5 +1,7 @@
 #include "Cp932.h"
 
+#include <QList>
+
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
