@@ -11,15 +11,15 @@ namespace {
 constexpr int kReportedLines = 5;
 
 // The plain text of member `name` (without extension), from its .ECD form when present.
-std::optional<QStringList> textMember(const PackageFolder &folder, const QString &name, const QString &plainExtension,
-                                      bool *valid)
+std::optional<QStringList> textMember(const PackageContent::MemberLookup &folder, const QString &name,
+                                      const QString &plainExtension, bool *valid)
 {
-    if (const auto scrambled = folder.read(name + QStringLiteral(".ECD"))) {
+    if (const auto scrambled = folder(name + QStringLiteral(".ECD"))) {
         const std::string plain
             = scrambleText(std::string_view(scrambled->constData(), std::size_t(scrambled->size())));
         return fromPackageText(plain, valid);
     }
-    if (const auto plain = folder.read(name + plainExtension))
+    if (const auto plain = folder(name + plainExtension))
         return fromPackageText(std::string_view(plain->constData(), std::size_t(plain->size())), valid);
     return std::nullopt;
 }
@@ -36,6 +36,11 @@ bool isBlankLine(const QString &line)
 }  // namespace
 
 PackageContent PackageContent::read(const PackageFolder &folder)
+{
+    return read([&](const QString &name) { return folder.read(name); });
+}
+
+PackageContent PackageContent::read(const MemberLookup &folder)
 {
     PackageContent content;
     bool valid = true;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct PackageContent
     QStringList problems;           // damage that forbids importing
     QStringList warnings;           // what the user should know but may import
 
+    // `member` gives the bytes of a member by name (any letter case), or nullopt.
+    using MemberLookup = std::function<std::optional<QByteArray>(const QString &name)>;
+    static PackageContent read(const MemberLookup &member);
     static PackageContent read(const PackageFolder &folder);
 };
 

@@ -26,6 +26,10 @@ void force(const ImportColumns &columns, QStringList &row, const QString &name, 
         row[index] = value;
 }
 
+// What the receiving site enters for a worker itself: site entry, acceptance training and
+// the selection mark. New workers start without them; updated ones keep them.
+const QStringList kReceiversEntries = {QStringLiteral("INDT"), QStringLiteral("UKDT"), QStringLiteral("SEL")};
+
 bool hasNonKeyColumn(const ImportColumns &columns, const QStringList &keyColumns)
 {
     for (const QString &name : columns.names()) {
@@ -140,16 +144,17 @@ QStringList RowImporter::workerStatements(const ImportColumns &columns, QStringL
                  QStringLiteral("INCD"));
     if (matched.isEmpty()) {
         force(columns, row, QStringLiteral("INCD"), m_data.NextWorkerCode(m_target.kojiCode, m_target.gyoCode));
-        force(columns, row, QStringLiteral("INDT"), QString());
-        force(columns, row, QStringLiteral("UKDT"), QString());
-        force(columns, row, QStringLiteral("SEL"), QStringLiteral("0"));
+        for (const QString &entry : kReceiversEntries)
+            force(columns, row, entry, entry == QLatin1String("SEL") ? QStringLiteral("0") : QString());
         m_images.store(columns, row, rowNumber);
         return {insertSql(m_kind.table, columns.names(), columns.letters(), row)};
     }
-    if (!m_overwrite || !hasNonKeyColumn(columns, m_kind.keyColumns))
+    // The receiver's own entries for the worker stay as they are.
+    const QStringList kept = m_kind.keyColumns + kReceiversEntries;
+    if (!m_overwrite || !hasNonKeyColumn(columns, kept))
         return {};
     m_images.store(columns, row, rowNumber);
-    return {updateSql(m_kind.table, columns.names(), columns.letters(), row, m_kind.keyColumns,
+    return {updateSql(m_kind.table, columns.names(), columns.letters(), row, kept,
                       workerKeyCondition(m_target.kojiCode, m_target.gyoCode, matched))};
 }
 

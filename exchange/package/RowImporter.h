@@ -27,8 +27,8 @@ namespace sorvik::package {
 //                   record open in the importing editor, key columns left alone; the
 //                   editor posts or cancels.
 // Forced values (target project, contractor and its name, new codes) are applied only to
-// columns the package has. Site-entry and training dates and the selection mark are
-// cleared only for new workers: an updated worker keeps the receiver's own entries.
+// columns the package has. Site-entry and training dates and the selection mark are the
+// receiver's own: a new worker starts without them, an updated worker keeps them.
 // Images are stored only for rows that are written.
 //
 // Rows are committed one by one. On a database error the message is shown, the row is

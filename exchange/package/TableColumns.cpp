@@ -6,33 +6,30 @@
 
 namespace sorvik::package {
 
-namespace {
-
-void add(QStringList &names, QHash<QString, QString> &letters, const db::Column &column)
+TableColumns TableColumns::of(const QList<db::Column> &columns)
 {
-    const QString name = column.name.toUpper();
-    names << name;
-    letters.insert(name, typeLetter(column.kind));
+    TableColumns result;
+    for (const db::Column &column : columns) {
+        const QString name = column.name.toUpper();
+        result.m_names << name;
+        result.m_letters.insert(name, typeLetter(column.kind));
+    }
+    return result;
 }
-
-}  // namespace
 
 TableColumns TableColumns::ofTable(db::Transaction &transaction, const QString &table)
 {
     db::Query query(transaction);
     query.setSql(QStringLiteral("Select * from ") + table);
-    TableColumns columns;
-    for (const db::Column &column : query.columns())
-        add(columns.m_names, columns.m_letters, column);
-    return columns;
+    return of(query.columns());
 }
 
 TableColumns TableColumns::ofDataSet(const DataSet &dataSet)
 {
-    TableColumns columns;
+    QList<db::Column> columns;
     for (int i = 0; i < dataSet.FieldCount(); ++i)
-        add(columns.m_names, columns.m_letters, dataSet.FieldInfo(i));
-    return columns;
+        columns << dataSet.FieldInfo(i);
+    return of(columns);
 }
 
 }  // namespace sorvik::package

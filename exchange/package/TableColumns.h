@@ -1,6 +1,9 @@
 #pragma once
 
+#include "db/Column.h"
+
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +25,7 @@ public:
     // The columns of "Select * from " + `table`; raises db::Error when there is no such
     // table. `table` must be one of the program's own table names.
     static TableColumns ofTable(db::Transaction &transaction, const QString &table);
+    static TableColumns of(const QList<db::Column> &columns);
     // The columns of an open dataset (the record an editor imports into).
     static TableColumns ofDataSet(const DataSet &dataSet);
 
