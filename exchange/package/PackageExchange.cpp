@@ -90,6 +90,14 @@ QString droppedNote(const QString &table, const QStringList &dropped)
         .arg(table, dropped.join(QStringLiteral(", ")));
 }
 
+// Unpacks `archive` into the work folder. When that fails the archiver has told the user,
+// and the folder (left empty) reads as no package at all.
+PackageFolder unpack(const QString &archive, const WorkFolder &folder)
+{
+    lzh::ExtractArchive(archive, folder.path());
+    return PackageFolder(folder.path());
+}
+
 }  // namespace
 
 PackageExchange::PackageExchange(TDataModule1 &data, PackageDialogs &dialogs)
@@ -116,10 +124,8 @@ bool PackageExchange::exportTable(const QString &target, int kind, DataSet &data
     if (!packageKind)
         return false;
     const WorkFolder temp(appDir(), kTempFolder);
-    if (!temp.ready()) {
-        tellError(temp.error());
+    if (!temp.ready())
         return false;
-    }
     const QStringList fileInfo = fileInfoLines(packageKind->header, AppContext::instance().CompanyName, today());
     bool scrambled = unitMode;
     if (!unitMode && kind != 5) {
@@ -156,10 +162,8 @@ bool PackageExchange::exportTable(const QString &target, int kind, DataSet &data
 bool PackageExchange::UnloadUnit(const QString &kojiCode, const QString &target)
 {
     const WorkFolder ext(appDir(), kUnitFolder);
-    if (!ext.ready()) {
-        tellError(ext.error());
+    if (!ext.ready())
         return false;
-    }
     QStringList tables;
     for (int kind = 0; kind < kKindCount; ++kind) {
         if (kindByNumber(kind)->travelsInUnit())
@@ -203,12 +207,9 @@ bool PackageExchange::ImportTable(const QString &package, int kind, DataSet *edi
         return false;
     }
     const WorkFolder temp(appDir(), kTempFolder);
-    if (!temp.ready()) {
-        tellError(temp.error());
+    if (!temp.ready())
         return false;
-    }
-    lzh::ExtractArchive(package, temp.path());
-    const PackageFolder folder(temp.path());
+    const PackageFolder folder = unpack(package, temp);
     const PackageContent content = PackageContent::read(folder);
 
     const ImportReview review = ImportReview::of(content, kind);
@@ -221,10 +222,8 @@ bool PackageExchange::ImportTable(const QString &package, int kind, DataSet *edi
             return false;
         }
     } else {
-        for (const QString &message : review.messages)
-            MessageService::current().warning(message);
-        const ImportAnswer answer = m_dialogs.confirmImport(review);
-        if (!answer.accepted || !review.importable)
+        const ImportAnswer answer = ask(review);
+        if (!answer.accepted)
             return false;
         overwrite = answer.overwrite;
     }
@@ -262,20 +261,22 @@ bool PackageExchange::ImportTable(const QString &package, int kind, DataSet *edi
     }
 }
 
+ImportAnswer PackageExchange::ask(const ImportReview &review)
+{
+    for (const QString &message : review.messages)
+        MessageService::current().warning(message);
+    const ImportAnswer answer = m_dialogs.confirmImport(review);
+    return {answer.accepted && review.importable, answer.overwrite};
+}
+
 bool PackageExchange::LoadUnit(const QString &newKojiCode, const QString &unitFile)
 {
     const WorkFolder ext(appDir(), kUnitFolder);
-    if (!ext.ready()) {
-        tellError(ext.error());
+    if (!ext.ready())
         return false;
-    }
-    lzh::ExtractArchive(unitFile, ext.path());
-    const PackageFolder unit(ext.path());
+    const PackageFolder unit = unpack(unitFile, ext);
     const PackageContent content = PackageContent::read(unit);
-    const ImportReview review = ImportReview::of(content, std::nullopt);
-    for (const QString &message : review.messages)
-        MessageService::current().warning(message);
-    if (!m_dialogs.confirmImport(review).accepted || !review.importable)
+    if (!ask(ImportReview::of(content, std::nullopt)).accepted)
         return false;
 
     QStringList notes;
@@ -347,10 +348,8 @@ bool PackageExchange::loadUnitTable(const QString &tablePackage, int kind, const
     if (!packageKind)
         return false;
     const WorkFolder temp(appDir(), kTempFolder);
-    if (!temp.ready()) {
-        tellError(temp.error());
+    if (!temp.ready())
         return false;
-    }
     if (!lzh::ExtractArchive(tablePackage, temp.path()))
         return false;
     const PackageFolder folder(temp.path());

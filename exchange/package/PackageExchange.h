@@ -69,6 +69,8 @@ private:
     bool loadUnitTable(const QString &tablePackage, int kind, const QString &newKojiCode, QStringList &notes);
     bool loadUnitTables(const PackageFolder &unit, const QStringList &tables, const QString &newKojiCode,
                         QStringList &notes);
+    // Shows the review's messages and the import dialog; accepted only when importable.
+    ImportAnswer ask(const ImportReview &review);
     QDate today() const { return m_today.isValid() ? m_today : QDate::currentDate(); }
 
     TDataModule1 &m_data;

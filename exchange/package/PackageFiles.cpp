@@ -13,24 +13,12 @@ const QString kUnitExt = QStringLiteral("LDF");
 
 FileRequest saveRequest(const QString &filter, const QString &ext, const QString &fileName, const QString &title = {})
 {
-    FileRequest request;
-    request.title = title;
-    request.filter = filter;
-    request.defaultExt = ext;
-    request.fileName = fileName;
-    request.overwritePrompt = true;
-    return request;
+    return {.title = title, .filter = filter, .defaultExt = ext, .fileName = fileName, .overwritePrompt = true};
 }
 
 FileRequest openRequest(const QString &filter, int filterIndex, const QString &ext, const QString &title = {})
 {
-    FileRequest request;
-    request.title = title;
-    request.filter = filter;
-    request.filterIndex = filterIndex;
-    request.defaultExt = ext;
-    request.fileMustExist = true;
-    return request;
+    return {.title = title, .filter = filter, .filterIndex = filterIndex, .defaultExt = ext, .fileMustExist = true};
 }
 
 QString yymmdd(const QDate &date)

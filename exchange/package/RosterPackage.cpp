@@ -35,10 +35,8 @@ RosterPackage::RosterPackage(PackageExchange &exchange, TDataModule1 &data)
 bool RosterPackage::Export(const QString &target, const QString &kojiCode, const QString &gyoCode)
 {
     const WorkFolder work(AppContext::instance().AppDir, kRosterFolder);
-    if (!work.ready()) {
-        MessageService::current().error(work.error());
+    if (!work.ready())
         return false;
-    }
     const QString koji = SqlIntOrNull(kojiCode);
     const QString gyo = SqlIntOrNull(gyoCode);
     QueryDataSet workers(m_data.IBTransaction1);
@@ -65,10 +63,8 @@ bool RosterPackage::Import(const QString &file, const QString &gyoCode, const QS
                            const std::function<void()> &afterWorkers)
 {
     const WorkFolder work(AppContext::instance().AppDir, kRosterFolder);
-    if (!work.ready()) {
-        MessageService::current().error(work.error());
+    if (!work.ready())
         return false;
-    }
     if (!lzh::ExtractArchive(file, work.path()))
         return false;
     const PackageFolder members(work.path());

@@ -16,9 +16,8 @@ public:
     WorkFolder(const WorkFolder &) = delete;
     WorkFolder &operator=(const WorkFolder &) = delete;
 
-    // False when the folder could not be created or emptied; error() says which.
+    // False when the folder could not be created or emptied; the user has been told which.
     bool ready() const { return m_ready; }
-    QString error() const;
     const QString &path() const { return m_path; }
     QString filePath(const QString &name) const { return m_path + QLatin1Char('/') + name; }
 

@@ -5,8 +5,11 @@
 #include "AppContext.h"
 #include "ImportReview.h"
 #include "PackageFixtures.h"
+#include "ArchiveCommands.h"
 #include "PackageTestSupport.h"
+#include "PackageWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -183,4 +186,18 @@ TEST_F(HostilePackageTest, AUnitListingTheMastersLoadsWithoutThem)
     EXPECT_EQ(target->count("SHOKU"), 0);
     EXPECT_EQ(target->count("KOJI where KJCD = 2"), 1);
     EXPECT_TRUE(messages.texts().join('\n').contains("SHOKU"));
+}
+
+TEST_F(HostilePackageTest, AUnitThatListsNothingOrLacksAListedTableLoadsNothing)
+{
+    for (const QStringList &tables : {QStringList(), QStringList{"KOJI"}, QStringList{"FOO", "BAR"}}) {
+        const QString folder = scratch("unit-" + tables.join('-'));
+        QDir().mkpath(folder);
+        ASSERT_TRUE(writeUnitMembers(folder, {"ファイル種別：ユニットファイル"}, tables, nullptr));
+        const QString unit = scratch("unit-" + tables.join('-') + ".ldf");
+        ASSERT_TRUE(sorvik::lzh::CreateArchive(unit, folder));
+        EXPECT_FALSE(target->exchange.LoadUnit("2", unit)) << tables.join(',').toStdString();
+        EXPECT_EQ(messages.texts().last(), "ロード処理は出来ませんでした。");
+        EXPECT_EQ(target->snapshot(), before);
+    }
 }

@@ -41,31 +41,35 @@ protected:
     QString database(const QString &name) const { return m_dir.filePath(name); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
-    // Statements on a database that is closed again at once: the tool opens it itself.
+    // A connection of its own, closed again at once: the tool opens the database itself.
+    struct Connection
+    {
+        explicit Connection(const QString &path)
+        {
+            database.setDatabaseName(path);
+            database.open();
+        }
+        db::Database database;
+        db::Transaction transaction{database};
+        db::Query query{transaction};
+    };
+
     void execute(const QString &name, const QStringList &statements)
     {
-        db::Database connection;
-        connection.setDatabaseName(database(name));
-        connection.open();
-        db::Transaction transaction(connection);
-        db::Query query(transaction);
+        Connection connection(database(name));
         for (const QString &sql : statements) {
-            query.setSql(sql);
-            query.exec();
+            connection.query.setSql(sql);
+            connection.query.exec();
         }
-        transaction.commit();
+        connection.transaction.commit();
     }
 
     QString scalar(const QString &name, const QString &sql)
     {
-        db::Database connection;
-        connection.setDatabaseName(database(name));
-        connection.open();
-        db::Transaction transaction(connection);
-        db::Query query(transaction);
-        query.setSql(sql);
-        query.open();
-        return query.eof() ? QString() : query.field(0).asString();
+        Connection connection(database(name));
+        connection.query.setSql(sql);
+        connection.query.open();
+        return connection.query.eof() ? QString() : connection.query.field(0).asString();
     }
 
     static Result tool(const QStringList &arguments)
