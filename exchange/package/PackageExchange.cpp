@@ -11,6 +11,7 @@
 #include "ImportStatements.h"
 #include "PackageContent.h"
 #include "PackageKind.h"
+#include "PackageText.h"
 #include "PackageWriter.h"
 #include "RecordEncoder.h"
 #include "RowImages.h"
@@ -90,6 +91,12 @@ QString droppedNote(const QString &table, const QStringList &dropped)
         .arg(table, dropped.join(QStringLiteral(", ")));
 }
 
+// The company name heads every FILEINFO.
+QStringList companyNameNotes()
+{
+    return unencodableNotes(QStringLiteral("FILEINFO の作成者"), AppContext::instance().CompanyName);
+}
+
 // Unpacks `archive` into the work folder. When that fails the archiver has told the user,
 // and the folder (left empty) reads as no package at all.
 PackageFolder unpack(const QString &archive, const WorkFolder &folder)
@@ -127,6 +134,8 @@ bool PackageExchange::exportTable(const QString &target, int kind, DataSet &data
     if (!temp.ready())
         return false;
     const QStringList fileInfo = fileInfoLines(packageKind->header, AppContext::instance().CompanyName, today());
+    if (!unitMode)
+        notes << companyNameNotes();
     bool scrambled = unitMode;
     if (!unitMode && kind != 5) {
         const ExportAnswer answer = m_dialogs.confirmExport(fileInfo);
@@ -175,7 +184,7 @@ bool PackageExchange::UnloadUnit(const QString &kojiCode, const QString &target)
         tellError(error);
         return false;
     }
-    QStringList notes;
+    QStringList notes = companyNameNotes();
     try {
         for (const QString &table : tables) {
             QueryDataSet query(m_data.IBTransaction1);

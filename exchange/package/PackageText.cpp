@@ -11,6 +11,19 @@ std::string toPackageBytes(const QString &line, std::u32string *unencodable)
     return cp932::fromUtf8(std::string_view(utf8.constData(), std::size_t(utf8.size())), unencodable);
 }
 
+QStringList unencodableNotes(const QString &where, const QString &text)
+{
+    std::u32string bad;
+    toPackageBytes(text, &bad);
+    QStringList notes;
+    for (char32_t c : bad) {
+        notes << QStringLiteral("%1: 「%2」(U+%3) はシフトJISに無いため「?」になります。")
+                     .arg(where, QString::fromUcs4(&c, 1),
+                          QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
+    }
+    return notes;
+}
+
 std::string toPackageText(const QStringList &lines)
 {
     std::vector<std::string> encoded;

@@ -15,6 +15,10 @@ namespace sorvik::package {
 // `*unencodable` when given.
 std::string toPackageBytes(const QString &line, std::u32string *unencodable = nullptr);
 
+// A note for each character of `text` that CP932 cannot hold (it would be written as
+// "?"), naming it and `where` it stands.
+QStringList unencodableNotes(const QString &where, const QString &text);
+
 // Lines in CP932, each ended by CR LF.
 std::string toPackageText(const QStringList &lines);
 

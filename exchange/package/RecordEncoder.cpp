@@ -22,15 +22,8 @@ QString rowName(const ExportRows &rows, const PackageKind &kind, std::size_t row
 void nameUnencodable(const ExportRows &rows, const PackageKind &kind, std::size_t row, QStringList &notes)
 {
     const QStringList &values = rows.rows[row];
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        std::u32string bad;
-        toPackageBytes(values[i], &bad);
-        for (char32_t c : bad) {
-            notes << QStringLiteral("%1 の %2: 「%3」(U+%4) はシフトJISに無いため「?」になります。")
-                         .arg(rowName(rows, kind, row), rows.columns.value(i), QString::fromUcs4(&c, 1),
-                              QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
-        }
-    }
+    for (qsizetype i = 0; i < values.size(); ++i)
+        notes << unencodableNotes(rowName(rows, kind, row) + QStringLiteral(" の ") + rows.columns.value(i), values[i]);
 }
 
 }  // namespace

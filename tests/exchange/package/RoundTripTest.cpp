@@ -184,10 +184,11 @@ TEST_F(RoundTripTest, StaffExportedScrambledCarriesTheirPhotos)
 TEST_F(RoundTripTest, CharactersShiftJisCannotHoldAreNamedBeforeWriting)
 {
     source->execute("Insert into EDUC (EDCD, KBN, NM, PRNM) values(0, 1, '𠀋のある名称', 'ゔ')");
+    AppContext::instance().CompanyName = "髙𠮷建設";
     exportRows(4, "Select * from EDUC");
     ASSERT_EQ(messages.messages().size(), 1);
     const QString warning = messages.texts().first();
     EXPECT_TRUE(warning.contains("EDUC の 1 行目") && warning.contains("NM") && warning.contains("𠀋")
-                && warning.contains("PRNM") && warning.contains("ゔ"))
+                && warning.contains("PRNM") && warning.contains("ゔ") && warning.contains("作成者: 「𠮷」"))
         << warning.toStdString();
 }
