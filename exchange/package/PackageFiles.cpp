@@ -18,7 +18,13 @@ FileRequest saveRequest(const QString &filter, const QString &ext, const QString
 
 FileRequest openRequest(const QString &filter, int filterIndex, const QString &ext, const QString &title = {})
 {
-    return {.title = title, .filter = filter, .filterIndex = filterIndex, .defaultExt = ext, .fileMustExist = true};
+    return {.title = title,
+            .filter = filter,
+            .filterIndex = filterIndex,
+            .defaultExt = ext,
+            .fileName = {},
+            .overwritePrompt = false,
+            .fileMustExist = true};
 }
 
 QString yymmdd(const QDate &date)
