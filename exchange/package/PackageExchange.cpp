@@ -330,7 +330,7 @@ bool PackageExchange::loadUnitTables(const PackageFolder &unit, const QStringLis
             tellError(QStringLiteral("ユニットファイルに %1 のデータが有りません。").arg(kind->table));
             return false;
         }
-        if (!loadUnitTable(member, number, newKojiCode, notes))
+        if (!loadUnitTable(member, *kind, newKojiCode, notes))
             return false;
         ++loaded;
     }
@@ -339,10 +339,13 @@ bool PackageExchange::loadUnitTables(const PackageFolder &unit, const QStringLis
 
 bool PackageExchange::LoadUnitTable(const QString &tablePackage, int kind, const QString &newKojiCode)
 {
+    const PackageKind *packageKind = kindOrTell(kind);
+    if (!packageKind)
+        return false;
     QStringList notes;
     bool loaded = false;
     try {
-        loaded = loadUnitTable(tablePackage, kind, newKojiCode, notes);
+        loaded = loadUnitTable(tablePackage, *packageKind, newKojiCode, notes);
     } catch (const db::Error &error) {
         tellError(error.message());
     }
@@ -350,12 +353,9 @@ bool PackageExchange::LoadUnitTable(const QString &tablePackage, int kind, const
     return loaded;
 }
 
-bool PackageExchange::loadUnitTable(const QString &tablePackage, int kind, const QString &newKojiCode,
+bool PackageExchange::loadUnitTable(const QString &tablePackage, const PackageKind &kind, const QString &newKojiCode,
                                     QStringList &notes)
 {
-    const PackageKind *packageKind = kindOrTell(kind);
-    if (!packageKind)
-        return false;
     const WorkFolder temp(appDir(), kTempFolder);
     if (!temp.ready())
         return false;
@@ -363,21 +363,20 @@ bool PackageExchange::loadUnitTable(const QString &tablePackage, int kind, const
         return false;
     const PackageFolder folder(temp.path());
     const PackageContent content = PackageContent::read(folder);
-    const ImportReview review = ImportReview::of(content, kind);
+    const ImportReview review = ImportReview::of(content, kind.number);
     if (!review.importable) {
-        tellError(packageKind->table + QStringLiteral(": ") + review.messages.join(QStringLiteral("\n\r")));
+        tellError(kind.table + QStringLiteral(": ") + review.messages.join(QStringLiteral("\n\r")));
         return false;
     }
     if (const QString reason = refusal(content); !reason.isEmpty()) {
-        tellError(packageKind->table + QStringLiteral(": ") + reason);
+        tellError(kind.table + QStringLiteral(": ") + reason);
         return false;
     }
-    const ImportColumns columns(*content.scheme, *packageKind,
-                                TableColumns::ofTable(m_data.IBTransaction1, packageKind->table));
+    const ImportColumns columns(*content.scheme, kind, TableColumns::ofTable(m_data.IBTransaction1, kind.table));
     notes << content.warnings;
     if (!columns.dropped().isEmpty())
-        notes << droppedNote(packageKind->table, columns.dropped());
-    RowImages images(m_data, folder, packageKind->imageKind(), notes);
+        notes << droppedNote(kind.table, columns.dropped());
+    RowImages images(m_data, folder, kind.imageKind(), notes);
     const int kojiColumn = columns.indexOf(QStringLiteral("KJCD"));
     db::Query insert(m_data.IBTransaction1);
     int rowNumber = 0;
@@ -386,7 +385,7 @@ bool PackageExchange::loadUnitTable(const QString &tablePackage, int kind, const
         if (kojiColumn >= 0)
             row[kojiColumn] = newKojiCode;
         images.store(columns, row, ++rowNumber);
-        insert.setSql(insertSql(packageKind->table, columns.names(), columns.letters(), row));
+        insert.setSql(insertSql(kind.table, columns.names(), columns.letters(), row));
         insert.exec();
     }
     return true;

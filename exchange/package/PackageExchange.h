@@ -12,6 +12,7 @@ class TDataModule1;
 namespace sorvik::package {
 
 class PackageFolder;
+struct PackageKind;
 
 // Exchange packages and unit files: the writers and readers every export and import of
 // the program goes through (editors' buttons, the roster, the main menu, the delete-all
@@ -66,7 +67,8 @@ public:
 
 private:
     bool exportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode, QStringList &notes);
-    bool loadUnitTable(const QString &tablePackage, int kind, const QString &newKojiCode, QStringList &notes);
+    bool loadUnitTable(const QString &tablePackage, const PackageKind &kind, const QString &newKojiCode,
+                       QStringList &notes);
     bool loadUnitTables(const PackageFolder &unit, const QStringList &tables, const QString &newKojiCode,
                         QStringList &notes);
     // Shows the review's messages and the import dialog; accepted only when importable.
