@@ -148,8 +148,8 @@ QString kikaiChecks()
     QStringList columns;
     for (const Section &section : sections) {
         for (int i = 1; i <= section.items; ++i) {
-            columns << QStringLiteral("CHK%1%2A SMALLINT").arg(QLatin1Char(section.letter)).arg(i);
-            columns << QStringLiteral("CHK%1%2B SMALLINT").arg(QLatin1Char(section.letter)).arg(i);
+            columns << QStringLiteral("CHK%1_%2A SMALLINT").arg(QLatin1Char(section.letter)).arg(i);
+            columns << QStringLiteral("CHK%1_%2B SMALLINT").arg(QLatin1Char(section.letter)).arg(i);
         }
     }
     return columns.join(QStringLiteral(", "));

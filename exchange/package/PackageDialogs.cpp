@@ -1,0 +1,7 @@
+#include "PackageDialogs.h"
+
+namespace sorvik::package {
+
+PackageDialogs::~PackageDialogs() = default;
+
+}  // namespace sorvik::package

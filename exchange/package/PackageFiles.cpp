@@ -1,0 +1,139 @@
+#include "PackageFiles.h"
+
+#include <QDir>
+
+namespace sorvik::package {
+
+namespace {
+
+const QString kPackageFilter = QStringLiteral("EXPファイル|*.LZH");
+const QString kUnitFilter = QStringLiteral("ロードファイル|*.LDF");
+const QString kPackageExt = QStringLiteral("LZH");
+const QString kUnitExt = QStringLiteral("LDF");
+
+FileRequest saveRequest(const QString &filter, const QString &ext, const QString &fileName, const QString &title = {})
+{
+    return {.title = title, .filter = filter, .defaultExt = ext, .fileName = fileName, .overwritePrompt = true};
+}
+
+FileRequest openRequest(const QString &filter, int filterIndex, const QString &ext, const QString &title = {})
+{
+    return {.title = title,
+            .filter = filter,
+            .filterIndex = filterIndex,
+            .defaultExt = ext,
+            .fileName = {},
+            .overwritePrompt = false,
+            .fileMustExist = true};
+}
+
+QString yymmdd(const QDate &date)
+{
+    return date.toString(QStringLiteral("yyMMdd"));
+}
+
+QString recordPrefix(int kind)
+{
+    switch (kind) {
+    case 0:
+        return QStringLiteral("工事");
+    case 1:
+        return QStringLiteral("業者");
+    case 6:
+        return QStringLiteral("車両");
+    case 7:
+        return QStringLiteral("機械");
+    default:
+        return QStringLiteral("工具");
+    }
+}
+
+QString recordImportTitle(int kind)
+{
+    switch (kind) {
+    case 0:
+        return QStringLiteral("取り込む工事情報ファイルを指定してください");
+    case 1:
+        return QStringLiteral("取り込む業者情報ファイルを指定してください");
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+FileRequest recordExportRequest(int kind, const QString &name, const QDate &today)
+{
+    return saveRequest(kPackageFilter, kPackageExt,
+                       recordPrefix(kind) + QLatin1Char('_') + name.trimmed() + QLatin1Char('_') + yymmdd(today)
+                           + QStringLiteral(".LZH"));
+}
+
+FileRequest recordImportRequest(int kind)
+{
+    const QString prefix = recordPrefix(kind);
+    return openRequest(kPackageFilter + QLatin1Char('|') + prefix + QStringLiteral("EXPファイル|") + prefix
+                           + QStringLiteral("*.LZH"),
+                       2, kPackageExt, recordImportTitle(kind));
+}
+
+FileRequest rosterExportRequest(const QString &contractorName, const QDate &today)
+{
+    return saveRequest(kPackageFilter, kPackageExt,
+                       QStringLiteral("名簿_") + contractorName.trimmed() + QLatin1Char('_') + yymmdd(today)
+                           + QStringLiteral(".LZH"),
+                       QStringLiteral("選択チェックした名簿をエクスポートします"));
+}
+
+FileRequest rosterImportRequest(const QString &contractorName)
+{
+    return openRequest(QStringLiteral("EXPファイル|*.LZH|名簿EXPファイル|名簿*.LZH|資格名簿EXPファイル|資格者*.LZH"), 2,
+                       kPackageExt, contractorName + QStringLiteral(" の作業員名簿ファイルを指定して下さい"));
+}
+
+FileRequest staffExportRequest(const QString &companyName)
+{
+    return saveRequest(kPackageFilter, kPackageExt,
+                       QStringLiteral("職員_") + companyName.trimmed() + QStringLiteral(".LZH"));
+}
+
+FileRequest namesExportRequest(const QString &companyName)
+{
+    return saveRequest(kPackageFilter, kPackageExt,
+                       QStringLiteral("資格マスタ_") + companyName.trimmed() + QStringLiteral(".LZH"));
+}
+
+FileRequest unitUnloadRequest(const QString &projectName)
+{
+    return saveRequest(kUnitFilter, kUnitExt,
+                       QStringLiteral("Sorvikユニット_") + projectName.trimmed() + QStringLiteral(".LDF"));
+}
+
+FileRequest staffImportRequest()
+{
+    return openRequest(kMainOpenFilter, 2, kPackageExt);
+}
+
+FileRequest namesImportRequest()
+{
+    return openRequest(kMainOpenFilter, 3, kPackageExt);
+}
+
+FileRequest unitLoadRequest()
+{
+    return openRequest(kUnitFilter, 1, kUnitExt);
+}
+
+QString safetyUnitPath(const QString &appDir, const QString &projectName, const QDateTime &now)
+{
+    const QString stamp = QStringLiteral("%1%2%3%4%5")
+                              .arg(now.date().year() % 100, 2, 10, QLatin1Char('0'))
+                              .arg(now.date().month())
+                              .arg(now.date().day())
+                              .arg(now.time().hour())
+                              .arg(now.time().minute());
+    return QDir(appDir).filePath(QStringLiteral("Sorvikユニット_") + projectName.trimmed() + QLatin1Char('_') + stamp
+                                 + QStringLiteral(".LDF"));
+}
+
+}  // namespace sorvik::package
