@@ -1,7 +1,7 @@
-#include "AppContext.h"
-#include "messages/ScriptedMessageService.h"
-#include "CheckedDateEdit.h"
-#include "DateControl.h"
+#include "program/AppContext.h"
+#include "ScriptedMessageService.h"
+#include "dateedit/CheckedDateEdit.h"
+#include "dateedit/DateControl.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,13 +1,13 @@
-#include "DBGrid.h"
-#include "DateControl.h"
-#include "DemoSiteFormsFixture.h"
+#include "controls/DBGrid.h"
+#include "dateedit/DateControl.h"
+#include "SiteFixture.h"
 #include "FormWindows.h"
-#include "TGyoListForm.h"
-#include "TInListForm.h"
-#include "TKojiListForm.h"
-#include "TMeishoBox.h"
-#include "TShokuListForm.h"
-#include "TplDateEdit.h"
+#include "pickers/TGyoListForm.h"
+#include "pickers/TInListForm.h"
+#include "pickers/TKojiListForm.h"
+#include "pickers/TMeishoBox.h"
+#include "pickers/TShokuListForm.h"
+#include "dateedit/TplDateEdit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 
 namespace {
 
-using PickersTest = DemoSiteFormsFixture;
+using PickersTest = DemoSiteFixture;
 
 // The grid's texts of one column, top to bottom.
 QStringList gridColumn(DBGrid *grid, int column)

@@ -1,9 +1,9 @@
-#include "DBControls.h"
-#include "DateControl.h"
-#include "DemoSiteFormsFixture.h"
-#include "TImageFrame.h"
-#include "TSyokuInfo.h"
-#include "TplDateEdit.h"
+#include "controls/DBControls.h"
+#include "dateedit/DateControl.h"
+#include "SiteFixture.h"
+#include "bases/TImageFrame.h"
+#include "editors/TSyokuInfo.h"
+#include "dateedit/TplDateEdit.h"
 #include "data/DataField.h"
 
 #include <QPushButton>
@@ -22,12 +22,12 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
-class SyokuInfoTest : public DemoSiteFormsFixture
+class SyokuInfoTest : public DemoSiteFixture
 {
 protected:
     void SetUp() override
     {
-        DemoSiteFormsFixture::SetUp();
+        DemoSiteFixture::SetUp();
         db::Query query(data.IBTransaction1);
         query.setSql(QStringLiteral("Update SHOKU set SDFL = 'KAO00002.JPG' where NAME = '佐藤 健一'"));
         query.exec();

@@ -1,6 +1,6 @@
-#include "DateControl.h"
+#include "dateedit/DateControl.h"
 #include "DateEditFixture.h"
-#include "TplDateEditLabel.h"
+#include "dateedit/TplDateEditLabel.h"
 
 #include <QSignalSpy>
 #include <QWheelEvent>

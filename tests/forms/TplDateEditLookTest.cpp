@@ -1,7 +1,7 @@
-#include "DateControl.h"
-#include "EraComboBox.h"
-#include "TplDateEdit.h"
-#include "TplDateEditLabel.h"
+#include "dateedit/DateControl.h"
+#include "dateedit/EraComboBox.h"
+#include "dateedit/TplDateEdit.h"
+#include "dateedit/TplDateEditLabel.h"
 
 #include <QFormLayout>
 #include <QImage>

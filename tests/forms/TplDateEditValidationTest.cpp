@@ -1,7 +1,7 @@
 #include "data/Abort.h"
-#include "DateControl.h"
+#include "dateedit/DateControl.h"
 #include "DateEditFixture.h"
-#include "DateEntryRules.h"
+#include "dates/DateEntryRules.h"
 
 using namespace DateEntryRules;
 

@@ -1,6 +1,6 @@
 // The configuration file as a hostile site might leave it: any bytes at all. Reading must
 // never crash, and writing one key back must keep the file readable.
-#include "IniFile.h"
+#include "config/IniFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "DateText.h"
-#include "EraCalendar.h"
+#include "dates/DateText.h"
+#include "dates/EraCalendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DBControls.h"
-#include "RettoTab.h"
-#include "TEditForm.h"
-#include "TImageFrame.h"
-#include "TPanel.h"
+#include "controls/DBControls.h"
+#include "controls/RettoTab.h"
+#include "bases/TEditForm.h"
+#include "bases/TImageFrame.h"
+#include "bases/TPanel.h"
 #include "data/Abort.h"
 #include "data/DataField.h"
 #include "data/ImageStore.h"

@@ -1,10 +1,9 @@
-#include "AppContext.h"
-#include "ColorBox.h"
-#include "TSystemSetForm.h"
-#include "UiTestApplication.h"
+#include "program/AppContext.h"
+#include "controls/ColorBox.h"
+#include "main/TSystemSetForm.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
-#include "messages/ScriptedMessageService.h"
+#include "ScriptedMessageService.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +23,6 @@ class SystemSetFormTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        UiTestApplication();
         AppContext::instance() = AppContext();
         useIni(dir.filePath(QStringLiteral("sorvik.ini")));
     }
