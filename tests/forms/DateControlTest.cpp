@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-TEST(CheckedDateEdit, UncheckedMeansNoDate)
+TEST(DateControlTest, UncheckedMeansNoDate)
 {
     ScriptedMessageService warnings;
     AppContext::instance().WorkDate = QDate(2026, 12, 9);

@@ -40,8 +40,10 @@ MainActions::MainActions(QMainWindow *window)
     actTodoke = make(QStringLiteral("actTodoke"), QStringLiteral("持込機械・車両届(&B)"));
 
     nmSet = make(QStringLiteral("nmSet"), QStringLiteral("各種設定(&S)"));
-    nmUnload = make(QStringLiteral("nmUnload"), QStringLiteral("アンロード(&U)"));
-    nmLoad = make(QStringLiteral("nmLoad"), QStringLiteral("ロード(&L)"));
+    nmUnload = make(QStringLiteral("nmUnload"), QStringLiteral("工事ユニットのアンロード(&U)"),
+                    QStringLiteral("工事配下の全てのデータをロードファイルとして作成します"));
+    nmLoad = make(QStringLiteral("nmLoad"), QStringLiteral("工事ユニットを新規ロード(&L)"),
+                  QStringLiteral("工事配下の全てのデータを新規取り込みます"));
     nmInpShokuin = make(QStringLiteral("nmInpShokuin"), QStringLiteral("職員(&S)"));
     nmInpShikaku = make(QStringLiteral("nmInpShikaku"), QStringLiteral("資格ﾏｽﾀ(&C)"));
     nmExpShokuin = make(QStringLiteral("nmExpShokuin"), QStringLiteral("職員(&S)"));

@@ -4,7 +4,7 @@
 
 using namespace DateEntryRules;
 
-TEST(DateEntryRules, EraListHasReiwaNewestFirst)
+TEST(DateEntryRulesTest, EraListHasReiwaNewestFirst)
 {
     EXPECT_EQ(eraItems(), (QStringList{"西暦", "令和", "平成", "昭和", "大正", "明治"}));
     // The default era of an empty control is the item at its position minus one.
@@ -13,7 +13,7 @@ TEST(DateEntryRules, EraListHasReiwaNewestFirst)
     EXPECT_EQ(eraItems().value(degMeiji - 1), "明治");
 }
 
-TEST(DateEntryRules, EraBoundariesReadAndShow)
+TEST(DateEntryRulesTest, EraBoundariesReadAndShow)
 {
     auto dateOf = [](const QString &era, const QString &year, const QString &month, const QString &day) {
         return read({era, year, month, day}, desYearMonthDay, true, false).date;
@@ -28,7 +28,7 @@ TEST(DateEntryRules, EraBoundariesReadAndShow)
     EXPECT_EQ(fieldsFor(QDate(2019, 5, 1), true, desYearMonth).day, "");
 }
 
-TEST(DateEntryRules, HiddenFieldsNeverCount)
+TEST(DateEntryRulesTest, HiddenFieldsNeverCount)
 {
     // A day left behind in the hidden field must not turn an empty year-month entry
     // into a half-filled one.
