@@ -41,7 +41,8 @@ int main(int argc, char **argv)
     try {
         QDir().mkpath(folder);
         make(folder, PreparedDatabase::Blank, [](const QString &path) { db::Database::create(path); });
-        make(folder, PreparedDatabase::V0_4, [](const QString &path) { CreateSorvikDatabase(path, SchemaVersion::V0_4); });
+        make(folder, PreparedDatabase::V0_4,
+             [](const QString &path) { CreateSorvikDatabase(path, SchemaVersion::V0_4); });
         make(folder, PreparedDatabase::V0_4_6,
              [](const QString &path) { CreateSorvikDatabase(path, SchemaVersion::V0_4_6); });
         make(folder, PreparedDatabase::Current, [](const QString &path) { CreateSorvikDatabase(path); });

@@ -6,8 +6,8 @@
 // Database files made once by the build (sorvik-test-databases) and copied for each test:
 // a copy opens in milliseconds where building a schema takes a few hundred.
 enum class PreparedDatabase {
-    Blank,    // a database without a single table
-    V0_4,     // the layouts of older releases, empty
+    Blank,  // a database without a single table
+    V0_4,   // the layouts of older releases, empty
     V0_4_6,
     Current,  // the current layout, empty
     Demo,     // the current layout holding the demo site

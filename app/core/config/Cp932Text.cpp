@@ -6,8 +6,8 @@ QByteArray Cp932Encode(const QString &text, bool *lossless)
 {
     const QByteArray utf8 = text.toUtf8();
     std::u32string unencodable;
-    const std::string bytes = sorvik::cp932::fromUtf8(std::string_view(utf8.constData(), size_t(utf8.size())),
-                                                      &unencodable);
+    const std::string bytes
+        = sorvik::cp932::fromUtf8(std::string_view(utf8.constData(), size_t(utf8.size())), &unencodable);
     if (lossless)
         *lossless = unencodable.empty();
     return QByteArray(bytes.data(), qsizetype(bytes.size()));

@@ -1,6 +1,5 @@
 #pragma once
 
-
 class QDialog;
 
 // Every window the program shows modally goes through the installed service, so that a

@@ -16,7 +16,7 @@ protected:
 TEST_F(DataModuleLookupTest, ValidVersionIsTheLatestNotLaterThanTheDateElseTheNewest)
 {
     execute({QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 2, '2009/04/01', '旧社名')"),
-         QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 2, '2009/06/01', '新社名')")});
+             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 2, '2009/06/01', '新社名')")});
     EXPECT_EQ(contractorName(QStringLiteral("2009/05/15")), QStringLiteral("旧社名"));
     EXPECT_EQ(contractorName(QStringLiteral("2009/07/01")), QStringLiteral("新社名"));
     EXPECT_EQ(contractorName(QStringLiteral("2009/01/01")), QStringLiteral("新社名"));
@@ -33,7 +33,8 @@ TEST_F(DataModuleLookupTest, NoRowLeavesTheValueAsItWas)
 
 TEST_F(DataModuleLookupTest, WorkerAndPrimeContractorFollowTheSameRule)
 {
-    execute({QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 5, '元請', 0, 0, 1)"),
+    execute(
+        {QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 5, '元請', 0, 0, 1)"),
          QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, GBNM, JGNM, ANNM) values (1, 5, '2009/04/01', "
                         "'元請建設', '代理人', '札幌支店', '安全者')"),
          QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 6, '2009/04/01', '他社')"),
@@ -48,7 +49,7 @@ TEST_F(DataModuleLookupTest, WorkerAndPrimeContractorFollowTheSameRule)
     data.GetPrimeContractorItem(4, QStringLiteral("2009/05/01"), QStringLiteral("1"), value);
     EXPECT_EQ(value, QStringLiteral("安全者"));
     ASSERT_TRUE(data.GetWorkerItem(QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("3"),
-                                     QStringLiteral("NAME"), QStringLiteral("2000/01/01"), value));
+                                   QStringLiteral("NAME"), QStringLiteral("2000/01/01"), value));
     EXPECT_EQ(value, QStringLiteral("山田"));
 }
 
@@ -56,7 +57,7 @@ TEST_F(DataModuleLookupTest, ColumnNamesCannotCarrySql)
 {
     QString value;
     EXPECT_THROW(data.GetContractorItem(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("CPNM from KOJI --"),
-                                          QStringLiteral("2009/01/01"), value),
+                                        QStringLiteral("2009/01/01"), value),
                  db::Error);
 }
 
@@ -64,8 +65,8 @@ TEST_F(DataModuleLookupTest, WorkerCodesStartAtOneAndFollowTheLargest)
 {
     EXPECT_EQ(data.NextWorkerCode(QStringLiteral("1"), QStringLiteral("2")), QStringLiteral("1"));
     execute({QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 2, 1)"),
-         QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 2, 7)"),
-         QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 3, 20)")});
+             QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 2, 7)"),
+             QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 3, 20)")});
     EXPECT_EQ(data.NextWorkerCode(QStringLiteral("1"), QStringLiteral("2")), QStringLiteral("8"));
 }
 
@@ -107,11 +108,11 @@ TEST_F(DataModuleLookupTest, ARowInAnyOfItsTablesAlonePutsAContractorInUse)
 TEST_F(DataModuleLookupTest, FirstTierNameClimbsTheConstructionSystem)
 {
     execute({QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 1, '元請', 0, 0)"),
-         QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 2, '一次', 1, 1)"),
-         QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 3, '二次', 2, 2)"),
-         QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 4, '三次', 3, 3)"),
-         QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 8, '環A', 9, 2)"),
-         QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 9, '環B', 8, 2)")});
+             QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 2, '一次', 1, 1)"),
+             QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 3, '二次', 2, 2)"),
+             QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 4, '三次', 3, 3)"),
+             QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 8, '環A', 9, 2)"),
+             QStringLiteral("insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 9, '環B', 8, 2)")});
     EXPECT_EQ(data.GetFirstTierName(QStringLiteral("1"), QStringLiteral("4")), QStringLiteral("一次"));
     EXPECT_EQ(data.GetFirstTierName(QStringLiteral("1"), QStringLiteral("2")), QStringLiteral("一次"));
     EXPECT_EQ(data.GetFirstTierName(QStringLiteral("1"), QStringLiteral("1")), QStringLiteral("元請"));

@@ -83,9 +83,10 @@ TEST_F(DataModuleStartTest, Version04DatabaseIsRefused)
 TEST_F(DataModuleStartTest, Version046IsUpgradedWithItsDataIntact)
 {
     copyDatabase(PreparedDatabase::V0_4_6);
-    ExecuteOnFile(databasePath(), {QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (1, '2009/04/01', '札幌駅前工事')"),
-             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, SDFILE1) values (1, 1, '2009/04/01', "
-                            "'北海建設', 'KAO00001.JPG')")});
+    ExecuteOnFile(databasePath(),
+                  {QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (1, '2009/04/01', '札幌駅前工事')"),
+                   QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, SDFILE1) values (1, 1, '2009/04/01', "
+                                  "'北海建設', 'KAO00001.JPG')")});
     pointIniAtDatabase();
     TDataModule1 module;
     ASSERT_TRUE(module.start(appDir()));

@@ -59,14 +59,16 @@ TEST_F(PickerSqlTest, ContractorListGroupsVersionsAndLeavesOutOnlyNumbers)
 
 TEST_F(PickerSqlTest, WorkerQualificationListHasEachWorkerOncePerQualificationOfTheKinds)
 {
-    execute({QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 4, 1, '石川')"),
-             QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 4, 2, '岩田')"),
-             QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 5, 1, '他社')"),
-             QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (1, 1, 4, 1, 1, '免許')"),
-             QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (2, 1, 4, 1, 2, '講習')"),
-             QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (3, 1, 4, 1, 4, '職種')"),
-             QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (4, 1, 4, 2, 4, '職種')")});
-    const QString sql = PickerSql::WorkerQualificationList(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2"));
+    execute(
+        {QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 4, 1, '石川')"),
+         QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 4, 2, '岩田')"),
+         QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 5, 1, '他社')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (1, 1, 4, 1, 1, '免許')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (2, 1, 4, 1, 2, '講習')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (3, 1, 4, 1, 4, '職種')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (4, 1, 4, 2, 4, '職種')")});
+    const QString sql
+        = PickerSql::WorkerQualificationList(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2"));
     EXPECT_EQ(sortedColumn(QStringLiteral("select NAME||'|'||coalesce(SKNM, '-') from (%1)").arg(sql)),
               (QStringList{"岩田|-", "石川|免許", "石川|講習"}));
 }

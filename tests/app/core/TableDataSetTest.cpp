@@ -58,8 +58,7 @@ class TableDataSetTest : public SiteFixture
 protected:
     void addKoji(int code, const QString &apdt, const QString &name)
     {
-        exec(
-            QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (%1, '%2', '%3')").arg(code).arg(apdt, name));
+        exec(QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (%1, '%2', '%3')").arg(code).arg(apdt, name));
     }
 
     void openKoji(const QString &filter = {})
@@ -344,9 +343,9 @@ protected:
     void addWorker(int incd, int odrno, const QString &name)
     {
         exec(QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, ODRNO, NAME) values (1, 1, %1, %2, '%3')")
-                         .arg(incd)
-                         .arg(odrno)
-                         .arg(name));
+                 .arg(incd)
+                 .arg(odrno)
+                 .arg(name));
     }
     QStringList names()
     {
