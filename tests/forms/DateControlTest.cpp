@@ -1,5 +1,6 @@
 #include "program/AppContext.h"
 #include "ScriptedMessageService.h"
+#include "UiInput.h"
 #include "dateedit/CheckedDateEdit.h"
 #include "dateedit/DateControl.h"
 
@@ -31,7 +32,7 @@ TEST(DateControlTest, UncheckedMeansNoDate)
     EXPECT_EQ(warnings.texts(), QStringList{"正しくない日付がセットされました．　　"});
     EXPECT_EQ(GetDateControl(picker), "");
 
-    picker.checkBox()->click();
+    ClickButton(&picker, "check");
     EXPECT_EQ(GetDateControl(picker), "2026/12/09");
     EXPECT_EQ(changes.count(), 1);
 }

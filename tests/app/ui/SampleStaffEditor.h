@@ -37,6 +37,8 @@ public:
             grid->addWidget(new QLabel(captions[row], EditPanel), row, 0);
         DBEditNAME = new DBEdit(EditPanel);
         DBEditFURI = new DBEdit(EditPanel);
+        DBEditNAME->setObjectName(QStringLiteral("DBEditNAME"));
+        DBEditFURI->setObjectName(QStringLiteral("DBEditFURI"));
         DBComboBoxPOST = new DBComboBox(EditPanel);
         DBComboBoxPOST->setItems({QStringLiteral("所長"), QStringLiteral("工事主任"), QStringLiteral("安全担当")},
                                  true);

@@ -77,8 +77,8 @@ TEST_F(TEditFormTest, WalksTheWholeButtonTable)
     e.btnNew->click();
     expectButtons(e, false);
     EXPECT_EQ(e.DBEditNAME->text(), "");
-    TypeText(e.DBEditNAME, "佐藤");
-    TypeText(e.DBEditFURI, "さとう");
+    TypeInto(&e, "DBEditNAME", "佐藤");
+    TypeInto(&e, "DBEditFURI", "さとう");
     e.btnPost->click();
     expectButtons(e, true);
     EXPECT_EQ(committed("select count(*) from SHOKU"), "3");
@@ -160,7 +160,7 @@ TEST_F(TEditFormTest, EnterMovesToTheNextFieldAndShiftEnterBack)
     auto editor = makeEditor();
     SampleStaffEditor &e = *editor;
     e.DBEditNAME->setFocus();
-    PressKey(e.DBEditNAME, Qt::Key_Return);
+    PressEnter(e.DBEditNAME);
     EXPECT_EQ(e.focusWidget(), e.DBEditFURI);
     PressKey(e.DBEditFURI, Qt::Key_Enter);
     EXPECT_EQ(e.focusWidget(), e.DBComboBoxPOST);
