@@ -1,11 +1,11 @@
-#include "DataModule1.h"
+#include "program/DataModule1.h"
 #include "FormWindows.h"
-#include "MessageBoxService.h"
-#include "ProgramStart.h"
-#include "SingleInstanceLock.h"
-#include "SorvikApplication.h"
-#include "StartupMessages.h"
-#include "TMainForm.h"
+#include "services/MessageBoxService.h"
+#include "startup/ProgramStart.h"
+#include "startup/SingleInstanceLock.h"
+#include "services/SorvikApplication.h"
+#include "startup/StartupMessages.h"
+#include "main/TMainForm.h"
 
 #include <QLocale>
 

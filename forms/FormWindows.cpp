@@ -1,10 +1,10 @@
 #include "FormWindows.h"
 
-#include "ModalService.h"
-#include "TGyoListForm.h"
-#include "TKojiListForm.h"
-#include "TSyokuInfo.h"
-#include "TSystemSetForm.h"
+#include "services/ModalService.h"
+#include "pickers/TGyoListForm.h"
+#include "pickers/TKojiListForm.h"
+#include "editors/TSyokuInfo.h"
+#include "main/TSystemSetForm.h"
 
 MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const QString &current)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainFormWindows.h"
+#include "main/MainFormWindows.h"
 
 // The main window's modal windows as the program shows them: the pickers, the settings
 // window and the staff master, each run through the installed ModalService.

@@ -1,7 +1,7 @@
 #include "ExchangeCommands.h"
 
-#include "AppContext.h"
-#include "DataModule1.h"
+#include "program/AppContext.h"
+#include "program/DataModule1.h"
 #include "NextProjectCode.h"
 #include "PackageFiles.h"
 #include "data/QueryDataSet.h"

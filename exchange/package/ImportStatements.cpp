@@ -1,6 +1,6 @@
 #include "ImportStatements.h"
 
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "SqlValue.h"
 
 namespace sorvik::package {

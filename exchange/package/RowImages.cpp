@@ -1,6 +1,6 @@
 #include "RowImages.h"
 
-#include "DataModule1.h"
+#include "program/DataModule1.h"
 #include "ImageName.h"
 
 namespace sorvik::package {

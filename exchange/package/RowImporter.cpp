@@ -1,8 +1,8 @@
 #include "RowImporter.h"
 
-#include "DataModule1.h"
+#include "program/DataModule1.h"
 #include "ImportStatements.h"
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "SqlValue.h"
 #include "ValueEncoding.h"
 #include "data/DataField.h"

@@ -1,6 +1,6 @@
 #include "SqlValue.h"
 
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "ValueEncoding.h"
 
 #include <QRegularExpression>

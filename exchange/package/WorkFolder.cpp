@@ -1,6 +1,6 @@
 #include "WorkFolder.h"
 
-#include "FileHelpers.h"
+#include "system/FileHelpers.h"
 #include "messages/MessageService.h"
 
 #include <QDir>

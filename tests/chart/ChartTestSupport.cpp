@@ -1,34 +1,9 @@
 #include "ChartTestSupport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-class QtEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "sorvik-chart-tests";
-        static char *argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_app;
-};
-
-[[maybe_unused]] const auto *const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
 
 void ConfigureChartGrid(TLayoutBase &layout)
 {

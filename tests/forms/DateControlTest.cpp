@@ -1,14 +1,15 @@
-#include "AppContext.h"
-#include "messages/ScriptedMessageService.h"
-#include "CheckedDateEdit.h"
-#include "DateControl.h"
+#include "program/AppContext.h"
+#include "ScriptedMessageService.h"
+#include "UiInput.h"
+#include "dateedit/CheckedDateEdit.h"
+#include "dateedit/DateControl.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-TEST(CheckedDateEdit, UncheckedMeansNoDate)
+TEST(DateControlTest, UncheckedMeansNoDate)
 {
     ScriptedMessageService warnings;
     AppContext::instance().WorkDate = QDate(2026, 12, 9);
@@ -31,7 +32,7 @@ TEST(CheckedDateEdit, UncheckedMeansNoDate)
     EXPECT_EQ(warnings.texts(), QStringList{"正しくない日付がセットされました．　　"});
     EXPECT_EQ(GetDateControl(picker), "");
 
-    picker.checkBox()->click();
+    ClickButton(&picker, "check");
     EXPECT_EQ(GetDateControl(picker), "2026/12/09");
     EXPECT_EQ(changes.count(), 1);
 }

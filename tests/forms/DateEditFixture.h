@@ -1,8 +1,8 @@
 #pragma once
 
-#include "messages/ScriptedMessageService.h"
-#include "EraComboBox.h"
-#include "TplDateEdit.h"
+#include "ScriptedMessageService.h"
+#include "dateedit/EraComboBox.h"
+#include "dateedit/TplDateEdit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

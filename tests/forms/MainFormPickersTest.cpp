@@ -1,11 +1,11 @@
-#include "DBGrid.h"
-#include "DemoSiteFormsFixture.h"
+#include "controls/DBGrid.h"
+#include "SiteFixture.h"
 #include "FormWindows.h"
-#include "MainActions.h"
-#include "TGyoListForm.h"
-#include "TKojiListForm.h"
-#include "TMainForm.h"
-#include "TSystemSetForm.h"
+#include "main/MainActions.h"
+#include "pickers/TGyoListForm.h"
+#include "pickers/TKojiListForm.h"
+#include "main/TMainForm.h"
+#include "main/TSystemSetForm.h"
 #include "config/ConfigKeys.h"
 #include "tree/ConstructionSystem.h"
 
@@ -18,12 +18,12 @@
 namespace {
 
 // The main window with the program's own pickers on the demo site.
-class MainFormPickersTest : public DemoSiteFormsFixture
+class MainFormPickersTest : public DemoSiteFixture
 {
 protected:
     void SetUp() override
     {
-        DemoSiteFormsFixture::SetUp();
+        DemoSiteFixture::SetUp();
         Config::write(*ini, Config::Debug, true);
         Config::write(*ini, Config::CompanyName, QStringLiteral("北辰建設"));
         Config::write(*ini, Config::KojiCode, QStringLiteral("1"));

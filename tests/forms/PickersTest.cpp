@@ -1,13 +1,13 @@
-#include "DBGrid.h"
-#include "DateControl.h"
-#include "DemoSiteFormsFixture.h"
+#include "controls/DBGrid.h"
+#include "dateedit/DateControl.h"
+#include "SiteFixture.h"
 #include "FormWindows.h"
-#include "TGyoListForm.h"
-#include "TInListForm.h"
-#include "TKojiListForm.h"
-#include "TMeishoBox.h"
-#include "TShokuListForm.h"
-#include "TplDateEdit.h"
+#include "pickers/TGyoListForm.h"
+#include "pickers/TInListForm.h"
+#include "pickers/TKojiListForm.h"
+#include "pickers/TMeishoBox.h"
+#include "pickers/TShokuListForm.h"
+#include "dateedit/TplDateEdit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 
 namespace {
 
-using PickersTest = DemoSiteFormsFixture;
+using PickersTest = DemoSiteFixture;
 
 // The grid's texts of one column, top to bottom.
 QStringList gridColumn(DBGrid *grid, int column)
@@ -195,7 +195,8 @@ TEST_F(PickersTest, StaffPickerOnAnEmptyListChoosesNothing)
 
 TEST_F(PickersTest, QualificationPickerJoinsTheSelectedQualificationsOfOnePerson)
 {
-    modal.then([](QDialog &dialog) {
+    QStringList qualificationsInListOrder;
+    modal.then([&](QDialog &dialog) {
         auto &picker = static_cast<TInListForm &>(dialog);
         picker.show();
         EXPECT_TRUE(picker.lblMulti->isVisible());
@@ -206,12 +207,13 @@ TEST_F(PickersTest, QualificationPickerJoinsTheSelectedQualificationsOfOnePerson
         const int training = qualifications.indexOf(QStringLiteral("玉掛け技能講習"));
         const int other = gridColumn(picker.DBGrid1, 0).indexOf(QStringLiteral("岩田 昇"));
         auto *selection = picker.DBGrid1->selectionModel();
-        for (int row : {training, other, licence})
+        // The current row names the person; the rows are selected against the list's order.
+        selection->setCurrentIndex(picker.DBGrid1->model()->index(licence, 0), QItemSelectionModel::NoUpdate);
+        for (int row : {std::max(training, licence), other, std::min(training, licence)})
             selection->select(picker.DBGrid1->model()->index(row, 0),
                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        picker.DBGrid1->setCurrentIndex(picker.DBGrid1->model()->index(licence, 0));
-        selection->select(picker.DBGrid1->model()->index(training, 0),
-                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        qualificationsInListOrder = licence < training ? QStringList{qualifications[licence], qualifications[training]}
+                                                       : QStringList{qualifications[training], qualifications[licence]};
         picker.btnOK->click();
         return picker.result();
     });
@@ -220,10 +222,8 @@ TEST_F(PickersTest, QualificationPickerJoinsTheSelectedQualificationsOfOnePerson
     EXPECT_EQ(chosen.Name, QStringLiteral("石川 拓也"));
     EXPECT_EQ(chosen.BirthDate, QStringLiteral("1979/10/30"));
     EXPECT_EQ(chosen.Address, QStringLiteral("石狩市花川北3条2丁目118"));
-    const QStringList parts = chosen.Qualification.split(QLatin1Char(' '));
-    EXPECT_EQ(parts.size(), 2) << chosen.Qualification.toStdString();
-    EXPECT_TRUE(parts.contains(QStringLiteral("大型特殊自動車運転免許")));
-    EXPECT_TRUE(parts.contains(QStringLiteral("玉掛け技能講習")));
+    // The names follow the data set's order, not the order of selection.
+    EXPECT_EQ(chosen.Qualification, qualificationsInListOrder.join(QLatin1Char(' ')));
 }
 
 TEST_F(PickersTest, QualificationPickerOfOneKindSelectsOneRowAndListsWorkersWithout)

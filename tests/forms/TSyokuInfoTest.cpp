@@ -1,9 +1,9 @@
-#include "DBControls.h"
-#include "DateControl.h"
-#include "DemoSiteFormsFixture.h"
-#include "TImageFrame.h"
-#include "TSyokuInfo.h"
-#include "TplDateEdit.h"
+#include "controls/DBControls.h"
+#include "dateedit/DateControl.h"
+#include "SiteFixture.h"
+#include "bases/TImageFrame.h"
+#include "editors/TSyokuInfo.h"
+#include "dateedit/TplDateEdit.h"
 #include "data/DataField.h"
 
 #include <QPushButton>
@@ -22,12 +22,12 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
-class SyokuInfoTest : public DemoSiteFormsFixture
+class TSyokuInfoTest : public DemoSiteFixture
 {
 protected:
     void SetUp() override
     {
-        DemoSiteFormsFixture::SetUp();
+        DemoSiteFixture::SetUp();
         db::Query query(data.IBTransaction1);
         query.setSql(QStringLiteral("Update SHOKU set SDFL = 'KAO00002.JPG' where NAME = '佐藤 健一'"));
         query.exec();
@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(SyokuInfoTest, OpensOnTheFirstMemberWithTheQualificationList)
+TEST_F(TSyokuInfoTest, OpensOnTheFirstMemberWithTheQualificationList)
 {
     TSyokuInfo form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("職員情報"));
@@ -52,7 +52,7 @@ TEST_F(SyokuInfoTest, OpensOnTheFirstMemberWithTheQualificationList)
     EXPECT_TRUE(form.btnCopy->isEnabled());
 }
 
-TEST_F(SyokuInfoTest, CopyKeepsThePersonAndPhotoButNotTheQualification)
+TEST_F(TSyokuInfoTest, CopyKeepsThePersonAndPhotoButNotTheQualification)
 {
     TSyokuInfo form;
     form.btnCopy->click();
@@ -75,7 +75,7 @@ TEST_F(SyokuInfoTest, CopyKeepsThePersonAndPhotoButNotTheQualification)
                            QStringLiteral("2級土木施工管理技士|-|1968/05/12|KAO00002.JPG")}));
 }
 
-TEST_F(SyokuInfoTest, PostNeedsANameAndKeepsTheRowOpen)
+TEST_F(TSyokuInfoTest, PostNeedsANameAndKeepsTheRowOpen)
 {
     TSyokuInfo form;
     form.btnNew->click();
@@ -90,7 +90,7 @@ TEST_F(SyokuInfoTest, PostNeedsANameAndKeepsTheRowOpen)
               QStringList{QStringLiteral("1990/01/02")});
 }
 
-TEST_F(SyokuInfoTest, ClosingDropsAnUnnamedNewRowWithoutAsking)
+TEST_F(TSyokuInfoTest, ClosingDropsAnUnnamedNewRowWithoutAsking)
 {
     const int before = column(QStringLiteral("Select SHCD from SHOKU")).size();
     {
@@ -102,7 +102,7 @@ TEST_F(SyokuInfoTest, ClosingDropsAnUnnamedNewRowWithoutAsking)
     EXPECT_EQ(column(QStringLiteral("Select SHCD from SHOKU")).size(), before);
 }
 
-TEST_F(SyokuInfoTest, ClosingANamedNewRowAsksFirst)
+TEST_F(TSyokuInfoTest, ClosingANamedNewRowAsksFirst)
 {
     TSyokuInfo form;
     form.btnNew->click();
@@ -114,7 +114,7 @@ TEST_F(SyokuInfoTest, ClosingANamedNewRowAsksFirst)
     EXPECT_EQ(form.DBEditNAME->text(), QStringLiteral("山本 花子"));
 }
 
-TEST_F(SyokuInfoTest, ChangingTheBirthDatePutsTheRowIntoEdit)
+TEST_F(TSyokuInfoTest, ChangingTheBirthDatePutsTheRowIntoEdit)
 {
     TSyokuInfo form;
     form.dtBNDT->SetDate(QDate(1968, 5, 13));

@@ -1,13 +1,13 @@
-#include "DateControl.h"
+#include "dateedit/DateControl.h"
 #include "DateEditFixture.h"
-#include "TplDateEditLabel.h"
+#include "dateedit/TplDateEditLabel.h"
 
 #include <QSignalSpy>
 #include <QWheelEvent>
 
-using TplDateEditKeys = DateEditFixture;
+using TplDateEditKeysTest = DateEditFixture;
 
-TEST_F(TplDateEditKeys, FieldsTakeDigitsOnlyAndTheEraTakesNoText)
+TEST_F(TplDateEditKeysTest, FieldsTakeDigitsOnlyAndTheEraTakesNoText)
 {
     typeInto(year(), "2a0-2");
     QTest::sendKeyEvent(QTest::Click, year(), Qt::Key_unknown, QStringLiteral("６"), Qt::NoModifier);
@@ -24,7 +24,7 @@ TEST_F(TplDateEditKeys, FieldsTakeDigitsOnlyAndTheEraTakesNoText)
     EXPECT_EQ(era()->currentText(), "令和");
 }
 
-TEST_F(TplDateEditKeys, TabbingWalksYearMonthDayThenEra)
+TEST_F(TplDateEditKeysTest, TabbingWalksYearMonthDayThenEra)
 {
     QSignalSpy enters(edit, &TplDateEdit::OnEnter);
     QSignalSpy exits(edit, &TplDateEdit::OnExit);
@@ -54,7 +54,7 @@ TEST_F(TplDateEditKeys, TabbingWalksYearMonthDayThenEra)
     EXPECT_EQ(QApplication::focusWidget(), year());
 }
 
-TEST_F(TplDateEditKeys, EnterMovesOnAndShiftEnterBack)
+TEST_F(TplDateEditKeysTest, EnterMovesOnAndShiftEnterBack)
 {
     typeInto(year(), "8");
     QTest::keyClick(year(), Qt::Key_Return);
@@ -70,7 +70,7 @@ TEST_F(TplDateEditKeys, EnterMovesOnAndShiftEnterBack)
     EXPECT_EQ(QApplication::focusWidget(), month());
 }
 
-TEST_F(TplDateEditKeys, DownOpensTheEraListAndEnterTakesTheItem)
+TEST_F(TplDateEditKeysTest, DownOpensTheEraListAndEnterTakesTheItem)
 {
     typeInto(year(), "1");
     QTest::keyClick(year(), Qt::Key_Down);
@@ -93,7 +93,7 @@ TEST_F(TplDateEditKeys, DownOpensTheEraListAndEnterTakesTheItem)
     EXPECT_FALSE(era()->isPopupOpen());
 }
 
-TEST_F(TplDateEditKeys, DeleteClearsTheEra)
+TEST_F(TplDateEditKeysTest, DeleteClearsTheEra)
 {
     era()->setFocus();
     QTest::keyClick(era(), Qt::Key_Delete);
@@ -102,7 +102,7 @@ TEST_F(TplDateEditKeys, DeleteClearsTheEra)
     EXPECT_EQ(era()->currentText(), "令和");
 }
 
-TEST_F(TplDateEditKeys, WheelTurnsTheEraOnlyWhenItHasTheFocus)
+TEST_F(TplDateEditKeysTest, WheelTurnsTheEraOnlyWhenItHasTheFocus)
 {
     auto turn = [this] {
         const QPointF at(era()->width() / 2.0, era()->height() / 2.0);
@@ -118,7 +118,7 @@ TEST_F(TplDateEditKeys, WheelTurnsTheEraOnlyWhenItHasTheFocus)
     EXPECT_EQ(era()->currentText(), "平成");
 }
 
-TEST_F(TplDateEditKeys, KeyHooksComeFirstAndCanSwallow)
+TEST_F(TplDateEditKeysTest, KeyHooksComeFirstAndCanSwallow)
 {
     QList<int> keysDown;
     edit->OnKeyDown = [&](int key, Qt::KeyboardModifiers) {
@@ -133,7 +133,7 @@ TEST_F(TplDateEditKeys, KeyHooksComeFirstAndCanSwallow)
     EXPECT_EQ(keysDown.size(), 5);
 }
 
-TEST_F(TplDateEditKeys, FocusedAndDisabledColours)
+TEST_F(TplDateEditKeysTest, FocusedAndDisabledColours)
 {
     auto background = [](QWidget *part) { return part->palette().color(QPalette::Base); };
     year()->setFocus();
@@ -154,7 +154,7 @@ TEST_F(TplDateEditKeys, FocusedAndDisabledColours)
     EXPECT_EQ(day()->palette().color(QPalette::Text), edit->palette().color(QPalette::Text));
 }
 
-TEST_F(TplDateEditKeys, ChangesAreSignalledButNotWhileTheProgramPutsADateIn)
+TEST_F(TplDateEditKeysTest, ChangesAreSignalledButNotWhileTheProgramPutsADateIn)
 {
     QSignalSpy changes(edit, &TplDateEdit::OnChange);
     QSignalSpy clicks(edit, &TplDateEdit::OnClick);
@@ -168,7 +168,7 @@ TEST_F(TplDateEditKeys, ChangesAreSignalledButNotWhileTheProgramPutsADateIn)
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(TplDateEditKeys, PartsAreLaidOutSideBySideAtTheDropDownHeight)
+TEST_F(TplDateEditKeysTest, PartsAreLaidOutSideBySideAtTheDropDownHeight)
 {
     const QFontMetrics metrics(edit->font());
     EXPECT_EQ(edit->font().pointSize(), 9);

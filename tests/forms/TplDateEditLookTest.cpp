@@ -1,7 +1,7 @@
-#include "DateControl.h"
-#include "EraComboBox.h"
-#include "TplDateEdit.h"
-#include "TplDateEditLabel.h"
+#include "dateedit/DateControl.h"
+#include "dateedit/EraComboBox.h"
+#include "dateedit/TplDateEdit.h"
+#include "dateedit/TplDateEditLabel.h"
 
 #include <QFormLayout>
 #include <QImage>
@@ -21,7 +21,7 @@ QColor pixelAt(const QImage &image, const QWidget *window, const QWidget *part, 
 
 // Paints a small form with an empty date being typed into, a Heisei and a disabled Reiwa
 // date, checks the colours a user sees and, with SORVIK_SCREENSHOT_DIR set, keeps the picture.
-TEST(TplDateEditLook, EmptyHeiseiAndDisabledReiwaDates)
+TEST(TplDateEditLookTest, EmptyHeiseiAndDisabledReiwaDates)
 {
     QWidget window;
     window.setWindowTitle("日付入力");

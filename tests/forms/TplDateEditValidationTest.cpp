@@ -1,13 +1,13 @@
 #include "data/Abort.h"
-#include "DateControl.h"
+#include "dateedit/DateControl.h"
 #include "DateEditFixture.h"
-#include "DateEntryRules.h"
+#include "dates/DateEntryRules.h"
 
 using namespace DateEntryRules;
 
-using TplDateEditValidation = DateEditFixture;
+using TplDateEditValidationTest = DateEditFixture;
 
-TEST_F(TplDateEditValidation, TheFirstDayOfTheEraCalendarIsTheLowerLimit)
+TEST_F(TplDateEditValidationTest, TheFirstDayOfTheEraCalendarIsTheLowerLimit)
 {
     enter("西暦", "1873", "1", "1");
     EXPECT_EQ(edit->GetDateText(), "1873/01/01");
@@ -26,7 +26,7 @@ TEST_F(TplDateEditValidation, TheFirstDayOfTheEraCalendarIsTheLowerLimit)
     EXPECT_EQ(warnings.texts().last(), MsgBeforeMinimum);
 }
 
-TEST_F(TplDateEditValidation, HeiseiOneHundredIsBeyondTheEraLimitOnlyWithEras)
+TEST_F(TplDateEditValidationTest, HeiseiOneHundredIsBeyondTheEraLimitOnlyWithEras)
 {
     enter("平成", "99", "12", "31");
     EXPECT_EQ(edit->GetDateText(), "2087/12/31");
@@ -48,7 +48,7 @@ TEST_F(TplDateEditValidation, HeiseiOneHundredIsBeyondTheEraLimitOnlyWithEras)
     EXPECT_EQ(warnings.texts().size(), 2);
 }
 
-TEST_F(TplDateEditValidation, DayThatDoesNotExistIsRefused)
+TEST_F(TplDateEditValidationTest, DayThatDoesNotExistIsRefused)
 {
     enter("西暦", "2009", "2", "29");
     EXPECT_THROW(edit->GetDate(), EAbort);
@@ -61,7 +61,7 @@ TEST_F(TplDateEditValidation, DayThatDoesNotExistIsRefused)
     EXPECT_THROW(edit->GetDate(), EAbort);
 }
 
-TEST_F(TplDateEditValidation, BlankFieldsAreNamedInTheErrorBits)
+TEST_F(TplDateEditValidationTest, BlankFieldsAreNamedInTheErrorBits)
 {
     enter("令和", "8", "", "9");
     EXPECT_THROW(edit->GetDate(), EAbort);
@@ -74,7 +74,7 @@ TEST_F(TplDateEditValidation, BlankFieldsAreNamedInTheErrorBits)
     EXPECT_FALSE(edit->IsBlank());
 }
 
-TEST_F(TplDateEditValidation, BlankControlIsBlankWithoutAnyMessage)
+TEST_F(TplDateEditValidationTest, BlankControlIsBlankWithoutAnyMessage)
 {
     EXPECT_TRUE(edit->IsBlank());
     EXPECT_EQ(GetDateControl(*edit), "");
@@ -96,7 +96,7 @@ TEST_F(TplDateEditValidation, BlankControlIsBlankWithoutAnyMessage)
     EXPECT_EQ(warnings.texts().size(), 1);
 }
 
-TEST_F(TplDateEditValidation, YearMonthStyleStoresTheFirstDay)
+TEST_F(TplDateEditValidationTest, YearMonthStyleStoresTheFirstDay)
 {
     edit->setEditStyle(desYearMonth);
     chooseEra("令和");
@@ -109,7 +109,7 @@ TEST_F(TplDateEditValidation, YearMonthStyleStoresTheFirstDay)
     EXPECT_EQ(edit->GetDateText(), "2026/01/01");
 }
 
-TEST_F(TplDateEditValidation, WesternDateIsShownBackInItsEra)
+TEST_F(TplDateEditValidationTest, WesternDateIsShownBackInItsEra)
 {
     enter("西暦", "2026", "12", "9");
     EXPECT_EQ(edit->GetDateText(), "2026/12/09");
@@ -120,7 +120,7 @@ TEST_F(TplDateEditValidation, WesternDateIsShownBackInItsEra)
     EXPECT_EQ(shown(), "昭和 64 1 7");
 }
 
-TEST_F(TplDateEditValidation, ReiwaIsTheEraOfAnEmptyControl)
+TEST_F(TplDateEditValidationTest, ReiwaIsTheEraOfAnEmptyControl)
 {
     EXPECT_EQ(era()->currentText(), "令和");
     typeInto(year(), "8");
@@ -133,7 +133,7 @@ TEST_F(TplDateEditValidation, ReiwaIsTheEraOfAnEmptyControl)
     EXPECT_EQ(GetDateControl(*edit), "2026/12/09");
 }
 
-TEST_F(TplDateEditValidation, FailedReadingAbandonsThePostSilently)
+TEST_F(TplDateEditValidationTest, FailedReadingAbandonsThePostSilently)
 {
     enter("西暦", "2009", "2", "30");
     QString written = "untouched";
@@ -148,7 +148,7 @@ TEST_F(TplDateEditValidation, FailedReadingAbandonsThePostSilently)
     EXPECT_EQ(warnings.texts().size(), 1);
 }
 
-TEST_F(TplDateEditValidation, WithoutTheEraListYearsAreWestern)
+TEST_F(TplDateEditValidationTest, WithoutTheEraListYearsAreWestern)
 {
     SetDateControl(*edit, "2026/12/09");
     edit->setEditGengo(false);
@@ -166,7 +166,7 @@ TEST_F(TplDateEditValidation, WithoutTheEraListYearsAreWestern)
     EXPECT_EQ(QApplication::focusWidget(), year());
 }
 
-TEST_F(TplDateEditValidation, LeavingTheControlChecksOnlyWithExitCheck)
+TEST_F(TplDateEditValidationTest, LeavingTheControlChecksOnlyWithExitCheck)
 {
     enter("西暦", "2009", "2", "29");
     after->setFocus();
@@ -180,7 +180,7 @@ TEST_F(TplDateEditValidation, LeavingTheControlChecksOnlyWithExitCheck)
     EXPECT_EQ(QApplication::focusWidget(), era());
 }
 
-TEST_F(TplDateEditValidation, DatesPutInByTheProgram)
+TEST_F(TplDateEditValidationTest, DatesPutInByTheProgram)
 {
     edit->SetDate(QDate(2009, 4, 1));
     EXPECT_EQ(shown(), "平成 21 4 1");

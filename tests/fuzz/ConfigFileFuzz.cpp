@@ -1,6 +1,6 @@
 // The configuration file as a hostile site might leave it: any bytes at all. Reading must
 // never crash, and writing one key back must keep the file readable.
-#include "IniFile.h"
+#include "config/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,8 @@
 extern "C" void SorvikFuzzSeeds(std::vector<std::string> &seeds)
 {
     seeds.push_back("[system]\r\ndbpc=\r\ndbName=/x/sorvik.fdb\r\n[data]\r\nOLD=065\r\nkojicode=3\r\n");
-    seeds.push_back("; comment\r\n[TAIKEI]\r\nROWS=4\r\nCOLS=08\r\n[data]\r\nremark1=\x88\xc0\x91\x53\x91\xe6\x88\xea\r\n");
+    seeds.push_back(
+        "; comment\r\n[TAIKEI]\r\nROWS=4\r\nCOLS=08\r\n[data]\r\nremark1=\x88\xc0\x91\x53\x91\xe6\x88\xea\r\n");
     seeds.push_back("[a]\nb\n=c\n[\n]\r\r\n[data\nkey==value\n");
 }
 

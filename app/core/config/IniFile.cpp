@@ -1,6 +1,6 @@
 #include "IniFile.h"
 
-#include "Cp932.h"
+#include "Cp932Text.h"
 
 #include <QFile>
 #include <QSaveFile>

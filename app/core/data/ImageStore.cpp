@@ -1,6 +1,6 @@
 #include "ImageStore.h"
 
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "TableDataSet.h"
 #include "DataField.h"
 #include "db/Error.h"

@@ -1,6 +1,6 @@
 #include "TableSchema.h"
 
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "db/Database.h"
 #include "db/Error.h"
 #include "db/Query.h"

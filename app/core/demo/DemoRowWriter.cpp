@@ -1,6 +1,6 @@
 #include "DemoRowWriter.h"
 
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "db/Query.h"
 
 void DemoRowWriter::insert(const char *table, Texts texts, Numbers numbers)

@@ -1,6 +1,6 @@
 #include "DemoWorkers.h"
 
-#include "DateText.h"
+#include "dates/DateText.h"
 #include "DemoRowWriter.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "PickerSql.h"
 
-#include "SqlText.h"
+#include "db/SqlText.h"
 
 namespace PickerSql {
 

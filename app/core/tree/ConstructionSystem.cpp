@@ -1,10 +1,10 @@
 #include "ConstructionSystem.h"
 
-#include "AppContext.h"
-#include "DataModule1.h"
-#include "DateText.h"
+#include "program/AppContext.h"
+#include "program/DataModule1.h"
+#include "dates/DateText.h"
 #include "MainMessages.h"
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "messages/MessageService.h"
 
 namespace {

@@ -1,20 +1,38 @@
-#include "SiteDatabaseFixture.h"
+#include "SiteFixture.h"
 #include "tree/ConstructionSystem.h"
 #include "tree/MainMessages.h"
 
-#include "DateText.h"
+#include "dates/DateText.h"
 
 namespace {
 
-class ConstructionSystemTest : public SiteDatabaseFixture
+class ConstructionSystemTest : public SiteFixture
 {
 protected:
     void SetUp() override
     {
-        SiteDatabaseFixture::SetUp();
+        SiteFixture::SetUp();
         addProject(1, QStringLiteral("川沿地区道路改良工事"));
         for (int code = 1; code <= 7; ++code)
             addContractor(1, code, QStringLiteral("業者%1").arg(code));
+    }
+
+    void addProject(int code, const QString &name, const QString &applied = QStringLiteral("2026/04/01"))
+    {
+        execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT, JV, TTNM) values(%1, '%2', '%3', "
+                                "'2026/04/01', '2027/03/19', 0, '元方')")
+                     .arg(code)
+                     .arg(applied, name)});
+    }
+
+    void addContractor(int project, int code, const QString &name,
+                       const QString &applied = QStringLiteral("2026/04/01"))
+    {
+        execute({QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, KJNM, STDT, FNDT) values(%1, %2, '%3', "
+                                "'%4', '工事', '2026/05/01', '2026/12/25')")
+                     .arg(project)
+                     .arg(code)
+                     .arg(applied, name)});
     }
 
     QModelIndex node(const QString &gyoCode) { return system.tree().find(gyoCode); }

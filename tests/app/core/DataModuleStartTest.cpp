@@ -1,18 +1,21 @@
-#include "DataModuleFixture.h"
+#include "SiteFixture.h"
+#include "SiteSql.h"
 
-#include "AppContext.h"
-#include "StartupMessages.h"
+#include <QSettings>
+
+#include "program/AppContext.h"
+#include "startup/StartupMessages.h"
 #include "config/IniFile.h"
 #include "schema/GyosyaUpgrade.h"
 #include "schema/SchemaVersion.h"
 
 namespace {
 
-using DataModuleStartTest = DataModuleFixture;
+using DataModuleStartTest = ProgramFolderFixture;
 
 TEST_F(DataModuleStartTest, CurrentDatabaseStartsQuietlyAndIsLeftUntouched)
 {
-    createDatabase(SchemaVersion::V0_5);
+    copyDatabase(PreparedDatabase::Current);
     pointIniAtDatabase();
     TDataModule1 module;
     ASSERT_TRUE(module.start(appDir()));
@@ -28,7 +31,8 @@ TEST_F(DataModuleStartTest, CurrentDatabaseStartsQuietlyAndIsLeftUntouched)
     EXPECT_EQ(record.value(QStringLiteral("InstallPath")).toString(), appDir());
     EXPECT_EQ(record.value(QStringLiteral("DBPC")).toString(), QString());
     EXPECT_EQ(record.value(QStringLiteral("DBPath")).toString(), databasePath());
-    EXPECT_TRUE(record.contains(QStringLiteral("Version")));
+    // The program's file version, as the version window shows it.
+    EXPECT_EQ(record.value(QStringLiteral("Version")).toString(), QStringLiteral(SORVIK_EXPECTED_VERSION));
 }
 
 TEST_F(DataModuleStartTest, WithoutConfigurationItOpensTheDefaultDatabaseAndWritesItDown)
@@ -37,7 +41,7 @@ TEST_F(DataModuleStartTest, WithoutConfigurationItOpensTheDefaultDatabaseAndWrit
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
     QDir().mkpath(dir.filePath(QStringLiteral("data/sorvik")));
     const QString path = dir.filePath(QStringLiteral("data/sorvik/sorvik.fdb"));
-    CreateSorvikDatabase(path);
+    CopyPreparedDatabase(PreparedDatabase::Current, path);
     QDir().mkpath(appDir());
     {
         TDataModule1 module;
@@ -68,7 +72,7 @@ TEST_F(DataModuleStartTest, MissingDatabaseEndsTheProgramWithTheMessage)
 
 TEST_F(DataModuleStartTest, Version04DatabaseIsRefused)
 {
-    createDatabase(SchemaVersion::V0_4);
+    copyDatabase(PreparedDatabase::V0_4);
     pointIniAtDatabase();
     TDataModule1 module;
     EXPECT_FALSE(module.start(appDir()));
@@ -78,10 +82,11 @@ TEST_F(DataModuleStartTest, Version04DatabaseIsRefused)
 
 TEST_F(DataModuleStartTest, Version046IsUpgradedWithItsDataIntact)
 {
-    createDatabase(SchemaVersion::V0_4_6);
-    execute({QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (1, '2009/04/01', '札幌駅前工事')"),
-             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, SDFILE1) values (1, 1, '2009/04/01', "
-                            "'北海建設', 'KAO00001.JPG')")});
+    copyDatabase(PreparedDatabase::V0_4_6);
+    ExecuteOnFile(databasePath(),
+                  {QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (1, '2009/04/01', '札幌駅前工事')"),
+                   QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, SDFILE1) values (1, 1, '2009/04/01', "
+                                  "'北海建設', 'KAO00001.JPG')")});
     pointIniAtDatabase();
     TDataModule1 module;
     ASSERT_TRUE(module.start(appDir()));
@@ -105,9 +110,9 @@ TEST_F(DataModuleStartTest, Version046IsUpgradedWithItsDataIntact)
 
 TEST_F(DataModuleStartTest, PartlyUpgradedDatabaseFailsRollsBackAndGoesOn)
 {
-    createDatabase(SchemaVersion::V0_4_6);
+    copyDatabase(PreparedDatabase::V0_4_6);
     // LANK1 is the fifth column of the upgrade: the first four are added, then it fails.
-    execute({GyosyaUpgradeStatements().at(4)});
+    ExecuteOnFile(databasePath(), {GyosyaUpgradeStatements().at(4)});
     const QStringList before = [&] {
         db::Database database;
         database.setDatabaseName(databasePath());

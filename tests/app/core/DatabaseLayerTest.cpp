@@ -1,5 +1,5 @@
-#include "ScratchDatabase.h"
-#include "TransactionSql.h"
+#include "PreparedDatabase.h"
+#include "SiteSql.h"
 
 #include "db/Database.h"
 #include "db/Query.h"
@@ -25,9 +25,9 @@ protected:
     }
 
     void exec(const QString &sql) { ExecSql(transaction, sql); }
-    QString scalar(const QString &sql) { return ScalarSql(transaction, sql); }
+    QString scalar(const QString &sql) { return ScalarValue(transaction, sql); }
 
-    ScratchDatabase scratch;
+    DatabaseCopy scratch{PreparedDatabase::Blank};
     db::Database database;
     db::Transaction transaction{database};
 };
@@ -161,7 +161,7 @@ TEST(DatabaseConnection, MissingFileFailsWithTheEnginesMessage)
 
 TEST(DatabaseConnection, CreateRefusesAnExistingFile)
 {
-    ScratchDatabase scratch;
+    DatabaseCopy scratch{PreparedDatabase::Blank};
     EXPECT_THROW(db::Database::create(scratch.path()), db::Error);
 }
 
@@ -176,7 +176,7 @@ TEST(DatabaseConnection, LocalNames)
 
 TEST(ServiceManagerTest, BacksUpAndRestoresAWholeDatabase)
 {
-    ScratchDatabase scratch;
+    DatabaseCopy scratch{PreparedDatabase::Blank};
     {
         db::Database database;
         database.setDatabaseName(scratch.path());

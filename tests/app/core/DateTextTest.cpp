@@ -1,9 +1,9 @@
-#include "DateText.h"
-#include "EraCalendar.h"
+#include "dates/DateText.h"
+#include "dates/EraCalendar.h"
 
 #include <gtest/gtest.h>
 
-TEST(DateText, EmptyTextIsTheNullDateBothWays)
+TEST(DateTextTest, EmptyTextIsTheNullDateBothWays)
 {
     EXPECT_FALSE(DateTextToDate(QString()).isValid());
     EXPECT_EQ(DateToDateText(QDate()), QString());
@@ -12,21 +12,21 @@ TEST(DateText, EmptyTextIsTheNullDateBothWays)
     EXPECT_EQ(DateTextToEraSpaced(QString()), QString());
 }
 
-TEST(DateText, RoundTripKeepsZeroPadding)
+TEST(DateTextTest, RoundTripKeepsZeroPadding)
 {
     EXPECT_EQ(DateTextToDate("2009/04/01"), QDate(2009, 4, 1));
     EXPECT_EQ(DateToDateText(QDate(2009, 4, 1)), "2009/04/01");
     EXPECT_EQ(DateToDateText(QDate(987, 1, 2)), "0987/01/02");
 }
 
-TEST(DateText, TextThatIsNoDateIsAnError)
+TEST(DateTextTest, TextThatIsNoDateIsAnError)
 {
     EXPECT_THROW(DateTextToDate("2009/02/30"), InvalidDateText);
     EXPECT_THROW(DateTextToDate("2009/4/10"), InvalidDateText);
     EXPECT_THROW(DateTextToDate("abcd/ef/gh"), InvalidDateText);
 }
 
-TEST(DateText, EraFormsOfEachEra)
+TEST(DateTextTest, EraFormsOfEachEra)
 {
     EXPECT_EQ(DateTextToEraLong("2009/04/01"), "平成 21年04月01日");
     EXPECT_EQ(DateTextToEraShort("2009/04/01"), "平 21年4月1日");
@@ -41,7 +41,7 @@ TEST(DateText, EraFormsOfEachEra)
     EXPECT_EQ(DateTextToEraShort("1912/07/30"), "大 1年7月30日");
 }
 
-TEST(EraCalendar, YearsConvertBothWays)
+TEST(EraCalendarTest, YearsConvertBothWays)
 {
     EXPECT_EQ(EraCalendar::westernYear("令和", 8), 2026);
     EXPECT_EQ(EraCalendar::westernYear("平成", 100), 2088);
@@ -51,7 +51,7 @@ TEST(EraCalendar, YearsConvertBothWays)
     EXPECT_EQ(EraCalendar::yearInEra(QDate(1868, 9, 8)), 1);
 }
 
-TEST(DateText, InRangeIsInclusiveAndOpenWhenBoundsAreEmpty)
+TEST(DateTextTest, InRangeIsInclusiveAndOpenWhenBoundsAreEmpty)
 {
     EXPECT_TRUE(DateTextInRange("2009/04/01", "", ""));
     EXPECT_FALSE(DateTextInRange("", "2009/01/01", "2009/12/31"));
@@ -61,7 +61,7 @@ TEST(DateText, InRangeIsInclusiveAndOpenWhenBoundsAreEmpty)
     EXPECT_TRUE(DateTextInRange("2010/01/01", "2009/01/01", ""));
 }
 
-TEST(DateText, IsDateTextNeverThrows)
+TEST(DateTextTest, IsDateTextNeverThrows)
 {
     EXPECT_TRUE(IsDateText("2009/04/10"));
     EXPECT_TRUE(IsDateText("2008/02/29"));

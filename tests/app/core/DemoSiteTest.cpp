@@ -1,18 +1,12 @@
-#include "SiteDatabaseFixture.h"
-#include "demo/DemoSite.h"
+#include "SiteFixture.h"
 #include "tree/ConstructionSystem.h"
 
 namespace {
 
-class DemoSiteTest : public SiteDatabaseFixture
+// The demo site as the build prepared it with FillDemoSite.
+class DemoSiteTest : public DemoSiteFixture
 {
 protected:
-    void SetUp() override
-    {
-        SiteDatabaseFixture::SetUp();
-        FillDemoSite(data.IBTransaction1);
-    }
-
     ConstructionSystem system{data};
 };
 

@@ -1,4 +1,5 @@
-#include "SorvikScratchDatabase.h"
+#include "SiteFixture.h"
+#include "SiteSql.h"
 
 #include "data/ImageStore.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-class ImageStoreTest : public ::testing::Test
+class ImageStoreTest : public SiteFixture
 {
 protected:
     QString makeFile(const QString &name, const QByteArray &bytes)
@@ -20,23 +21,27 @@ protected:
         return file.fileName();
     }
 
-    SorvikScratchDatabase scratch;
-    ImageStore store{scratch.transaction};
+    ImageStore store{data.IBTransaction1};
     QTemporaryDir files;
 };
 
 TEST_F(ImageStoreTest, WithTheGeneratorAtZeroTheFirstNameCarriesTwo)
 {
     EXPECT_EQ(store.StoreImageFile(0, makeFile("face.jpg", "JPEG")), "KAO00002.JPG");
-    SorvikScratchDatabase other;
-    ImageStore second(other.transaction);
+    // Each kind starts from the same generator: a second new site names its first certificate alike.
+    DatabaseCopy otherSite;
+    db::Database database;
+    database.setDatabaseName(otherSite.path());
+    database.open();
+    db::Transaction other(database);
+    ImageStore second(other);
     EXPECT_EQ(second.StoreImageFile(1, makeFile("cert.jpg", "JPEG")), "GAZ00002.JPG");
-    EXPECT_EQ(other.scalar("select FLTYP from IMGFL where FLNM = 'GAZ00002.JPG'"), "1");
+    EXPECT_EQ(ScalarValue(other, "select FLTYP from IMGFL where FLNM = 'GAZ00002.JPG'"), "1");
 }
 
 TEST_F(ImageStoreTest, SixDigitNumbersAreNotCut)
 {
-    scratch.exec("set generator gen_imcd to 123454");
+    exec("set generator gen_imcd to 123454");
     EXPECT_EQ(store.StoreImageFile(0, makeFile("a.jpg", "x")), "KAO123456.JPG");
     EXPECT_EQ(ImageStore::ImageFileName(1, 12), "GAZ00012.JPG");
 }
@@ -47,21 +52,21 @@ TEST_F(ImageStoreTest, NamesAreNeverReusedAndTheRowWaitsForTheCallersCommit)
     const QString second = store.StoreImageFile(0, makeFile("b.jpg", "second"));
     EXPECT_NE(first, second);
     EXPECT_LT(first, second);
-    EXPECT_EQ(scratch.scalar("select IMG from IMGFL where FLNM = '" + second + "'"), "second");
-    scratch.transaction.rollbackRetaining();
-    EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "0");
+    EXPECT_EQ(scalar("select IMG from IMGFL where FLNM = '" + second + "'"), "second");
+    transaction().rollbackRetaining();
+    EXPECT_EQ(scalar("select count(*) from IMGFL"), "0");
     const QString third = store.StoreImageFile(0, makeFile("c.jpg", "third"));
     EXPECT_GT(third, second);  // the generator does not go back with the rollback
-    scratch.transaction.commitRetaining();
-    EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "1");
+    transaction().commitRetaining();
+    EXPECT_EQ(scalar("select count(*) from IMGFL"), "1");
 }
 
 TEST_F(ImageStoreTest, AMissingFileStoresNothing)
 {
     EXPECT_EQ(store.StoreImageFile(0, files.filePath("gone.jpg")), "");
     EXPECT_EQ(store.StoreImageFile(0, files.path()), "");
-    EXPECT_EQ(scratch.scalar("select count(*) from IMGFL"), "0");
-    EXPECT_EQ(scratch.scalar("SELECT GEN_ID(gen_imcd,0) FROM RDB$DATABASE"), "0");
+    EXPECT_EQ(scalar("select count(*) from IMGFL"), "0");
+    EXPECT_EQ(scalar("SELECT GEN_ID(gen_imcd,0) FROM RDB$DATABASE"), "0");
 }
 
 TEST_F(ImageStoreTest, FetchWritesTheStoredBytesReplacingAnOldCopy)

@@ -1,5 +1,5 @@
 #include "config/ConfigKeys.h"
-#include "config/Cp932.h"
+#include "config/Cp932Text.h"
 #include "config/IniFile.h"
 
 #include <QFile>

@@ -1,42 +1,79 @@
+#include "SiteFixture.h"
 #include "pickers/PickerSql.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(PickerSqlTest, ProjectListFiltersOnlyByTheDatesGiven)
+// The statements run against a site: what each returns is what the pickers show.
+class PickerSqlTest : public SiteFixture
 {
-    const QString base = QStringLiteral("Select DISTINCT kjcd,kjnm,odnm,stdt,fndt from KOJI");
-    EXPECT_EQ(PickerSql::ProjectList({}, {}), base);
-    EXPECT_EQ(PickerSql::ProjectList(QStringLiteral("2026/04/01"), {}),
-              base + QStringLiteral(" where stdt >= '2026/04/01'"));
-    EXPECT_EQ(PickerSql::ProjectList({}, QStringLiteral("2027/03/19")),
-              base + QStringLiteral(" where fndt >= '2027/03/19'"));
-    EXPECT_EQ(PickerSql::ProjectList(QStringLiteral("2026/04/01"), QStringLiteral("2027/03/19")),
-              base + QStringLiteral(" where stdt >= '2026/04/01' and fndt >= '2027/03/19'"));
+protected:
+    QStringList sortedColumn(const QString &sql)
+    {
+        QStringList values = column(sql);
+        values.sort();
+        return values;
+    }
+};
+
+TEST_F(PickerSqlTest, ProjectListKeepsTheProjectsStartingAndEndingFromTheDatesGiven)
+{
+    execute({QStringLiteral("insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values (1, '2026/04/01', '一', "
+                            "'2026/04/01', '2027/03/19')"),
+             QStringLiteral("insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values (1, '2026/08/01', '一', "
+                            "'2026/04/01', '2027/03/19')"),
+             QStringLiteral("insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values (2, '2025/01/10', '二', "
+                            "'2025/01/10', '2025/12/20')"),
+             QStringLiteral("insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values (3, '2026/06/01', '三', "
+                            "'2026/06/01', '2026/09/30')")});
+    // Versions that differ only in their application date are one line.
+    EXPECT_EQ(sortedColumn(PickerSql::ProjectList({}, {})), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(sortedColumn(PickerSql::ProjectList("2026/04/01", {})), (QStringList{"1", "3"}));
+    EXPECT_EQ(sortedColumn(PickerSql::ProjectList({}, "2026/10/01")), (QStringList{"1"}));
+    EXPECT_EQ(sortedColumn(PickerSql::ProjectList("2025/01/01", "2026/09/30")), (QStringList{"1", "3"}));
 }
 
-TEST(PickerSqlTest, ContractorListLeavesOutOnlyNumbers)
+TEST_F(PickerSqlTest, ContractorListGroupsVersionsAndLeavesOutOnlyNumbers)
 {
-    const QString head
-        = QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT) AS"
-                         " STDT ,MAX(FNDT) AS FNDT from GYOSYA where KJCD = 3");
-    EXPECT_EQ(PickerSql::ContractorList(QStringLiteral("3"), {}), head + QStringLiteral(" Group by GYOCD"));
-    EXPECT_EQ(PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,5,12")),
-              head + QStringLiteral(" and GYOCD not in(1,5,12) Group by GYOCD"));
+    execute({QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, STDT, FNDT) values (3, 1, '2026/04/01', "
+                            "'甲', '2026/05/01', '2026/06/30')"),
+             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, STDT, FNDT) values (3, 2, '2026/04/01', "
+                            "'乙', '2026/05/01', '2026/06/30')"),
+             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM, STDT, FNDT) values (3, 2, '2026/09/01', "
+                            "'乙改', '2026/04/20', '2026/12/25')"),
+             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (3, 5, '2026/04/01', '丙')"),
+             QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (4, 2, '2026/04/01', '他')")});
+    const QString all = PickerSql::ContractorList(QStringLiteral("3"), {});
+    EXPECT_EQ(sortedColumn(QStringLiteral("select GYOCD from (%1)").arg(all)), (QStringList{"1", "2", "5"}));
+    EXPECT_EQ(column(QStringLiteral("select GYOCD||'|'||STDT||'|'||FNDT from (%1) where GYOCD = 2").arg(all)),
+              (QStringList{"2|2026/04/20|2026/12/25"}));
+    const QString rest = PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,5"));
+    EXPECT_EQ(column(QStringLiteral("select GYOCD from (%1)").arg(rest)), (QStringList{"2"}));
     // Anything but codes never reaches the statement.
+    const QString hostile = PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,x,5);drop table KOJI;--"));
+    EXPECT_EQ(column(QStringLiteral("select GYOCD from (%1)").arg(hostile)), (QStringList{"2"}));
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from KOJI")), QStringLiteral("0"));
     EXPECT_EQ(PickerSql::CodeList(QStringLiteral("1,x,2);drop table KOJI;--, 4")), QStringLiteral("1,2,4"));
 }
 
-TEST(PickerSqlTest, WorkerQualificationListJoinsTheKinds)
+TEST_F(PickerSqlTest, WorkerQualificationListHasEachWorkerOncePerQualificationOfTheKinds)
 {
-    EXPECT_EQ(PickerSql::WorkerQualificationList(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2,3")),
-              QStringLiteral("select S.NAME,S.BNDT,S.ADRS,I.SKNM,I.SKNO,I.SKDT,I.YOBIS1 from SAGYOIN S left outer join "
-                             "INSIKAKU I on S.KJCD = I.KJCD and S.GYOCD = I.GYOCD and S.INCD = I.INCD and I.KBN IN( "
-                             "1,2,3 ) where S.KJCD = 1 and S.GYOCD = 4"));
+    execute(
+        {QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 4, 1, '石川')"),
+         QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 4, 2, '岩田')"),
+         QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME) values (1, 5, 1, '他社')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (1, 1, 4, 1, 1, '免許')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (2, 1, 4, 1, 2, '講習')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (3, 1, 4, 1, 4, '職種')"),
+         QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (4, 1, 4, 2, 4, '職種')")});
+    const QString sql
+        = PickerSql::WorkerQualificationList(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2"));
+    EXPECT_EQ(sortedColumn(QStringLiteral("select NAME||'|'||coalesce(SKNM, '-') from (%1)").arg(sql)),
+              (QStringList{"岩田|-", "石川|免許", "石川|講習"}));
 }
 
-TEST(PickerSqlTest, NameEntriesPadTheAbbreviationToNineCharacters)
+TEST_F(PickerSqlTest, NameEntriesPadTheAbbreviationToNineCharacters)
 {
     const QString entry = PickerSql::NameEntry(QStringLiteral("AB"), QStringLiteral("XYZ"));
     EXPECT_EQ(entry, QStringLiteral("AB       XYZ"));
@@ -50,7 +87,7 @@ TEST(PickerSqlTest, NameEntriesPadTheAbbreviationToNineCharacters)
     EXPECT_EQ(PickerSql::NameResult(5, entry, QStringLiteral("AB")), QStringLiteral("AB"));
 }
 
-TEST(PickerSqlTest, QualificationsOfTheSamePersonAreJoinedByABlank)
+TEST_F(PickerSqlTest, QualificationsOfTheSamePersonAreJoinedByABlank)
 {
     const QStringList names{QStringLiteral("石川 拓也"), QStringLiteral("岩田 昇"), QStringLiteral("石川 拓也")};
     const QStringList qualifications{QStringLiteral("玉掛け技能講習"), QStringLiteral("x"), QStringLiteral("大型特殊")};

@@ -1,14 +1,14 @@
-#include "DataModuleFixture.h"
+#include "SiteFixture.h"
 
-#include "ProgramStart.h"
-#include "SingleInstanceLock.h"
-#include "StartupMessages.h"
+#include "startup/ProgramStart.h"
+#include "startup/SingleInstanceLock.h"
+#include "startup/StartupMessages.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-class ProgramStartTest : public DataModuleFixture
+class ProgramStartTest : public ProgramFolderFixture
 {
 protected:
     QString lockName = QStringLiteral("SORVIKN-start-%1").arg(QCoreApplication::applicationPid());
@@ -16,7 +16,7 @@ protected:
 
 TEST_F(ProgramStartTest, SecondInstanceIsRefusedBeforeTouchingTheDatabase)
 {
-    createDatabase(SchemaVersion::V0_5);
+    copyDatabase(PreparedDatabase::Current);
     pointIniAtDatabase();
     SingleInstanceLock running(lockName);
     ASSERT_TRUE(running.tryAcquire());
@@ -30,7 +30,7 @@ TEST_F(ProgramStartTest, SecondInstanceIsRefusedBeforeTouchingTheDatabase)
 
 TEST_F(ProgramStartTest, FirstInstanceStartsAndHoldsTheLock)
 {
-    createDatabase(SchemaVersion::V0_5);
+    copyDatabase(PreparedDatabase::Current);
     pointIniAtDatabase();
     SingleInstanceLock lock(lockName);
     TDataModule1 module;

@@ -1,4 +1,4 @@
-#include "SorvikScratchDatabase.h"
+#include "SiteFixture.h"
 
 #include "data/DataField.h"
 #include "data/QueryDataSet.h"
@@ -6,10 +6,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(QueryDataSetTest, OpensReadOnlyRowsAndExecutesStatements)
+using QueryDataSetTest = SiteFixture;
+
+TEST_F(QueryDataSetTest, OpensReadOnlyRowsAndExecutesStatements)
 {
-    SorvikScratchDatabase scratch;
-    QueryDataSet query(scratch.transaction);
+    QueryDataSet query(transaction());
     query.SetSQL("Select MAX(KJCD) AS KC from KOJI");
     query.Open();
     EXPECT_TRUE(query.FieldByName("kc").IsNull());

@@ -1,4 +1,4 @@
-#include "ScratchDatabase.h"
+#include "PreparedDatabase.h"
 
 #include "db/Database.h"
 #include "db/Query.h"
@@ -9,18 +9,24 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
 class SchemaTest : public ::testing::Test
 {
 protected:
+    // A database of the layout as CreateSorvikDatabase builds it (the build prepared it).
     QString build(SchemaVersion version)
     {
         const QString path = dir.filePath(SchemaVersionText(version) + QStringLiteral(".fdb"));
-        CreateSorvikDatabase(path, version);
+        CopyPreparedDatabase(kinds.at(version), path);
         return path;
     }
+
+    const std::map<SchemaVersion, PreparedDatabase> kinds{{SchemaVersion::V0_4, PreparedDatabase::V0_4},
+                                                          {SchemaVersion::V0_4_6, PreparedDatabase::V0_4_6},
+                                                          {SchemaVersion::V0_5, PreparedDatabase::Current}};
 
     QTemporaryDir dir;
 };

@@ -1,8 +1,8 @@
-#include "SqlText.h"
+#include "db/SqlText.h"
 
 #include <gtest/gtest.h>
 
-TEST(SqlText, StringsAreQuotedWithQuotesDoubled)
+TEST(SqlTextTest, StringsAreQuotedWithQuotesDoubled)
 {
     EXPECT_EQ(SqlStrOrNull("O'Neil"), "'O''Neil'");
     EXPECT_EQ(SqlStrOrNull("''"), "''''''");
@@ -11,7 +11,7 @@ TEST(SqlText, StringsAreQuotedWithQuotesDoubled)
     EXPECT_EQ(SqlStrOrNull("NULL"), "NULL");
 }
 
-TEST(SqlText, IntegersKeepOnlyTheirDigits)
+TEST(SqlTextTest, IntegersKeepOnlyTheirDigits)
 {
     EXPECT_EQ(SqlIntOrNull("12.5"), "125");
     EXPECT_EQ(SqlIntOrNull("-7"), "7");

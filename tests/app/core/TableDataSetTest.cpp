@@ -1,4 +1,4 @@
-#include "SorvikScratchDatabase.h"
+#include "SiteFixture.h"
 
 #include "data/Abort.h"
 #include "data/DataField.h"
@@ -53,13 +53,12 @@ public:
     DataSource source;
 };
 
-class TableDataSetTest : public ::testing::Test
+class TableDataSetTest : public SiteFixture
 {
 protected:
     void addKoji(int code, const QString &apdt, const QString &name)
     {
-        scratch.exec(
-            QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (%1, '%2', '%3')").arg(code).arg(apdt, name));
+        exec(QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (%1, '%2', '%3')").arg(code).arg(apdt, name));
     }
 
     void openKoji(const QString &filter = {})
@@ -71,8 +70,7 @@ protected:
 
     QString name() { return koji.FieldByName(QStringLiteral("KJNM")).AsString(); }
 
-    SorvikScratchDatabase scratch;
-    TableDataSet koji{scratch.transaction};
+    TableDataSet koji{data.IBTransaction1};
 };
 
 TEST_F(TableDataSetTest, AppendRunsBeforeScrollBeforeAfterInsertSoTheOldRowCanBeCarriedOver)
@@ -109,15 +107,15 @@ TEST_F(TableDataSetTest, PostWritesInsertThenUpdateWithTheEventsInOrder)
     koji.Post();
     EXPECT_EQ(log.take(),
               (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged"}));
-    EXPECT_EQ(scratch.scalar("select KJNM from KOJI where KJCD = 3"), QStringLiteral("新築工事"));
+    EXPECT_EQ(scalar("select KJNM from KOJI where KJCD = 3"), QStringLiteral("新築工事"));
 
     koji.Edit();
     EXPECT_EQ(log.take(), (QStringList{"BeforeEdit", "stateChanged", "AfterEdit"}));
     koji.FieldByName("APDT").SetAsString("2010/02/01");  // a key column: the row is found by its old key
     koji.FieldByName("KJNY").SetAsString("");
     koji.Post();
-    EXPECT_EQ(scratch.scalar("select APDT from KOJI where KJCD = 3"), QStringLiteral("2010/02/01"));
-    EXPECT_EQ(scratch.scalar("select count(*) from KOJI where KJNY is null"), QStringLiteral("1"));
+    EXPECT_EQ(scalar("select APDT from KOJI where KJCD = 3"), QStringLiteral("2010/02/01"));
+    EXPECT_EQ(scalar("select count(*) from KOJI where KJNY is null"), QStringLiteral("1"));
 }
 
 TEST_F(TableDataSetTest, EmptyTextIsStoredAsNullAndNumbersAreChecked)
@@ -131,7 +129,7 @@ TEST_F(TableDataSetTest, EmptyTextIsStoredAsNullAndNumbersAreChecked)
     EXPECT_TRUE(koji.FieldByName("KJNM").IsNull());
     EXPECT_THROW(koji.FieldByName("JV").SetAsString("x1"), db::Error);
     koji.Post();
-    EXPECT_EQ(scratch.scalar("select count(*) from KOJI where KJCD = 5 and KJNM is null and JV is null"), "1");
+    EXPECT_EQ(scalar("select count(*) from KOJI where KJCD = 5 and KJNM is null and JV is null"), "1");
 }
 
 TEST_F(TableDataSetTest, WritingOutsideEditIsRefused)
@@ -156,7 +154,7 @@ TEST_F(TableDataSetTest, BeforePostAbortKeepsTheRecordInEditWithItsText)
     EXPECT_THROW(koji.Post(), EAbort);
     EXPECT_EQ(koji.State(), DataSetState::Edit);
     EXPECT_EQ(koji.FieldByName("KJNY").AsString(), QStringLiteral("内容"));
-    EXPECT_EQ(scratch.scalar("select KJNM from KOJI"), QStringLiteral("元の名前"));
+    EXPECT_EQ(scalar("select KJNM from KOJI"), QStringLiteral("元の名前"));
     // Moving posts first, so a refused post also stops the move.
     EXPECT_THROW(koji.Next(), EAbort);
     EXPECT_EQ(koji.State(), DataSetState::Edit);
@@ -182,7 +180,7 @@ TEST_F(TableDataSetTest, PostErrorWithUniqueCanBecomeAMessageWhileTheRecordStays
     EXPECT_EQ(name(), QStringLiteral("改訂"));
     koji.FieldByName("APDT").SetAsString("2009/05/01");
     koji.Post();
-    EXPECT_EQ(scratch.scalar("select count(*) from KOJI"), "2");
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "2");
 }
 
 TEST_F(TableDataSetTest, PostErrorLeftToFailRaisesTheDatabaseText)
@@ -250,7 +248,7 @@ TEST_F(TableDataSetTest, EveryMoveFiresBeforeAndAfterScrollAndMovingWhileEditing
     EXPECT_EQ(log.take(),
               (QStringList{"updatingRecord", "BeforePost", "stateChanged", "AfterPost", "posted", "dataChanged",
                            "BeforeScroll", "AfterScroll", "dataChanged"}));
-    EXPECT_EQ(scratch.scalar("select KJNM from KOJI where APDT = '2009/02/01'"), "二改");
+    EXPECT_EQ(scalar("select KJNM from KOJI where APDT = '2009/02/01'"), "二改");
 }
 
 TEST_F(TableDataSetTest, CancelAfterInsertReturnsToThePreviousRecord)
@@ -288,7 +286,7 @@ TEST_F(TableDataSetTest, DeleteWritesAndMovesOnWithTheEventsInOrder)
         log.take(),
         (QStringList{"BeforeDelete", "BeforeScroll", "stateChanged", "AfterDelete", "AfterScroll", "dataChanged"}));
     EXPECT_EQ(name(), "二");
-    EXPECT_EQ(scratch.scalar("select count(*) from KOJI"), "1");
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "1");
     koji.Delete();
     EXPECT_TRUE(koji.IsEmpty());
     EXPECT_TRUE(koji.Bof());
@@ -303,7 +301,7 @@ TEST_F(TableDataSetTest, DeleteOfANewRecordOnlyCancelsIt)
     koji.Append();
     koji.Delete();
     EXPECT_EQ(koji.State(), DataSetState::Browse);
-    EXPECT_EQ(scratch.scalar("select count(*) from KOJI"), "1");
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "1");
 }
 
 TEST_F(TableDataSetTest, FilterLimitsTheRowsAndIsAppliedWhenSet)
@@ -339,15 +337,15 @@ TEST_F(TableDataSetTest, LocateAndBookmarksFindRows)
     EXPECT_EQ(name(), "一");
 }
 
-class SagyoinDataSetTest : public ::testing::Test
+class SagyoinDataSetTest : public SiteFixture
 {
 protected:
     void addWorker(int incd, int odrno, const QString &name)
     {
-        scratch.exec(QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, ODRNO, NAME) values (1, 1, %1, %2, '%3')")
-                         .arg(incd)
-                         .arg(odrno)
-                         .arg(name));
+        exec(QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, ODRNO, NAME) values (1, 1, %1, %2, '%3')")
+                 .arg(incd)
+                 .arg(odrno)
+                 .arg(name));
     }
     QStringList names()
     {
@@ -357,8 +355,7 @@ protected:
         return list;
     }
 
-    SorvikScratchDatabase scratch;
-    TableDataSet table{scratch.transaction};
+    TableDataSet table{data.IBTransaction1};
 };
 
 TEST_F(SagyoinDataSetTest, OrderFollowsTheNamedIndexOrThePrimaryKey)
@@ -397,11 +394,12 @@ TEST_F(SagyoinDataSetTest, RefreshAfterInsertReturnsToTheInsertedRecord)
     EXPECT_EQ(table.FieldByName("NAME").AsString(), "新人");
 }
 
-TEST(AssignedKeyDataSetTest, KeysTheDatabaseAssignsComeBackAndBlobsAreReadWhenAsked)
+using AssignedKeyDataSetTest = SiteFixture;
+
+TEST_F(AssignedKeyDataSetTest, KeysTheDatabaseAssignsComeBackAndBlobsAreReadWhenAsked)
 {
-    SorvikScratchDatabase scratch;
-    scratch.exec("insert into IMGFL (IMCD, FLNM, IMG) values (0, 'A.JPG', 'aaa')");
-    TableDataSet table(scratch.transaction);
+    exec("insert into IMGFL (IMCD, FLNM, IMG) values (0, 'A.JPG', 'aaa')");
+    TableDataSet table(transaction());
     table.SetTableName("IMGFL");
     table.Open();
     table.Append();

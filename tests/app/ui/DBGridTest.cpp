@@ -1,13 +1,11 @@
-#include "../core/SorvikScratchDatabase.h"
-#include "DBControls.h"
-#include "DBGrid.h"
+#include "SiteFixture.h"
+#include "controls/DBControls.h"
+#include "controls/DBGrid.h"
 #include "UiInput.h"
-#include "UiTestApplication.h"
 
 #include "data/DataField.h"
 #include "data/DataSource.h"
 #include "data/TableDataSet.h"
-#include "messages/ScriptedMessageService.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,13 +13,14 @@
 
 namespace {
 
-class DBGridTest : public ::testing::Test, private WithUiApplication
+class DBGridTest : public SiteFixture
 {
 protected:
-    DBGridTest()
+    void SetUp() override
     {
+        SiteFixture::SetUp();
         for (const char *name : {"一郎", "二郎", "三郎"})
-            scratch.exec(QStringLiteral("insert into SHOKU (SHCD, NAME, YOBIN1) values (0, '%1', 0)").arg(name));
+            exec(QStringLiteral("insert into SHOKU (SHCD, NAME, YOBIN1) values (0, '%1', 0)").arg(name));
         table.SetTableName("SHOKU");
         source.setDataSet(&table);
         grid.setDataSource(&source);
@@ -39,11 +38,9 @@ protected:
         QApplication::sendEvent(grid.viewport(), &release);
     }
 
-    SorvikScratchDatabase scratch;
-    TableDataSet table{scratch.transaction};
+    TableDataSet table{data.IBTransaction1};
     DataSource source;
     DBGrid grid;
-    ScriptedMessageService messages;
 };
 
 TEST_F(DBGridTest, CurrentRowFollowsTheDataSetBothWays)
@@ -99,7 +96,7 @@ TEST_F(DBGridTest, ClickAndPaintHooksSeeDataCellsOnly)
     releaseMouseOn(2, 0);
     ASSERT_EQ(clicks.size(), 1);
     EXPECT_EQ(clicks[0], qMakePair(2, 0));
-    EXPECT_EQ(scratch.scalar("select YOBIN1 from SHOKU where NAME = '三郎'"), "1");
+    EXPECT_EQ(scalar("select YOBIN1 from SHOKU where NAME = '三郎'"), "1");
     EXPECT_EQ(grid.model()->index(2, 0).data().toString(), "1");
     grid.grab();
     EXPECT_GE(painted, 3);
@@ -159,8 +156,8 @@ TEST_F(DBGridTest, MemoAndEditableComboTakeTypedTextAtThePost)
     TypeText(combo.lineEdit(), "課長");
     EXPECT_TRUE(table.FieldByName("POST").IsNull());  // still only in the control
     table.Post();
-    EXPECT_EQ(scratch.scalar("select YOBIS1 from SHOKU where NAME = '一郎'"), "一行目\n二行目");
-    EXPECT_EQ(scratch.scalar("select POST from SHOKU where NAME = '一郎'"), "課長");
+    EXPECT_EQ(scalar("select YOBIS1 from SHOKU where NAME = '一郎'"), "一行目\n二行目");
+    EXPECT_EQ(scalar("select POST from SHOKU where NAME = '一郎'"), "課長");
     table.Next();
     EXPECT_EQ(memo.toPlainText(), "");
     EXPECT_EQ(combo.currentText(), "");
@@ -181,7 +178,7 @@ TEST_F(DBGridTest, ANumberFieldRefusesTextAndThePostStopsWithTheRecordInEdit)
     edit.setText("12");
     emit edit.textEdited("12");
     table.Post();
-    EXPECT_EQ(scratch.scalar("select YOBIN2 from SHOKU where NAME = '一郎'"), "12");
+    EXPECT_EQ(scalar("select YOBIN2 from SHOKU where NAME = '一郎'"), "12");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "ModalService.h"
-#include "QtFileDialogService.h"
+#include "services/ModalService.h"
+#include "services/QtFileDialogService.h"
 #include "ScriptedFileDialogService.h"
-#include "UiTestApplication.h"
-#include "WindowsFileFilter.h"
+#include "ScriptedModalService.h"
+#include "services/WindowsFileFilter.h"
 
 #include <QDialog>
 #include <gtest/gtest.h>
@@ -33,7 +33,6 @@ TEST(WindowsFileFilterTest, DefaultExtensionOnlyForANameWithoutOne)
 
 TEST(ScriptedServicesTest, AnswerInOrderAndPutThePreviousServiceBack)
 {
-    UiTestApplication();
     FileDialogService *before = &FileDialogService::current();
     {
         ScriptedFileDialogService dialogs;

@@ -1,5 +1,4 @@
-#include "MessageBoxService.h"
-#include "UiTestApplication.h"
+#include "services/MessageBoxService.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -25,7 +24,6 @@ void pressWhenShown(const QString &caption, QString *shownText)
 
 TEST(MessageBoxServiceTest, QuestionsAnswerWithTheButtonPressed)
 {
-    UiTestApplication();
     MessageBoxService service;
     QString shown;
     pressWhenShown(QStringLiteral("いいえ(&N)"), &shown);
@@ -37,7 +35,6 @@ TEST(MessageBoxServiceTest, QuestionsAnswerWithTheButtonPressed)
 
 TEST(MessageBoxServiceTest, LineBreaksOfTheProgramsTextsShowAsSingleBreaks)
 {
-    UiTestApplication();
     MessageBoxService service;
     QString shown;
     pressWhenShown(QStringLiteral("OK"), &shown);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DBControls.h"
-#include "RettoTab.h"
-#include "TEditForm.h"
-#include "TImageFrame.h"
-#include "TPanel.h"
+#include "controls/DBControls.h"
+#include "controls/RettoTab.h"
+#include "bases/TEditForm.h"
+#include "bases/TImageFrame.h"
+#include "bases/TPanel.h"
 #include "data/Abort.h"
 #include "data/DataField.h"
 #include "data/ImageStore.h"
@@ -37,6 +37,8 @@ public:
             grid->addWidget(new QLabel(captions[row], EditPanel), row, 0);
         DBEditNAME = new DBEdit(EditPanel);
         DBEditFURI = new DBEdit(EditPanel);
+        DBEditNAME->setObjectName(QStringLiteral("DBEditNAME"));
+        DBEditFURI->setObjectName(QStringLiteral("DBEditFURI"));
         DBComboBoxPOST = new DBComboBox(EditPanel);
         DBComboBoxPOST->setItems({QStringLiteral("所長"), QStringLiteral("工事主任"), QStringLiteral("安全担当")},
                                  true);

@@ -1,12 +1,9 @@
-#include "../core/SorvikScratchDatabase.h"
+#include "SiteFixture.h"
 #include "SampleStaffEditor.h"
-#include "ScriptedFileDialogService.h"
 #include "UiInput.h"
-#include "UiTestApplication.h"
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "config/IniFile.h"
-#include "messages/ScriptedMessageService.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -18,37 +15,27 @@
 
 namespace {
 
-class TEditFormTest : public ::testing::Test
+class TEditFormTest : public SiteFixture
 {
 protected:
-    TEditFormTest()
+    void SetUp() override
     {
-        UiTestApplication();
+        SiteFixture::SetUp();
         QDir(imageRoot.path()).mkpath(QStringLiteral("image"));
-        scratch.exec("insert into SHOKU (SHCD, NAME, FURI) values (0, '青木', 'あおき')");
-        scratch.exec("insert into SHOKU (SHCD, NAME, FURI) values (0, '井上', 'いのうえ')");
-        scratch.transaction.commitRetaining();
+        exec("insert into SHOKU (SHCD, NAME, FURI) values (0, '青木', 'あおき')");
+        exec("insert into SHOKU (SHCD, NAME, FURI) values (0, '井上', 'いのうえ')");
+        transaction().commitRetaining();
     }
 
     std::unique_ptr<SampleStaffEditor> makeEditor()
     {
-        auto editor = std::make_unique<SampleStaffEditor>(scratch.transaction, store, imageRoot.path() + "/");
+        auto editor = std::make_unique<SampleStaffEditor>(transaction(), store, imageRoot.path() + "/");
         editor->show();
         return editor;
     }
 
     // What another user of the database sees: only committed rows.
-    QString committed(const QString &sql)
-    {
-        db::Database other;
-        other.setDatabaseName(scratch.path());
-        other.open();
-        db::Transaction transaction(other);
-        db::Query query(transaction);
-        query.setSql(sql);
-        query.open();
-        return query.eof() ? QString() : query.field(0).asString();
-    }
+    QString committed(const QString &sql) { return committedColumn(sql).value(0); }
 
     QString jpegFile(const QString &name)
     {
@@ -59,11 +46,9 @@ protected:
         return path;
     }
 
-    SorvikScratchDatabase scratch;
-    ImageStore store{scratch.transaction};
+    ImageStore store{data.IBTransaction1};
     QTemporaryDir imageRoot;
     QTemporaryDir files;
-    ScriptedMessageService messages;
 };
 
 void expectButtons(SampleStaffEditor &e, bool browsing)
@@ -92,8 +77,8 @@ TEST_F(TEditFormTest, WalksTheWholeButtonTable)
     e.btnNew->click();
     expectButtons(e, false);
     EXPECT_EQ(e.DBEditNAME->text(), "");
-    TypeText(e.DBEditNAME, "佐藤");
-    TypeText(e.DBEditFURI, "さとう");
+    TypeInto(&e, "DBEditNAME", "佐藤");
+    TypeInto(&e, "DBEditFURI", "さとう");
     e.btnPost->click();
     expectButtons(e, true);
     EXPECT_EQ(committed("select count(*) from SHOKU"), "3");
@@ -175,7 +160,7 @@ TEST_F(TEditFormTest, EnterMovesToTheNextFieldAndShiftEnterBack)
     auto editor = makeEditor();
     SampleStaffEditor &e = *editor;
     e.DBEditNAME->setFocus();
-    PressKey(e.DBEditNAME, Qt::Key_Return);
+    PressEnter(e.DBEditNAME);
     EXPECT_EQ(e.focusWidget(), e.DBEditFURI);
     PressKey(e.DBEditFURI, Qt::Key_Enter);
     EXPECT_EQ(e.focusWidget(), e.DBComboBoxPOST);
@@ -186,13 +171,13 @@ TEST_F(TEditFormTest, EnterMovesToTheNextFieldAndShiftEnterBack)
 
 TEST_F(TEditFormTest, StartModeRunsTheImportOnlyWhenItsButtonIsShown)
 {
-    auto hidden = std::make_unique<SampleStaffEditor>(scratch.transaction, store, imageRoot.path() + "/");
+    auto hidden = std::make_unique<SampleStaffEditor>(transaction(), store, imageRoot.path() + "/");
     hidden->StartMode = 1;
     hidden->show();
     QApplication::processEvents();
     EXPECT_EQ(hidden->imports, 0);
 
-    auto shown = std::make_unique<SampleStaffEditor>(scratch.transaction, store, imageRoot.path() + "/");
+    auto shown = std::make_unique<SampleStaffEditor>(transaction(), store, imageRoot.path() + "/");
     shown->btnImport->show();
     shown->StartMode = 1;
     shown->show();
@@ -206,7 +191,6 @@ TEST_F(TEditFormTest, StartModeRunsTheImportOnlyWhenItsButtonIsShown)
 
 TEST_F(TEditFormTest, ImageFrameRegistersClearsAndShowsTheMissingPicture)
 {
-    ScriptedFileDialogService dialogs;
     auto editor = makeEditor();
     SampleStaffEditor &e = *editor;
     TImageFrame &frame = *e.ImageFrame1;
@@ -214,10 +198,10 @@ TEST_F(TEditFormTest, ImageFrameRegistersClearsAndShowsTheMissingPicture)
     EXPECT_EQ(frame.btnOpen->toolTip(), "画像の登録");
     EXPECT_EQ(frame.btnDelete->toolTip(), "画像のクリア");
 
-    dialogs.answer(jpegFile("photo.jpg"));
+    fileDialogs.answer(jpegFile("photo.jpg"));
     frame.btnOpen->click();
-    ASSERT_EQ(dialogs.asked().size(), 1);
-    EXPECT_EQ(dialogs.asked()[0].request.filter, "JPEG イメージファイル (*.jpg)|*.jpg");
+    ASSERT_EQ(fileDialogs.asked().size(), 1);
+    EXPECT_EQ(fileDialogs.asked()[0].request.filter, "JPEG イメージファイル (*.jpg)|*.jpg");
     EXPECT_EQ(frame.FileName, "KAO00002.JPG");
     EXPECT_TRUE(QFile::exists(frame.Folder() + "KAO00002.JPG"));
     EXPECT_FALSE(frame.ShowsPlaceholder());
@@ -228,22 +212,22 @@ TEST_F(TEditFormTest, ImageFrameRegistersClearsAndShowsTheMissingPicture)
 
     frame.btnDelete->click();
     EXPECT_EQ(frame.FileName, "");
-    dialogs.answer(jpegFile("other.jpg"));
+    fileDialogs.answer(jpegFile("other.jpg"));
     frame.btnOpen->click();
     EXPECT_NE(frame.FileName, "KAO00002.JPG");
     EXPECT_FALSE(frame.FileName.isEmpty());
     e.btnCancel->click();
 
     // A vanished file stores nothing and clears the frame; the owner hears of it.
-    dialogs.answer(files.filePath("vanished.jpg"));
+    fileDialogs.answer(files.filePath("vanished.jpg"));
     frame.btnOpen->click();
     EXPECT_EQ(frame.FileName, "");
     EXPECT_TRUE(e.IBTable1.FieldByName("SDFL").IsNull());
     e.btnCancel->click();
 
     // A name without an IMGFL row shows the blue placeholder.
-    scratch.exec("update SHOKU set SDFL = 'KAO09999.JPG' where NAME = '井上'");
-    scratch.transaction.commitRetaining();
+    exec("update SHOKU set SDFL = 'KAO09999.JPG' where NAME = '井上'");
+    transaction().commitRetaining();
     e.IBTable1.Refresh();
     e.btnNext->click();
     EXPECT_EQ(frame.FileName, "KAO09999.JPG");
@@ -285,7 +269,7 @@ TEST_F(TEditFormTest, TitleStyleFollowsTheSettingsAndEditorsWithoutOwnTransactio
     TypeText(editor->DBEditFURI, "!");
     editor->btnPost->click();
     EXPECT_EQ(committed("select FURI from SHOKU where NAME = '青木'"), "あおき");
-    scratch.transaction.commitRetaining();
+    transaction().commitRetaining();
     EXPECT_EQ(committed("select FURI from SHOKU where NAME = '青木'"), "!あおき");
 }
 
@@ -324,7 +308,7 @@ TEST_F(TEditFormTest, Screenshot)
     QApplication::processEvents();
     const QImage shot = editor->grab().toImage();
     EXPECT_FALSE(shot.isNull());
-    scratch.exec("update SHOKU set SDFL = 'KAO09999.JPG' where NAME = '井上'");
+    exec("update SHOKU set SDFL = 'KAO09999.JPG' where NAME = '井上'");
     editor->IBTable1.Refresh();
     editor->btnNext->click();
     const QImage missing = editor->grab().toImage();

@@ -1,9 +1,9 @@
-#include "ActionButton.h"
-#include "EraCalendar.h"
-#include "ExchangeGuidePanel.h"
-#include "MainActions.h"
+#include "controls/ActionButton.h"
+#include "dates/EraCalendar.h"
+#include "main/ExchangeGuidePanel.h"
+#include "main/MainActions.h"
 #include "MainFormFixture.h"
-#include "PrintPanel.h"
+#include "main/PrintPanel.h"
 #include "tree/ConstructionSystem.h"
 #include "tree/MainMessages.h"
 
@@ -25,7 +25,7 @@ namespace {
 
 using Choice = MainFormWindows::ContractorChoice;
 
-class MainFormTest : public MainFormFixture
+class TMainFormTest : public MainFormFixture
 {
 protected:
     MainActions &a() { return form->actions(); }
@@ -45,7 +45,7 @@ protected:
     QStringList rows() { return column(QStringLiteral("Select GYOCD from TAISEI where KJCD = 1 order by GYOCD")); }
 };
 
-TEST_F(MainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace)
+TEST_F(TMainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace)
 {
     Config::write(*ini, Config::CompanyName, QString());
     open();
@@ -63,7 +63,7 @@ TEST_F(MainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace)
     EXPECT_TRUE(a().nmBackup->isEnabled());
 }
 
-TEST_F(MainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
+TEST_F(TMainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
 {
     open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Sorvik ２０１０"));
@@ -88,7 +88,85 @@ TEST_F(MainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
     EXPECT_EQ(AppContext::instance().WorkDate, QDate::currentDate());
 }
 
-TEST_F(MainFormTest, ClockRunsWithoutTheDebugSetting)
+// Every menu item in order, as "menu/submenu/item", captions as the user reads them;
+// separators are left out and the two hidden menus are named without their items.
+QStringList MenuPaths(const QString &prefix, const QList<QAction *> &actions)
+{
+    QStringList paths;
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QString path = prefix + action->text();
+        paths << path;
+        if (action->menu() && action->isVisible())
+            paths << MenuPaths(path + QLatin1Char('/'), action->menu()->actions());
+    }
+    return paths;
+}
+
+TEST_F(TMainFormTest, MenuItemsHaveTheirCaptionsInOrder)
+{
+    open();
+    const QStringList expected{
+        "ﾌｧｲﾙ(&F)",
+        "ﾌｧｲﾙ(&F)/各種設定(&S)",
+        "ﾌｧｲﾙ(&F)/ユニットファイル（工事以下の全てのデータ）",
+        "ﾌｧｲﾙ(&F)/ユニットファイル（工事以下の全てのデータ）/工事ユニットのアンロード(&U)",
+        "ﾌｧｲﾙ(&F)/ユニットファイル（工事以下の全てのデータ）/工事ユニットを新規ロード(&L)",
+        "ﾌｧｲﾙ(&F)/ｲﾝﾎﾟｰﾄ(&I)",
+        "ﾌｧｲﾙ(&F)/ｲﾝﾎﾟｰﾄ(&I)/職員(&S)",
+        "ﾌｧｲﾙ(&F)/ｲﾝﾎﾟｰﾄ(&I)/資格ﾏｽﾀ(&C)",
+        "ﾌｧｲﾙ(&F)/ｴｸｽﾎﾟｰﾄ(&W)",
+        "ﾌｧｲﾙ(&F)/ｴｸｽﾎﾟｰﾄ(&W)/職員(&S)",
+        "ﾌｧｲﾙ(&F)/ｴｸｽﾎﾟｰﾄ(&W)/資格ﾏｽﾀ(&C)",
+        "ﾌｧｲﾙ(&F)/未使用の画像を削除(&P)",
+        "ﾌｧｲﾙ(&F)/データベース",
+        "ﾌｧｲﾙ(&F)/データベース/バックアップ",
+        "ﾌｧｲﾙ(&F)/データベース/リストア",
+        "ﾌｧｲﾙ(&F)/終了(&Q)",
+        "工事情報(&K)",
+        "工事情報(&K)/工事情報編集(&J)",
+        "工事情報(&K)/工事の新規登録(&N)",
+        "工事情報(&K)/工事の選択(&S)",
+        "工事情報(&K)/指定工事の全情報削除",
+        "施工体制(&T)",
+        "施工体制(&T)/選択業者の編集(&E)",
+        "施工体制(&T)/業者を入力して元請けに登録(&M)",
+        "施工体制(&T)/業者一覧から元請けに登録(&S)",
+        "施工体制(&T)/業者を入力して請負に登録(&N)",
+        "施工体制(&T)/業者一覧から請負に登録(&L)",
+        "施工体制(&T)/選択業者とその下請を外す(&D)",
+        "業者情報(&G)",
+        "業者情報(&G)/登録業者の編集(&E)",
+        "業者情報(&G)/業者の新規登録(&A)",
+        "作業員名簿(&M)",
+        "作業員名簿(&M)/作業員登録(&M)",
+        "作業員名簿(&M)/作業員票印刷(&C)",
+        "作業員名簿(&M)/資格取得者一覧(&L)",
+        "車両・機械(&C)",
+        "Sorvik管理(&A)",
+        "印刷(&P)",
+        "印刷(&P)/施工体制台帳(&T)",
+        "印刷(&P)/再下請負通知書(&L)",
+        "印刷(&P)/施工体系図表(&K)",
+        "印刷(&P)/技術者体系図(&E)",
+        "印刷(&P)/指示・報告書(&N)",
+        "印刷(&P)/点検表(&I)",
+        "印刷(&P)/その他安全書類(&O)",
+        "印刷(&P)/名簿印刷(&M)",
+        "印刷(&P)/持込機械・車両届(&B)",
+        "ﾏｽﾀﾒﾝﾃ(&M)",
+        "ﾏｽﾀﾒﾝﾃ(&M)/職員情報(&S)",
+        "ﾏｽﾀﾒﾝﾃ(&M)/資格ﾏｽﾀ(&M)",
+        "ﾍﾙﾌﾟ(&H)",
+        "ﾍﾙﾌﾟ(&H)/メール問い合わせ",
+        "ﾍﾙﾌﾟ(&H)/サポートホームページ",
+        "ﾍﾙﾌﾟ(&H)/ﾊﾞｰｼﾞｮﾝ(&V)",
+    };
+    EXPECT_EQ(MenuPaths({}, form->menuBar()->actions()), expected);
+}
+
+TEST_F(TMainFormTest, ClockRunsWithoutTheDebugSetting)
 {
     Config::write(*ini, Config::Debug, false);
     open();
@@ -96,7 +174,7 @@ TEST_F(MainFormTest, ClockRunsWithoutTheDebugSetting)
     EXPECT_EQ(form->Timer1->interval(), 1000);
 }
 
-TEST_F(MainFormTest, PlacingAndRemovingThePrimeSwitchesThePlacingActions)
+TEST_F(TMainFormTest, PlacingAndRemovingThePrimeSwitchesThePlacingActions)
 {
     addProject(1, QStringLiteral("道路改良工事"), 3);
     Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
@@ -132,7 +210,7 @@ TEST_F(MainFormTest, PlacingAndRemovingThePrimeSwitchesThePlacingActions)
     EXPECT_FALSE(a().actGyoDel->isEnabled());
 }
 
-TEST_F(MainFormTest, PlacingFromTheListLeavesOutTheTreeAndNeedsAnOrderer)
+TEST_F(TMainFormTest, PlacingFromTheListLeavesOutTheTreeAndNeedsAnOrderer)
 {
     addProject(1, QStringLiteral("道路改良工事"), 4);
     Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
@@ -160,7 +238,7 @@ TEST_F(MainFormTest, PlacingFromTheListLeavesOutTheTreeAndNeedsAnOrderer)
     EXPECT_EQ(rows(), QString("1,3,4").split(','));
 }
 
-TEST_F(MainFormTest, ChoosingAnotherProjectLoadsIt)
+TEST_F(TMainFormTest, ChoosingAnotherProjectLoadsIt)
 {
     addProject(1, QStringLiteral("道路改良工事"), 1);
     addProject(2, QStringLiteral("集合住宅新築工事"), 1);
@@ -183,7 +261,7 @@ TEST_F(MainFormTest, ChoosingAnotherProjectLoadsIt)
     EXPECT_TRUE(form->edtKJNM->text().isEmpty());
 }
 
-TEST_F(MainFormTest, ContractorEditingRepeatsThePickerUntilItIsClosed)
+TEST_F(TMainFormTest, ContractorEditingRepeatsThePickerUntilItIsClosed)
 {
     addProject(1, QStringLiteral("道路改良工事"), 3);
     execute(
@@ -197,7 +275,7 @@ TEST_F(MainFormTest, ContractorEditingRepeatsThePickerUntilItIsClosed)
     EXPECT_EQ(windows.contractorRequests.size(), 3);
 }
 
-TEST_F(MainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
+TEST_F(TMainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
 {
     addProject(1, QStringLiteral("道路改良工事"), 1);
     execute(
@@ -216,7 +294,7 @@ TEST_F(MainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
     EXPECT_TRUE(AppContext::instance().TreeLabels.isEmpty());
 }
 
-TEST_F(MainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsTheSetting)
+TEST_F(TMainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsTheSetting)
 {
     open();
     a().nmShokuInfo->trigger();
@@ -230,7 +308,7 @@ TEST_F(MainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsThe
     EXPECT_TRUE(form->ExchangePanel->isVisibleTo(form.get()));
 }
 
-TEST_F(MainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
+TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
 {
     addProject(1, QStringLiteral("道路改良工事"), 0);
     Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
@@ -270,7 +348,7 @@ TEST_F(MainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     EXPECT_EQ(AppContext::instance().TreeLevels.size(), 2);
 }
 
-TEST_F(MainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
+TEST_F(TMainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
 {
     open();
     addProject(3, QStringLiteral("集合住宅新築工事"), 0);
@@ -286,7 +364,7 @@ TEST_F(MainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
     EXPECT_EQ(windows.editedProjects, QString("0,3").split(','));
 }
 
-TEST_F(MainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
+TEST_F(TMainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
 {
     open();
     int notifications = 0;

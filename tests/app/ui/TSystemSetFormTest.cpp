@@ -1,10 +1,9 @@
-#include "AppContext.h"
-#include "ColorBox.h"
-#include "TSystemSetForm.h"
-#include "UiTestApplication.h"
+#include "program/AppContext.h"
+#include "controls/ColorBox.h"
+#include "main/TSystemSetForm.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
-#include "messages/ScriptedMessageService.h"
+#include "ScriptedMessageService.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +18,11 @@
 
 namespace {
 
-class SystemSetFormTest : public ::testing::Test
+class TSystemSetFormTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        UiTestApplication();
         AppContext::instance() = AppContext();
         useIni(dir.filePath(QStringLiteral("sorvik.ini")));
     }
@@ -43,7 +41,7 @@ protected:
     ScriptedMessageService messages;
 };
 
-TEST_F(SystemSetFormTest, OpensWithTheDefaultsAndTheHiddenGroups)
+TEST_F(TSystemSetFormTest, OpensWithTheDefaultsAndTheHiddenGroups)
 {
     TSystemSetForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("各種設定"));
@@ -67,7 +65,7 @@ TEST_F(SystemSetFormTest, OpensWithTheDefaultsAndTheHiddenGroups)
     EXPECT_EQ(form.edtRemark[3]->maxLength(), 128);
 }
 
-TEST_F(SystemSetFormTest, PostWritesEveryKeyInTheWindowsOrder)
+TEST_F(TSystemSetFormTest, PostWritesEveryKeyInTheWindowsOrder)
 {
     TSystemSetForm form;
     form.edtCMPNAME->setText(QStringLiteral("札幌建設"));
@@ -94,7 +92,7 @@ TEST_F(SystemSetFormTest, PostWritesEveryKeyInTheWindowsOrder)
     EXPECT_TRUE(AppContext::instance().UseBarcode);
 }
 
-TEST_F(SystemSetFormTest, UncheckedRegionStaysOffAfterSaving)
+TEST_F(TSystemSetFormTest, UncheckedRegionStaysOffAfterSaving)
 {
     {
         TSystemSetForm form;
@@ -109,7 +107,7 @@ TEST_F(SystemSetFormTest, UncheckedRegionStaysOffAfterSaving)
     EXPECT_FALSE(reopened.cmbLocal->isVisibleTo(&reopened));
 }
 
-TEST_F(SystemSetFormTest, ClosingWithoutPostWritesNothing)
+TEST_F(TSystemSetFormTest, ClosingWithoutPostWritesNothing)
 {
     TSystemSetForm form;
     form.edtCMPNAME->setText(QStringLiteral("札幌建設"));
@@ -119,7 +117,7 @@ TEST_F(SystemSetFormTest, ClosingWithoutPostWritesNothing)
     EXPECT_TRUE(AppContext::instance().CompanyName.isEmpty());
 }
 
-TEST_F(SystemSetFormTest, CompanyNameOnlyModeHidesEveryOtherPage)
+TEST_F(TSystemSetFormTest, CompanyNameOnlyModeHidesEveryOtherPage)
 {
     TSystemSetForm form;
     form.askCompanyNameOnly();
@@ -129,7 +127,7 @@ TEST_F(SystemSetFormTest, CompanyNameOnlyModeHidesEveryOtherPage)
         EXPECT_FALSE(form.PageControl1->isTabVisible(page)) << page;
 }
 
-TEST_F(SystemSetFormTest, FailedSaveKeepsTheWindowOpenAndSaysSo)
+TEST_F(TSystemSetFormTest, FailedSaveKeepsTheWindowOpenAndSaysSo)
 {
     useIni(dir.filePath(QStringLiteral("missing/folder/sorvik.ini")));
     TSystemSetForm form;

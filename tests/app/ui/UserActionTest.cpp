@@ -1,8 +1,8 @@
-#include "UserAction.h"
+#include "services/UserAction.h"
 
 #include "data/Abort.h"
 #include "db/Error.h"
-#include "messages/ScriptedMessageService.h"
+#include "ScriptedMessageService.h"
 
 #include <gtest/gtest.h>
 

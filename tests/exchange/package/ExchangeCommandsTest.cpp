@@ -1,7 +1,7 @@
 // The entry points the windows call: which file dialogs they open, what they tell the
 // user, and what a cancel leaves.
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "ExchangeCommands.h"
 #include "PackageFiles.h"
 #include "PackageTestSupport.h"

@@ -2,12 +2,12 @@
 // (fixtures/make_package_fixtures.py) and archived by jlha: every value arrives as the
 // peer meant it.
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "PackageFixtures.h"
 #include "PackageKind.h"
 #include "PackageTestSupport.h"
 #include "RosterPackage.h"
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "data/TableDataSet.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // with a message, nothing of the database changes unless it may, and nothing is read or
 // written outside the work folders.
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "ImportReview.h"
 #include "PackageFixtures.h"
 #include "ArchiveCommands.h"

@@ -1,7 +1,7 @@
 // How each kind's rows are stored: matching, forced values, overwriting, replacing
 // qualifications, and stopping at a database error.
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "PackageTestSupport.h"
 #include "RosterPackage.h"
 #include "data/DataField.h"

@@ -1,8 +1,8 @@
 // Unloads and loads a unit of 1 000 workers with 5 000 qualifications and 200 photos, and
 // prints the times. Goal: each under 2 s.
-//   build/tests/exchange_package_bench [--runs N]
+//   build/tests/exchange-package-bench [--runs N]
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "PackageTestSupport.h"
 
 #include <QCoreApplication>

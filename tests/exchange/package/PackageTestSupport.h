@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DataModule1.h"
+#include "program/DataModule1.h"
 #include "PackageDialogs.h"
 #include "PackageExchange.h"
-#include "messages/ScriptedMessageService.h"
+#include "ScriptedMessageService.h"
 
 #include <QJsonObject>
 #include <QList>

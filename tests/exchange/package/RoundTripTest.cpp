@@ -1,10 +1,10 @@
 // Every kind written from one real database and read into another: every column equal,
 // images byte for byte.
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "PackageKind.h"
 #include "PackageTestSupport.h"
-#include "SqlText.h"
+#include "db/SqlText.h"
 #include "data/QueryDataSet.h"
 #include "data/TableDataSet.h"
 #include "db/Query.h"

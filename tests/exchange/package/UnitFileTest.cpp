@@ -1,7 +1,7 @@
 // Unit files: a whole project out of one database and into the same or another one; what
 // other LHA tools see of our archives.
 
-#include "AppContext.h"
+#include "program/AppContext.h"
 #include "PackageTestSupport.h"
 
 #include <QProcess>

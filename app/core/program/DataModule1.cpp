@@ -1,0 +1,290 @@
+#include "DataModule1.h"
+
+#include "AppContext.h"
+#include "db/SqlText.h"
+#include "startup/StartupMessages.h"
+#include "system/SystemInfo.h"
+#include "config/ConfigKeys.h"
+#include "config/IniFile.h"
+#include "data/ImageStore.h"
+#include "messages/MessageService.h"
+#include "schema/GyosyaUpgrade.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSettings>
+
+namespace {
+
+TDataModule1 *theInstance = nullptr;
+
+QString withTrailingSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// Codes are written into the SQL unquoted; anything but digits must not reach it.
+QString code(const QString &text)
+{
+    return SqlIntOrNull(text);
+}
+
+// Column names are written into the SQL as identifiers.
+QString identifier(const QString &column)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]*$"));
+    if (!plain.match(column).hasMatch())
+        throw db::Error(QStringLiteral("Not a column name: %1").arg(column));
+    return column;
+}
+
+}  // namespace
+
+TDataModule1::TDataModule1()
+{
+    theInstance = this;
+}
+
+TDataModule1::~TDataModule1()
+{
+    if (AppContext::instance().IniFile == iniFile.get())
+        AppContext::instance().IniFile = nullptr;
+    iniFile.reset();
+    IBDatabase1.close();
+    if (theInstance == this)
+        theInstance = nullptr;
+}
+
+TDataModule1 *TDataModule1::instance()
+{
+    return theInstance;
+}
+
+bool TDataModule1::start(const QString &appDir)
+{
+    AppContext &context = AppContext::instance();
+    context.AppDir = withTrailingSlash(appDir);
+    iniFile = std::make_unique<IniFile>(context.AppDir + QStringLiteral("sorvik.ini"));
+    context.IniFile = iniFile.get();
+
+    IBDatabase1.close();
+    const QString dbpc = Config::read(*iniFile, Config::DbPc);
+    const QString dbname = iniFile->readString(QLatin1String(Config::DbName.section), QLatin1String(Config::DbName.key),
+                                               Config::DefaultDbName());
+    IBDatabase1.setDatabaseName(dbpc + dbname);
+
+    const QString imageRoot = iniFile->readString(QLatin1String(Config::ImageRoot.section),
+                                                  QLatin1String(Config::ImageRoot.key), context.AppDir);
+    context.ImageRoot = withTrailingSlash(imageRoot);
+    QDir().mkpath(context.ImageRoot + QStringLiteral("image"));
+    loadContext();
+
+    if (!connect())
+        return false;
+    Config::write(*iniFile, Config::DbPc, dbpc);
+    Config::write(*iniFile, Config::DbName, dbname);
+
+    if (!checkNotVersion04())
+        return false;
+    upgradeAndRecord();
+    return true;
+}
+
+bool TDataModule1::connect()
+{
+    try {
+        IBDatabase1.open();
+        IBTransaction1.start();
+        return true;
+    } catch (const db::Error &) {
+        MessageService::current().error(StartupMessages::ConnectFailed);
+        IBDatabase1.close();
+        return false;
+    }
+}
+
+bool TDataModule1::checkNotVersion04()
+{
+    bool hasCarry = false;
+    try {
+        hasCarry = IBDatabase1.tableNames().contains(QLatin1String("CARRY"), Qt::CaseInsensitive);
+    } catch (const db::Error &) {
+        // A connection that cannot even list its tables is no usable Sorvik database.
+    }
+    if (hasCarry)
+        return true;
+    MessageService::current().error(StartupMessages::Version04);
+    IBDatabase1.close();
+    return false;
+}
+
+void TDataModule1::upgradeAndRecord()
+{
+    try {
+        if (!IBDatabase1.fieldNames(QStringLiteral("gyosya"))
+                 .contains(QLatin1String(UpgradeMarkerColumn), Qt::CaseInsensitive))
+            upgradeGyosya();
+        writeInstallationRecord();
+    } catch (const std::exception &) {
+        try {
+            IBTransaction1.rollbackRetaining();
+        } catch (const db::Error &) {
+            // The message below already tells the user that the database was not updated.
+        }
+        MessageService::current().error(StartupMessages::UpgradeFailed);
+    }
+}
+
+void TDataModule1::upgradeGyosya()
+{
+    for (const QString &statement : GyosyaUpgradeStatements()) {
+        IBQuery1.setSql(statement);
+        IBQuery1.exec();
+    }
+    IBQuery1.close();
+    IBTransaction1.commitRetaining();
+}
+
+void TDataModule1::writeInstallationRecord()
+{
+    const AppContext &context = AppContext::instance();
+    QSettings settings(QStringLiteral("Quandor"), QStringLiteral("SORVIKN"));
+    settings.beginGroup(QStringLiteral("System"));
+    settings.setValue(QStringLiteral("InstallPath"), context.AppDir);
+    settings.setValue(QStringLiteral("DBPC"), Config::read(*iniFile, Config::DbPc));
+    settings.setValue(QStringLiteral("DBPath"),
+                      iniFile->readString(QLatin1String(Config::DbName.section), QLatin1String(Config::DbName.key),
+                                          Config::DefaultDbName()));
+    settings.setValue(QStringLiteral("Version"), GetVersionString(ProgramFilePath(), 3));
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw std::runtime_error("the installation record could not be written");
+}
+
+void TDataModule1::loadContext()
+{
+    AppContext &context = AppContext::instance();
+    context.CompanyName = Config::read(*iniFile, Config::CompanyName);
+    context.UseBarcode = Config::read(*iniFile, Config::BarCode);
+    context.ChartRows = Config::read(*iniFile, Config::ChartRows);
+    context.ChartCols = Config::read(*iniFile, Config::ChartCols);
+    context.ChartGRows = Config::read(*iniFile, Config::ChartGRows);
+}
+
+bool TDataModule1::validVersionItem(const QString &from, const QString &column, const QString &where,
+                                    const QString &date, QString &value)
+{
+    db::Query query(IBTransaction1);
+    const QString select = QStringLiteral("Select %1 AS DATA from %2 where %3").arg(identifier(column), from, where);
+    query.setSql(select + QStringLiteral(" and APDT <= %1 order by APDT DESC").arg(SqlQuote(date)));
+    query.open();
+    if (query.eof()) {
+        // No version is that early: the newest one holds.
+        query.setSql(select + QStringLiteral(" order by APDT DESC"));
+        query.open();
+        if (query.eof())
+            return false;
+    }
+    value = query.field(QStringLiteral("DATA")).asString();
+    return true;
+}
+
+bool TDataModule1::GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column,
+                                     const QString &date, QString &value)
+{
+    return validVersionItem(QStringLiteral("GYOSYA"), column,
+                            QStringLiteral("KJCD = %1 and GYOCD = %2").arg(code(kojiCode), code(gyoCode)), date, value);
+}
+
+bool TDataModule1::GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
+                                 const QString &column, const QString &date, QString &value)
+{
+    return validVersionItem(
+        QStringLiteral("SAGYOIN"), column,
+        QStringLiteral("KJCD = %1 and GYOCD = %2 and INCD = %3").arg(code(kojiCode), code(gyoCode), code(workerCode)),
+        date, value);
+}
+
+bool TDataModule1::GetPrimeContractorItem(int kind, const QString &date, const QString &kojiCode, QString &value)
+{
+    static const char *const columns[] = {"GBNM", "JGNM", "CPNM", "ANNM"};
+    if (kind < 1 || kind > 4)
+        return false;
+    const QString project = code(kojiCode);
+    return validVersionItem(
+        QStringLiteral("GYOSYA"), QLatin1String(columns[kind - 1]),
+        QStringLiteral("KJCD = %1 and GYOCD = (Select GYOCD from TAISEI where KJCD = %1 and UNUM = 0)").arg(project),
+        date, value);
+}
+
+QString TDataModule1::NextWorkerCode(const QString &kojiCode, const QString &gyoCode)
+{
+    db::Query query(IBTransaction1);
+    query.setSql(QStringLiteral("Select MAX(INCD) as MI from SAGYOIN where KJCD = %1 and GYOCD = %2")
+                     .arg(code(kojiCode), code(gyoCode)));
+    query.open();
+    const qint64 largest = query.eof() ? 0 : query.field(QStringLiteral("MI")).asInt64();
+    return QString::number(largest + 1);
+}
+
+bool TDataModule1::hasRow(const QString &sql)
+{
+    db::Query query(IBTransaction1);
+    query.setSql(sql);
+    query.open();
+    return !query.eof();
+}
+
+bool TDataModule1::WorkerHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &workerCode)
+{
+    return hasRow(QStringLiteral("Select INCD from DEZURA where KJCD = %1 and GYOCD = %2 and INCD = %3")
+                      .arg(code(kojiCode), code(gyoCode), code(workerCode)));
+}
+
+bool TDataModule1::VehicleHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &vehicleCode)
+{
+    return hasRow(QStringLiteral("Select CRCD from D_CARRY where KJCD = %1 and GYOCD = %2 and CRCD = %3")
+                      .arg(code(kojiCode), code(gyoCode), code(vehicleCode)));
+}
+
+bool TDataModule1::ContractorIsInUse(const QString &kojiCode, const QString &gyoCode)
+{
+    for (const char *table : {"TAISEI", "TAIKEI", "SAGYOIN"}) {
+        if (hasRow(QStringLiteral("Select GYOCD from %1 where KJCD=%2 and GYOCD=%3")
+                       .arg(QLatin1String(table), code(kojiCode), code(gyoCode))))
+            return true;
+    }
+    return false;
+}
+
+QString TDataModule1::GetFirstTierName(const QString &kojiCode, const QString &gyoCode)
+{
+    db::Query query(IBTransaction1);
+    QString current = code(gyoCode);
+    // A damaged tree whose parents run in a circle must not hang the program.
+    QSet<QString> visited;
+    while (!visited.contains(current)) {
+        visited.insert(current);
+        query.setSql(QStringLiteral("Select CPNM,UNUM,HTYCD from TAISEI where KJCD = %1 and GYOCD = %2")
+                         .arg(code(kojiCode), current));
+        query.open();
+        if (query.eof())
+            return {};
+        if (query.field(QStringLiteral("UNUM")).asInt() < 2)
+            return query.field(QStringLiteral("CPNM")).asString();
+        current = code(query.field(QStringLiteral("HTYCD")).asString());
+    }
+    return {};
+}
+
+QString TDataModule1::StoreImageFile(int kind, const QString &path)
+{
+    return ImageStore(IBTransaction1).StoreImageFile(kind, path);
+}
+
+bool TDataModule1::FetchImageFile(const QString &fileName, const QString &folder)
+{
+    return ImageStore(IBTransaction1).FetchImageFile(fileName, folder);
+}

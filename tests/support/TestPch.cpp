@@ -1,0 +1,1 @@
+// Carries the precompiled header of the test programs; it compiles to nothing.
