@@ -107,7 +107,7 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor &out, const std::st
                                         const std::filesystem::path &file, Lh5Encoder &encoder) const
 {
     const std::string fileName = file.string();
-    const auto name = cp932::fromUtf8(file.filename().string());
+    const auto name = sorvik::cp932::fromUtf8Exact(file.filename().string());
     if (!name)
         return messages::nameNotEncodable(fileName);
     FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));

@@ -33,7 +33,7 @@ std::string bareBytes(std::string_view stored)
     std::size_t start = 0;
     for (std::size_t i = 0; i < stored.size(); ++i) {
         const auto c = static_cast<unsigned char>(stored[i]);
-        if (cp932::isLeadByte(c) && i + 1 < stored.size()) {
+        if (sorvik::cp932::isLeadByte(c) && i + 1 < stored.size()) {
             ++i;
             continue;
         }
@@ -45,7 +45,7 @@ std::string bareBytes(std::string_view stored)
 
 std::string toLocal(std::string_view bare)
 {
-    if (auto utf8 = cp932::toUtf8(bare))
+    if (auto utf8 = sorvik::cp932::toUtf8Exact(bare))
         return *utf8;
     if (isValidUtf8(bare))
         return std::string(bare);
