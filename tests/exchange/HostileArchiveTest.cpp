@@ -177,3 +177,35 @@ TEST(LzhHostileArchive, MissingFileNonArchiveAndUnknownMethodAreTold)
     EXPECT_NE(result.message.find("-abc-"), std::string::npos);
     expectTargetUntouched(target);
 }
+
+TEST(LzhHostileArchive, SeparatorHiddenBehindALeadByteCannotReachALinkInTheFolder)
+{
+    // 0x81 starts a two-byte character, but "/" cannot end one: the name does not decode
+    // as CP932, and its "/" must still count as a separator.
+    for (const bool levelZero : {false, true}) {
+        ScratchFolder scratch;
+        const auto member = levelZero ? levelZeroMember
+                                      : [](const std::string &n, const std::string &d) { return levelTwoMember(n, d); };
+        writeFile(scratch / "evil.lzh", member("link\x81/evil.txt", "outside") + std::string(1, '\0'));
+        const fs::path target = scratch / "target";
+        fs::create_directories(target);
+        fs::create_directory(scratch / "outside");
+        fs::create_directory_symlink(scratch / "outside", target / "link_");
+        fs::create_directory_symlink(scratch / "outside", target / "link\uFFFD");
+        const ArchiverResult result = extractArchive(scratch / "evil.lzh", target);
+        ASSERT_TRUE(result.ok()) << result.message;
+        EXPECT_EQ(listFolder(scratch / "outside"), std::vector<std::string>{});
+        EXPECT_EQ(readFile(target / "evil.txt"), "outside");
+    }
+}
+
+TEST(LzhHostileArchive, Utf8FolderNamesOfUnixToolsLeaveTheirFileName)
+{
+    ScratchFolder scratch;
+    writeFile(scratch / "unix.lzh",
+              levelZeroMember("日本語/file.txt", "u") + levelTwoMember("資料/作業員.csv", "v") + std::string(1, '\0'));
+    const ArchiverResult result = extractArchive(scratch / "unix.lzh", scratch / "out");
+    ASSERT_TRUE(result.ok()) << result.message;
+    EXPECT_EQ(listFolder(scratch / "out"), (std::vector<std::string>{"file.txt", "作業員.csv"}));
+    EXPECT_EQ(readFile(scratch / "out" / "file.txt"), "u");
+}
