@@ -16,6 +16,7 @@ extern "C" {
 #include <cstring>
 #include <memory>
 #include <sys/statvfs.h>
+#include <unistd.h>
 #include <vector>
 
 namespace sorvik::lzh {
@@ -149,12 +150,10 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
         if (needed > freeSpace(folder))
             return messages::writeFailed((folder / local).string(), ENOSPC);
 
-        std::string tempPath = staged.tempPattern();
         int error = 0;
-        FileDescriptor out = FileDescriptor::createUnique(tempPath, error);
+        FileDescriptor out = staged.create(local, header->timestamp, error);
         if (!out.valid())
             return messages::writeFailed((folder / local).string(), error);
-        staged.add(tempPath, local, header->timestamp);
 
         Crc16 crc;
         std::uint64_t decoded = 0;
@@ -166,7 +165,7 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
             if ((error = out.writeAll(buffer.data(), n)) != 0)
                 return messages::writeFailed((folder / local).string(), error);
         }
-        if ((error = out.close()) != 0)
+        if ((error = ::fsync(out.get()) == 0 ? out.close() : errno) != 0)
             return messages::writeFailed((folder / local).string(), error);
         if (decoded != header->length)
             return messages::damagedMember(archiveName, shown);

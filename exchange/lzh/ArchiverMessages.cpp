@@ -120,6 +120,14 @@ ArchiverResult outOfMemory(const std::string &commandLine)
                                    "メモリが足りないため、処理できませんでした: " + commandLine);
 }
 
+ArchiverResult notAFile(const std::string &file)
+{
+    return ArchiverResult::failure(ArchiverError::NotAFile,
+                                   quoted(file)
+                                       + "は通常のファイルではない（リンク、フォルダなど）ため、"
+                                         "置き換えられません。何も書き込んでいません。");
+}
+
 ArchiverResult readFailed(const std::string &file, int error)
 {
     return ArchiverResult::failure(ArchiverError::ReadError,
@@ -136,6 +144,11 @@ ArchiverResult writeFailed(const std::string &file, int error)
                                        quoted(file) + "に書き込めません（" + reasonOf(error) + "）。");
     return ArchiverResult::failure(ArchiverError::WriteError,
                                    "ファイル" + quoted(file) + "を書き込めません（" + reasonOf(error) + "）。");
+}
+
+std::string oldFileKept(const std::string &file, const std::string &keptAs)
+{
+    return "元の" + quoted(file) + "を戻せなかったため、" + quoted(keptAs) + "に残しています。";
 }
 
 std::string created(int count, const std::string &archive)
