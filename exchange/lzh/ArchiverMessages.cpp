@@ -114,10 +114,15 @@ ArchiverResult fileTooLarge(const std::string &file)
                                    "ファイル" + quoted(file) + "は4GBを超えるため、書庫に入れられません。");
 }
 
-ArchiverResult outOfMemory(const std::string &commandLine)
+ArchiverResult outOfMemory(const std::string &subject)
 {
     return ArchiverResult::failure(ArchiverError::OutOfMemory,
-                                   "メモリが足りないため、処理できませんでした: " + commandLine);
+                                   "メモリが足りないため、処理できませんでした: " + subject);
+}
+
+ArchiverResult unexpectedFailure(const std::string &subject, const std::string &reason)
+{
+    return ArchiverResult::failure(ArchiverError::WriteError, "処理できませんでした（" + reason + "）: " + subject);
 }
 
 ArchiverResult notAFile(const std::string &file)

@@ -19,7 +19,8 @@ ArchiverResult folderMissing(const std::string &folder);
 ArchiverResult noFiles(const std::string &folder);
 ArchiverResult nameNotEncodable(const std::string &file);
 ArchiverResult fileTooLarge(const std::string &file);
-ArchiverResult outOfMemory(const std::string &commandLine);
+ArchiverResult outOfMemory(const std::string &subject);
+ArchiverResult unexpectedFailure(const std::string &subject, const std::string &reason);
 // A name to be replaced that is a link, a folder or a device.
 ArchiverResult notAFile(const std::string &file);
 // Failures of the file system, told apart by errno: a full disk, a folder
