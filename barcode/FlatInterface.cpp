@@ -1,13 +1,11 @@
 // The flat C interface: thin wrappers over IStriluxCtrl with ANSI texts.
 #include "include/strilux.h"
 
-#include "AnsiCodePage.h"
+#include "Cp932.h"
 #include "include/strilux_com.h"
 
 #include <cstring>
 #include <string>
-
-using namespace strilux;
 
 namespace {
 IStriluxCtrl *ctrl(STRILUX_HANDLE h)
@@ -43,14 +41,14 @@ int putText(STRILUX_HANDLE h, StxResult (IStriluxCtrl::*put)(const char *), cons
 {
     if (!ctrl(h))
         return 0;
-    (ctrl(h)->*put)(ansiToUtf8(text ? text : "").c_str());
+    (ctrl(h)->*put)(sorvik::cp932::toUtf8(text ? text : "").c_str());
     return 1;
 }
 
 // Length of the ANSI text; copied with its terminating zero when a buffer is given.
 int giveText(char *utf8, char *buffer)
 {
-    const std::string ansi = utf8ToAnsi(utf8 ? utf8 : "");
+    const std::string ansi = sorvik::cp932::fromUtf8(utf8 ? utf8 : "");
     StxFreeString(utf8);
     if (buffer)
         std::memcpy(buffer, ansi.c_str(), ansi.size() + 1);
@@ -77,7 +75,7 @@ STRILUX_HENHMETAFILE metafileOf(IStxPicture *picture)
 IStxPicture *newPicture(STRILUX_HANDLE h, const char *value)
 {
     IStxPicture *picture = nullptr;
-    ctrl(h)->get_GetEnhMetaFile(ansiToUtf8(value ? value : "").c_str(), &picture);
+    ctrl(h)->get_GetEnhMetaFile(sorvik::cp932::toUtf8(value ? value : "").c_str(), &picture);
     return picture;
 }
 }  // namespace
@@ -168,7 +166,7 @@ STRILUX_EXPORT int StriluxGetCheckDigitChar(STRILUX_HANDLE h, const char *value,
     if (!ctrl(h))
         return 0;
     char *text = nullptr;
-    ctrl(h)->get_GetCheckChar(ansiToUtf8(value ? value : "").c_str(), &text);
+    ctrl(h)->get_GetCheckChar(sorvik::cp932::toUtf8(value ? value : "").c_str(), &text);
     return giveText(text, buffer);
 }
 
@@ -412,7 +410,7 @@ STRILUX_EXPORT void StriluxPutFont(STRILUX_HANDLE h, const char *face, int bold,
 {
     if (!ctrl(h))
         return;
-    IStxFont *font = StxCreateFont(ansiToUtf8(face ? face : "").c_str(), bold, italic);
+    IStxFont *font = StxCreateFont(sorvik::cp932::toUtf8(face ? face : "").c_str(), bold, italic);
     ctrl(h)->putref_Font(font);
     font->Release();
 }

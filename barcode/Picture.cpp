@@ -1,12 +1,12 @@
 #include "Picture.h"
 
+#include "AtomicFile.h"
 #include "RasterCanvas.h"
 #include "SvgCanvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 namespace strilux {
 
@@ -22,23 +22,6 @@ bool endsWith(const std::string &s, const char *suffix)
     return true;
 }
 
-bool writeFile(const std::string &path, const void *data, std::size_t size)
-{
-    // Written beside the target and renamed, so a failed write leaves the old file.
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(static_cast<const char *>(data), std::streamsize(size)) || !out.flush()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
 }  // namespace
 
 Picture::Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, ReferenceDevice device, bool pixelMode)
@@ -125,16 +108,18 @@ StxResult Picture::SaveAsFile(const char *path)
 {
     if (!path)
         return STX_E_POINTER;
+    // Whole or not at all; a link, a device or a folder of that name is refused.
     const std::string p = path;
+    if (!sorvik::isReplaceableFile(p))
+        return STX_E_FAIL;
+    bool written = false;
     if (endsWith(p, ".svg")) {
-        const std::string doc = svg();
-        return writeFile(p, doc.data(), doc.size()) ? STX_S_OK : STX_E_FAIL;
+        written = sorvik::writeFileAtomically(p, svg());
+    } else {
+        const std::vector<std::uint8_t> bytes = endsWith(p, ".png") ? png(300) : m_metafile.bytes;
+        written = sorvik::writeFileAtomically(p, {reinterpret_cast<const char *>(bytes.data()), bytes.size()});
     }
-    if (endsWith(p, ".png")) {
-        const auto bytes = png(300);
-        return writeFile(p, bytes.data(), bytes.size()) ? STX_S_OK : STX_E_FAIL;
-    }
-    return writeFile(p, m_metafile.bytes.data(), m_metafile.bytes.size()) ? STX_S_OK : STX_E_FAIL;
+    return written ? STX_S_OK : STX_E_FAIL;
 }
 
 }  // namespace strilux
