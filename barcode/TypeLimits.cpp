@@ -36,6 +36,20 @@ int customerZoomForDots(int zoom, int dpi)
 }
 }  // namespace
 
+int maxValueLength(BarcodeType type)
+{
+    switch (type) {
+    case BarcodeType::Code128:
+        return 256;
+    case BarcodeType::ITF:
+    case BarcodeType::NW7:
+    case BarcodeType::Code39:
+        return 128;
+    default:
+        return 64;
+    }
+}
+
 int zoom(BarcodeType type, int z)
 {
     if (isJanOrUpc(type))

@@ -6,8 +6,18 @@
 
 namespace strilux {
 
-// The values each type accepts for its geometry; a limited value differs from the one asked.
+// The values each type accepts for its value and its geometry; a limited value differs from
+// the one asked.
 namespace limits {
+
+// The longest value a type encodes, in characters. Beyond it the value is cut there and
+// error 5024 recorded (no printed symbol comes near these lengths; they keep every build
+// small, whatever a caller passes):
+//   JAN-8, JAN-13, UPC-A, UPC-E, ITF6, ITF14, ITF16, customer barcode: 64 (these still fit
+//     shorter values to their own length as always, cutting without complaint)
+//   ITF free, NW-7, Code 39: 128
+//   Code 128: 256 (an escape such as "~FNC1" takes several characters)
+int maxValueLength(BarcodeType type);
 
 constexpr std::int64_t kMinimumElement = 191;
 constexpr std::int64_t kMinimumQuiet = 2540;
