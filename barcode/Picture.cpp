@@ -1,6 +1,7 @@
 #include "Picture.h"
 
 #include "AtomicFile.h"
+#include "Guarded.h"
 #include "RasterCanvas.h"
 #include "SvgCanvas.h"
 
@@ -92,14 +93,14 @@ std::vector<std::uint8_t> Picture::png(int dpi) const
 {
     if (m_pixelMode)
         dpi = m_device.dpiX;
-    // An image of a symbol metres long would exhaust memory; such sizes get fewer dots.
+    // An image of a symbol metres long, or drawn at a printer's resolution in its own
+    // pixels, would exhaust memory: such images get fewer, larger pixels.
     constexpr double kMaxPixels = 16e6;
     const double pixels = double(m_frameWidth) * m_frameHeight * dpi * dpi / (2540.0 * 2540.0);
-    if (!m_pixelMode && pixels > kMaxPixels)
-        dpi = std::max(1, int(dpi * std::sqrt(kMaxPixels / pixels)));
-    const int w = int(std::int64_t(m_frameWidth) * dpi / 2540);
-    const int h = int(std::int64_t(m_frameHeight) * dpi / 2540);
-    RasterCanvas canvas(w, h, dpi, dpi);
+    const double shrink = pixels > kMaxPixels ? std::sqrt(kMaxPixels / pixels) : 1.0;
+    const int w = int(double(m_frameWidth) * dpi / 2540 * shrink);
+    const int h = int(double(m_frameHeight) * dpi / 2540 * shrink);
+    RasterCanvas canvas(w, h, dpi * shrink, dpi * shrink, shrink);
     m_drawing.replay(canvas);
     return canvas.png();
 }
@@ -108,18 +109,20 @@ StxResult Picture::SaveAsFile(const char *path)
 {
     if (!path)
         return STX_E_POINTER;
-    // Whole or not at all; a link, a device or a folder of that name is refused.
-    const std::string p = path;
-    if (!sorvik::isReplaceableFile(p))
-        return STX_E_FAIL;
-    bool written = false;
-    if (endsWith(p, ".svg")) {
-        written = sorvik::writeFileAtomically(p, svg());
-    } else {
-        const std::vector<std::uint8_t> bytes = endsWith(p, ".png") ? png(300) : m_metafile.bytes;
-        written = sorvik::writeFileAtomically(p, {reinterpret_cast<const char *>(bytes.data()), bytes.size()});
-    }
-    return written ? STX_S_OK : STX_E_FAIL;
+    return guarded([&] {
+        // Whole or not at all; a link, a device or a folder of that name is refused.
+        const std::string p = path;
+        if (!sorvik::isReplaceableFile(p))
+            return STX_E_FAIL;
+        bool written = false;
+        if (endsWith(p, ".svg")) {
+            written = sorvik::writeFileAtomically(p, svg());
+        } else {
+            const std::vector<std::uint8_t> bytes = endsWith(p, ".png") ? png(300) : m_metafile.bytes;
+            written = sorvik::writeFileAtomically(p, {reinterpret_cast<const char *>(bytes.data()), bytes.size()});
+        }
+        return written ? STX_S_OK : STX_E_FAIL;
+    });
 }
 
 }  // namespace strilux

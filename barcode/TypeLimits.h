@@ -22,6 +22,17 @@ int maxValueLength(BarcodeType type);
 constexpr std::int64_t kMinimumElement = 191;
 constexpr std::int64_t kMinimumQuiet = 2540;
 
+// The ranges every control accepts, whatever the type. Lengths are at most 1 m and the
+// narrow element at most 10 mm; with the longest values this keeps every symbol within
+// 60 m, so that layouts in micrometres and in pixels at the highest resolution fit in
+// an int. A wide-to-narrow ratio is at most 100 (the types that use it limit it further),
+// a resolution from 96 to 9600 dpi.
+constexpr std::int64_t kMaximumLength = 1'000'000;
+constexpr std::int64_t kMaximumElement = 10'000;
+constexpr double kMaximumBarRatio = 100.0;
+constexpr int kMinimumDpi = 96;
+constexpr int kMaximumDpi = 9600;
+
 int zoom(BarcodeType type, int zoom);
 int blackRatio(BarcodeType type, int ratio);
 int barRatio(BarcodeType type, int ratio, std::int64_t narrowUm);

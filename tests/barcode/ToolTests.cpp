@@ -122,6 +122,21 @@ TEST(StriluxTool, RefusesBadInputWithoutWriting)
     EXPECT_NE(runTool({"--type", "x", "--out", out}), 0);
     EXPECT_NE(runTool({"--type", "1"}), 0);
     EXPECT_NE(runTool({"--type", "1", "--out", "/nonexistent-dir/x.emf"}), 0);
+    // Numbers that are none, resolutions no device has, integers that are not whole.
+    for (const auto &[option, value] : std::vector<std::pair<std::string, std::string>>{{"--element", "inf"},
+                                                                                        {"--element", "nan"},
+                                                                                        {"--bar-height", "-inf"},
+                                                                                        {"--dpi", "0"},
+                                                                                        {"--dpi", "-5"},
+                                                                                        {"--dpi", "100000"},
+                                                                                        {"--dpi", "2147483647"},
+                                                                                        {"--zoom", "1e10"},
+                                                                                        {"--rotate", "1.5"}}) {
+        std::string errors;
+        EXPECT_NE(runTool({"--type", "10", "--unit", "3", option, value, "--out", out}, &errors), 0) << option << value;
+        EXPECT_NE(errors.find(option), std::string::npos) << errors;
+        EXPECT_FALSE(std::filesystem::exists(out)) << option << value;
+    }
 }
 
 TEST(StriluxTool, NeverWritesThroughALinkOrIntoADevice)

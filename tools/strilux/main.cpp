@@ -5,6 +5,8 @@
 #include "Cp932.h"
 
 #include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +28,18 @@ bool parseNumber(const std::string &text, double &value)
     char *end = nullptr;
     errno = 0;
     value = text.rfind("0x", 0) == 0 ? double(std::strtol(text.c_str(), &end, 16)) : std::strtod(text.c_str(), &end);
-    return errno == 0 && end && *end == '\0' && !text.empty();
+    return errno == 0 && end && *end == '\0' && !text.empty() && std::isfinite(value);
+}
+
+// What an option's number must be, or an empty text when it is fine.
+std::string numberProblem(const Option &option, double number)
+{
+    if (std::string(option.name) == "dpi" && (number < 96 || number > 9600 || number != std::trunc(number)))
+        return "a whole number from 96 to 9600";
+    if (option.kind == Option::Integer
+        && (number != std::trunc(number) || number < double(INT_MIN) || number > double(INT_MAX)))
+        return "a whole number";
+    return {};
 }
 
 int fail(const std::string &message)
@@ -84,6 +97,10 @@ int main(int argc, char **argv)
         double number = 0;
         if (option.kind != Option::Text && !parseNumber(text, number)) {
             status = fail("--" + std::string(option.name) + " needs a number, not \"" + text + "\"");
+            break;
+        }
+        if (const std::string problem = numberProblem(option, number); !problem.empty()) {
+            status = fail("--" + std::string(option.name) + " needs " + problem + ", not \"" + text + "\"");
             break;
         }
         if (option.putInteger)
