@@ -89,15 +89,14 @@ std::string Picture::svg() const
     return canvas.document();
 }
 
-std::vector<std::uint8_t> Picture::png(int dpi) const
+std::vector<std::uint8_t> Picture::png(int dpi, double maxPixels) const
 {
     if (m_pixelMode)
         dpi = m_device.dpiX;
     // An image of a symbol metres long, or drawn at a printer's resolution in its own
     // pixels, would exhaust memory: such images get fewer, larger pixels.
-    constexpr double kMaxPixels = 16e6;
     const double pixels = double(m_frameWidth) * m_frameHeight * dpi * dpi / (2540.0 * 2540.0);
-    const double shrink = pixels > kMaxPixels ? std::sqrt(kMaxPixels / pixels) : 1.0;
+    const double shrink = pixels > maxPixels ? std::sqrt(maxPixels / pixels) : 1.0;
     const int w = int(double(m_frameWidth) * dpi / 2540 * shrink);
     const int h = int(double(m_frameHeight) * dpi / 2540 * shrink);
     RasterCanvas canvas(w, h, dpi * shrink, dpi * shrink, shrink);
