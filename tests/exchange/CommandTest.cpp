@@ -112,14 +112,24 @@ TEST(ArchiveCommands, WrappersReportFailureThroughTheHandler)
     setArchiverMessageHandler([](const QString &) {});
 }
 
-TEST(ArchiveCommands, PathsHoldingQuotesAreTakenAsTheyAre)
+namespace {
+
+// A folder to pack and, beside it, one that must never be packed.
+void prepareRosterAndSecret(const ScratchFolder &scratch)
 {
-    // A roster name ending up in the archive's name must not add folders to pack.
-    ScratchFolder scratch;
     fs::create_directory(scratch / "Temp");
     fs::create_directory(scratch / "secret");
     writeFile(scratch / "Temp" / "RECORD.CSV", "roster");
     writeFile(scratch / "secret" / "passwords.txt", "secret");
+}
+
+}  // namespace
+
+TEST(ArchiveCommands, PathsHoldingQuotesAreTakenAsTheyAre)
+{
+    // A roster name ending up in the archive's name must not add folders to pack.
+    ScratchFolder scratch;
+    prepareRosterAndSecret(scratch);
     setArchiverMessageHandler([](const QString &) {});
     const QString folder = QString::fromStdString((scratch / "Temp").string());
     const QString crafted = QString::fromStdString((scratch / "r").string() + "\" \"" + (scratch / "secret").string());
@@ -135,10 +145,7 @@ TEST(ArchiveCommands, PathsHoldingQuotesAreTakenAsTheyAre)
 TEST(LzhCommand, AQuoteInsideAPathOrAnExtraFolderIsRefused)
 {
     ScratchFolder scratch;
-    fs::create_directory(scratch / "Temp");
-    fs::create_directory(scratch / "secret");
-    writeFile(scratch / "Temp" / "RECORD.CSV", "roster");
-    writeFile(scratch / "secret" / "passwords.txt", "secret");
+    prepareRosterAndSecret(scratch);
     const std::string s = scratch.path().string();
     char output[1024];
     const std::string extra = "a -n -y -t \"" + s + "/r\" \"" + s + "/secret\" \"" + s + "/Temp\\*.*\"";

@@ -1,8 +1,7 @@
 // Extraction puts members in place all or nothing, and never through a link.
 #include "LzhTestSupport.h"
 
-#include "Crc16.h"
-#include "MemberHeader.h"
+#include "CraftedMembers.h"
 #include "StagedFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,23 +12,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string member(const std::string &name, const std::string &data)
-{
-    MemberHeader header;
-    header.method = "-lh0-";
-    header.name = name;
-    header.packedSize = static_cast<std::uint32_t>(data.size());
-    header.originalSize = static_cast<std::uint32_t>(data.size());
-    header.dataCrc = Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
-    const auto bytes = header.encode();
-    return std::string(bytes.begin(), bytes.end()) + data;
-}
-
 void writeArchive(const fs::path &path, const std::vector<std::pair<std::string, std::string>> &members)
 {
     std::string archive;
     for (const auto &[name, data] : members)
-        archive += member(name, data);
+        archive += levelTwoMember(name, data);
     writeFile(path, archive + std::string(1, '\0'));
 }
 

@@ -4,8 +4,7 @@
 // never leave its staging behind. Any of those aborts.
 #include "ArchiveOperations.h"
 #include "ArchiveWriter.h"
-#include "Crc16.h"
-#include "MemberHeader.h"
+#include "CraftedMembers.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -111,39 +110,6 @@ Arena &arena()
     return instance;
 }
 
-// A level-0 member, whose name is a whole MS-DOS path.
-std::string levelZero(const std::string &name, const std::string &data)
-{
-    std::string body = "-lh0-";
-    for (const std::uint32_t v :
-         {static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(data.size()), 0x5A210000u})
-        for (int i = 0; i < 4; ++i)
-            body += static_cast<char>((v >> (8 * i)) & 0xFF);
-    body += "\x20";
-    body += '\0';
-    body += static_cast<char>(name.size());
-    body += name;
-    const std::uint16_t crc = sorvik::lzh::Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
-    body += static_cast<char>(crc & 0xFF);
-    body += static_cast<char>(crc >> 8);
-    unsigned sum = 0;
-    for (const char c : body)
-        sum += static_cast<unsigned char>(c);
-    return std::string(1, static_cast<char>(body.size())) + static_cast<char>(sum & 0xFF) + body + data;
-}
-
-std::string levelTwo(const std::string &name, const std::string &data)
-{
-    sorvik::lzh::MemberHeader header;
-    header.method = "-lh0-";
-    header.name = name;
-    header.packedSize = static_cast<std::uint32_t>(data.size());
-    header.originalSize = static_cast<std::uint32_t>(data.size());
-    header.dataCrc = sorvik::lzh::Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
-    const auto bytes = header.encode();
-    return std::string(bytes.begin(), bytes.end()) + data;
-}
-
 // A compressed archive of our own writer, so that the decoders get -lh5- data to chew on.
 std::string compressedArchive()
 {
@@ -166,13 +132,19 @@ std::string compressedArchive()
 
 extern "C" void SorvikFuzzSeeds(std::vector<std::string> &seeds)
 {
+    using sorvik::lzh::test::levelTwoMember;
+    using sorvik::lzh::test::levelZeroMember;
     const std::string end(1, '\0');
     seeds.push_back(compressedArchive());
-    seeds.push_back(levelTwo("link\x81/evil.txt", "through a lead byte") + levelZero("link_/evil2.txt", "plain") + end);
-    seeds.push_back(levelZero("..\\..\\x", "up") + levelTwo("/etc/x", "absolute") + levelTwo("C:\\x", "drive") + end);
-    seeds.push_back(levelZero("\x93\xFA\x96\x7B\\\x95\x5C.CSV", "cp932") + levelTwo("日本語/file.txt", "utf-8") + end);
-    seeds.push_back(levelTwo("RECORD.CSV", "through the file link") + levelTwo("a.txt", "a") + end);
-    seeds.push_back(levelTwo("a.txt", "first") + levelTwo("x\\a.txt", "second") + levelZero("_\\\xFFx", "ff") + end);
+    seeds.push_back(levelTwoMember("link\x81/evil.txt", "through a lead byte")
+                    + levelZeroMember("link_/evil2.txt", "plain") + end);
+    seeds.push_back(levelZeroMember("..\\..\\x", "up") + levelTwoMember("/etc/x", "absolute")
+                    + levelTwoMember("C:\\x", "drive") + end);
+    seeds.push_back(levelZeroMember("\x93\xFA\x96\x7B\\\x95\x5C.CSV", "cp932")
+                    + levelTwoMember("日本語/file.txt", "utf-8") + end);
+    seeds.push_back(levelTwoMember("RECORD.CSV", "through the file link") + levelTwoMember("a.txt", "a") + end);
+    seeds.push_back(levelTwoMember("a.txt", "first") + levelTwoMember("x\\a.txt", "second")
+                    + levelZeroMember("_\\\xFFx", "ff") + end);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
