@@ -19,6 +19,26 @@ BarcodeType typeOf(const ControlProperties &p)
 {
     return BarcodeType(p.type);
 }
+
+int errorOf(LengthProperty which)
+{
+    switch (which) {
+    case LengthProperty::BarHeight:
+        return errSetBarHeight;
+    case LengthProperty::CharGap:
+        return errSetCharGap;
+    case LengthProperty::CharHeight:
+        return errSetCharHeight;
+    case LengthProperty::CharWidth:
+        return errSetCharWidth;
+    case LengthProperty::Quiet:
+        return errSetQuiet;
+    case LengthProperty::Element:
+    case LengthProperty::BarWidth:
+        break;
+    }
+    return errSetElement;
+}
 }  // namespace
 
 std::int64_t BarcodeControl::toUm(double value) const
@@ -161,27 +181,32 @@ void BarcodeControl::putUnit(int unit)
 
 void BarcodeControl::putLength(LengthProperty which, double value)
 {
+    // Not a number, or longer than any barcode: refused and not stored. The element alone
+    // is limited to its largest value instead, as the types limit it.
+    const bool finite = std::isfinite(value);
+    const std::int64_t requested = finite ? toUm(value) : 0;
+    const bool tooLong = requested > limits::kMaximumLength;
     if (which == LengthProperty::BarWidth) {
         // BarWidth leaves ErrorNumber as it was, except for what the fitting reports.
-        if (value < 0)
+        if (!finite || value < 0 || tooLong)
             return;
-        m_p.barWidth = toUm(value);
+        m_p.barWidth = requested;
         if (m_p.barWidth != 0)
             fitBarWidth();
         changed();
         return;
     }
     begin();
+    if (!finite || (tooLong && which != LengthProperty::Element))
+        return fail(errorOf(which));
     const BarcodeType type = typeOf(m_p);
-    std::int64_t um = toUm(value);
+    std::int64_t um = requested;
     switch (which) {
     case LengthProperty::CharGap:
     case LengthProperty::CharHeight:
     case LengthProperty::CharWidth:
         if (um < 0)
-            return fail(which == LengthProperty::CharGap          ? errSetCharGap
-                            : which == LengthProperty::CharHeight ? errSetCharHeight
-                                                                  : errSetCharWidth);
+            return fail(errorOf(which));
         (which == LengthProperty::CharGap          ? m_p.charGap
              : which == LengthProperty::CharHeight ? m_p.charHeight
                                                    : m_p.charWidth)
@@ -246,6 +271,8 @@ double BarcodeControl::length(LengthProperty which) const
 void BarcodeControl::putBarRatio(double ratio)
 {
     begin();
+    if (!(ratio >= 0 && ratio <= limits::kMaximumBarRatio))
+        return fail(errSetBarRatio);
     const int requested = int(std::lround(ratio * 100.0));
     m_p.barRatio = limits::barRatio(typeOf(m_p), requested, m_p.element);
     if (m_p.barRatio != requested)
@@ -274,6 +301,10 @@ void BarcodeControl::putZoom(int zoom)
 void BarcodeControl::putPoint(double point)
 {
     begin();
+    if (!std::isfinite(point))
+        return fail(errSetPoint);
+    // Far beyond every type's limits, but a whole number of percent.
+    point = std::clamp(point, -1e6, 1e6);
     const int zoom = int(std::lround(point * 10.0));
     if (limits::zoom(typeOf(m_p), zoom) != zoom)
         fail(errSetPoint);
@@ -283,8 +314,9 @@ void BarcodeControl::putPoint(double point)
 
 void BarcodeControl::putDpi(bool horizontal, int dpi)
 {
-    // Anything below the screen's resolution is taken as the screen's.
-    (horizontal ? m_p.dpiX : m_p.dpiY) = std::max(96, dpi);
+    // Anything below the screen's resolution is taken as the screen's, anything above the
+    // finest printer's as that.
+    (horizontal ? m_p.dpiX : m_p.dpiY) = std::clamp(dpi, limits::kMinimumDpi, limits::kMaximumDpi);
     resetBarWidth();
     reapplyZoom();
     changed();

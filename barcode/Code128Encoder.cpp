@@ -64,10 +64,10 @@ Symbol encodeCode128(std::string_view value, const EncodeOptions &options)
         }
         values.push_back(s.value);
     }
-    int sum = values[0];
+    // Summed modulo 103 as it goes, so no value length can overflow it.
+    int check = values[0];
     for (std::size_t i = 1; i < values.size(); ++i)
-        sum += values[i] * int(i);
-    const int check = sum % 103;
+        check = (check + values[i] * int(i % 103)) % 103;
 
     symbol.encoded = std::string(value);
     if (check < 95)

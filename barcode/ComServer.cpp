@@ -1,6 +1,7 @@
 // The component server's entry points and the string and font helpers of its interface.
 #include "ClassFactory.h"
 #include "FontObject.h"
+#include "Guarded.h"
 #include "Registration.h"
 #include "StriluxCtrl.h"
 
@@ -29,10 +30,12 @@ StxResult ClassFactory::CreateInstance(IStxUnknown *outer, const StxGuid &iid, v
     *object = nullptr;
     if (outer)
         return STX_CLASS_E_NOAGGREGATION;
-    auto *control = new StriluxCtrl;
-    const StxResult result = control->QueryInterface(iid, object);
-    control->Release();
-    return result;
+    return guarded([&] {
+        auto *control = new StriluxCtrl;
+        const StxResult result = control->QueryInterface(iid, object);
+        control->Release();
+        return result;
+    });
 }
 
 StxResult ClassFactory::LockServer(std::int32_t lock)
@@ -62,10 +65,12 @@ STRILUX_API StxResult DllGetClassObject(const StxGuid *clsid, const StxGuid *iid
     *object = nullptr;
     if (!(*clsid == CLSID_StriluxCtrl))
         return STX_CLASS_E_CLASSNOTAVAILABLE;
-    auto *factory = new ClassFactory;
-    const StxResult result = factory->QueryInterface(*iid, object);
-    factory->Release();
-    return result;
+    return guarded([&] {
+        auto *factory = new ClassFactory;
+        const StxResult result = factory->QueryInterface(*iid, object);
+        factory->Release();
+        return result;
+    });
 }
 
 STRILUX_API StxResult DllCanUnloadNow(void)
@@ -75,12 +80,12 @@ STRILUX_API StxResult DllCanUnloadNow(void)
 
 STRILUX_API StxResult DllRegisterServer(void)
 {
-    return registerServer(modulePath()) ? STX_S_OK : STX_E_FAIL;
+    return guarded([] { return registerServer(modulePath()) ? STX_S_OK : STX_E_FAIL; });
 }
 
 STRILUX_API StxResult DllUnregisterServer(void)
 {
-    return unregisterServer() ? STX_S_OK : STX_E_FAIL;
+    return guarded([] { return unregisterServer() ? STX_S_OK : STX_E_FAIL; });
 }
 
 STRILUX_API char *StxAllocString(const char *utf8)
@@ -100,5 +105,5 @@ STRILUX_API void StxFreeString(char *text)
 
 STRILUX_API IStxFont *StxCreateFont(const char *face, std::int32_t bold, std::int32_t italic)
 {
-    return new FontObject(face ? face : "", bold != 0, italic != 0);
+    return guardedOr<IStxFont *>(nullptr, [&] { return new FontObject(face ? face : "", bold != 0, italic != 0); });
 }

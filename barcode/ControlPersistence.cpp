@@ -1,6 +1,9 @@
 #include "BarcodeControl.h"
 #include "ByteWriter.h"
+#include "TypeLimits.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace strilux {
@@ -178,7 +181,8 @@ bool BarcodeControl::load(const std::uint8_t *data, std::size_t size)
     putValue(value);
     putZoom(zoom);
     // Later lengths reset BarWidth; the element it fitted is already restored.
-    m_p.barWidth = toMicrometres(barWidth, Unit::MM, 96);
+    if (std::isfinite(barWidth) && barWidth >= 0)
+        m_p.barWidth = std::min(toMicrometres(barWidth, Unit::MM, 96), limits::kMaximumLength);
     m_error = 0;
     m_dirty = false;
     return true;

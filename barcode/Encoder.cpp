@@ -2,6 +2,8 @@
 
 #include "AnsiText.h"
 #include "Encoders.h"
+#include "TypeLimits.h"
+#include "ValueFitting.h"
 
 namespace strilux {
 
@@ -39,7 +41,14 @@ Symbol encode(std::string_view value, const EncodeOptions &options)
     EncodeOptions byteOptions = options;
     byteOptions.startChar = utf8ToSymbolBytes(options.startChar);
     byteOptions.stopChar = utf8ToSymbolBytes(options.stopChar);
-    Symbol symbol = encodeBytes(utf8ToSymbolBytes(value), byteOptions);
+    std::string bytes = utf8ToSymbolBytes(value);
+    const std::size_t limit = std::size_t(limits::maxValueLength(options.type));
+    const bool tooLong = bytes.size() > limit;
+    if (tooLong)
+        bytes.resize(limit);
+    Symbol symbol = encodeBytes(bytes, byteOptions);
+    if (tooLong)
+        symbol.error = kErrorInvalidCharacter;
     symbol.encoded = symbolBytesToUtf8(symbol.encoded);
     symbol.checkChar = symbolBytesToUtf8(symbol.checkChar);
     for (auto &label : symbol.labels)

@@ -1,13 +1,13 @@
 // The flat C interface: thin wrappers over IStriluxCtrl with ANSI texts.
 #include "include/strilux.h"
 
-#include "AnsiCodePage.h"
+#include "Cp932.h"
+#include "Guarded.h"
 #include "include/strilux_com.h"
 
 #include <cstring>
+#include <memory>
 #include <string>
-
-using namespace strilux;
 
 namespace {
 IStriluxCtrl *ctrl(STRILUX_HANDLE h)
@@ -43,18 +43,22 @@ int putText(STRILUX_HANDLE h, StxResult (IStriluxCtrl::*put)(const char *), cons
 {
     if (!ctrl(h))
         return 0;
-    (ctrl(h)->*put)(ansiToUtf8(text ? text : "").c_str());
-    return 1;
+    return strilux::guardedOr(0, [&] {
+        (ctrl(h)->*put)(sorvik::cp932::toUtf8(text ? text : "").c_str());
+        return 1;
+    });
 }
 
 // Length of the ANSI text; copied with its terminating zero when a buffer is given.
 int giveText(char *utf8, char *buffer)
 {
-    const std::string ansi = utf8ToAnsi(utf8 ? utf8 : "");
-    StxFreeString(utf8);
-    if (buffer)
-        std::memcpy(buffer, ansi.c_str(), ansi.size() + 1);
-    return int(ansi.size());
+    const std::unique_ptr<char, void (*)(char *)> owned(utf8, StxFreeString);
+    return strilux::guardedOr(0, [&] {
+        const std::string ansi = sorvik::cp932::fromUtf8(utf8 ? utf8 : "");
+        if (buffer)
+            std::memcpy(buffer, ansi.c_str(), ansi.size() + 1);
+        return int(ansi.size());
+    });
 }
 
 int getText(STRILUX_HANDLE h, StxResult (IStriluxCtrl::*get)(char **), char *buffer)
@@ -74,11 +78,14 @@ STRILUX_HENHMETAFILE metafileOf(IStxPicture *picture)
     return handle;
 }
 
+// Null when even the value could not be converted.
 IStxPicture *newPicture(STRILUX_HANDLE h, const char *value)
 {
-    IStxPicture *picture = nullptr;
-    ctrl(h)->get_GetEnhMetaFile(ansiToUtf8(value ? value : "").c_str(), &picture);
-    return picture;
+    return strilux::guardedOr<IStxPicture *>(nullptr, [&] {
+        IStxPicture *picture = nullptr;
+        ctrl(h)->get_GetEnhMetaFile(sorvik::cp932::toUtf8(value ? value : "").c_str(), &picture);
+        return picture;
+    });
 }
 }  // namespace
 
@@ -140,7 +147,8 @@ STRILUX_EXPORT STRILUX_HENHMETAFILE StriluxGetEnhMetaFileI(STRILUX_HANDLE h, con
     IStxPicture *made = newPicture(h, value);
     if (!picture) {
         // Nobody to own it.
-        made->Release();
+        if (made)
+            made->Release();
         return nullptr;
     }
     *picture = reinterpret_cast<STRILUX_PICTURE>(made);
@@ -168,8 +176,11 @@ STRILUX_EXPORT int StriluxGetCheckDigitChar(STRILUX_HANDLE h, const char *value,
     if (!ctrl(h))
         return 0;
     char *text = nullptr;
-    ctrl(h)->get_GetCheckChar(ansiToUtf8(value ? value : "").c_str(), &text);
-    return giveText(text, buffer);
+    const bool asked = strilux::guardedOr(false, [&] {
+        ctrl(h)->get_GetCheckChar(sorvik::cp932::toUtf8(value ? value : "").c_str(), &text);
+        return true;
+    });
+    return asked ? giveText(text, buffer) : 0;
 }
 
 STRILUX_EXPORT int StriluxPutType(STRILUX_HANDLE h, int v)
@@ -412,7 +423,10 @@ STRILUX_EXPORT void StriluxPutFont(STRILUX_HANDLE h, const char *face, int bold,
 {
     if (!ctrl(h))
         return;
-    IStxFont *font = StxCreateFont(ansiToUtf8(face ? face : "").c_str(), bold, italic);
+    IStxFont *font = strilux::guardedOr<IStxFont *>(
+        nullptr, [&] { return StxCreateFont(sorvik::cp932::toUtf8(face ? face : "").c_str(), bold, italic); });
+    if (!font)
+        return;
     ctrl(h)->putref_Font(font);
     font->Release();
 }

@@ -1,12 +1,13 @@
 #include "Picture.h"
 
+#include "AtomicFile.h"
+#include "Guarded.h"
 #include "RasterCanvas.h"
 #include "SvgCanvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 namespace strilux {
 
@@ -22,23 +23,6 @@ bool endsWith(const std::string &s, const char *suffix)
     return true;
 }
 
-bool writeFile(const std::string &path, const void *data, std::size_t size)
-{
-    // Written beside the target and renamed, so a failed write leaves the old file.
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(static_cast<const char *>(data), std::streamsize(size)) || !out.flush()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
 }  // namespace
 
 Picture::Picture(RecordingCanvas drawing, int frameWidth, int frameHeight, ReferenceDevice device, bool pixelMode)
@@ -105,18 +89,17 @@ std::string Picture::svg() const
     return canvas.document();
 }
 
-std::vector<std::uint8_t> Picture::png(int dpi) const
+std::vector<std::uint8_t> Picture::png(int dpi, double maxPixels) const
 {
     if (m_pixelMode)
         dpi = m_device.dpiX;
-    // An image of a symbol metres long would exhaust memory; such sizes get fewer dots.
-    constexpr double kMaxPixels = 16e6;
+    // An image of a symbol metres long, or drawn at a printer's resolution in its own
+    // pixels, would exhaust memory: such images get fewer, larger pixels.
     const double pixels = double(m_frameWidth) * m_frameHeight * dpi * dpi / (2540.0 * 2540.0);
-    if (!m_pixelMode && pixels > kMaxPixels)
-        dpi = std::max(1, int(dpi * std::sqrt(kMaxPixels / pixels)));
-    const int w = int(std::int64_t(m_frameWidth) * dpi / 2540);
-    const int h = int(std::int64_t(m_frameHeight) * dpi / 2540);
-    RasterCanvas canvas(w, h, dpi, dpi);
+    const double shrink = pixels > maxPixels ? std::sqrt(maxPixels / pixels) : 1.0;
+    const int w = int(double(m_frameWidth) * dpi / 2540 * shrink);
+    const int h = int(double(m_frameHeight) * dpi / 2540 * shrink);
+    RasterCanvas canvas(w, h, dpi * shrink, dpi * shrink, shrink);
     m_drawing.replay(canvas);
     return canvas.png();
 }
@@ -125,16 +108,20 @@ StxResult Picture::SaveAsFile(const char *path)
 {
     if (!path)
         return STX_E_POINTER;
-    const std::string p = path;
-    if (endsWith(p, ".svg")) {
-        const std::string doc = svg();
-        return writeFile(p, doc.data(), doc.size()) ? STX_S_OK : STX_E_FAIL;
-    }
-    if (endsWith(p, ".png")) {
-        const auto bytes = png(300);
-        return writeFile(p, bytes.data(), bytes.size()) ? STX_S_OK : STX_E_FAIL;
-    }
-    return writeFile(p, m_metafile.bytes.data(), m_metafile.bytes.size()) ? STX_S_OK : STX_E_FAIL;
+    return guarded([&] {
+        // Whole or not at all; a link, a device or a folder of that name is refused.
+        const std::string p = path;
+        if (!sorvik::isReplaceableFile(p))
+            return STX_E_FAIL;
+        bool written = false;
+        if (endsWith(p, ".svg")) {
+            written = sorvik::writeFileAtomically(p, svg());
+        } else {
+            const std::vector<std::uint8_t> bytes = endsWith(p, ".png") ? png(300) : m_metafile.bytes;
+            written = sorvik::writeFileAtomically(p, {reinterpret_cast<const char *>(bytes.data()), bytes.size()});
+        }
+        return written ? STX_S_OK : STX_E_FAIL;
+    });
 }
 
 }  // namespace strilux

@@ -34,8 +34,10 @@ public:
 
     const std::vector<std::uint8_t> &emf() const { return m_metafile.bytes; }
     std::string svg() const;
-    // Physical drawings are rasterised at `dpi`, pixel drawings keep their pixels.
-    std::vector<std::uint8_t> png(int dpi) const;
+    // Physical drawings are rasterised at `dpi`, pixel drawings keep their pixels; either
+    // gets fewer, larger pixels where it would pass `maxPixels`.
+    static constexpr double kMaxPixels = 16e6;
+    std::vector<std::uint8_t> png(int dpi, double maxPixels = kMaxPixels) const;
 
     static Picture *fromHandle(void *metafile);
 

@@ -10,11 +10,14 @@ namespace strilux {
 
 // An RGB pixel image of a drawing at a resolution, for tools and tests. Text is drawn with
 // a small built-in bitmap font stretched to the character cell: the library carries no
-// font renderer.
+// font renderer. Whatever a drawing asks, only pixels of the image are ever visited, so
+// the time to draw is bounded by the image's size.
 class RasterCanvas : public Canvas
 {
 public:
-    RasterCanvas(int width, int height, int dpiX, int dpiY);
+    // A drawing in physical units lands at `dpiX` x `dpiY`; one in pixels is scaled by
+    // `pixelScale` (below 1 when its own pixels would make too large an image).
+    RasterCanvas(int width, int height, double dpiX, double dpiY, double pixelScale = 1.0);
 
     void setMapMode(MapMode mode) override { m_mode = mode; }
     void fillRect(int left, int top, int right, int bottom, Rgb colour) override;
@@ -26,12 +29,14 @@ public:
     std::vector<std::uint8_t> png() const;
 
 private:
-    int toPixelX(int logical) const;
-    void drawGlyph(const std::uint8_t *glyph, int x, int y, int width, int height, int quarterTurns, Rgb colour);
-    void plot(int x, int y, Rgb colour);
-    int toPixelY(int logical) const;
+    std::int64_t toPixelX(std::int64_t logical) const;
+    std::int64_t toPixelY(std::int64_t logical) const;
+    void drawGlyph(const std::uint8_t *glyph, std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
+                   int quarterTurns, Rgb colour);
 
-    int m_width, m_height, m_dpiX, m_dpiY;
+    int m_width, m_height;
+    double m_dpiX, m_dpiY;
+    double m_pixelScale;
     MapMode m_mode = MapMode::Pixels;
     std::vector<Rgb> m_pixels;
 };

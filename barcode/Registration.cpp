@@ -1,11 +1,12 @@
 #include "Registration.h"
 
+#include "AtomicFile.h"
 #include "Guid.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -94,10 +95,13 @@ bool isOurs(const std::string &header)
     return false;
 }
 
-// The file without our sections.
-std::string othersIn(const std::string &path)
+// The file without our sections; nullopt when it exists but cannot be read whole, so
+// that nobody else's entries are lost by writing it back.
+std::optional<std::string> othersIn(const std::string &path)
 {
     std::ifstream in(path);
+    if (!in)
+        return std::filesystem::exists(path) ? std::nullopt : std::optional<std::string>(std::string());
     std::string kept, line;
     bool skipping = false;
     while (std::getline(in, line)) {
@@ -106,6 +110,8 @@ std::string othersIn(const std::string &path)
         if (!skipping)
             kept += line + "\n";
     }
+    if (in.bad())
+        return std::nullopt;
     return kept;
 }
 
@@ -121,15 +127,7 @@ bool replaceFile(const std::string &path, const std::string &content)
 {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (!(out << content) || !out.flush()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    return sorvik::writeFileAtomically(path, content);
 }
 }  // namespace
 
@@ -148,7 +146,14 @@ std::string registrationFile()
 bool registerServer(const std::string &modulePath)
 {
     const std::string path = registrationFile();
-    std::string content = othersIn(path);
+    // Only a regular file is read or replaced: never a link, and never a device whose
+    // reading would not end.
+    if (!sorvik::isReplaceableFile(path))
+        return false;
+    const std::optional<std::string> others = othersIn(path);
+    if (!others)
+        return false;
+    std::string content = *others;
     if (content.empty())
         content = "Windows Registry Editor Version 5.00\n\n";
     for (const auto &entry : entriesFor(modulePath)) {
@@ -163,9 +168,12 @@ bool registerServer(const std::string &modulePath)
 bool unregisterServer()
 {
     const std::string path = registrationFile();
+    if (!sorvik::isReplaceableFile(path))
+        return false;
     if (!std::filesystem::exists(path))
         return true;
-    return replaceFile(path, othersIn(path));
+    const std::optional<std::string> others = othersIn(path);
+    return others && replaceFile(path, *others);
 }
 
 }  // namespace strilux

@@ -2,9 +2,15 @@
 
 #include "ErrorCodes.h"
 #include "FontObject.h"
+#include "Guarded.h"
 #include "Picture.h"
 #include "PropertyNames.h"
+#include "TypeLimits.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -78,19 +84,23 @@ StxResult StriluxCtrl::GetTypeInfo(std::uint32_t, std::uint32_t, void **info)
 
 StxResult StriluxCtrl::GetIDsOfNames(const char *name, std::int32_t *dispid)
 {
-    int id = 0;
-    if (!name || !dispid)
-        return STX_E_POINTER;
-    if (!dispidOfName(name, id))
-        return STX_E_INVALIDARG;
-    *dispid = id;
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        int id = 0;
+        if (!name || !dispid)
+            return STX_E_POINTER;
+        if (!dispidOfName(name, id))
+            return STX_E_INVALIDARG;
+        *dispid = id;
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::put_BackColor(StxColor v)
 {
-    m_control.putBackColor(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putBackColor(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_BackColor(StxColor *v)
 {
@@ -102,35 +112,43 @@ StxResult StriluxCtrl::get_BarColor(StxColor *v)
 }
 StxResult StriluxCtrl::put_BarColor(StxColor v)
 {
-    m_control.putBarColor(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putBarColor(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_BarHeight(double *v)
 {
-    return give(v, m_control.length(LengthProperty::BarHeight));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::BarHeight)); });
 }
 StxResult StriluxCtrl::put_BarHeight(double v)
 {
-    m_control.putLength(LengthProperty::BarHeight, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::BarHeight, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_BarRatio(double *v)
 {
-    return give(v, m_control.barRatio());
+    return guarded([&]() -> StxResult { return give(v, m_control.barRatio()); });
 }
 StxResult StriluxCtrl::put_BarRatio(double v)
 {
-    m_control.putBarRatio(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putBarRatio(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_BarWidth(double *v)
 {
-    return give(v, m_control.length(LengthProperty::BarWidth));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::BarWidth)); });
 }
 StxResult StriluxCtrl::put_BarWidth(double v)
 {
-    m_control.putLength(LengthProperty::BarWidth, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::BarWidth, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Bearer(std::int32_t *v)
 {
@@ -138,8 +156,10 @@ StxResult StriluxCtrl::get_Bearer(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_Bearer(std::int32_t v)
 {
-    m_control.putBearer(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putBearer(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_BlackRatio(std::int32_t *v)
 {
@@ -147,35 +167,43 @@ StxResult StriluxCtrl::get_BlackRatio(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_BlackRatio(std::int32_t v)
 {
-    m_control.putBlackRatio(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putBlackRatio(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_CharGap(double *v)
 {
-    return give(v, m_control.length(LengthProperty::CharGap));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::CharGap)); });
 }
 StxResult StriluxCtrl::put_CharGap(double v)
 {
-    m_control.putLength(LengthProperty::CharGap, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::CharGap, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_CharHeight(double *v)
 {
-    return give(v, m_control.length(LengthProperty::CharHeight));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::CharHeight)); });
 }
 StxResult StriluxCtrl::put_CharHeight(double v)
 {
-    m_control.putLength(LengthProperty::CharHeight, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::CharHeight, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_CharWidth(double *v)
 {
-    return give(v, m_control.length(LengthProperty::CharWidth));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::CharWidth)); });
 }
 StxResult StriluxCtrl::put_CharWidth(double v)
 {
-    m_control.putLength(LengthProperty::CharWidth, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::CharWidth, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_CheckChar(std::int32_t *v)
 {
@@ -183,8 +211,10 @@ StxResult StriluxCtrl::get_CheckChar(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_CheckChar(std::int32_t v)
 {
-    m_control.putCheckChar(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putCheckChar(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_CheckPattern(std::int32_t *v)
 {
@@ -192,8 +222,10 @@ StxResult StriluxCtrl::get_CheckPattern(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_CheckPattern(std::int32_t v)
 {
-    m_control.putCheckPattern(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putCheckPattern(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_CodeSet(std::int32_t *v)
 {
@@ -201,37 +233,41 @@ StxResult StriluxCtrl::get_CodeSet(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_CodeSet(std::int32_t v)
 {
-    m_control.putCodeSet(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putCodeSet(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_DpiX(StxVariant *v)
 {
-    return getDpi(m_control.properties().dpiX, v);
+    return guarded([&]() -> StxResult { return getDpi(m_control.properties().dpiX, v); });
 }
 StxResult StriluxCtrl::put_DpiX(const StxVariant *v)
 {
-    return putDpi(true, v);
+    return guarded([&]() -> StxResult { return putDpi(true, v); });
 }
 StxResult StriluxCtrl::get_DpiY(StxVariant *v)
 {
-    return getDpi(m_control.properties().dpiY, v);
+    return guarded([&]() -> StxResult { return getDpi(m_control.properties().dpiY, v); });
 }
 StxResult StriluxCtrl::put_DpiY(const StxVariant *v)
 {
-    return putDpi(false, v);
+    return guarded([&]() -> StxResult { return putDpi(false, v); });
 }
 StxResult StriluxCtrl::get_Element(double *v)
 {
-    return give(v, m_control.length(LengthProperty::Element));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::Element)); });
 }
 StxResult StriluxCtrl::put_Element(double v)
 {
-    m_control.putLength(LengthProperty::Element, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::Element, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_ErrorMessage(char **v)
 {
-    return giveText(v, errorMessage(m_control.errorNumber()));
+    return guarded([&]() -> StxResult { return giveText(v, errorMessage(m_control.errorNumber())); });
 }
 StxResult StriluxCtrl::get_ErrorNumber(std::int32_t *v)
 {
@@ -243,8 +279,10 @@ StxResult StriluxCtrl::get_FlatHeight(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_FlatHeight(std::int32_t v)
 {
-    m_control.putFlatHeight(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putFlatHeight(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Message(std::int32_t *v)
 {
@@ -252,8 +290,10 @@ StxResult StriluxCtrl::get_Message(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_Message(std::int32_t v)
 {
-    m_control.putMessage(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putMessage(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_ObjectMode(std::int32_t *v)
 {
@@ -261,26 +301,32 @@ StxResult StriluxCtrl::get_ObjectMode(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_ObjectMode(std::int32_t v)
 {
-    m_control.putObjectMode(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putObjectMode(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Point(double *v)
 {
-    return give(v, m_control.point());
+    return guarded([&]() -> StxResult { return give(v, m_control.point()); });
 }
 StxResult StriluxCtrl::put_Point(double v)
 {
-    m_control.putPoint(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putPoint(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Quiet(double *v)
 {
-    return give(v, m_control.length(LengthProperty::Quiet));
+    return guarded([&]() -> StxResult { return give(v, m_control.length(LengthProperty::Quiet)); });
 }
 StxResult StriluxCtrl::put_Quiet(double v)
 {
-    m_control.putLength(LengthProperty::Quiet, v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putLength(LengthProperty::Quiet, v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Rotate(std::int32_t *v)
 {
@@ -288,26 +334,32 @@ StxResult StriluxCtrl::get_Rotate(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_Rotate(std::int32_t v)
 {
-    m_control.putRotate(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putRotate(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_StartChar(char **v)
 {
-    return giveText(v, m_control.properties().startChar);
+    return guarded([&]() -> StxResult { return giveText(v, m_control.properties().startChar); });
 }
 StxResult StriluxCtrl::put_StartChar(const char *v)
 {
-    m_control.putStartChar(textOf(v));
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putStartChar(textOf(v));
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_StopChar(char **v)
 {
-    return giveText(v, m_control.properties().stopChar);
+    return guarded([&]() -> StxResult { return giveText(v, m_control.properties().stopChar); });
 }
 StxResult StriluxCtrl::put_StopChar(const char *v)
 {
-    m_control.putStopChar(textOf(v));
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putStopChar(textOf(v));
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Type(std::int32_t *v)
 {
@@ -315,8 +367,10 @@ StxResult StriluxCtrl::get_Type(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_Type(std::int32_t v)
 {
-    m_control.putType(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putType(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Unit(std::int32_t *v)
 {
@@ -324,25 +378,29 @@ StxResult StriluxCtrl::get_Unit(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_Unit(std::int32_t v)
 {
-    m_control.putUnit(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putUnit(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Value(char **v)
 {
-    return giveText(v, m_control.properties().value);
+    return guarded([&]() -> StxResult { return giveText(v, m_control.properties().value); });
 }
 StxResult StriluxCtrl::put_Value(const char *v)
 {
-    m_control.putValue(textOf(v));
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putValue(textOf(v));
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_Width(double *v)
 {
-    return give(v, m_control.width());
+    return guarded([&]() -> StxResult { return give(v, m_control.width()); });
 }
 StxResult StriluxCtrl::get_Height(double *v)
 {
-    return give(v, m_control.height());
+    return guarded([&]() -> StxResult { return give(v, m_control.height()); });
 }
 StxResult StriluxCtrl::get_Zoom(std::int32_t *v)
 {
@@ -350,8 +408,10 @@ StxResult StriluxCtrl::get_Zoom(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_Zoom(std::int32_t v)
 {
-    m_control.putZoom(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putZoom(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::get_DCMode(std::int32_t *v)
 {
@@ -359,114 +419,143 @@ StxResult StriluxCtrl::get_DCMode(std::int32_t *v)
 }
 StxResult StriluxCtrl::put_DCMode(std::int32_t v)
 {
-    m_control.putDCMode(v);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putDCMode(v);
+        return STX_S_OK;
+    });
 }
 StxResult StriluxCtrl::put_Parent(std::intptr_t window)
 {
-    m_control.putParent(window);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.putParent(window);
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::get_GetScaleHeight(std::int32_t unit, double *v)
 {
-    return give(v, m_control.scaleHeight(unit));
+    return guarded([&]() -> StxResult { return give(v, m_control.scaleHeight(unit)); });
 }
 
 StxResult StriluxCtrl::get_GetScaleWidth(std::int32_t unit, double *v)
 {
-    return give(v, m_control.scaleWidth(unit));
+    return guarded([&]() -> StxResult { return give(v, m_control.scaleWidth(unit)); });
 }
 
 StxResult StriluxCtrl::get_GetSize(std::int32_t measure, StxSize *v)
 {
-    const SizeUm s = m_control.size(measure);
-    return give(v, StxSize{std::int32_t(s.cx), std::int32_t(s.cy)});
+    return guarded([&]() -> StxResult {
+        const SizeUm s = m_control.size(measure);
+        const auto fit = [](std::int64_t n) { return std::int32_t(std::clamp<std::int64_t>(n, INT32_MIN, INT32_MAX)); };
+        return give(v, StxSize{fit(s.cx), fit(s.cy)});
+    });
 }
 
 StxResult StriluxCtrl::get_GetCheckChar(const char *value, char **v)
 {
-    return giveText(v, m_control.checkCharOf(textOf(value)));
+    return guarded([&]() -> StxResult { return giveText(v, m_control.checkCharOf(textOf(value))); });
 }
 
 StxResult StriluxCtrl::get_GetEnhMetaFile(const char *value, IStxPicture **v)
 {
-    if (!v)
-        return STX_E_POINTER;
-    *v = m_control.enhMetaFile(textOf(value));
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        if (!v)
+            return STX_E_POINTER;
+        *v = m_control.enhMetaFile(textOf(value));
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::putref_Font(IStxFont *font)
 {
-    if (!font)
-        return STX_E_POINTER;
-    char *name = nullptr;
-    std::int32_t bold = 0, italic = 0;
-    font->get_Name(&name);
-    font->get_Bold(&bold);
-    font->get_Italic(&italic);
-    m_control.putFont(textOf(name), bold != 0, italic != 0);
-    StxFreeString(name);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        if (!font)
+            return STX_E_POINTER;
+        char *name = nullptr;
+        std::int32_t bold = 0, italic = 0;
+        font->get_Name(&name);
+        font->get_Bold(&bold);
+        font->get_Italic(&italic);
+        m_control.putFont(textOf(name), bold != 0, italic != 0);
+        StxFreeString(name);
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::put_Font(IStxFont *)
 {
-    // Assigning by value only tells the container that the font may have changed.
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        // Assigning by value only tells the container that the font may have changed.
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::get_Font(IStxFont **v)
 {
-    const auto &p = m_control.properties();
-    return give<IStxFont *>(v, new FontObject(p.fontFace, p.fontBold, p.fontItalic));
+    return guarded([&]() -> StxResult {
+        const auto &p = m_control.properties();
+        return give<IStxFont *>(v, new FontObject(p.fontFace, p.fontBold, p.fontItalic));
+    });
 }
 
 StxResult StriluxCtrl::SetOnErrorProc(std::intptr_t procedure, std::intptr_t parameter)
 {
-    m_control.setOnErrorProc(procedure, parameter);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        m_control.setOnErrorProc(procedure, parameter);
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::getDpi(int dpi, StxVariant *v)
 {
-    return give(v, StxVariant{STX_VT_I4, dpi, double(dpi), nullptr, nullptr});
+    return guarded([&]() -> StxResult { return give(v, StxVariant{STX_VT_I4, dpi, double(dpi), nullptr, nullptr}); });
 }
 
 StxResult StriluxCtrl::putDpi(bool horizontal, const StxVariant *v)
 {
-    if (!v)
-        return STX_E_POINTER;
-    int dpi = 0;
-    switch (v->vt) {
-    case STX_VT_I2:
-    case STX_VT_I4:
-        dpi = v->intValue;
-        break;
-    case STX_VT_R8:
-        dpi = int(v->realValue);
-        break;
-    case STX_VT_STRING:
-        dpi = v->stringValue ? std::atoi(v->stringValue) : 0;
-        break;
-    case STX_VT_OBJECT:
-        if (v->object) {
-            std::int32_t mode = 3, x = 0, y = 0;
-            std::intptr_t dc = 0;
-            if (v->object->get_ScaleMode(&mode) == STX_S_OK)
-                m_control.putScaleMode(mode);
-            if (v->object->get_hDC(&dc) == STX_S_OK)
-                m_control.putPrinterDC(dc);
-            if (v->object->GetDeviceResolution(&x, &y) == STX_S_OK)
-                dpi = horizontal ? x : y;
+    return guarded([&]() -> StxResult {
+        if (!v)
+            return STX_E_POINTER;
+        int dpi = 0;
+        switch (v->vt) {
+        case STX_VT_I2:
+        case STX_VT_I4:
+            dpi = v->intValue;
+            break;
+        case STX_VT_R8:
+            if (!std::isfinite(v->realValue))
+                return STX_E_INVALIDARG;
+            dpi = int(std::clamp(v->realValue, 0.0, double(limits::kMaximumDpi)));
+            break;
+        case STX_VT_STRING: {
+            // A numeric text; anything else, or a number beyond any resolution, is refused.
+            const char *text = v->stringValue ? v->stringValue : "";
+            char *end = nullptr;
+            errno = 0;
+            const double number = std::strtod(text, &end);
+            if (end == text || *end != '\0' || errno == ERANGE || !std::isfinite(number))
+                return STX_E_INVALIDARG;
+            dpi = int(std::clamp(number, 0.0, double(limits::kMaximumDpi)));
+            break;
         }
-        break;
-    default:
-        return STX_E_INVALIDARG;
-    }
-    m_control.putDpi(horizontal, dpi);
-    return STX_S_OK;
+        case STX_VT_OBJECT:
+            if (v->object) {
+                std::int32_t mode = 3, x = 0, y = 0;
+                std::intptr_t dc = 0;
+                if (v->object->get_ScaleMode(&mode) == STX_S_OK)
+                    m_control.putScaleMode(mode);
+                if (v->object->get_hDC(&dc) == STX_S_OK)
+                    m_control.putPrinterDC(dc);
+                if (v->object->GetDeviceResolution(&x, &y) == STX_S_OK)
+                    dpi = horizontal ? x : y;
+            }
+            break;
+        default:
+            return STX_E_INVALIDARG;
+        }
+        m_control.putDpi(horizontal, dpi);
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::IsDirty()
@@ -476,54 +565,64 @@ StxResult StriluxCtrl::IsDirty()
 
 StxResult StriluxCtrl::Load(const std::uint8_t *data, std::int32_t size)
 {
-    if (!data || size < 0)
-        return STX_E_POINTER;
-    return m_control.load(data, std::size_t(size)) ? STX_S_OK : STX_E_FAIL;
+    return guarded([&]() -> StxResult {
+        if (!data || size < 0)
+            return STX_E_POINTER;
+        return m_control.load(data, std::size_t(size)) ? STX_S_OK : STX_E_FAIL;
+    });
 }
 
 StxResult StriluxCtrl::Save(std::uint8_t *buffer, std::int32_t size, std::int32_t *length)
 {
-    const auto bytes = m_control.save();
-    if (length)
-        *length = std::int32_t(bytes.size());
-    if (!buffer)
+    return guarded([&]() -> StxResult {
+        const auto bytes = m_control.save();
+        if (length)
+            *length = std::int32_t(bytes.size());
+        if (!buffer)
+            return STX_S_OK;
+        if (size < std::int32_t(bytes.size()))
+            return STX_E_INVALIDARG;
+        std::memcpy(buffer, bytes.data(), bytes.size());
         return STX_S_OK;
-    if (size < std::int32_t(bytes.size()))
-        return STX_E_INVALIDARG;
-    std::memcpy(buffer, bytes.data(), bytes.size());
-    return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::GetPredefinedString(std::int32_t dispid, std::int32_t index, char **name, std::int32_t *value)
 {
-    const EnumTable *table = predefinedStrings(dispid);
-    if (!table)
-        return STX_E_INVALIDARG;
-    if (index < 0 || index >= table->count)
-        return STX_S_FALSE;
-    if (value)
-        *value = table->entries[index].value;
-    return giveText(name, table->entries[index].displayName);
+    return guarded([&]() -> StxResult {
+        const EnumTable *table = predefinedStrings(dispid);
+        if (!table)
+            return STX_E_INVALIDARG;
+        if (index < 0 || index >= table->count)
+            return STX_S_FALSE;
+        if (value)
+            *value = table->entries[index].value;
+        return giveText(name, table->entries[index].displayName);
+    });
 }
 
 StxResult StriluxCtrl::Advise(IStxErrorEvents *sink, std::uint32_t *cookie)
 {
-    if (!sink || !cookie)
-        return STX_E_POINTER;
-    sink->AddRef();
-    *cookie = m_nextCookie++;
-    m_sinks[*cookie] = sink;
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        if (!sink || !cookie)
+            return STX_E_POINTER;
+        sink->AddRef();
+        *cookie = m_nextCookie++;
+        m_sinks[*cookie] = sink;
+        return STX_S_OK;
+    });
 }
 
 StxResult StriluxCtrl::Unadvise(std::uint32_t cookie)
 {
-    const auto it = m_sinks.find(cookie);
-    if (it == m_sinks.end())
-        return STX_E_INVALIDARG;
-    it->second->Release();
-    m_sinks.erase(it);
-    return STX_S_OK;
+    return guarded([&]() -> StxResult {
+        const auto it = m_sinks.find(cookie);
+        if (it == m_sinks.end())
+            return STX_E_INVALIDARG;
+        it->second->Release();
+        m_sinks.erase(it);
+        return STX_S_OK;
+    });
 }
 
 }  // namespace strilux

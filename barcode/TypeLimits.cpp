@@ -36,6 +36,20 @@ int customerZoomForDots(int zoom, int dpi)
 }
 }  // namespace
 
+int maxValueLength(BarcodeType type)
+{
+    switch (type) {
+    case BarcodeType::Code128:
+        return 256;
+    case BarcodeType::ITF:
+    case BarcodeType::NW7:
+    case BarcodeType::Code39:
+        return 128;
+    default:
+        return 64;
+    }
+}
+
 int zoom(BarcodeType type, int z)
 {
     if (isJanOrUpc(type))
@@ -62,7 +76,7 @@ int barRatio(BarcodeType type, int ratio, std::int64_t narrowUm)
 
 std::int64_t element(BarcodeType type, std::int64_t um)
 {
-    return isElementSized(type) && um <= 0 ? kMinimumElement : um;
+    return isElementSized(type) && um <= 0 ? kMinimumElement : std::min(um, kMaximumElement);
 }
 
 bool quietAccepted(BarcodeType type, std::int64_t um)
@@ -87,6 +101,8 @@ std::int64_t zoomedModule(BarcodeType type, int z)
 
 int zoomForDots(BarcodeType type, int z, int dpi)
 {
+    // Far beyond every type's range, but small enough for the pixel arithmetic below.
+    z = std::clamp(z, 0, 10000);
     if (type == BarcodeType::Custom)
         return customerZoomForDots(z, dpi);
     if (!isJanOrUpc(type) && !isItf(type))

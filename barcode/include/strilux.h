@@ -12,6 +12,18 @@
  *
  * Calling order: StriluxCreate, StriluxPutType, options and value, a metafile call, use
  * or copy the picture, release the picture, StriluxRelease.
+ *
+ * Limits, whatever the type (each refusal leaves the property as it was and sets the
+ * property's error number):
+ *   - lengths (BarHeight, BarWidth, CharGap, CharHeight, CharWidth, Quiet, Element) must be
+ *     finite and at most 1000 mm; Element is limited to 10 mm (5017) instead of refused;
+ *     BarWidth, which never sets an error, ignores what it refuses;
+ *   - BarRatio must be finite and from 0 to 100 (5012); Point must be finite (5022);
+ *   - a resolution below 96 dpi is taken as 96 and one above 9600 as 9600;
+ *   - a value longer than 64 characters (ITF free, NW-7, Code 39: 128; Code 128: 256) is
+ *     cut there and 5024 recorded when the symbol is built;
+ *   - a PNG holds at most 16 million pixels; a larger drawing gets fewer, larger pixels.
+ * No function lets an exception out; one that runs out of memory returns 0 (or null).
  */
 #ifndef STRILUX_H
 #define STRILUX_H

@@ -26,6 +26,7 @@ constexpr StxResult STX_E_NOTIMPL = static_cast<StxResult>(0x80004001u);
 constexpr StxResult STX_E_NOINTERFACE = static_cast<StxResult>(0x80004002u);
 constexpr StxResult STX_E_POINTER = static_cast<StxResult>(0x80004003u);
 constexpr StxResult STX_E_FAIL = static_cast<StxResult>(0x80004005u);
+constexpr StxResult STX_E_OUTOFMEMORY = static_cast<StxResult>(0x8007000Eu);
 constexpr StxResult STX_E_INVALIDARG = static_cast<StxResult>(0x80070057u);
 constexpr StxResult STX_CLASS_E_NOAGGREGATION = static_cast<StxResult>(0x80040110u);
 constexpr StxResult STX_CLASS_E_CLASSNOTAVAILABLE = static_cast<StxResult>(0x80040111u);

@@ -1,6 +1,6 @@
 #include "ArchiveCommands.h"
 
-#include "LzhCommand.h"
+#include "ArchiveOperations.h"
 
 #include <QDebug>
 
@@ -8,41 +8,36 @@ namespace sorvik::lzh {
 
 namespace {
 
-constexpr std::size_t kOutputSize = 1024;
-
 ArchiverMessageHandler &messageHandler()
 {
     static ArchiverMessageHandler handler = [](const QString &message) { qWarning().noquote() << message; };
     return handler;
 }
 
-bool run(const QString &commandLine)
+bool reported(const ArchiverResult &result)
 {
-    char output[kOutputSize] = {};
-    const QByteArray line = commandLine.toUtf8();
-    if (LzhCommand(nullptr, line.constData(), output, sizeof output) == 0)
-        return true;
-    messageHandler()(QString::fromUtf8(output));
-    return false;
+    if (!result.ok())
+        messageHandler()(QString::fromStdString(result.message));
+    return result.ok();
 }
 
-QString quoted(const QString &text)
+std::filesystem::path pathOf(const QString &path)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return std::filesystem::path(path.toStdString());
 }
 
 }  // namespace
 
 bool CreateArchive(const QString &archivePath, const QString &folder)
 {
-    return run(QStringLiteral("a -n -y -t ") + quoted(archivePath) + QLatin1Char(' ')
-               + quoted(folder + QStringLiteral("\\*.*")));
+    return reported(
+        guarded([&] { return packFiles(pathOf(archivePath), folder.toStdString()); }, archivePath.toStdString()));
 }
 
 bool ExtractArchive(const QString &archivePath, const QString &folder)
 {
-    return run(QStringLiteral("e -c -n -y ") + quoted(archivePath) + QLatin1Char(' ')
-               + quoted(folder + QLatin1Char('\\')));
+    return reported(
+        guarded([&] { return unpackArchive(pathOf(archivePath), folder.toStdString()); }, archivePath.toStdString()));
 }
 
 void setArchiverMessageHandler(ArchiverMessageHandler handler)

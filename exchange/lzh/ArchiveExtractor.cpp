@@ -16,6 +16,7 @@ extern "C" {
 #include <cstring>
 #include <memory>
 #include <sys/statvfs.h>
+#include <unistd.h>
 #include <vector>
 
 namespace sorvik::lzh {
@@ -90,7 +91,7 @@ ArchiverResult explainStop(std::FILE *file, std::uint64_t offset, const std::str
     const auto name = storedName(header.data(), header.size());
     if (!name || header.size() < 7 || header[2] != '-' || header[6] != '-')
         return offset == 0 ? messages::notAnArchive(archiveName) : messages::damagedArchive(archiveName);
-    const std::string local = member_name::toLocal(member_name::bareBytes(*name));
+    const std::string local = member_name::local(*name);
     std::string method(reinterpret_cast<const char *>(header.data() + 2), 5);
     if (!lha_decoder_for_name(method.data()))
         return messages::unsupportedMethod(archiveName, local, method);
@@ -137,8 +138,8 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
             continue;  // folders and links are not carried over: everything lands flat
         const std::string stored
             = storedName(header->raw_data, header->raw_data_len).value_or(header->filename ? header->filename : "");
-        const std::string local = member_name::toLocal(member_name::bareBytes(stored));
-        const std::string shown = local.empty() ? member_name::toLocal(stored) : local;
+        const std::string local = member_name::local(stored);
+        const std::string shown = local.empty() ? member_name::text(stored) : local;
         if (member_name::isReserved(local))
             return messages::badMemberName(archiveName, shown);
         if (checkLayout && memberEnd > archiveSize)
@@ -149,12 +150,10 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
         if (needed > freeSpace(folder))
             return messages::writeFailed((folder / local).string(), ENOSPC);
 
-        std::string tempPath = staged.tempPattern();
         int error = 0;
-        FileDescriptor out = FileDescriptor::createUnique(tempPath, error);
+        FileDescriptor out = staged.create(local, header->timestamp, error);
         if (!out.valid())
             return messages::writeFailed((folder / local).string(), error);
-        staged.add(tempPath, local, header->timestamp);
 
         Crc16 crc;
         std::uint64_t decoded = 0;
@@ -166,7 +165,7 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
             if ((error = out.writeAll(buffer.data(), n)) != 0)
                 return messages::writeFailed((folder / local).string(), error);
         }
-        if ((error = out.close()) != 0)
+        if ((error = ::fsync(out.get()) == 0 ? out.close() : errno) != 0)
             return messages::writeFailed((folder / local).string(), error);
         if (decoded != header->length)
             return messages::damagedMember(archiveName, shown);

@@ -8,9 +8,10 @@ namespace sorvik::lzh {
 
 // Extracts every member of an LZH archive (header levels 0 to 2, the methods
 // liblhasa decodes: -lh0- to -lh7-, -lzs-, -lz5-, -pm?-) into one folder under
-// its bare name. Each member is decoded into a temporary file and checked
+// its bare name. Each member is decoded into a staged file and checked
 // against the header's size and CRC; only when the whole archive checked out
-// are the files put in place, replacing files of the same name.
+// are the files put in place, all or nothing (StagedFiles), replacing regular
+// files of the same name.
 class ArchiveExtractor
 {
 public:

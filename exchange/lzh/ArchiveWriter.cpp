@@ -1,6 +1,7 @@
 #include "ArchiveWriter.h"
 
 #include "ArchiverMessages.h"
+#include "AtomicFile.h"
 #include "Cp932.h"
 #include "Crc16.h"
 #include "MemberHeader.h"
@@ -17,18 +18,6 @@ namespace {
 
 constexpr std::size_t kReadChunk = 1 << 18;
 constexpr std::uint64_t kMaxMemberSize = 0xFFFFFFFFu;
-
-mode_t archiveMode(const std::filesystem::path &archive)
-{
-    struct stat st
-    {
-    };
-    if (::stat(archive.c_str(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
 
 // Reads the file to its end in chunks, keeping its CRC and size, and hands
 // each chunk to consume, which may fail or set stop.
@@ -61,32 +50,30 @@ ArchiverResult ArchiveWriter::create(const std::filesystem::path &archive,
                                      const std::vector<std::filesystem::path> &files) const
 {
     const std::string archiveName = archive.string();
-    const std::filesystem::path folder = archive.has_parent_path() ? archive.parent_path() : ".";
-    std::string tempName = (folder / ("." + archive.filename().string() + ".XXXXXX")).string();
-    int error = 0;
-    FileDescriptor out = FileDescriptor::createUnique(tempName, error);
+    if (!sorvik::isReplaceableFile(archiveName))
+        return messages::notAFile(archiveName);
+    sorvik::AtomicFile file(archiveName);
+    errno = 0;
+    if (!file.open())
+        return messages::writeFailed(archiveName, errno ? errno : EIO);
+    // Headers are patched in place once a member's size is known, so the archive is
+    // written through a descriptor of its own on the atomic file's temporary.
+    FileDescriptor out(::open(file.temporaryPath().c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     if (!out.valid())
-        return messages::writeFailed(archiveName, error);
+        return messages::writeFailed(archiveName, errno);
 
-    ArchiverResult result = writeMembers(out, archiveName, files);
-    if (result.ok()) {
-        const std::uint8_t endMark = 0;
-        error = out.writeAll(&endMark, 1);
-        if (error == 0 && ::fchmod(out.get(), archiveMode(archive)) != 0)
-            error = errno;
-        if (error == 0 && ::fsync(out.get()) != 0)
-            error = errno;
-        if (error == 0)
-            error = out.close();
-        if (error == 0 && std::rename(tempName.c_str(), archive.c_str()) != 0)
-            error = errno;
-        if (error != 0)
-            result = messages::writeFailed(archiveName, error);
-    }
-    if (!result.ok()) {
-        out.close();
-        ::unlink(tempName.c_str());
+    if (ArchiverResult result = writeMembers(out, archiveName, files); !result.ok())
         return result;
+    const std::uint8_t endMark = 0;
+    if (const int error = out.writeAll(&endMark, 1); error != 0)
+        return messages::writeFailed(archiveName, error);
+    if (const int error = out.close(); error != 0)
+        return messages::writeFailed(archiveName, error);
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno ? errno : EIO;
+        return sorvik::isReplaceableFile(archiveName) ? messages::writeFailed(archiveName, error)
+                                                      : messages::notAFile(archiveName);
     }
     return ArchiverResult::success(messages::created(static_cast<int>(files.size()), archiveName));
 }
@@ -107,7 +94,7 @@ ArchiverResult ArchiveWriter::addMember(const FileDescriptor &out, const std::st
                                         const std::filesystem::path &file, Lh5Encoder &encoder) const
 {
     const std::string fileName = file.string();
-    const auto name = cp932::fromUtf8(file.filename().string());
+    const auto name = sorvik::cp932::fromUtf8Exact(file.filename().string());
     if (!name)
         return messages::nameNotEncodable(fileName);
     FileDescriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));

@@ -11,8 +11,9 @@ namespace sorvik::lzh {
 
 // Writes an LZH archive of the given files, each stored under its bare name
 // with a level-2 header, -lh5- or, where that does not help, -lh0-. The
-// archive is built in a temporary file beside the target and renamed over it
-// only when complete, so a failure leaves any former archive untouched.
+// archive is written whole or not at all (sorvik::AtomicFile): a failure
+// leaves any former archive untouched, and a name that is a link, a folder or
+// a device is refused, never replaced.
 class ArchiveWriter
 {
 public:

@@ -114,10 +114,23 @@ ArchiverResult fileTooLarge(const std::string &file)
                                    "ファイル" + quoted(file) + "は4GBを超えるため、書庫に入れられません。");
 }
 
-ArchiverResult outOfMemory(const std::string &commandLine)
+ArchiverResult outOfMemory(const std::string &subject)
 {
     return ArchiverResult::failure(ArchiverError::OutOfMemory,
-                                   "メモリが足りないため、処理できませんでした: " + commandLine);
+                                   "メモリが足りないため、処理できませんでした: " + subject);
+}
+
+ArchiverResult unexpectedFailure(const std::string &subject, const std::string &reason)
+{
+    return ArchiverResult::failure(ArchiverError::WriteError, "処理できませんでした（" + reason + "）: " + subject);
+}
+
+ArchiverResult notAFile(const std::string &file)
+{
+    return ArchiverResult::failure(ArchiverError::NotAFile,
+                                   quoted(file)
+                                       + "は通常のファイルではない（リンク、フォルダなど）ため、"
+                                         "置き換えられません。何も書き込んでいません。");
 }
 
 ArchiverResult readFailed(const std::string &file, int error)
@@ -136,6 +149,11 @@ ArchiverResult writeFailed(const std::string &file, int error)
                                        quoted(file) + "に書き込めません（" + reasonOf(error) + "）。");
     return ArchiverResult::failure(ArchiverError::WriteError,
                                    "ファイル" + quoted(file) + "を書き込めません（" + reasonOf(error) + "）。");
+}
+
+std::string oldFileKept(const std::string &file, const std::string &keptAs)
+{
+    return "元の" + quoted(file) + "を戻せなかったため、" + quoted(keptAs) + "に残しています。";
 }
 
 std::string created(int count, const std::string &archive)

@@ -19,11 +19,17 @@ ArchiverResult folderMissing(const std::string &folder);
 ArchiverResult noFiles(const std::string &folder);
 ArchiverResult nameNotEncodable(const std::string &file);
 ArchiverResult fileTooLarge(const std::string &file);
-ArchiverResult outOfMemory(const std::string &commandLine);
+ArchiverResult outOfMemory(const std::string &subject);
+ArchiverResult unexpectedFailure(const std::string &subject, const std::string &reason);
+// A name to be replaced that is a link, a folder or a device.
+ArchiverResult notAFile(const std::string &file);
 // Failures of the file system, told apart by errno: a full disk, a folder
 // without write permission, or anything else.
 ArchiverResult readFailed(const std::string &file, int error);
 ArchiverResult writeFailed(const std::string &file, int error);
+
+// Added to a failure whose undoing could not put a replaced file back.
+std::string oldFileKept(const std::string &file, const std::string &keptAs);
 
 std::string created(int count, const std::string &archive);
 std::string extracted(int count, const std::string &folder);

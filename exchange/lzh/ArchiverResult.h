@@ -24,6 +24,7 @@ enum class ArchiverError {
     NameNotEncodable = 14,
     FileTooLarge = 15,
     OutOfMemory = 16,
+    NotAFile = 17,
 };
 
 struct ArchiverResult

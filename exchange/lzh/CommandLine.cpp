@@ -6,24 +6,29 @@ namespace sorvik::lzh {
 
 std::optional<CommandLine> CommandLine::parse(std::string_view line, std::string &error)
 {
+    const auto isBlank = [&](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
     std::vector<std::string> tokens;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        while (i < line.size() && isBlank(i))
             ++i;
         if (i >= line.size())
             break;
         std::string token;
-        bool quoted = false;
-        while (i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t'))) {
-            if (line[i] == '"')
-                quoted = !quoted;
-            else
-                token += line[i];
-            ++i;
+        if (line[i] == '"') {
+            const std::size_t close = line.find('"', i + 1);
+            if (close == std::string_view::npos) {
+                error = "引用符が閉じていません";
+                return std::nullopt;
+            }
+            token = line.substr(i + 1, close - i - 1);
+            i = close + 1;
+        } else {
+            while (i < line.size() && !isBlank(i) && line[i] != '"')
+                token += line[i++];
         }
-        if (quoted) {
-            error = "引用符が閉じていません";
+        if (i < line.size() && !isBlank(i)) {
+            error = "パスの途中に「\"」があります。コマンドラインのパスには「\"」を使えません";
             return std::nullopt;
         }
         tokens.push_back(std::move(token));

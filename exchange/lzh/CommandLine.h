@@ -8,7 +8,9 @@
 namespace sorvik::lzh {
 
 // A command line of the archiver: a command letter, switches such as "-n",
-// and arguments, which may be double-quoted to hold spaces.
+// and arguments, which may be double-quoted to hold spaces. A quote opens or
+// closes a whole argument only; one anywhere else is refused, since a path
+// holding it would split into arguments its author never meant.
 struct CommandLine
 {
     char command = 0;

@@ -71,11 +71,4 @@ long long FileDescriptor::readUpTo(void *data, std::size_t size) const
     return static_cast<long long>(done);
 }
 
-FileDescriptor FileDescriptor::createUnique(std::string &pattern, int &error)
-{
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    error = fd < 0 ? errno : 0;
-    return FileDescriptor(fd);
-}
-
 }  // namespace sorvik::lzh

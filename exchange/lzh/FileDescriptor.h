@@ -34,10 +34,6 @@ public:
     // Bytes read into data (less than size only at end of file), or -errno.
     long long readUpTo(void *data, std::size_t size) const;
 
-    // A new file named after pattern (a path ending in "XXXXXX") that no one
-    // else can have opened; pattern receives the chosen name.
-    static FileDescriptor createUnique(std::string &pattern, int &error);
-
 private:
     int fd_ = -1;
 };

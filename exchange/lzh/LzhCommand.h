@@ -10,6 +10,8 @@ namespace sorvik::lzh {
 // Runs one archiver command line:
 //   a [-switches] "ARCHIVE" "FOLDER\*.*"   create ARCHIVE from the files of FOLDER
 //   e [-switches] "ARCHIVE" "FOLDER\"      extract every member into FOLDER
+// A path in a command line cannot hold a double quote; the program's own
+// calls pass paths directly (ArchiveOperations.h, ArchiveCommands.h).
 // The switches -n -y -t -c of the Windows archivers are accepted; this
 // archiver never asks and always replaces, which is what they request.
 ArchiverResult runCommand(std::string_view commandLine);

@@ -28,39 +28,33 @@ bool isValidUtf8(std::string_view text)
 
 }  // namespace
 
-std::string bareBytes(std::string_view stored)
+std::string text(std::string_view bytes)
 {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        const auto c = static_cast<unsigned char>(stored[i]);
-        if (cp932::isLeadByte(c) && i + 1 < stored.size()) {
-            ++i;
-            continue;
-        }
-        if (c == '/' || c == '\\' || c == ':' || c == 0xFF)
-            start = i + 1;
-    }
-    return std::string(stored.substr(start));
+    if (auto utf8 = cp932::toUtf8Exact(bytes))
+        return *utf8;
+    if (isValidUtf8(bytes))
+        return std::string(bytes);
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    std::string lossy = cp932::toUtf8(bytes);
+    for (std::size_t at = lossy.find(kReplacement); at != std::string::npos; at = lossy.find(kReplacement, at + 1))
+        lossy.replace(at, kReplacement.size(), "_");
+    return lossy;
 }
 
-std::string toLocal(std::string_view bare)
+std::string local(std::string_view stored)
 {
-    if (auto utf8 = cp932::toUtf8(bare))
-        return *utf8;
-    if (isValidUtf8(bare))
-        return std::string(bare);
-    std::string local(bare);
-    std::replace_if(
-        local.begin(), local.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }, '_');
-    return local;
+    stored = stored.substr(stored.find_last_of('\xFF') + 1);
+    const std::string whole = text(stored);
+    return whole.substr(whole.find_last_of("/\\:") + 1);
 }
 
 bool isReserved(std::string_view local)
 {
     if (local.empty() || local == "." || local == "..")
         return true;
-    if (std::any_of(local.begin(), local.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+    if (std::any_of(local.begin(), local.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '/' || c == '\\' || c == ':';
+        }))
         return true;
     std::string stem(local.substr(0, local.find('.')));
     while (!stem.empty() && stem.back() == ' ')

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,16 +10,20 @@ namespace sorvik::lzh {
 // absolute paths the archive names, so nothing lands outside the target.
 namespace member_name {
 
-// The part after the last '/', '\\' or ':' of a stored CP932 name; the second
-// byte of a two-byte character is never taken for a separator.
-std::string bareBytes(std::string_view stored);
+// The bare name as UTF-8. The stored bytes are decoded first, and only the
+// decoded text is cut after its last '/', '\\' or ':', so a separator can
+// hide neither behind the lead byte of a two-byte character nor inside an
+// undecodable sequence. Bytes are read as CP932 where they are CP932, else as
+// UTF-8 (Unix tools), else as CP932 with every undecodable byte as '_'. The
+// byte 0xFF, which no text holds, separates folders in Unix archives.
+std::string local(std::string_view stored);
 
-// The bare name as UTF-8: CP932 where the bytes are CP932, else UTF-8 as
-// written by tools that store it, else with every odd byte replaced by '_'.
-std::string toLocal(std::string_view bare);
+// The whole stored name decoded as above, folders included, for messages.
+std::string text(std::string_view stored);
 
 // Names no file may have here or on the Windows side: empty, "." and "..",
-// names with control characters, and the device names (CON, NUL, COM1 ...).
+// names with separators or control characters, and the device names (CON,
+// NUL, COM1 ...).
 bool isReserved(std::string_view local);
 
 }  // namespace member_name

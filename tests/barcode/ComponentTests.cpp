@@ -232,6 +232,32 @@ TEST(StriluxComponent, RegistersInItsOwnFileAndUnregistersAgain)
     std::filesystem::remove_all(dir);
 }
 
+TEST(StriluxComponent, RegistrationNeverWritesThroughALink)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("strilux-reg-link-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream(dir / "victim.txt") << "precious";
+    }
+    const std::string file = (dir / "classes.reg").string();
+    setenv("STRILUX_REGISTRY", file.c_str(), 1);
+    // A link where a fixed temporary name would be is not followed.
+    std::filesystem::create_symlink(dir / "victim.txt", file + ".part");
+    EXPECT_EQ(DllRegisterServer(), STX_S_OK);
+    EXPECT_EQ(readFile((dir / "victim.txt").string()), "precious");
+    EXPECT_NE(readFile(file).find("Strilux.StriluxCtrl"), std::string::npos);
+    // The registration file itself a link: refused, neither read nor replaced.
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink(dir / "victim.txt", file);
+    EXPECT_NE(DllRegisterServer(), STX_S_OK);
+    EXPECT_NE(DllUnregisterServer(), STX_S_OK);
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_EQ(readFile((dir / "victim.txt").string()), "precious");
+    unsetenv("STRILUX_REGISTRY");
+    std::filesystem::remove_all(dir);
+}
+
 TEST(StriluxComponent, KeepsEventSinksWithoutRaisingErrors)
 {
     struct Sink final : IStxErrorEvents

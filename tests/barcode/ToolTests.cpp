@@ -6,6 +6,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,12 +43,24 @@ std::string tool()
     return peers::binaryDir() + "/bin/strilux";
 }
 
-int runTool(const std::vector<std::string> &args)
+int runTool(const std::vector<std::string> &args, std::string *errors = nullptr)
 {
     std::string command = tool();
     for (const auto &a : args)
         command += " '" + a + "'";
-    return std::system((command + " 2>/dev/null").c_str());
+    const std::string errorFile = peers::scratchDir() + "/tool-errors.txt";
+    const int status = std::system((command + " 2>'" + errorFile + "'").c_str());
+    if (errors) {
+        std::ifstream in(errorFile);
+        errors->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return status;
+}
+
+std::string contentOf(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::string> withOutput(std::vector<std::string> args, const std::string &out, int rotate)
@@ -107,6 +122,58 @@ TEST(StriluxTool, RefusesBadInputWithoutWriting)
     EXPECT_NE(runTool({"--type", "x", "--out", out}), 0);
     EXPECT_NE(runTool({"--type", "1"}), 0);
     EXPECT_NE(runTool({"--type", "1", "--out", "/nonexistent-dir/x.emf"}), 0);
+    // Numbers that are none, resolutions no device has, integers that are not whole.
+    for (const auto &[option, value] : std::vector<std::pair<std::string, std::string>>{{"--element", "inf"},
+                                                                                        {"--element", "nan"},
+                                                                                        {"--bar-height", "-inf"},
+                                                                                        {"--dpi", "0"},
+                                                                                        {"--dpi", "-5"},
+                                                                                        {"--dpi", "100000"},
+                                                                                        {"--dpi", "2147483647"},
+                                                                                        {"--zoom", "1e10"},
+                                                                                        {"--rotate", "1.5"}}) {
+        std::string errors;
+        EXPECT_NE(runTool({"--type", "10", "--unit", "3", option, value, "--out", out}, &errors), 0) << option << value;
+        EXPECT_NE(errors.find(option), std::string::npos) << errors;
+        EXPECT_FALSE(std::filesystem::exists(out)) << option << value;
+    }
+}
+
+TEST(StriluxTool, NeverWritesThroughALinkOrIntoADevice)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(peers::scratchDir()) / "links";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    {
+        std::ofstream(dir / "victim.txt") << "precious";
+    }
+    const std::vector<std::string> code39 = {"--type", "9", "--value", "ABC"};
+    auto withOut = [&](const fs::path &out) {
+        auto args = code39;
+        args.insert(args.end(), {"--out", out.string()});
+        return args;
+    };
+
+    // A link planted where a fixed temporary name would be: not followed, the save succeeds.
+    fs::create_symlink(dir / "victim.txt", dir / "card.svg.part");
+    ASSERT_EQ(runTool(withOut(dir / "card.svg")), 0);
+    EXPECT_EQ(contentOf(dir / "victim.txt"), "precious");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "card.svg")));
+    EXPECT_NE(contentOf(dir / "card.svg").find("<svg"), std::string::npos);
+
+    // The output itself a link, a pipe or a device: refused with a message.
+    fs::create_symlink(dir / "victim.txt", dir / "link.png");
+    ASSERT_EQ(::mkfifo((dir / "pipe.emf").c_str(), 0600), 0);
+    for (const fs::path &out : {dir / "link.png", dir / "pipe.emf", fs::path("/dev/full")}) {
+        std::string errors;
+        EXPECT_NE(runTool(withOut(out), &errors), 0) << out;
+        EXPECT_NE(errors.find(out.string()), std::string::npos) << errors;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "link.png"));
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.emf"));
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    EXPECT_EQ(contentOf(dir / "victim.txt"), "precious");
 }
 
 TEST(StriluxTool, WritesEmfThatLibreOfficeRendersAndZxingDecodes)
@@ -145,4 +212,19 @@ TEST(StriluxTool, WritesEmfThatLibreOfficeRendersAndZxingDecodes)
     // 34 mm less the two quiet zones of 2.54 mm.
     EXPECT_NEAR(darkSpanMM(cardBase + ".png", 254), 34.0 - 5.08, 0.3);
     std::printf("[ peers    ] %d EMF files rendered by LibreOffice decoded by ZXingReader\n", checked);
+}
+
+TEST(StriluxLibrary, ExportsOnlyItsCFunctions)
+{
+    if (std::system("command -v nm >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "nm is not installed";
+    const std::string list = peers::scratchDir() + "/exports.txt";
+    const std::string command
+        = "nm -D --defined-only '" + peers::binaryDir() + "/lib/libstrilux.so' | awk '{print $3}' >'" + list + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(list);
+    int count = 0;
+    for (std::string name; std::getline(in, name); ++count)
+        EXPECT_TRUE(name.starts_with("Strilux") || name.starts_with("Dll") || name.starts_with("Stx")) << name;
+    EXPECT_GT(count, 80);
 }

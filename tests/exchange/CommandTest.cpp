@@ -111,3 +111,48 @@ TEST(ArchiveCommands, WrappersReportFailureThroughTheHandler)
     EXPECT_TRUE(shown.contains(QStringLiteral("見つかりません"))) << shown.toStdString();
     setArchiverMessageHandler([](const QString &) {});
 }
+
+namespace {
+
+// A folder to pack and, beside it, one that must never be packed.
+void prepareRosterAndSecret(const ScratchFolder &scratch)
+{
+    fs::create_directory(scratch / "Temp");
+    fs::create_directory(scratch / "secret");
+    writeFile(scratch / "Temp" / "RECORD.CSV", "roster");
+    writeFile(scratch / "secret" / "passwords.txt", "secret");
+}
+
+}  // namespace
+
+TEST(ArchiveCommands, PathsHoldingQuotesAreTakenAsTheyAre)
+{
+    // A roster name ending up in the archive's name must not add folders to pack.
+    ScratchFolder scratch;
+    prepareRosterAndSecret(scratch);
+    setArchiverMessageHandler([](const QString &) {});
+    const QString folder = QString::fromStdString((scratch / "Temp").string());
+    const QString crafted = QString::fromStdString((scratch / "r").string() + "\" \"" + (scratch / "secret").string());
+    EXPECT_FALSE(CreateArchive(crafted, folder));
+    EXPECT_FALSE(fs::exists(scratch / "r"));
+
+    const QString quoted = QString::fromStdString((scratch / "名簿_\"山田\".LZH").string());
+    ASSERT_TRUE(CreateArchive(quoted, folder));
+    ASSERT_TRUE(ExtractArchive(quoted, QString::fromStdString((scratch / "EXT \"1\"").string())));
+    EXPECT_EQ(listFolder(scratch / "EXT \"1\""), std::vector<std::string>{"RECORD.CSV"});
+}
+
+TEST(LzhCommand, AQuoteInsideAPathOrAnExtraFolderIsRefused)
+{
+    ScratchFolder scratch;
+    prepareRosterAndSecret(scratch);
+    const std::string s = scratch.path().string();
+    char output[1024];
+    const std::string extra = "a -n -y -t \"" + s + "/r\" \"" + s + "/secret\" \"" + s + "/Temp\\*.*\"";
+    EXPECT_EQ(LzhCommand(nullptr, extra.c_str(), output, sizeof output), int(ArchiverError::BadCommand));
+    EXPECT_FALSE(fs::exists(scratch / "r"));
+    const std::string inside = "a -n -y -t \"" + s + "/a\"b.lzh\" \"" + s + "/Temp\\*.*\"";
+    EXPECT_EQ(LzhCommand(nullptr, inside.c_str(), output, sizeof output), int(ArchiverError::BadCommand));
+    EXPECT_NE(std::string(output).find("「\"」"), std::string::npos) << output;
+    EXPECT_EQ(listFolder(scratch.path()), (std::vector<std::string>{"Temp", "secret"}));
+}

@@ -1,7 +1,6 @@
 #include "LzhTestSupport.h"
 
-#include "Crc16.h"
-#include "MemberHeader.h"
+#include "CraftedMembers.h"
 
 #include <gtest/gtest.h>
 
@@ -10,39 +9,6 @@ using namespace sorvik::lzh::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string levelTwoMember(const std::string &storedName, const std::string &data, const std::string &method = "-lh0-")
-{
-    MemberHeader header;
-    header.method = method;
-    header.name = storedName;
-    header.packedSize = static_cast<std::uint32_t>(data.size());
-    header.originalSize = static_cast<std::uint32_t>(data.size());
-    header.dataCrc = Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
-    const auto bytes = header.encode();
-    return std::string(bytes.begin(), bytes.end()) + data;
-}
-
-// The oldest layout, where the stored name is a whole MS-DOS path.
-std::string levelZeroMember(const std::string &storedName, const std::string &data)
-{
-    std::string body = "-lh0-";
-    for (const std::uint32_t v :
-         {static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(data.size()), 0x5A210000u})
-        for (int i = 0; i < 4; ++i)
-            body += static_cast<char>((v >> (8 * i)) & 0xFF);
-    body += '\x20';
-    body += '\x00';
-    body += static_cast<char>(storedName.size());
-    body += storedName;
-    const std::uint16_t crc = Crc16::of(reinterpret_cast<const std::uint8_t *>(data.data()), data.size());
-    body += static_cast<char>(crc & 0xFF);
-    body += static_cast<char>(crc >> 8);
-    unsigned sum = 0;
-    for (const char c : body)
-        sum += static_cast<unsigned char>(c);
-    return std::string(1, static_cast<char>(body.size())) + static_cast<char>(sum & 0xFF) + body + data;
-}
 
 // A target folder holding one file that a failed extraction must leave alone.
 fs::path preparedTarget(const ScratchFolder &scratch)
@@ -176,4 +142,36 @@ TEST(LzhHostileArchive, MissingFileNonArchiveAndUnknownMethodAreTold)
     EXPECT_EQ(result.error, ArchiverError::UnsupportedMethod);
     EXPECT_NE(result.message.find("-abc-"), std::string::npos);
     expectTargetUntouched(target);
+}
+
+TEST(LzhHostileArchive, SeparatorHiddenBehindALeadByteCannotReachALinkInTheFolder)
+{
+    // 0x81 starts a two-byte character, but "/" cannot end one: the name does not decode
+    // as CP932, and its "/" must still count as a separator.
+    for (const bool levelZero : {false, true}) {
+        ScratchFolder scratch;
+        const auto member = levelZero ? levelZeroMember
+                                      : [](const std::string &n, const std::string &d) { return levelTwoMember(n, d); };
+        writeFile(scratch / "evil.lzh", member("link\x81/evil.txt", "outside") + std::string(1, '\0'));
+        const fs::path target = scratch / "target";
+        fs::create_directories(target);
+        fs::create_directory(scratch / "outside");
+        fs::create_directory_symlink(scratch / "outside", target / "link_");
+        fs::create_directory_symlink(scratch / "outside", target / "link\uFFFD");
+        const ArchiverResult result = extractArchive(scratch / "evil.lzh", target);
+        ASSERT_TRUE(result.ok()) << result.message;
+        EXPECT_EQ(listFolder(scratch / "outside"), std::vector<std::string>{});
+        EXPECT_EQ(readFile(target / "evil.txt"), "outside");
+    }
+}
+
+TEST(LzhHostileArchive, Utf8FolderNamesOfUnixToolsLeaveTheirFileName)
+{
+    ScratchFolder scratch;
+    writeFile(scratch / "unix.lzh",
+              levelZeroMember("日本語/file.txt", "u") + levelTwoMember("資料/作業員.csv", "v") + std::string(1, '\0'));
+    const ArchiverResult result = extractArchive(scratch / "unix.lzh", scratch / "out");
+    ASSERT_TRUE(result.ok()) << result.message;
+    EXPECT_EQ(listFolder(scratch / "out"), (std::vector<std::string>{"file.txt", "作業員.csv"}));
+    EXPECT_EQ(readFile(scratch / "out" / "file.txt"), "u");
 }

@@ -54,7 +54,7 @@ std::string japaneseCsv(std::size_t size)
 
 std::string cp932(const std::string &utf8)
 {
-    return cp932::fromUtf8(utf8).value();
+    return sorvik::cp932::fromUtf8Exact(utf8).value();
 }
 
 void writeFile(const std::filesystem::path &file, const std::string &content)

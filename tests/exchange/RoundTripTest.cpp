@@ -160,3 +160,18 @@ TEST(LzhRoundTrip, ExtractionReplacesExistingFilesAndKeepsTimes)
     ::stat((scratch / "out" / "SCHEME.TXT").c_str(), &st);
     EXPECT_EQ(st.st_mtime, 1700000000);
 }
+
+TEST(LzhRoundTrip, AnArchiveNameThatIsALinkIsNotReplaced)
+{
+    ScratchFolder scratch;
+    fs::create_directory(scratch / "in");
+    writeFile(scratch / "in" / "a.txt", "data");
+    writeFile(scratch / "elsewhere.lzh", "someone else's file");
+    fs::create_symlink(scratch / "elsewhere.lzh", scratch / "pack.lzh");
+    const ArchiverResult result = createArchive(scratch / "pack.lzh", scratch / "in");
+    EXPECT_EQ(result.error, ArchiverError::NotAFile) << result.message;
+    EXPECT_NE(result.message.find("pack.lzh"), std::string::npos) << result.message;
+    EXPECT_TRUE(fs::is_symlink(scratch / "pack.lzh"));
+    EXPECT_EQ(readFile(scratch / "elsewhere.lzh"), "someone else's file");
+    EXPECT_EQ(listFolder(scratch.path()), (std::vector<std::string>{"elsewhere.lzh", "in", "pack.lzh"}));
+}

@@ -101,7 +101,7 @@ void BenchCorpus::writeCsv(std::uint64_t bytes)
     std::mt19937_64 rng(seed_);
     std::string text;
     for (int code = 1; text.size() < bytes; ++code)
-        text += *sorvik::lzh::cp932::fromUtf8(workerRow(rng, code));
+        text += *sorvik::cp932::fromUtf8Exact(workerRow(rng, code));
     std::ofstream(folder_ / "RECORD.CSV", std::ios::binary).write(text.data(), static_cast<long>(text.size()));
 }
 

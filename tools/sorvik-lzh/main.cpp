@@ -1,7 +1,7 @@
 // sorvik-lzh: LZH archives from the command line.
 //   sorvik-lzh a ARCHIVE FOLDER   pack every file of FOLDER into ARCHIVE
 //   sorvik-lzh e ARCHIVE FOLDER   unpack ARCHIVE into FOLDER
-#include "LzhCommand.h"
+#include "ArchiveOperations.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,34 +17,26 @@ int usage()
     return 2;
 }
 
-std::string quoted(const std::string &text)
-{
-    return "\"" + text + "\"";
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
 {
     if (argc != 4 || std::strlen(argv[1]) != 1)
         return usage();
-    if (std::strchr(argv[2], '"') || std::strchr(argv[3], '"')) {
-        std::fputs("書庫名とフォルダ名に \" は使えません。\n", stderr);
-        return 2;
-    }
-    std::string line;
+    using namespace sorvik::lzh;
+    // The paths go to the archiver as they are, so they may hold any character.
+    const std::string archive = argv[2], folder = argv[3];
+    ArchiverResult result;
     switch (argv[1][0]) {
     case 'a':
-        line = "a -n -y -t " + quoted(argv[2]) + " " + quoted(std::string(argv[3]) + "/*.*");
+        result = guarded([&] { return packFiles(archive, folder); }, archive);
         break;
     case 'e':
-        line = "e -c -n -y " + quoted(argv[2]) + " " + quoted(std::string(argv[3]) + "/");
+        result = guarded([&] { return unpackArchive(archive, folder); }, archive);
         break;
     default:
         return usage();
     }
-    char output[1024] = {};
-    const int rc = LzhCommand(nullptr, line.c_str(), output, sizeof output);
-    std::fprintf(rc == 0 ? stdout : stderr, "%s\n", output);
-    return rc == 0 ? 0 : 1;
+    std::fprintf(result.ok() ? stdout : stderr, "%s\n", result.message.c_str());
+    return result.ok() ? 0 : 1;
 }

@@ -1,45 +1,26 @@
 // strilux: writes a barcode as EMF, SVG or PNG through the flat interface of libstrilux.
 #include "StriluxOptions.h"
 
+#include "AtomicFile.h"
+#include "Cp932.h"
+
 #include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iconv.h>
 #include <map>
 #include <string>
 
 namespace {
-
-// The flat interface speaks CP932; the command line is UTF-8.
-std::string recode(const std::string &in, const char *from, const char *to)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return in;
-    std::string out(in.size() * 4 + 4, '\0');
-    char *src = const_cast<char *>(in.data());
-    char *dst = out.data();
-    std::size_t srcLeft = in.size(), dstLeft = out.size();
-    while (srcLeft > 0 && iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
-        if (errno == E2BIG)
-            break;
-        *dst++ = '?';
-        --dstLeft;
-        ++src;
-        --srcLeft;
-    }
-    iconv_close(cd);
-    out.resize(out.size() - dstLeft);
-    return out;
-}
 
 std::string errorText(STRILUX_HANDLE h)
 {
     std::string ansi(std::size_t(StriluxGetErrorMessage(h, nullptr)) + 1, '\0');
     StriluxGetErrorMessage(h, ansi.data());
     ansi.resize(ansi.size() - 1);
-    return recode(ansi, "CP932", "UTF-8");
+    return sorvik::cp932::toUtf8(ansi);
 }
 
 bool parseNumber(const std::string &text, double &value)
@@ -47,7 +28,18 @@ bool parseNumber(const std::string &text, double &value)
     char *end = nullptr;
     errno = 0;
     value = text.rfind("0x", 0) == 0 ? double(std::strtol(text.c_str(), &end, 16)) : std::strtod(text.c_str(), &end);
-    return errno == 0 && end && *end == '\0' && !text.empty();
+    return errno == 0 && end && *end == '\0' && !text.empty() && std::isfinite(value);
+}
+
+// What an option's number must be, or an empty text when it is fine.
+std::string numberProblem(const Option &option, double number)
+{
+    if (std::string(option.name) == "dpi" && (number < 96 || number > 9600 || number != std::trunc(number)))
+        return "a whole number from 96 to 9600";
+    if (option.kind == Option::Integer
+        && (number != std::trunc(number) || number < double(INT_MIN) || number > double(INT_MAX)))
+        return "a whole number";
+    return {};
 }
 
 int fail(const std::string &message)
@@ -107,12 +99,16 @@ int main(int argc, char **argv)
             status = fail("--" + std::string(option.name) + " needs a number, not \"" + text + "\"");
             break;
         }
+        if (const std::string problem = numberProblem(option, number); !problem.empty()) {
+            status = fail("--" + std::string(option.name) + " needs " + problem + ", not \"" + text + "\"");
+            break;
+        }
         if (option.putInteger)
             option.putInteger(h, int(number));
         else if (option.putReal)
             option.putReal(h, number);
         else if (option.putText)
-            option.putText(h, recode(text, "UTF-8", "CP932").c_str());
+            option.putText(h, sorvik::cp932::fromUtf8(text).c_str());
         if (std::string(option.name) == "dpi")
             StriluxPutDpiY(h, int(number));
         // Some puts leave an earlier error standing; only a new one belongs to this option.
@@ -123,7 +119,7 @@ int main(int argc, char **argv)
     }
     if (status == 0 && (given.count("font") || given.count("bold"))) {
         const std::string face = given.count("font") ? given["font"] : "ＭＳ ゴシック";
-        StriluxPutFont(h, recode(face, "UTF-8", "CP932").c_str(), given.count("bold") ? 1 : 0, 0);
+        StriluxPutFont(h, sorvik::cp932::fromUtf8(face).c_str(), given.count("bold") ? 1 : 0, 0);
     }
     if (status == 0) {
         std::string value(std::size_t(StriluxGetValue(h, nullptr)) + 1, '\0');
@@ -133,8 +129,10 @@ int main(int argc, char **argv)
         if (StriluxGetErrorNumber(h) != 0) {
             status = fail("the value cannot be encoded: " + errorText(h) + " ("
                           + std::to_string(StriluxGetErrorNumber(h)) + "); no file written");
-        } else if (!StriluxSavePicture(picture, out.c_str())) {
-            status = fail("cannot write " + out + ": " + std::strerror(errno));
+        } else if (std::string refused; !sorvik::isReplaceableFile(out, &refused)) {
+            status = fail(refused);
+        } else if (errno = 0; !StriluxSavePicture(picture, out.c_str())) {
+            status = fail("cannot write " + out + (errno ? std::string(": ") + std::strerror(errno) : std::string()));
         }
         StriluxReleasePictureDisp(picture);
     }
