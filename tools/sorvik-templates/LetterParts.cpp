@@ -9,7 +9,7 @@ constexpr int kCaptionColumns = 3;
 LetterParts::LetterParts(SheetBuilder &sheet)
     : m_sheet(sheet)
 {
-    m_sheet.columns(1, kColumns, 15);
+    m_sheet.columns(1, kColumns, 14.5);
 }
 
 CellLook LetterParts::body() const

@@ -4,7 +4,7 @@
 
 namespace templates {
 
-// The pieces of the letter-style notices (通知, 掲示): A4 portrait on twelve 15 mm columns,
+// The pieces of the letter-style notices (通知, 掲示): A4 portrait on twelve 14.5 mm columns,
 // ruled only where a value is written by hand or by the program, with the body in the
 // letter face and the "記" items numbered under it.
 class LetterParts

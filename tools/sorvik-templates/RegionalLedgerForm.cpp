@@ -128,8 +128,8 @@ SheetBuilder subcontractorNotice()
 {
     SheetBuilder s(QStringLiteral("別記第２号様式"));
     LetterParts letter(s);
+    // One page a subcontractor: no fitting, or a viewer would shrink them all onto one.
     s.page(Paper::A4, Orientation::Portrait, 15.0);
-    s.fitToOnePage();
     s.rows(1, 25, 9);
     s.text("A1:D1", QStringLiteral("別記第２号様式"), letter.body().sized(9));
     letter.date(1, QStringLiteral("PRDT"));

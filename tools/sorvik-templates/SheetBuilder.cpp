@@ -2,7 +2,6 @@
 
 #include "FormBook.h"
 
-#include <algorithm>
 #include <set>
 #include <stdexcept>
 
@@ -164,7 +163,8 @@ void SheetBuilder::box(const Area &area, Line outer, Line inner)
 
 void SheetBuilder::underline(const Area &area, Line style)
 {
-    horizontal(area.bottom + 1, area.left, area.right, style);
+    for (int column = area.left; column <= area.right; ++column)
+        setEdge(m_horizontal, {column, area.bottom + 1}, style, kBefore);
 }
 
 const CellRange *SheetBuilder::mergeOf(int column, int row) const
@@ -196,36 +196,34 @@ Worksheet SheetBuilder::build(FormBook &book) const
     std::set<Key> cells;
     for (const auto &[key, look] : m_looks)
         cells.insert(key);
-    for (const auto &[key, style] : m_horizontal) {
-        cells.insert({key.first, key.second - 1});
-        cells.insert(key);
+    for (const auto &[key, edge] : m_horizontal) {
+        if (edge.sides & kBefore)
+            cells.insert({key.first, key.second - 1});
+        if (edge.sides & kAfter)
+            cells.insert(key);
     }
-    for (const auto &[key, style] : m_vertical) {
-        cells.insert({key.first - 1, key.second});
-        cells.insert(key);
+    for (const auto &[key, edge] : m_vertical) {
+        if (edge.sides & kBefore)
+            cells.insert({key.first - 1, key.second});
+        if (edge.sides & kAfter)
+            cells.insert(key);
     }
-    // On an edge along a manual break each page keeps only the lines it drew itself.
-    const auto contains = [](const std::vector<int> &list, int value) {
-        return std::find(list.begin(), list.end(), value) != list.end();
-    };
-    const auto edge = [](const std::map<Key, Edge> &edges, Key key, bool onBreak, int side) {
+    const auto edge = [](const std::map<Key, Edge> &edges, Key key, int side) {
         const auto found = edges.find(key);
-        if (found == edges.end() || (onBreak && !(found->second.sides & side)))
-            return Line::None;
-        return found->second.style;
+        return found == edges.end() || !(found->second.sides & side) ? Line::None : found->second.style;
     };
     for (const auto &[column, row] : cells) {
         if (column < 1 || row < 1)
             continue;
         Border border;
         if (!sameMerge(column, row, column, row - 1))
-            border.top = line(edge(m_horizontal, {column, row}, contains(m_sheet.rowBreaks, row - 1), kAfter));
+            border.top = line(edge(m_horizontal, {column, row}, kAfter));
         if (!sameMerge(column, row, column, row + 1))
-            border.bottom = line(edge(m_horizontal, {column, row + 1}, contains(m_sheet.rowBreaks, row), kBefore));
+            border.bottom = line(edge(m_horizontal, {column, row + 1}, kBefore));
         if (!sameMerge(column, row, column - 1, row))
-            border.left = line(edge(m_vertical, {column, row}, contains(m_sheet.columnBreaks, column - 1), kAfter));
+            border.left = line(edge(m_vertical, {column, row}, kAfter));
         if (!sameMerge(column, row, column + 1, row))
-            border.right = line(edge(m_vertical, {column + 1, row}, contains(m_sheet.columnBreaks, column), kBefore));
+            border.right = line(edge(m_vertical, {column + 1, row}, kBefore));
         const auto look = m_looks.find({column, row});
         Cell &cell = sheet.cellAt(column, row);
         cell.style = book.format(look == m_looks.end() ? CellLook{} : look->second, border);

@@ -19,8 +19,10 @@ enum class Orientation { Portrait, Landscape };
 // and row heights in millimetres, captions, marker cells and value cells (merged when they
 // span several cells), and lines. Lines are kept per cell edge, so a later line replaces an
 // earlier one on the same edge (draw the grid first, then the heavier frame), and edges
-// inside merged cells are dropped. Where a manual page break runs along an edge, a frame's
-// line stays with the frame's own page. The cell formats are made when the sheet is built.
+// inside merged cells are dropped. As in a spreadsheet, a frame or an underline belongs to
+// the cells it surrounds, never to their neighbours, so that it stays on its own page where
+// a page break runs along it; lines drawn with horizontal() and vertical() go to the cells
+// on both sides. The cell formats are made when the sheet is built.
 class SheetBuilder
 {
 public:

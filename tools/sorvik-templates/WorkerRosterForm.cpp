@@ -137,7 +137,7 @@ celvane::Workbook workerRoster()
     SheetBuilder s(QStringLiteral("作業員名簿"));
     s.page(Paper::A4, Orientation::Landscape, 9.0);
     //          番号 氏名 職種  ※  雇入 生年 住所 家族 健診 血液 特殊 教育 技能 免許 入場 受入
-    s.columns(1, {7, 26, 14, 8, 18, 18, 33, 27, 18, 10, 18, 16, 16, 16, 15, 15});
+    s.columns(1, {7, 26, 14, 8, 18, 18, 31, 26, 18, 10, 18, 16, 16, 16, 15, 14});
     s.rows(1, 1, 5);
     s.rows(2, 2, 9);
     s.rows(3, 3, 5.5);
