@@ -35,25 +35,8 @@ celvane::Workbook constructionLedger()
     LedgerParts::setColumns(s, 1);
     s.rows(1, kLastRow, 4.4);
 
-    s.rows(1, 1, 5);
-    s.marker(p.span(1, 9, 12), QStringLiteral("PRDT"), p.value().right().sized(9));
-    s.rows(2, 2, 9);
-    s.text(p.span(2, 0, 12), QStringLiteral("施　工　体　制　台　帳"), p.label().sized(16).bolded());
-    s.rows(3, 3, 6);
-    p.companyAndOffice(3);
-    s.rows(4, 4, 2);
-
-    // Six permit rows: slots 10 and 20 for a single company, 30 to 60 as well for a
-    // joint venture, top to bottom so that the common case fills the first two rows.
-    int row = p.permits(5,
-                        {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
-                         QStringLiteral("50"), QStringLiteral("60")});
-    row = p.projectAndClient(row);
-    row = p.period(row, QStringLiteral("STDT"), QStringLiteral("FNDT"), QStringLiteral("契　約　日"),
-                   QStringLiteral("SGDT"));
-    row = p.contractOffices(row);
-    row = p.insurance(row);
-    row = p.clientSupervisors(row);
+    p.ledgerHead();
+    int row = p.primeParticulars(5);
     // The prime contractor's own people: printed for the clerk to fill where the program
     // has no value for them.
     row = p.personWithAuthority(row, QStringLiteral("監督員名"), {}, {}, {});
@@ -69,9 +52,7 @@ celvane::Workbook constructionLedger()
     notes(s, p, row + 1);
     s.printArea(LedgerParts::kColumns, kLastRow);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

@@ -41,9 +41,7 @@ celvane::Workbook constructionNotice()
     letter.closing(26);
     s.printArea(LetterParts::kColumns, 28);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

@@ -100,9 +100,7 @@ celvane::Workbook engineerChart()
                   row == 0 && column == 0);
     s.printArea(kLastColumn, kLastRow);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

@@ -64,6 +64,13 @@ double FormBook::digitWidthPoints() const
     return SheetGeometry::digitWidth(m_book.styles.fonts.front());
 }
 
+celvane::Workbook FormBook::single(const SheetBuilder &sheet)
+{
+    FormBook book;
+    book.add(sheet);
+    return book.m_book;
+}
+
 void FormBook::add(const SheetBuilder &sheet)
 {
     m_book.sheets.push_back(sheet.build(*this));

@@ -14,6 +14,8 @@ class FormBook
 {
 public:
     FormBook();
+    // The workbook of a form that is one sheet.
+    static celvane::Workbook single(const SheetBuilder &sheet);
 
     void add(const SheetBuilder &sheet);
     int format(const CellLook &look, const celvane::Border &border);

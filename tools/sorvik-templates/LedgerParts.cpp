@@ -214,15 +214,35 @@ int LedgerParts::subcontractor(int row, const QString &title)
     return row;
 }
 
-int LedgerParts::companyAndOffice(int row)
+void LedgerParts::ledgerHead()
 {
-    m_sheet.text(span(row, 0, 1), QStringLiteral("［会社名］"), label().sized(9));
-    m_sheet.marker(span(row, 2, 6), QStringLiteral("CPNM0"), value().sized(10));
-    m_sheet.text(span(row, 7, 8), QStringLiteral("［事業所名］"), label().sized(9));
-    m_sheet.marker(span(row, 9, 12), QStringLiteral("JGNM0"), value().sized(10));
-    m_sheet.underline(span(row, 2, 6));
-    m_sheet.underline(span(row, 9, 12));
-    return at(row, 1);
+    m_sheet.rows(1, 1, 5);
+    m_sheet.marker(span(1, 9, 12), QStringLiteral("PRDT"), value().right().sized(9));
+    m_sheet.rows(2, 2, 9);
+    m_sheet.text(span(2, 0, 12), QStringLiteral("施　工　体　制　台　帳"), label().sized(16).bolded());
+    m_sheet.rows(3, 3, 6);
+    m_sheet.text(span(3, 0, 1), QStringLiteral("［会社名］"), label().sized(9));
+    m_sheet.marker(span(3, 2, 6), QStringLiteral("CPNM0"), value().sized(10));
+    m_sheet.text(span(3, 7, 8), QStringLiteral("［事業所名］"), label().sized(9));
+    m_sheet.marker(span(3, 9, 12), QStringLiteral("JGNM0"), value().sized(10));
+    m_sheet.underline(span(3, 2, 6));
+    m_sheet.underline(span(3, 9, 12));
+    m_sheet.rows(4, 4, 2);
+}
+
+int LedgerParts::primeParticulars(int row)
+{
+    // Six permit rows: slots 10 and 20 for a single company, 30 to 60 as well for a
+    // joint venture, top to bottom so that the common case fills the first two rows.
+    row = permits(row,
+                  {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
+                   QStringLiteral("50"), QStringLiteral("60")});
+    row = projectAndClient(row);
+    row = period(row, QStringLiteral("STDT"), QStringLiteral("FNDT"), QStringLiteral("契　約　日"),
+                 QStringLiteral("SGDT"));
+    row = contractOffices(row);
+    row = insurance(row);
+    return clientSupervisors(row);
 }
 
 int LedgerParts::projectAndClient(int row)

@@ -49,13 +49,16 @@ public:
     // The subcontractor's section of every ledger page: company to specialists.
     int subcontractor(int row, const QString &title);
 
-    // The prime contractor's part of a ledger.
-    int companyAndOffice(int row);   // ［会社名］ ［事業所名］
+    // Rows 1–4 of the creating contractor's ledger page: date, title, company and office.
+    void ledgerHead();
+    // The creating contractor's permits, project, client, period, contract offices,
+    // insurance and the client's supervisors, from the row given.
+    int primeParticulars(int row);
+
+private:
     int projectAndClient(int row);   // 工事名称及び工事内容, 発注者名及び住所
     int contractOffices(int row);    // 契約営業所: 元請契約, 下請契約
     int clientSupervisors(int row);  // 発注者の監督員名 and their authority
-
-private:
     void valueCell(const Area &area, const QString &marker, const CellLook &look);
 
     SheetBuilder &m_sheet;

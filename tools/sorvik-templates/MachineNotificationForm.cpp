@@ -290,9 +290,7 @@ celvane::Workbook machineNotification()
     checklist(s, look);
     s.printArea(kChecklistLast, kLastRow);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

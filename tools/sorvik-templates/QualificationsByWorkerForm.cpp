@@ -19,9 +19,7 @@ celvane::Workbook qualificationsByWorker()
          {QStringLiteral("資格番号"), 33, QStringLiteral("SKNO"), value},
          {QStringLiteral("交付年月日"), 33, QStringLiteral("SKDT"), value.center()}},
     };
-    FormBook book;
-    book.add(list.build());
-    return book.workbook();
+    return FormBook::single(list.build());
 }
 
 }  // namespace templates

@@ -15,16 +15,20 @@ namespace {
 
 using Line = SheetBuilder::Line;
 
-void ledgerPage(SheetBuilder &s, int lastRow)
+// A page on the ledger's columns, its rows `rowHeight` high; a title takes rows 1–3.
+void ledgerPage(SheetBuilder &s, int lastRow, double rowHeight, const QString &title = {})
 {
     s.page(Paper::A4, Orientation::Portrait, 10.0);
     LedgerParts::setColumns(s, 1);
     s.printArea(LedgerParts::kColumns, lastRow);
-}
-
-void ledgerTitle(SheetBuilder &s, const LedgerParts &p, int row, const QString &text)
-{
-    s.text(p.span(row, 0, 12), text, p.label().sized(15).bolded());
+    s.rows(1, lastRow, rowHeight);
+    if (title.isEmpty())
+        return;
+    const LedgerParts head(s, 1);
+    s.rows(1, 1, 4);
+    s.rows(2, 2, 8);
+    s.text(head.span(2, 0, 12), title, head.label().sized(15).bolded());
+    s.rows(3, 3, 3);
 }
 
 // Lines the prime contractor fills in when a page comes back to it.
@@ -78,25 +82,9 @@ SheetBuilder primeLedger()
     SheetBuilder s(QStringLiteral("施工体制台帳１"));
     LedgerParts head(s, 1);
     LedgerParts p(s, 1, 2);
-    ledgerPage(s, kLastRow);
-    s.rows(1, kLastRow, 3.6);
-    s.rows(1, 1, 5);
-    s.marker(head.span(1, 9, 12), QStringLiteral("PRDT"), head.value().right());
-    s.rows(2, 2, 8);
-    ledgerTitle(s, head, 2, QStringLiteral("施　工　体　制　台　帳"));
-    s.rows(3, 3, 6);
-    head.companyAndOffice(3);
-    s.rows(4, 4, 2);
-
-    int row = p.permits(5,
-                        {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
-                         QStringLiteral("50"), QStringLiteral("60")});
-    row = p.projectAndClient(row);
-    row = p.period(row, QStringLiteral("STDT"), QStringLiteral("FNDT"), QStringLiteral("契　約　日"),
-                   QStringLiteral("SGDT"));
-    row = p.contractOffices(row);
-    row = p.insurance(row);
-    row = p.clientSupervisors(row);
+    ledgerPage(s, kLastRow, 3.6);
+    head.ledgerHead();
+    int row = p.primeParticulars(5);
     row = p.personWithAuthority(row, QStringLiteral("監督員名"), QStringLiteral("KTNM0"), QStringLiteral("KTKG0"),
                                 QStringLiteral("KTIK0"));
     row = p.personWithAuthority(row, QStringLiteral("現場代理人名"), QStringLiteral("GBNM0"), QStringLiteral("GBKG0"),
@@ -165,12 +153,7 @@ SheetBuilder subcontractorLedger()
     SheetBuilder s(QStringLiteral("施工体制台帳２"));
     LedgerParts head(s, 1);
     LedgerParts p(s, 1, 2);
-    ledgerPage(s, kLastRow);
-    s.rows(1, kLastRow, 3.9);
-    s.rows(1, 1, 4);
-    s.rows(2, 2, 8);
-    ledgerTitle(s, head, 2, QStringLiteral("施工体制台帳（下請負人に関する事項）"));
-    s.rows(3, 3, 3);
+    ledgerPage(s, kLastRow, 3.9, QStringLiteral("施工体制台帳（下請負人に関する事項）"));
     int row = p.line(4, QStringLiteral("工 事 名 称"), QStringLiteral("KJNM"));
     s.frame(p.span(4, 0, 12), Line::Medium);
     s.rows(row, row, 3);
@@ -190,13 +173,8 @@ SheetBuilder subcontractTerms()
     SheetBuilder s(QStringLiteral("施工体制台帳３"));
     LedgerParts head(s, 1);
     LedgerParts p(s, 1, 2);
-    ledgerPage(s, kLastRow);
+    ledgerPage(s, kLastRow, 4.2, QStringLiteral("施工体制台帳（下請契約の状況）"));
     s.columns(3, {9, 19});
-    s.rows(1, kLastRow, 4.2);
-    s.rows(1, 1, 4);
-    s.rows(2, 2, 8);
-    ledgerTitle(s, head, 2, QStringLiteral("施工体制台帳（下請契約の状況）"));
-    s.rows(3, 3, 3);
 
     int row = p.line(4, QStringLiteral("工 事 名 称"), QStringLiteral("KJNM"));
     row = p.line(row, QStringLiteral("注 文 者 名"), QStringLiteral("ODCMPNM"));

@@ -138,9 +138,7 @@ celvane::Workbook resubcontractNotice()
     notes(s, left, right, row + 1);
     s.printArea(kLastColumn, kLastRow);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

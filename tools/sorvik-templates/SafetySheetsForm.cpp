@@ -21,16 +21,6 @@ struct Looks
     CellLook note = CellLook{}.sized(8).left();
 };
 
-SheetBuilder page(const QString &name, int lastRow)
-{
-    SheetBuilder s(name);
-    s.page(Paper::A4, Orientation::Portrait, 12.0);
-    s.fitToOnePage();
-    s.columns(1, kLast, 15.5);
-    s.printArea(kLast, lastRow);
-    return s;
-}
-
 // 元請 and 所長 over two rows at the top right, with the seal box after them.
 void issuer(SheetBuilder &s, const Looks &look, int row)
 {
@@ -45,9 +35,28 @@ void issuer(SheetBuilder &s, const Looks &look, int row)
     s.box(Area(11, row, 12, row + 2));
 }
 
-// Empty boxes under their captions, for signatures and seals.
+// A page with the issuer at the top right and the title under it, rows 1–5; the rest of
+// the rows `rowHeight` high.
+SheetBuilder page(const Looks &look, const QString &name, const QString &title, int lastRow, double rowHeight)
+{
+    SheetBuilder s(name);
+    s.page(Paper::A4, Orientation::Portrait, 12.0);
+    s.fitToOnePage();
+    s.columns(1, kLast, 15.5);
+    s.printArea(kLast, lastRow);
+    s.rows(1, lastRow, rowHeight);
+    s.rows(1, 3, 6);
+    issuer(s, look, 1);
+    s.rows(4, 4, 12);
+    s.text("A4:L4", title, look.title);
+    s.rows(5, 5, 3);
+    return s;
+}
+
+// Empty boxes under their captions at the right, tall enough for a seal.
 void signatures(SheetBuilder &s, const Looks &look, int row, const std::vector<std::pair<int, QString>> &boxes)
 {
+    s.rows(row + 1, row + 1, 14);
     int column = kLast + 1;
     for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) {
         const int first = column - it->first;
@@ -61,11 +70,7 @@ void signatures(SheetBuilder &s, const Looks &look, int row, const std::vector<s
 SheetBuilder instructionSheet(const Looks &look)
 {
     constexpr int kRows = 14;
-    SheetBuilder s = page(QStringLiteral("作業指示書"), 29);
-    s.rows(1, 29, 6);
-    issuer(s, look, 1);
-    s.rows(4, 4, 12);
-    s.text("A4:L4", QStringLiteral("作　業　指　示　書"), look.title);
+    SheetBuilder s = page(look, QStringLiteral("作業指示書"), QStringLiteral("作　業　指　示　書"), 29, 6);
     s.rows(5, 5, 7);
     s.marker("D5:I5", QStringLiteral("MKYMD"), look.value.center());
     s.rows(6, 6, 3);
@@ -90,20 +95,13 @@ SheetBuilder instructionSheet(const Looks &look)
     s.blank(Area(1, notes + 1, kLast, notes + 3), look.value);
     s.frame(Area(1, notes + 1, kLast, notes + 3), Line::Medium);
     s.rows(notes + 4, notes + 4, 4);
-    s.rows(notes + 6, notes + 6, 14);
     signatures(s, look, notes + 5, {{2, QStringLiteral("元請担当者")}, {2, QStringLiteral("職　長")}});
     return s;
 }
 
 SheetBuilder meetingReport(const Looks &look)
 {
-    SheetBuilder s = page(QStringLiteral("安全ミーティング"), 36);
-    s.rows(1, 36, 7.5);
-    issuer(s, look, 1);
-    s.rows(1, 3, 6);
-    s.rows(4, 4, 12);
-    s.text("A4:L4", QStringLiteral("安全ミーティング報告書"), look.title);
-    s.rows(5, 5, 3);
+    SheetBuilder s = page(look, QStringLiteral("安全ミーティング"), QStringLiteral("安全ミーティング報告書"), 36, 7.5);
 
     // The day's work as the team plans it.
     s.text("A6:B6", QStringLiteral("作　業　日"), look.label);
@@ -150,20 +148,13 @@ SheetBuilder meetingReport(const Looks &look)
     s.rows(24, 28, 10);
     s.box("A24:L28");
     s.rows(29, 29, 4);
-    s.rows(31, 31, 14);
     signatures(s, look, 30, {{2, QStringLiteral("元請確認欄")}, {2, QStringLiteral("職　長")}});
     return s;
 }
 
 SheetBuilder trainingReport(const Looks &look)
 {
-    SheetBuilder s = page(QStringLiteral("教育実施"), 40);
-    s.rows(1, 40, 7);
-    issuer(s, look, 1);
-    s.rows(1, 3, 6);
-    s.rows(4, 4, 12);
-    s.text("A4:L4", QStringLiteral("新規入場時等教育実施報告書"), look.title);
-    s.rows(5, 5, 3);
+    SheetBuilder s = page(look, QStringLiteral("教育実施"), QStringLiteral("新規入場時等教育実施報告書"), 40, 7);
     s.text("A6:B6", QStringLiteral("事業所の名称"), look.label);
     s.marker("C6:G6", QStringLiteral("JIGYONM"), look.value);
     s.text("A7:B7", QStringLiteral("所　長　名"), look.label);

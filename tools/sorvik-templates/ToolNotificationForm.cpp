@@ -197,9 +197,7 @@ celvane::Workbook toolNotification()
     checklist(s, look);
     s.printArea(kLast, kLastRow);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

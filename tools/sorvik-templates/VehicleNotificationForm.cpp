@@ -118,9 +118,7 @@ celvane::Workbook vehicleNotification()
     s.box("H39:J42", Line::Medium, Line::Thin);
     s.printArea(kLast, 42);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

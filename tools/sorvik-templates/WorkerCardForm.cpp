@@ -128,9 +128,7 @@ celvane::Workbook workerCard()
         qualification(s, look, index);
     s.printArea(14, kLastRow);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates

@@ -37,7 +37,7 @@ struct Looks
 {
     CellLook label = CellLook{}.in(kMincho).sized(8).center().wrapped();
     CellLook value = CellLook{}.sized(8.5).center().shrunk();
-    CellLook small = CellLook{}.sized(7).left().wrapped();
+    CellLook small = CellLook{}.sized(6.5).left().wrapped();
     CellLook kana = CellLook{}.sized(7).center().shrunk();
 };
 
@@ -145,7 +145,7 @@ celvane::Workbook workerRoster()
     s.rows(6, 6, 2);
     s.rows(7, 8, 6);
     const int lastWorkerRow = kFirstWorkerRow + 2 * kWorkers - 1;
-    s.rows(kFirstWorkerRow, lastWorkerRow, 6.3);
+    s.rows(kFirstWorkerRow, lastWorkerRow, 6.5);
     s.rows(lastWorkerRow + 1, lastWorkerRow + 4, 3.6);
 
     header(s, look);
@@ -168,9 +168,7 @@ celvane::Workbook workerRoster()
                  QStringLiteral("REM%1").arg(line + 1), look.small.sized(7));
     s.printArea(Last, lastWorkerRow + 4);
 
-    FormBook book;
-    book.add(s);
-    return book.workbook();
+    return FormBook::single(s);
 }
 
 }  // namespace templates
