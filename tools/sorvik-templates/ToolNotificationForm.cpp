@@ -50,7 +50,7 @@ void notificationHead(SheetBuilder &s, const Looks &look)
     s.horizontal(9, 10, 14, Line::Thin);
 }
 
-// One tool's four rows: name, specification over performance, management number over
+// One tool's four rows: name, rating (規格) over performance, management number over
 // acceptance number, the dates, inspector and user.
 void toolSlot(SheetBuilder &s, const Looks &look, int index)
 {
