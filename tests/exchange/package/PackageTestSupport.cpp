@@ -6,10 +6,10 @@
 #include "PackageKind.h"
 #include "PackageText.h"
 #include "PackageWriter.h"
+#include "PreparedDatabase.h"
 #include "db/SqlText.h"
 #include "data/ImageStore.h"
 #include "db/Query.h"
-#include "schema/SchemaBuilder.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -46,7 +46,7 @@ PackageSite::PackageSite(PackageDialogs &dialogs)
     : exchange(data, dialogs)
 {
     const QString path = dir.filePath(QStringLiteral("site.fdb"));
-    CreateSorvikDatabase(path);
+    CopyPreparedDatabase(PreparedDatabase::Current, path);
     data.IBDatabase1.setDatabaseName(path);
     data.IBDatabase1.open();
     data.IBTransaction1.start();
