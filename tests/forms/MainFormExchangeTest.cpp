@@ -5,7 +5,6 @@
 #include "ExchangeCommands.h"
 #include "ScriptedMainFormWindows.h"
 #include "SiteFixture.h"
-#include "config/ConfigKeys.h"
 #include "exchange/QtPackageDialogs.h"
 #include "exchange/TExportForm.h"
 #include "exchange/TImportForm.h"
@@ -30,9 +29,7 @@ protected:
     void SetUp() override
     {
         DemoSiteFixture::SetUp();
-        Config::write(*ini, Config::Debug, true);
-        Config::write(*ini, Config::CompanyName, QStringLiteral("北辰建設"));
-        Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+        configureMainWindow(QStringLiteral("1"));
         m_previousDialogs = PackageDialogs::install(&m_dialogs);
     }
 
@@ -172,7 +169,7 @@ TEST_F(MainFormExchangeTest, AUnitUnloadedFromTheMenuLoadsAsANewCurrentProject)
 
 TEST_F(MainFormExchangeTest, TheUnloadWaitsForAProjectAndSaysSo)
 {
-    Config::write(*ini, Config::KojiCode, QStringLiteral("0"));
+    configureMainWindow(QStringLiteral("0"));
     open();
     QAction *unload = actions().nmUnload;
     EXPECT_FALSE(unload->isEnabled());
