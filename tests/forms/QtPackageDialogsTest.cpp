@@ -174,10 +174,6 @@ TEST_F(QtPackageDialogsTest, AFileThatCannotBeImportedCanOnlyBeCancelled)
         ClickButton(&form, "btnCancel");
     });
     EXPECT_FALSE(dialogs.confirmImport(reviewOf(2, 3)).accepted);
-
-    TImportForm notOurs(ImportReview::of(PackageContent{}, 0));
-    EXPECT_EQ(notOurs.Memo1->toPlainText(), "このファイルは\nこのシステムで取り込める\n形式では有りません。");
-    EXPECT_FALSE(notOurs.btnOK->isEnabled());
 }
 
 TEST_F(QtPackageDialogsTest, FileDialogsAreAskedAsTheExchangeDescribesThem)

@@ -42,12 +42,17 @@ QString ScriptedPackageDialogs::chooseSaveFile(const FileRequest &request)
     return chooseOpenFile(request);
 }
 
-PackageSite::PackageSite(PackageDialogs &dialogs)
+PackageSite::PackageSite(PackageDialogs &dialogs, bool durable)
     : exchange(data, dialogs)
 {
     const QString path = dir.filePath(QStringLiteral("site.fdb"));
     CopyPreparedDatabase(PreparedDatabase::Current, path);
     data.IBDatabase1.setDatabaseName(path);
+    if (durable) {
+        db::ConnectionParams params;
+        params.forcedWrites = 1;
+        data.IBDatabase1.setParams(params);
+    }
     data.IBDatabase1.open();
     data.IBTransaction1.start();
     exchange.setToday(QDate(2026, 12, 9));
