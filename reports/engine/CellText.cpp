@@ -10,8 +10,12 @@ QString CellText::formatCode(int numberFormatId, const QString &workbookCode)
 FormattedValue CellText::shown(const Cell &cell, const NumberFormat &format)
 {
     switch (cell.type) {
-    case Cell::Type::Text:
-        return format.formatText(cell.text);
+    case Cell::Type::Text: {
+        // A carriage return before a line feed shows nothing of its own.
+        FormattedValue text = format.formatText(cell.text);
+        text.text.remove(u'\r');
+        return text;
+    }
     case Cell::Type::Number:
         return format.format(cell.number);
     case Cell::Type::Empty:

@@ -35,7 +35,7 @@ QRectF roomOf(const CellTextPainter::Request &request, double pointSize)
 {
     // Indent counts in widths of the font's letters, about three per level.
     const double indent = request.alignment.indent * pointSize * 0.75;
-    QRectF room = request.cell.adjusted(CellTextPainter::kPadding, 0.5, -CellTextPainter::kPadding, -0.5);
+    QRectF room = request.cell.adjusted(CellTextPainter::kLeftPadding, 0.5, -CellTextPainter::kRightPadding, -0.5);
     const Qt::Alignment h = horizontal(request);
     if (h == Qt::AlignRight)
         room.setRight(room.right() - indent);
@@ -78,7 +78,9 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             if (width > room.width() && width > 0)
                 fitted.font.setPointSizeF(request.font.pointSizeF() * std::max(0.05, room.width() / width));
         }
-        if (horizontal(request) == Qt::AlignJustify && !wrap && !request.text.contains(u'\n')) {
+        if (request.fillAt >= 0 && !wrap && !request.text.contains(u'\n')) {
+            paintFilled(painter, fitted, room);
+        } else if (horizontal(request) == Qt::AlignJustify && !wrap && !request.text.contains(u'\n')) {
             paintDistributed(painter, fitted, room);
         } else {
             const Qt::Alignment h = horizontal(request) == Qt::AlignJustify ? Qt::AlignHCenter : horizontal(request);
@@ -129,10 +131,31 @@ void CellTextPainter::paintDistributed(QPainter &painter, const Request &request
     }
 }
 
+void CellTextPainter::paintFilled(QPainter &painter, const Request &request, const QRectF &room)
+{
+    // What stands before the fill keeps to the left edge, what follows it to the right edge,
+    // and the fill character is repeated between them ("¥      1,234").
+    const QFontMetricsF metrics(request.font, painter.device());
+    const QString before = request.text.left(request.fillAt);
+    const QString after = request.text.mid(request.fillAt);
+    const double top = verticalStart(request, room, metrics.height()) + metrics.ascent();
+    const double afterWidth = metrics.horizontalAdvance(after);
+    const double beforeWidth = metrics.horizontalAdvance(before);
+    painter.setFont(request.font);
+    painter.drawText(QPointF(room.left(), top), before);
+    painter.drawText(QPointF(room.right() - afterWidth, top), after);
+    const double step = metrics.horizontalAdvance(request.fillCharacter);
+    if (request.fillCharacter.isSpace() || step <= 0)
+        return;
+    const int count = int((room.width() - beforeWidth - afterWidth) / step);
+    if (count > 0 && count < 10000)
+        painter.drawText(QPointF(room.left() + beforeWidth, top), QString(count, request.fillCharacter));
+}
+
 void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
 {
     const QFontMetricsF metrics(request.font, painter.device());
-    const QRectF room = request.cell.adjusted(kPadding, 1, -kPadding, -1);
+    const QRectF room = request.cell.adjusted(kLeftPadding, 1, -kRightPadding, -1);
     const double lineHeight = metrics.height();
     QFont font = request.font;
     double step = lineHeight;

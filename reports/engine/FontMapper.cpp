@@ -15,8 +15,12 @@ QString FontMapper::family(const QString &name)
         || n.contains(QStringLiteral("メイリオ")) || n.contains(QLatin1String("meiryo"))
         || n.contains(QStringLiteral("游")))
         return proportional ? QStringLiteral("IPAPGothic") : QStringLiteral("IPAGothic");
-    if (n.contains(QLatin1String("times")) || n.contains(QLatin1String("century"))
-        || n.contains(QLatin1String("cambria")))
+    // Latin faces are drawn with faces of the same metrics, so that texts take the same room.
+    if (n.contains(QLatin1String("calibri")) || n.contains(QLatin1String("carlito")))
+        return QStringLiteral("Carlito");
+    if (n.contains(QLatin1String("cambria")) || n.contains(QLatin1String("caladea")))
+        return QStringLiteral("Caladea");
+    if (n.contains(QLatin1String("times")) || n.contains(QLatin1String("century")))
         return QStringLiteral("Liberation Serif");
     if (n.contains(QLatin1String("courier")))
         return QStringLiteral("Liberation Mono");
@@ -28,15 +32,15 @@ QString FontMapper::family(const QString &name)
 
 double FontMapper::digitWidthEm(const QString &name)
 {
+    // The advance of the widest digit of each face, in ems of its design.
+    static const std::pair<const char *, double> faces[] = {
+        {"Carlito", 0.50684},         {"Caladea", 0.51700},         {"IPAPGothic", 0.62988},  {"IPAPMincho", 0.61816},
+        {"Liberation Sans", 0.55615}, {"Liberation Mono", 0.60010}, {"DejaVu Sans", 0.63623},
+    };
     const QString face = family(name);
-    if (face == QLatin1String("IPAPGothic"))
-        return 0.630;
-    if (face == QLatin1String("IPAPMincho"))
-        return 0.618;
-    if (face == QLatin1String("Liberation Sans"))
-        return 0.556;
-    if (face == QLatin1String("Liberation Mono"))
-        return 0.600;
+    for (const auto &[known, width] : faces)
+        if (face.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return width;
     return 0.5;  // IPAGothic, IPAMincho, Liberation Serif
 }
 

@@ -294,6 +294,8 @@ TEST_F(Render, TitleRowsRepeatOnEveryPage)
 
 TEST_F(Render, PaperScaleFitAndCentring)
 {
+    text(1, 1, QStringLiteral("左上"));
+    text(6, 12, QStringLiteral("右下"));
     PageSetup &setup = sheet().pageSetup;
     setup.paperSize = 12;  // B4
     setup.landscape = true;

@@ -41,17 +41,21 @@ std::vector<std::vector<Word>> wordsByPage(const QString &pdf)
     return pages;
 }
 
-// Positions (points) of long straight lines: rows or columns mostly inked across the page.
+// Positions (points) of long straight lines: rows or columns inked without a break over a
+// good part of the page. Letters standing in a column are broken between rows, so they are
+// never taken for a line.
 std::vector<int> lines(const QImage &page, bool horizontal, double share)
 {
     std::vector<int> found;
     const int outer = horizontal ? page.height() : page.width();
     const int inner = horizontal ? page.width() : page.height();
     for (int i = 0; i < outer; ++i) {
-        int dark = 0;
-        for (int j = 0; j < inner; ++j)
-            dark += qGray(horizontal ? page.pixel(j, i) : page.pixel(i, j)) < 200;
-        if (dark > inner * share && (found.empty() || i - found.back() > 2))
+        int run = 0, longest = 0;
+        for (int j = 0; j < inner; ++j) {
+            run = qGray(horizontal ? page.pixel(j, i) : page.pixel(i, j)) < 200 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        if (longest > inner * share && (found.empty() || i - found.back() > 2))
             found.push_back(i);
     }
     return found;
