@@ -1,5 +1,7 @@
 #include "CellTextPainter.h"
 
+#include "SyntheticBold.h"
+
 #include <QTextLayout>
 #include <cmath>
 
@@ -108,6 +110,8 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
                 : h == Qt::AlignHCenter             ? room.center().x() - lineWidth / 2
                                                     : room.left();
             layout.draw(&painter, QPointF(left, top));
+            if (request.runs.isEmpty() && SyntheticBold::needed(fitted.font))
+                SyntheticBold::outline(painter, layout, QPointF(left, top), request.color);
         }
     }
     painter.restore();
@@ -124,9 +128,8 @@ void CellTextPainter::paintDistributed(QPainter &painter, const Request &request
     const double gap = text.size() > 1 ? std::max(0.0, (room.width() - letters) / (text.size() - 1)) : 0.0;
     double x = text.size() > 1 ? room.left() : room.left() + (room.width() - letters) / 2;
     const double top = verticalStart(request, room, metrics.height());
-    painter.setFont(request.font);
     for (const QChar letter : text) {
-        painter.drawText(QPointF(x, top + metrics.ascent()), QString(letter));
+        SyntheticBold::drawText(painter, QPointF(x, top + metrics.ascent()), QString(letter), request.font);
         x += metrics.horizontalAdvance(letter) + gap;
     }
 }
@@ -141,15 +144,15 @@ void CellTextPainter::paintFilled(QPainter &painter, const Request &request, con
     const double top = verticalStart(request, room, metrics.height()) + metrics.ascent();
     const double afterWidth = metrics.horizontalAdvance(after);
     const double beforeWidth = metrics.horizontalAdvance(before);
-    painter.setFont(request.font);
-    painter.drawText(QPointF(room.left(), top), before);
-    painter.drawText(QPointF(room.right() - afterWidth, top), after);
+    SyntheticBold::drawText(painter, QPointF(room.left(), top), before, request.font);
+    SyntheticBold::drawText(painter, QPointF(room.right() - afterWidth, top), after, request.font);
     const double step = metrics.horizontalAdvance(request.fillCharacter);
     if (request.fillCharacter.isSpace() || step <= 0)
         return;
     const int count = int((room.width() - beforeWidth - afterWidth) / step);
     if (count > 0 && count < 10000)
-        painter.drawText(QPointF(room.left() + beforeWidth, top), QString(count, request.fillCharacter));
+        SyntheticBold::drawText(painter, QPointF(room.left() + beforeWidth, top), QString(count, request.fillCharacter),
+                                request.font);
 }
 
 void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
@@ -171,13 +174,12 @@ void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
         : v == QLatin1String("bottom") || v.isEmpty() ? room.bottom() - height
                                                       : room.top() + (room.height() - height) / 2;
     const Qt::Alignment h = horizontal(request);
-    painter.setFont(font);
     for (const QChar letter : request.text) {
         const double width = used.horizontalAdvance(letter);
         const double x = h == Qt::AlignLeft ? room.left()
             : h == Qt::AlignRight           ? room.right() - width
                                             : room.center().x() - width / 2;
-        painter.drawText(QPointF(x, y + used.ascent()), QString(letter));
+        SyntheticBold::drawText(painter, QPointF(x, y + used.ascent()), QString(letter), font);
         y += step;
     }
 }
@@ -188,8 +190,8 @@ void CellTextPainter::paintRotated(QPainter &painter, const Request &request, in
     const double width = metrics.horizontalAdvance(request.text);
     painter.translate(request.cell.center());
     painter.rotate(-degrees);
-    painter.setFont(request.font);
-    painter.drawText(QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), request.text);
+    SyntheticBold::drawText(painter, QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), request.text,
+                            request.font);
 }
 
 }  // namespace celvane
