@@ -1,5 +1,7 @@
 #include "FontMapper.h"
 
+#include <QStringList>
+
 namespace celvane {
 
 QString FontMapper::family(const QString &name)
