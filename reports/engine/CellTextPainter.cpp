@@ -20,7 +20,7 @@ Qt::Alignment horizontal(const CellTextPainter::Request &request)
         return Qt::AlignLeft;
     if (h == QLatin1String("distributed"))
         return Qt::AlignJustify;
-    return request.isNumber ? Qt::AlignRight : Qt::AlignLeft;
+    return request.isLogical ? Qt::AlignHCenter : request.isNumber ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 double verticalStart(const CellTextPainter::Request &request, const QRectF &room, double height)
@@ -109,12 +109,50 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             const double left = h == Qt::AlignRight ? room.right() - lineWidth
                 : h == Qt::AlignHCenter             ? room.center().x() - lineWidth / 2
                                                     : room.left();
-            layout.draw(&painter, QPointF(left, top));
-            if (request.runs.isEmpty() && SyntheticBold::needed(fitted.font))
-                SyntheticBold::outline(painter, layout, QPointF(left, top), request.color);
+            if (!wrap && request.runs.isEmpty() && layout.lineCount() == 1
+                && drawVisiblePart(painter, layout, QPointF(left, top), request.clip, fitted.font, option)) {
+                // only the letters that show were drawn
+            } else {
+                layout.draw(&painter, QPointF(left, top));
+                if (request.runs.isEmpty() && SyntheticBold::needed(fitted.font))
+                    SyntheticBold::outline(painter, layout, QPointF(left, top), request.color);
+            }
         }
     }
     painter.restore();
+}
+
+bool CellTextPainter::drawVisiblePart(QPainter &painter, const QTextLayout &layout, const QPointF &origin,
+                                      const QRectF &clip, const QFont &font, const QTextOption &option)
+{
+    // Letters wholly outside the cell's room are left out, as LibreOffice leaves them out, so
+    // that a PDF holds the text a reader sees and nothing hidden behind a neighbour.
+    const QTextLine line = layout.lineAt(0);
+    const QString &text = layout.text();
+    int first = 0, last = int(text.size());
+    while (first < last && origin.x() + line.cursorToX(first + 1) <= clip.left())
+        ++first;
+    while (last > first && origin.x() + line.cursorToX(last - 1) >= clip.right())
+        --last;
+    if (first == 0 && last == text.size())
+        return false;
+    if (first >= last)
+        return true;
+    const QString shown = text.mid(first, last - first);
+    QTextLayout part(shown, font, painter.device());
+    QTextOption left = option;
+    left.setAlignment(Qt::AlignLeft);
+    part.setTextOption(left);
+    part.beginLayout();
+    QTextLine partLine = part.createLine();
+    partLine.setLineWidth(1e6);
+    partLine.setPosition(QPointF(0, line.y()));
+    part.endLayout();
+    const QPointF at(origin.x() + line.cursorToX(first), origin.y());
+    part.draw(&painter, at);
+    if (SyntheticBold::needed(font))
+        SyntheticBold::outline(painter, part, at, painter.pen().color());
+    return true;
 }
 
 void CellTextPainter::paintDistributed(QPainter &painter, const Request &request, const QRectF &room)

@@ -25,6 +25,7 @@ public:
         QColor color;
         Alignment alignment;
         bool isNumber = false;
+        bool isLogical = false;                // TRUE, FALSE and error values stand centred by default
         QList<QTextLayout::FormatRange> runs;  // formatted runs, when the text has them
         int fillAt = -1;                       // a number format's "*" fill: where it stands
         QChar fillCharacter;                   // and what it repeats across the cell
@@ -43,6 +44,9 @@ private:
     static void paintRotated(QPainter &painter, const Request &request, int degrees);
     static void paintDistributed(QPainter &painter, const Request &request, const QRectF &room);
     static void paintFilled(QPainter &painter, const Request &request, const QRectF &room);
+    // Draws the letters of a one-line layout that show inside the clip; false when all show.
+    static bool drawVisiblePart(QPainter &painter, const QTextLayout &layout, const QPointF &origin, const QRectF &clip,
+                                const QFont &font, const QTextOption &option);
 };
 
 }  // namespace celvane

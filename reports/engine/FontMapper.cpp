@@ -26,6 +26,8 @@ QString FontMapper::family(const QString &name)
         return QStringLiteral("Liberation Serif");
     if (n.contains(QLatin1String("courier")))
         return QStringLiteral("Liberation Mono");
+    if (n.contains(QLatin1String("verdana")))
+        return QStringLiteral("DejaVu Sans");  // a descendant of the same design, with its metrics
     if (n.startsWith(QLatin1String("ipa")) || n.contains(QLatin1String("liberation"))
         || n.contains(QLatin1String("dejavu")))
         return name;
@@ -56,6 +58,8 @@ QFont FontMapper::font(const Font &font, double pointSize, double deviceDpi)
     result.setStrikeOut(font.strike);
     result.setHintingPreference(QFont::PreferNoHinting);
     result.setKerning(false);
+    // Spreadsheet programs set letters one by one: no ligatures ("fi" stays two letters).
+    result.setStyleStrategy(QFont::PreferNoShaping);
     // Japanese text falls back to the IPA faces whatever face the template names.
     result.setFamilies({result.family(), QStringLiteral("IPAPGothic")});
     return result;

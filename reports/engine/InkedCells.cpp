@@ -1,5 +1,9 @@
 #include "InkedCells.h"
 
+#include "FontMapper.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -16,6 +20,7 @@ bool hasLine(const Border &border)
 
 InkedCells::InkedCells(const Worksheet &sheet, const StyleSheet &styles, const SheetGeometry &geometry)
     : m_sheet(sheet)
+    , m_styles(styles)
     , m_geometry(geometry)
 {
     m_visibleFormat.reserve(styles.cellFormats.size());
@@ -56,6 +61,42 @@ CellRange InkedCells::cellsOf(const DrawingObject &object) const
             row(std::max(rect.top(), rect.bottom() - inside))};
 }
 
+CellRange InkedCells::reach(const Row &row, int number, int column, const Cell &cell) const
+{
+    CellRange cells{column, number, column, number};
+    const Alignment &a = m_styles.format(cell.style).alignment;
+    const Font &font = m_styles.fontOf(cell.style);
+    const double room = m_geometry.columnWidth(column);
+    // No letter is wider than the font's size, so most texts are seen to fit without measuring.
+    const bool runsOn = a.horizontal.isEmpty() || a.horizontal == QLatin1String("left")
+        || a.horizontal == QLatin1String("general") || a.horizontal == QLatin1String("right")
+        || a.horizontal == QLatin1String("center");
+    if (!cell.isText() || a.wrapText || a.shrinkToFit || a.textRotation != 0 || !runsOn
+        || double(cell.text.size()) * font.size <= room || !QGuiApplication::instance())
+        return cells;
+    const double width = QFontMetricsF(FontMapper::font(font, font.size, 72)).horizontalAdvance(cell.text) + 2.25;
+    if (width <= room)
+        return cells;
+    const bool rightward = a.horizontal != QLatin1String("right");
+    const bool leftward = a.horizontal == QLatin1String("right") || a.horizontal == QLatin1String("center");
+    const double wanted = a.horizontal == QLatin1String("center") ? (width - room) / 2 : width - room;
+    const auto isFree = [&row](int c) {
+        const auto other = row.cells.find(c);
+        return other == row.cells.end() || other->second.type == Cell::Type::Empty;
+    };
+    double covered = 0;
+    for (int c = column + 1; rightward && covered < wanted && c <= 16384 && isFree(c); ++c) {
+        covered += m_geometry.columnWidth(c);
+        cells.right = c;
+    }
+    covered = 0;
+    for (int c = column - 1; leftward && covered < wanted && c >= 1 && isFree(c); --c) {
+        covered += m_geometry.columnWidth(c);
+        cells.left = c;
+    }
+    return cells;
+}
+
 void InkedCells::visit(const std::function<void(const CellRange &)> &inked) const
 {
     QHash<quint64, const CellRange *> blocks;
@@ -66,7 +107,7 @@ void InkedCells::visit(const std::function<void(const CellRange &)> &inked) cons
             if (!isInked(cell))
                 continue;
             const CellRange *block = blocks.value((quint64(number) << 16) | quint64(column));
-            inked(block ? *block : CellRange{column, number, column, number});
+            inked(block ? *block : reach(row, number, column, cell));
         }
     for (const DrawingObject &object : m_sheet.drawings)
         inked(cellsOf(object));

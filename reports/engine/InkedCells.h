@@ -11,7 +11,8 @@
 namespace celvane {
 
 // What of a sheet puts something on paper: a cell with a value, a fill or a line, a merged
-// block whose first cell does, a picture or a shape. A cell that is merely formatted (a font,
+// block whose first cell does, a picture or a shape, and the empty cells a long text runs
+// over. A cell that is merely formatted (a font,
 // a number format, a height) prints nothing, so it neither makes a page nor widens the used
 // range, as in the spreadsheet programs.
 class InkedCells
@@ -27,8 +28,11 @@ public:
 private:
     bool isInked(const Cell &cell) const;
     CellRange cellsOf(const DrawingObject &object) const;
+    // The cells a text runs over when it is wider than its own: they print it too.
+    CellRange reach(const Row &row, int number, int column, const Cell &cell) const;
 
     const Worksheet &m_sheet;
+    const StyleSheet &m_styles;
     const SheetGeometry &m_geometry;
     std::vector<bool> m_visibleFormat;  // per cell format: draws a fill or a line
 };

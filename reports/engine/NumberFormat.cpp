@@ -325,7 +325,8 @@ FormattedValue overflowing()
 
 }  // namespace
 
-NumberFormat::NumberFormat(const QString &code)
+NumberFormat::NumberFormat(const QString &code, bool date1904)
+    : m_dateOffset(date1904 ? 1462.0 : 0.0)
 {
     const std::vector<QString> parts = FormatSection::split(code);
     for (size_t i = 0; i < parts.size() && i < 4; ++i) {
@@ -375,14 +376,14 @@ const FormatSection *NumberFormat::choose(double value, bool &showMinus) const
     return &m_numeric[2];
 }
 
-FormattedValue NumberFormat::apply(const FormatSection &section, double value, bool showMinus)
+FormattedValue NumberFormat::apply(const FormatSection &section, double value, bool showMinus) const
 {
     FormattedValue out;
     out.colorIndex = section.colorIndex;
     const auto &tokens = section.tokens;
     const double magnitude = std::abs(value);
     if (section.isDate) {
-        if (!DateText::render(section, showMinus ? value : magnitude, out))
+        if (!DateText::render(section, (showMinus ? value : magnitude) + m_dateOffset, out))
             out.overflow = true;
         return out;
     }

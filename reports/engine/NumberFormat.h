@@ -26,7 +26,8 @@ struct FormattedValue
 class NumberFormat
 {
 public:
-    explicit NumberFormat(const QString &code);
+    // A workbook counting dates from 1904 shows each date serial 1462 days later.
+    explicit NumberFormat(const QString &code, bool date1904 = false);
 
     FormattedValue format(double value) const;
     FormattedValue formatText(const QString &text) const;
@@ -38,11 +39,12 @@ public:
 
 private:
     const FormatSection *choose(double value, bool &showMinus) const;
-    static FormattedValue apply(const FormatSection &section, double value, bool showMinus);
+    FormattedValue apply(const FormatSection &section, double value, bool showMinus) const;
 
     std::vector<FormatSection> m_numeric;  // the sections for numbers, in order
     FormatSection m_text;                  // the section for texts, if the code has one
     bool m_hasText = false;
+    double m_dateOffset = 0.0;
 };
 
 }  // namespace celvane

@@ -156,9 +156,11 @@ const NumberFormat &PageRenderer::numberFormat(int formatIndex) const
     const int id = m_book.styles.format(formatIndex).numFmtId;
     auto found = m_numberFormats.find(id);
     if (found == m_numberFormats.end())
-        found
-            = m_numberFormats.emplace(id, NumberFormat(CellText::formatCode(id, m_book.styles.numberFormats.value(id))))
-                  .first;
+        found = m_numberFormats
+                    .emplace(
+                        id,
+                        NumberFormat(CellText::formatCode(id, m_book.styles.numberFormats.value(id)), m_book.date1904))
+                    .first;
     return found->second;
 }
 
@@ -176,6 +178,17 @@ void PageRenderer::paintTexts(QPainter &painter, const PageFrame &frame) const
                 continue;
             paintCellText(painter, frame, cell->first, row->first, cell->second, merge);
         }
+    }
+    // Texts of the cells beside the page that run on into it.
+    for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow;
+         ++row) {
+        const auto &cells = row->second.cells;
+        auto right = cells.upper_bound(page.lastColumn);
+        if (right != cells.end() && right->second.type != Cell::Type::Empty)
+            paintCellText(painter, frame, right->first, row->first, right->second, nullptr);
+        auto left = cells.lower_bound(page.firstColumn);
+        if (left != cells.begin() && (--left)->second.type != Cell::Type::Empty)
+            paintCellText(painter, frame, left->first, row->first, left->second, nullptr);
     }
     // A block split by a page break shows its text where it falls, on each page it reaches.
     for (const CellRange &merge : frame.merges())
@@ -204,12 +217,16 @@ void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int 
                                           : styles.resolve(font.color, Qt::black);
     request.alignment = format.alignment;
     request.isNumber = cell.type == Cell::Type::Number;
+    request.isLogical = cell.type == Cell::Type::Boolean || cell.type == Cell::Type::Error;
     request.runs = RichText::formats(cell.richTextXml, font, styles, frame.dpi);
     request.clip = request.cell;
     request.fillAt = shown.fillAt;
     request.fillCharacter = shown.fillCharacter;
     const Alignment &a = format.alignment;
+    const bool beside = column < page.firstColumn || column > page.lastColumn;
     if (request.isNumber) {
+        if (beside)
+            return;  // numbers never run on into other cells
         // A number never runs into its neighbours: it shortens, or the cell shows "###".
         if (!a.shrinkToFit && a.textRotation == 0) {
             const double room = request.cell.width() - CellTextPainter::kPadding;
@@ -223,12 +240,17 @@ void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int 
     const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0 && shown.fillAt < 0
         && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
         && a.horizontal != QLatin1String("justify");
+    if (beside && !overflows)
+        return;
     if (overflows) {
         const double width
             = CellTextPainter::naturalWidth(painter, request.font, request.text) + CellTextPainter::kPadding;
+        // Text runs on over empty cells up to the page's edge; the next page goes on with it.
         const auto free = [&](int c) {
             const Cell *next = frame.sheet.findCell(c, row);
-            return c >= page.firstColumn && c <= page.lastColumn && !frame.mergeAt(c, row)
+            const bool onPage = c >= page.firstColumn && c <= page.lastColumn;
+            return c >= std::min(column, page.firstColumn) && c <= std::max(column, page.lastColumn)
+                && !(onPage ? frame.mergeAt(c, row) : frame.sheet.mergeAt(c, row))
                 && (!next || next->type == Cell::Type::Empty);
         };
         const Qt::Alignment side = a.horizontal == QLatin1String("right") ? Qt::AlignRight
@@ -245,6 +267,8 @@ void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int 
                 for (int c = column - 1; request.clip.left() > request.cell.right() - width && free(c); --c)
                     request.clip.setLeft(frame.x(c));
         }
+        request.clip.setLeft(std::max(request.clip.left(), frame.x(page.firstColumn)));
+        request.clip.setRight(std::min(request.clip.right(), frame.x(page.lastColumn + 1)));
     }
     CellTextPainter::paint(painter, request);
 }

@@ -201,6 +201,8 @@ void PackageReader::readWorkbook(const QString &path)
             }
         } else {
             const QString element = xml.name().toString();
+            if (element == QLatin1String("workbookPr"))
+                m_book.date1904 = xml.boolAttribute(u"date1904");
             m_book.workbookElements.push_back({element, xml.captureElement()});
         }
     }

@@ -64,10 +64,9 @@ void ensureApplication()
     static int argc = 1;
     static char name[] = "fuzz_xlsx";
     static char *argv[] = {name, nullptr};
-    static QGuiApplication *application = nullptr;
     if (!QGuiApplication::instance()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = new QGuiApplication(argc, argv);
+        (void)new QGuiApplication(argc, argv);  // lives as long as the process
     }
 }
 

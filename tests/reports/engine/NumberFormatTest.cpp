@@ -131,11 +131,11 @@ TEST(NumberFormat, GeneralFitsElevenCharacters)
 
 TEST(NumberFormat, HostileCodesStayHarmless)
 {
-    for (const QString &code :
-         {QStringLiteral("\""), QStringLiteral("["), QStringLiteral("*"), QStringLiteral("\\"),
-          QStringLiteral(";;;;;;"), QStringLiteral("0/"), QStringLiteral("/0"), QStringLiteral("E+"),
-          QStringLiteral("0E+"), QStringLiteral("[>]0"), QStringLiteral("[Color 999]0"),
-          QStringLiteral("# ????????/????????"), QString(300, u'0') + QStringLiteral(".") + QString(300, u'#')}) {
+    for (const QString &code : {QStringLiteral("\""), QStringLiteral("["), QStringLiteral("*"), QStringLiteral("\\"),
+                                QStringLiteral(";;;;;;"), QStringLiteral("0/"), QStringLiteral("/0"),
+                                QStringLiteral("E+"), QStringLiteral("0E+"), QStringLiteral("[>]0"),
+                                QStringLiteral("[Color 999]0"), QStringLiteral("# ?\?\?\?\?\?\?\?/\?\?\?\?\?\?\?\?"),
+                                QString(300, u'0') + QStringLiteral(".") + QString(300, u'#')}) {
         for (double value : {0.0, -1.5, 1e300, -1e-300, 45383.5})
             (void)NumberFormat(code).format(value);
         (void)NumberFormat(code).formatText(QStringLiteral("x"));

@@ -16,30 +16,7 @@ namespace {
 
 constexpr double kTolerance = 3 * 72 / 25.4;  // three millimetres in points
 
-struct Word
-{
-    QString text;
-    QPointF at;
-};
-
-std::vector<std::vector<Word>> wordsByPage(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    std::vector<std::vector<Word>> pages;
-    static const QRegularExpression token(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
-    for (const auto &match : token.globalMatch(html)) {
-        if (match.captured(0).startsWith(QLatin1String("<page")))
-            pages.emplace_back();
-        else if (!pages.empty())
-            pages.back().push_back(
-                {match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
-    }
-    return pages;
-}
+using Word = LibreOfficePeer::Word;
 
 // Positions (points) of long straight lines: rows or columns inked without a break over a
 // good part of the page. Letters standing in a column are broken between rows, so they are
@@ -77,8 +54,8 @@ void expectAlike(const QString &ours, const QString &theirs, double rowShare, do
                 EXPECT_NEAR(a[i], b[i], kTolerance) << "page " << p + 1 << " line " << i;
         }
     }
-    const auto ourWords = wordsByPage(ours);
-    const auto theirWords = wordsByPage(theirs);
+    const auto ourWords = LibreOfficePeer::words(ours);
+    const auto theirWords = LibreOfficePeer::words(theirs);
     ASSERT_EQ(ourWords.size(), theirWords.size());
     for (size_t p = 0; p < ourWords.size(); ++p) {
         int near = 0;

@@ -72,9 +72,9 @@ std::map<QString, QByteArray> WorkbookParts::parts() const
     parts[QStringLiteral("xl/styles.xml")]
         = (head
            + QStringLiteral(
-                 "<styleSheet xmlns=\"%1\">%2<fonts count=\"1\"><font><sz val=\"11\"/><name val=\"IPAPGothic\"/>"
-                 "</font></fonts><fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill><fill>"
-                 "<patternFill patternType=\"gray125\"/></fill></fills><borders count=\"2\"><border/><border>"
+                 "<styleSheet xmlns=\"%1\">%2<fonts>%4</fonts><fills><fill><patternFill "
+                 "patternType=\"none\"/></fill><fill>"
+                 "<patternFill patternType=\"gray125\"/></fill>%5</fills><borders count=\"2\"><border/><border>"
                  "<left style=\"thin\"/><right style=\"thin\"/><top style=\"thin\"/><bottom style=\"thin\"/>"
                  "</border></borders><cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" "
                  "borderId=\"0\"/></cellStyleXfs><cellXfs>%3</cellXfs><cellStyles count=\"1\"><cellStyle "
@@ -83,7 +83,7 @@ std::map<QString, QByteArray> WorkbookParts::parts() const
                       numberFormats.isEmpty()
                           ? QString()
                           : QStringLiteral("<numFmts>") + numberFormats + QStringLiteral("</numFmts>"),
-                      cellFormats))
+                      cellFormats, fonts, fills))
               .toUtf8();
     if (stringsPart)
         parts[QStringLiteral("xl/sharedStrings.xml")]

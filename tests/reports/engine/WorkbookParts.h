@@ -15,8 +15,10 @@ struct WorkbookParts
     bool stringsPart = true;  // false: the workbook names the strings part but leaves it out
     QString cellFormats = QStringLiteral("<xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>");
     QString numberFormats;  // <numFmt> entries
-    QString anchors;        // drawing anchors; empty: no drawing
-    QString mainPrefix;     // a prefix for the main namespace ("s"), as some writers use
+    QString fonts = QStringLiteral("<font><sz val=\"11\"/><name val=\"IPAPGothic\"/></font>");
+    QString fills;       // <fill> entries after the two every workbook has
+    QString anchors;     // drawing anchors; empty: no drawing
+    QString mainPrefix;  // a prefix for the main namespace ("s"), as some writers use
 
     std::map<QString, QByteArray> parts() const;
     // The parts in a zip package, stored so that the XML stays readable in the bytes.

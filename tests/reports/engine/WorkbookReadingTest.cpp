@@ -112,7 +112,7 @@ TEST(WorkbookReading, APrefixedMainNamespaceIsWrittenSoOthersReadIt)
     EXPECT_EQ(cell(book, 2, 2)->text, QStringLiteral("氏名"));
     const auto saved = written(book);
     expectWellFormed(saved);
-    for (const QString part : {QStringLiteral("xl/workbook.xml"), QStringLiteral("xl/worksheets/sheet1.xml")}) {
+    for (const QString &part : {QStringLiteral("xl/workbook.xml"), QStringLiteral("xl/worksheets/sheet1.xml")}) {
         QXmlStreamReader xml(saved.at(part));
         ASSERT_TRUE(xml.readNextStartElement());
         EXPECT_EQ(xml.namespaceUri(), QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main"))
