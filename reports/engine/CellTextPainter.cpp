@@ -57,9 +57,38 @@ double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const
     return widest;
 }
 
+bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
+{
+    // Most cells hold one short line that fits: it is set directly, without a layout or a
+    // clip, which keeps a thousand-page document quick to print.
+    const Alignment &a = request.alignment;
+    if (a.textRotation != 0 || a.wrapText || a.shrinkToFit || !request.runs.isEmpty() || request.fillAt >= 0
+        || a.vertical == QLatin1String("justify") || a.vertical == QLatin1String("distributed")
+        || horizontal(request) == Qt::AlignJustify || request.text.contains(u'\n'))
+        return false;
+    const QFontMetricsF metrics(request.font, painter.device());
+    const double width = metrics.horizontalAdvance(request.text);
+    const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
+    const QRectF room = roomOf(request, pointSize);
+    const Qt::Alignment h = horizontal(request);
+    const double left = h == Qt::AlignRight ? room.right() - width
+        : h == Qt::AlignHCenter             ? room.center().x() - width / 2
+                                            : room.left();
+    const double top = verticalStart(request, room, metrics.height());
+    const QRectF &clip = request.clip;
+    if (left < clip.left() || left + width > clip.right() || top < clip.top() - 1
+        || top + metrics.height() > clip.bottom() + 1)
+        return false;
+    painter.setPen(request.color);
+    SyntheticBold::drawText(painter, QPointF(left, top + metrics.ascent()), request.text, request.font);
+    return true;
+}
+
 void CellTextPainter::paint(QPainter &painter, const Request &request)
 {
     if (request.text.isEmpty() || request.cell.width() <= 0 || request.cell.height() <= 0)
+        return;
+    if (paintPlain(painter, request))
         return;
     painter.save();
     painter.setClipRect(request.clip, Qt::IntersectClip);

@@ -40,6 +40,7 @@ public:
     static constexpr double kPadding = kLeftPadding + kRightPadding;  // both together
 
 private:
+    static bool paintPlain(QPainter &painter, const Request &request);
     static void paintStacked(QPainter &painter, const Request &request);
     static void paintRotated(QPainter &painter, const Request &request, int degrees);
     static void paintDistributed(QPainter &painter, const Request &request, const QRectF &room);

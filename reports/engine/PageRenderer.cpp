@@ -51,9 +51,9 @@ const BorderLine &stronger(const BorderLine &a, const BorderLine &b)
 
 }  // namespace
 
-void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF from, QPointF to) const
+void PageRenderer::strokeLines(QPainter &painter, const BorderLine &line, const std::vector<QLineF> &lines) const
 {
-    if (line.style == LineStyle::None)
+    if (line.style == LineStyle::None || lines.empty())
         return;
     QPen pen(m_book.styles.resolve(line.color, Qt::black), lineWidth(line.style));
     pen.setCapStyle(Qt::SquareCap);
@@ -86,17 +86,20 @@ void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF f
     if (pixels < 1.0 && line.style != LineStyle::Double)
         pen.setWidthF(0.0);
     painter.setPen(pen);
-    if (line.style == LineStyle::Double) {
-        const QPointF along = to - from;
-        const double length = std::hypot(along.x(), along.y());
-        if (length <= 0)
-            return;
-        const QPointF normal(-along.y() / length * 0.75, along.x() / length * 0.75);
-        painter.drawLine(QLineF(from + normal, to + normal));
-        painter.drawLine(QLineF(from - normal, to - normal));
+    if (line.style != LineStyle::Double) {
+        painter.drawLines(lines.data(), int(lines.size()));
         return;
     }
-    painter.drawLine(QLineF(from, to));
+    std::vector<QLineF> doubled;
+    for (const QLineF &single : lines) {
+        const double length = single.length();
+        if (length <= 0)
+            continue;
+        const QPointF normal(-single.dy() / length * 0.75, single.dx() / length * 0.75);
+        doubled.push_back(single.translated(normal));
+        doubled.push_back(single.translated(-normal));
+    }
+    painter.drawLines(doubled.data(), int(doubled.size()));
 }
 
 void PageRenderer::paintFills(QPainter &painter, const PageFrame &frame) const
@@ -149,6 +152,17 @@ void PageRenderer::paintGrid(QPainter &painter, const PageFrame &frame) const
         painter.drawLine(QLineF(frame.x(c), area.top(), frame.x(c), area.bottom()));
     for (int r = frame.page.firstRow; r <= frame.page.lastRow + 1; ++r)
         painter.drawLine(QLineF(area.left(), frame.y(r), area.right(), frame.y(r)));
+}
+
+const QFont &PageRenderer::fontOf(int fontId, double dpi) const
+{
+    auto found = m_fonts.find({fontId, dpi});
+    if (found == m_fonts.end()) {
+        const Font &font = fontId >= 0 && fontId < int(m_book.styles.fonts.size()) ? m_book.styles.fonts[fontId]
+                                                                                   : m_book.styles.fonts.front();
+        found = m_fonts.emplace(std::pair(fontId, dpi), FontMapper::font(font, font.size, dpi)).first;
+    }
+    return found->second;
 }
 
 const NumberFormat &PageRenderer::numberFormat(int formatIndex) const
@@ -212,7 +226,7 @@ void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int 
     const CellFormat &format = styles.format(cell.style);
     const Font &font = styles.fontOf(cell.style);
     request.text = shown.text;
-    request.font = FontMapper::font(font, font.size, frame.dpi);
+    request.font = fontOf(format.fontId, frame.dpi);
     request.color = shown.colorIndex >= 0 ? QColor::fromRgb(styles.paletteColor(shown.colorIndex))
                                           : styles.resolve(font.color, Qt::black);
     request.alignment = format.alignment;
@@ -240,9 +254,10 @@ void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int 
     const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0 && shown.fillAt < 0
         && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
         && a.horizontal != QLatin1String("justify");
-    if (beside && !overflows)
+    if (beside && (!overflows || double(request.text.size()) * font.size <= request.cell.width()))
         return;
-    if (overflows) {
+    // No letter is wider than the font's size, so a short text is seen to fit without measuring.
+    if (overflows && double(request.text.size()) * font.size > request.cell.width() - CellTextPainter::kPadding) {
         const double width
             = CellTextPainter::naturalWidth(painter, request.font, request.text) + CellTextPainter::kPadding;
         // Text runs on over empty cells up to the page's edge; the next page goes on with it.
@@ -309,6 +324,16 @@ void PageRenderer::paintBorders(QPainter &painter, const PageFrame &frame) const
         const CellRange *merge = frame.mergeAt(c1, r1);
         return merge && merge->contains(c2, r2);
     };
+    // Lines of one style go to the painter together, heavier styles over lighter ones.
+    std::vector<std::pair<BorderLine, std::vector<QLineF>>> batches;
+    const auto add = [&batches](const BorderLine &line, QPointF from, QPointF to) {
+        if (line.style == LineStyle::None)
+            return;
+        auto batch = std::find_if(batches.begin(), batches.end(), [&](const auto &b) { return b.first == line; });
+        if (batch == batches.end())
+            batch = batches.insert(batches.end(), {line, {}});
+        batch->second.emplace_back(from, to);
+    };
     for (int r = page.firstRow; r <= page.lastRow; ++r) {
         if (frame.y(r + 1) - frame.y(r) <= 0)
             continue;
@@ -318,15 +343,15 @@ void PageRenderer::paintBorders(QPainter &painter, const PageFrame &frame) const
             const Border &own = borderAt(c, r);
             const QRectF rect = frame.cellRect(c, r);
             if (!sameMerge(c, r, c, r - 1))
-                drawLine(painter, r > page.firstRow ? stronger(own.top, borderAt(c, r - 1).bottom) : own.top,
-                         rect.topLeft(), rect.topRight());
+                add(r > page.firstRow ? stronger(own.top, borderAt(c, r - 1).bottom) : own.top, rect.topLeft(),
+                    rect.topRight());
             if (!sameMerge(c, r, c - 1, r))
-                drawLine(painter, c > page.firstColumn ? stronger(own.left, borderAt(c - 1, r).right) : own.left,
-                         rect.topLeft(), rect.bottomLeft());
+                add(c > page.firstColumn ? stronger(own.left, borderAt(c - 1, r).right) : own.left, rect.topLeft(),
+                    rect.bottomLeft());
             if (r == page.lastRow)
-                drawLine(painter, own.bottom, rect.bottomLeft(), rect.bottomRight());
+                add(own.bottom, rect.bottomLeft(), rect.bottomRight());
             if (c == page.lastColumn)
-                drawLine(painter, own.right, rect.topRight(), rect.bottomRight());
+                add(own.right, rect.topRight(), rect.bottomRight());
             if (own.diagonal.style != LineStyle::None && (own.diagonalUp || own.diagonalDown)) {
                 QRectF box = rect;
                 if (const CellRange *merge = frame.mergeAt(c, r)) {
@@ -335,20 +360,16 @@ void PageRenderer::paintBorders(QPainter &painter, const PageFrame &frame) const
                     box = frame.rangeRect(*merge);
                 }
                 if (own.diagonalUp)
-                    drawLine(painter, own.diagonal, box.bottomLeft(), box.topRight());
+                    add(own.diagonal, box.bottomLeft(), box.topRight());
                 if (own.diagonalDown)
-                    drawLine(painter, own.diagonal, box.topLeft(), box.bottomRight());
+                    add(own.diagonal, box.topLeft(), box.bottomRight());
             }
         }
     }
-}
-
-const QImage &PageRenderer::image(const ImageData &data) const
-{
-    auto found = m_images.find(&data);
-    if (found == m_images.end())
-        found = m_images.emplace(&data, QImage::fromData(data.bytes)).first;
-    return found->second;
+    std::stable_sort(batches.begin(), batches.end(),
+                     [](const auto &a, const auto &b) { return weight(a.first.style) < weight(b.first.style); });
+    for (const auto &[line, lines] : batches)
+        strokeLines(painter, line, lines);
 }
 
 void PageRenderer::paintDrawings(QPainter &painter, const PageFrame &frame) const
@@ -365,7 +386,7 @@ void PageRenderer::paintDrawings(QPainter &painter, const PageFrame &frame) cons
             if (object.image->extension == QLatin1String("emf")) {
                 EmfPlayer(object.image->bytes).play(painter, rect);
             } else {
-                const QImage &picture = image(*object.image);
+                const QImage &picture = object.image->decoded();
                 if (!picture.isNull())
                     painter.drawImage(rect, picture);
             }

@@ -34,6 +34,7 @@ private:
     };
     const SheetLayout &layoutOf(int sheet) const;
     const NumberFormat &numberFormat(int formatIndex) const;
+    const QFont &fontOf(int fontId, double dpi) const;
     void paintCellText(QPainter &painter, const PageFrame &frame, int column, int row, const Cell &cell,
                        const CellRange *merge) const;
     static QString fittedNumber(QPainter &painter, const QFont &font, const FormattedValue &shown, double value,
@@ -48,13 +49,12 @@ private:
     void paintBorders(QPainter &painter, const PageFrame &frame) const;
     void paintDrawings(QPainter &painter, const PageFrame &frame) const;
     void paintHeaderFooter(QPainter &painter, const PrintedPage &page) const;
-    void drawLine(QPainter &painter, const BorderLine &line, QPointF from, QPointF to) const;
-    const QImage &image(const ImageData &data) const;
+    void strokeLines(QPainter &painter, const BorderLine &line, const std::vector<QLineF> &lines) const;
 
     const Workbook &m_book;
-    mutable std::map<const ImageData *, QImage> m_images;
     mutable std::map<int, std::unique_ptr<SheetLayout>> m_layouts;
     mutable std::map<int, NumberFormat> m_numberFormats;
+    mutable std::map<std::pair<int, double>, QFont> m_fonts;
 };
 
 }  // namespace celvane
