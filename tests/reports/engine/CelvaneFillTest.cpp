@@ -84,7 +84,8 @@ TEST_F(CelvaneFill, MissingMarkerEndsTheDocumentWithItsName)
         engine.Cell(QStringLiteral("**NOSUCH"));
         FAIL() << "an unknown marker was accepted";
     } catch (const CelvaneError &error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("**NOSUCH")));
+        EXPECT_TRUE(error.message().contains(QStringLiteral("**NOSUCH")) && error.message().contains(QStringLiteral("名簿")))
+            << "the message names the marker and the sheet";
     }
     EXPECT_THROW(engine.Page().Open(QStringLiteral("無いシート")), CelvaneError);
     EXPECT_THROW(engine.Cell(QStringLiteral("**NAME"), -3, 0), CelvaneError);
