@@ -74,28 +74,6 @@ bool isMinute(const std::vector<FormatSection::Token> &tokens, size_t index)
     return false;
 }
 
-QChar placeholderCharacter(Kind kind)
-{
-    switch (kind) {
-    case Kind::Zero:
-        return u'0';
-    case Kind::Hash:
-        return u'#';
-    case Kind::Question:
-        return u'?';
-    case Kind::Point:
-        return u'.';
-    case Kind::Comma:
-        return u',';
-    case Kind::Percent:
-        return u'%';
-    case Kind::Slash:
-        return u'/';
-    default:
-        return {};
-    }
-}
-
 }  // namespace
 
 bool DateText::render(const FormatSection &section, double serial, FormattedValue &out)
@@ -138,8 +116,7 @@ bool DateText::render(const FormatSection &section, double serial, FormattedValu
             continue;
         }
         if (token.kind != Kind::Date) {
-            if (const QChar c = placeholderCharacter(token.kind); !c.isNull())
-                out.text += c;
+            out.text += token.shown();
             continue;
         }
         const QChar letter = code.front();

@@ -190,6 +190,30 @@ FormatSection FormatSection::parse(QStringView code)
     return section;
 }
 
+QString FormatSection::Token::shown() const
+{
+    switch (kind) {
+    case Kind::Literal:
+        return text;
+    case Kind::Zero:
+        return QStringLiteral("0");
+    case Kind::Hash:
+        return QStringLiteral("#");
+    case Kind::Question:
+        return QStringLiteral("?");
+    case Kind::Point:
+        return QStringLiteral(".");
+    case Kind::Comma:
+        return QStringLiteral(",");
+    case Kind::Percent:
+        return QStringLiteral("%");
+    case Kind::Slash:
+        return QStringLiteral("/");
+    default:
+        return {};
+    }
+}
+
 bool FormatSection::matches(double value) const
 {
     const QString &op = conditionOperator;

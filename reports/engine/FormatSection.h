@@ -30,6 +30,8 @@ struct FormatSection
         };
         Kind kind;
         QString text;
+        // What the token shows where it stands as itself: its text, or its own character.
+        QString shown() const;
     };
 
     std::vector<Token> tokens;

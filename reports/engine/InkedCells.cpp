@@ -16,6 +16,15 @@ bool hasLine(const Border &border)
         || border.top.style != LineStyle::None || border.bottom.style != LineStyle::None
         || (border.diagonal.style != LineStyle::None && (border.diagonalUp || border.diagonalDown));
 }
+// The last of the indexes 1..last whose edge lies at or before the position.
+template<typename Edge> int indexAt(Edge edge, int last, double position)
+{
+    int index = 1;
+    for (int step = 1 << 20; step > 0; step >>= 1)
+        if (index + step <= last && edge(index + step) <= position)
+            index += step;
+    return index;
+}
 }  // namespace
 
 InkedCells::InkedCells(const Worksheet &sheet, const StyleSheet &styles, const SheetGeometry &geometry)
@@ -41,20 +50,9 @@ bool InkedCells::isInked(const Cell &cell) const
 CellRange InkedCells::cellsOf(const DrawingObject &object) const
 {
     const QRectF rect = m_geometry.objectRect(1, 1, object).normalized();
-    const auto column = [this](double x) {
-        int c = 1;
-        for (int step = 1 << 14; step > 0; step >>= 1)
-            if (c + step <= 16384 && m_geometry.columnLeft(c + step) <= x)
-                c += step;
-        return c;
-    };
-    const auto row = [this](double y) {
-        int r = 1;
-        for (int step = 1 << 20; step > 0; step >>= 1)
-            if (r + step <= 1048576 && m_geometry.rowTop(r + step) <= y)
-                r += step;
-        return r;
-    };
+    const auto column
+        = [this](double x) { return indexAt([this](int c) { return m_geometry.columnLeft(c); }, 16384, x); };
+    const auto row = [this](double y) { return indexAt([this](int r) { return m_geometry.rowTop(r); }, 1048576, y); };
     // An edge that lies on a cell boundary does not reach into the next cell.
     const double inside = 0.01;
     return {column(rect.left()), row(rect.top()), column(std::max(rect.left(), rect.right() - inside)),

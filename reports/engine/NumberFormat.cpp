@@ -58,25 +58,11 @@ QString fixedDigits(double value, int decimals)
     return decimals == 0 ? integer : integer + u'.' + digits.mid(integerDigits);
 }
 
-// Text of the tokens that are neither digits nor part of a number, as they stand.
+// Text of the tokens that are neither digits nor part of a number, as they stand; a fill
+// leaves its mark.
 QString plainText(const Token &token)
 {
-    switch (token.kind) {
-    case Kind::Literal:
-        return token.text;
-    case Kind::Percent:
-        return QStringLiteral("%");
-    case Kind::Point:
-        return QStringLiteral(".");
-    case Kind::Comma:
-        return QStringLiteral(",");
-    case Kind::Slash:
-        return QStringLiteral("/");
-    case Kind::Fill:
-        return QString(kFillMark);
-    default:
-        return {};
-    }
+    return token.kind == Kind::Fill ? QString(kFillMark) : token.shown();
 }
 
 // Lays the digits of a number out over the placeholders of one section.

@@ -85,20 +85,30 @@ std::map<QString, QByteArray> ZipArchive::read(const QString &fileName)
     return readParts(archive, fileName);
 }
 
-std::map<QString, QByteArray> ZipArchive::read(const QByteArray &bytes, const QString &name)
+// An archive over bytes in memory; on failure the reason is set and nothing is left open.
+zip_t *openInMemory(const void *data, qsizetype size, int flags, zip_source_t *&source, QString &reason)
 {
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t *source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
-    zip_t *archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    source = zip_source_buffer_create(data, zip_uint64_t(size), 0, &error);
+    zip_t *archive = source ? zip_open_from_source(source, flags, &error) : nullptr;
     if (!archive) {
         if (source)
             zip_source_free(source);
-        const QString reason = zipMessage(&error);
-        zip_error_fini(&error);
-        throw CelvaneError(QStringLiteral("ブック「%1」を開けません（%2）").arg(name, reason));
+        source = nullptr;
+        reason = zipMessage(&error);
     }
     zip_error_fini(&error);
+    return archive;
+}
+
+std::map<QString, QByteArray> ZipArchive::read(const QByteArray &bytes, const QString &name)
+{
+    zip_source_t *source = nullptr;
+    QString reason;
+    zip_t *archive = openInMemory(bytes.constData(), bytes.size(), ZIP_RDONLY, source, reason);
+    if (!archive)
+        throw CelvaneError(QStringLiteral("ブック「%1」を開けません（%2）").arg(name, reason));
     return readParts(archive, name);
 }
 
@@ -107,18 +117,11 @@ QByteArray ZipArchive::pack(const std::vector<Entry> &entries, const QString &na
     const auto refuse = [&name](const QString &reason) {
         return CelvaneError(QStringLiteral("「%1」に保存できません（%2）").arg(name, reason));
     };
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
-    zip_t *archive = buffer ? zip_open_from_source(buffer, ZIP_TRUNCATE, &error) : nullptr;
-    if (!archive) {
-        if (buffer)
-            zip_source_free(buffer);
-        const QString reason = zipMessage(&error);
-        zip_error_fini(&error);
+    zip_source_t *buffer = nullptr;
+    QString reason;
+    zip_t *archive = openInMemory(nullptr, 0, ZIP_TRUNCATE, buffer, reason);
+    if (!archive)
         throw refuse(reason);
-    }
-    zip_error_fini(&error);
     zip_source_keep(buffer);  // the packed bytes are read from it after the archive closes
     const auto discard = [&] {
         zip_discard(archive);

@@ -150,18 +150,17 @@ TEST(WorkbookReading, TextsXmlCannotHoldAreEscapedAndComeBackUnchanged)
 
 TEST(WorkbookReading, CellsOutsideTheSheetAreRefusedWithAMessage)
 {
-    WorkbookParts far;
-    far.sheetData = QStringLiteral("<row r=\"2000000000\"><c r=\"A2000000000\"><v>1</v></c></row>");
-    EXPECT_TRUE(messageOf(far).contains(QStringLiteral("2000000000"))) << messageOf(far);
-    WorkbookParts negative;
-    negative.sheetData = QStringLiteral("<row r=\"-3\"><c><v>1</v></c></row>");
-    EXPECT_FALSE(messageOf(negative).isEmpty());
-    WorkbookParts kana;
-    kana.sheetData = QStringLiteral("<row r=\"50\"><c r=\"あ50\"><v>1</v></c></row>");
-    EXPECT_TRUE(messageOf(kana).contains(QStringLiteral("あ50"))) << messageOf(kana);
-    WorkbookParts wide;
-    wide.sheetData = QStringLiteral("<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>");
-    EXPECT_FALSE(messageOf(wide).isEmpty());
+    const auto refusal = [](const QString &rows) {
+        WorkbookParts parts;
+        parts.sheetData = rows;
+        return messageOf(parts);
+    };
+    const QString far = refusal(QStringLiteral("<row r=\"2000000000\"><c r=\"A2000000000\"><v>1</v></c></row>"));
+    EXPECT_TRUE(far.contains(QStringLiteral("2000000000"))) << far;
+    EXPECT_FALSE(refusal(QStringLiteral("<row r=\"-3\"><c><v>1</v></c></row>")).isEmpty());
+    const QString kana = refusal(QStringLiteral("<row r=\"50\"><c r=\"あ50\"><v>1</v></c></row>"));
+    EXPECT_TRUE(kana.contains(QStringLiteral("あ50"))) << kana;
+    EXPECT_FALSE(refusal(QStringLiteral("<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>")).isEmpty());
 }
 
 TEST(WorkbookReading, NumbersBeyondTheLimitsAreHeldWithinThem)
