@@ -1,10 +1,12 @@
 #include "InkedCells.h"
 
+#include "CellTextPainter.h"
 #include "FontMapper.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <algorithm>
 
 namespace celvane {
@@ -72,7 +74,15 @@ CellRange InkedCells::reach(const Row &row, int number, int column, const Cell &
     if (!cell.isText() || a.wrapText || a.shrinkToFit || a.textRotation != 0 || !runsOn
         || double(cell.text.size()) * font.size <= room || !QGuiApplication::instance())
         return cells;
-    const double width = QFontMetricsF(FontMapper::font(font, font.size, 72)).horizontalAdvance(cell.text) + 2.25;
+    // Measured on a device of 72 dots an inch, so that one dot is one point.
+    static QImage pointDevice = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(2835);
+        image.setDotsPerMeterY(2835);
+        return image;
+    }();
+    const double width = QFontMetricsF(FontMapper::font(font, font.size, 72), &pointDevice).horizontalAdvance(cell.text)
+        + CellTextPainter::kPadding;
     if (width <= room)
         return cells;
     const bool rightward = a.horizontal != QLatin1String("right");
