@@ -718,7 +718,7 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
     if (xml.reader().hasError())
         fail(path, xml.reader().errorString());
     for (const Relationship &rel : rels) {
-        if (rel.id == drawingId)
+        if (!drawingId.isEmpty() && rel.id == drawingId)
             readDrawing(sheet, rel.target);
         else
             sheet.relationships.push_back(rel);

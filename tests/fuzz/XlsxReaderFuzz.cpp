@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -154,10 +155,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const CelvaneError &) {
         return 0;  // refused with a message: as it should be
     }
-    // What was read saves and reads back; an exception here escapes and fails the run.
-    const Workbook again = XlsxReader::read(written(book), QStringLiteral("again.xlsx"));
-    if (again.sheets.size() != book.sheets.size())
+    // What was read saves and reads back; otherwise the input is kept and the run fails.
+    try {
+        const Workbook again = XlsxReader::read(written(book), QStringLiteral("again.xlsx"));
+        if (again.sheets.size() != book.sheets.size())
+            throw CelvaneError(QStringLiteral("the sheets changed"));
+    } catch (const CelvaneError &error) {
+        std::fprintf(stderr, "fuzz_xlsx: a saved workbook does not read back: %s\n", qPrintable(error.message()));
+        QFile kept(QStringLiteral("fuzz-unreadable-fuzz_xlsx.bin"));
+        if (kept.open(QIODevice::WriteOnly)) {
+            kept.write(bytes);
+            kept.close();
+        }
         std::abort();
+    }
     try {
         const DocumentRenderer renderer(book);
         if (renderer.pageCount() > 0)

@@ -100,6 +100,21 @@ TEST(WorkbookReading, MissingOptionalPartsAreTolerated)
     expectWellFormed(written(book));
 }
 
+TEST(WorkbookReading, AnUnnamedLinkIsNotTakenForTheDrawing)
+{
+    // A damaged link without its Id once made the reader take a part it had never read for
+    // the sheet's drawing, and the saved workbook did not read back.
+    WorkbookParts parts;
+    parts.sheetData = QStringLiteral("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
+    parts.anchors = QStringLiteral("<xdr:twoCellAnchor><xdr:from><xdr:col>0</xdr:col></xdr:from></xdr:wsDr>");
+    auto files = parts.parts();
+    QByteArray &links = files[QStringLiteral("xl/worksheets/_rels/sheet1.xml.rels")];
+    links.replace("Id=\"rIdD\"", "");
+    const Workbook book = XlsxReader::read(files, QStringLiteral("damaged.xlsx"));
+    EXPECT_TRUE(book.sheets[0].drawings.empty());
+    EXPECT_NO_THROW(XlsxReader::read(written(book), QStringLiteral("again.xlsx")));
+}
+
 TEST(WorkbookReading, APrefixedMainNamespaceIsWrittenSoOthersReadIt)
 {
     WorkbookParts parts;
