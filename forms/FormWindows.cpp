@@ -1,10 +1,20 @@
 #include "FormWindows.h"
 
-#include "services/ModalService.h"
-#include "pickers/TGyoListForm.h"
-#include "pickers/TKojiListForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
+#include "pickers/TGyoListForm.h"
+#include "pickers/TKojiListForm.h"
+#include "program/AppContext.h"
+#include "program/DataModule1.h"
+#include "services/ModalService.h"
+
+FormWindows::FormWindows(TDataModule1 &data)
+    : m_images(data.IBTransaction1)
+    , m_context{{data.IBTransaction1, m_images, AppContext::instance().Project(), *data.iniFile,
+                 AppContext::instance().ImageRoot, [] { return AppContext::instance().WorkDate; }},
+                m_services}
+{
+}
 
 MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const QString &current)
 {
@@ -14,10 +24,10 @@ MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const Q
     return {picker.KojiCode, picker.KojiName};
 }
 
-bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
-                                 const QString &leaveOut, ContractorChoice &choice)
+bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, bool leaveOutPlaced,
+                                 ContractorChoice &choice)
 {
-    return PickContractor(parent, kojiCode, preset, leaveOut, choice.kojiCode, choice.gyoCode, choice.name);
+    return PickContractor(parent, kojiCode, preset, {}, choice.kojiCode, choice.gyoCode, choice.name, leaveOutPlaced);
 }
 
 MainFormWindows::EditResult FormWindows::editProject(QWidget *, const QString &)
@@ -40,6 +50,6 @@ void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)
 
 void FormWindows::editStaff(QWidget *parent)
 {
-    TSyokuInfo staff(parent);
+    TSyokuInfo staff(m_context, parent);
     ModalService::current().run(staff);
 }

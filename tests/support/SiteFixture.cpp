@@ -12,6 +12,7 @@ void ProgramFolderFixture::SetUp()
 {
     ASSERT_TRUE(dir.isValid());
     AppContext::instance() = AppContext();
+    AppContext::Project().Reset();
     const QString settings = dir.filePath(QStringLiteral("settings"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
@@ -20,6 +21,7 @@ void ProgramFolderFixture::SetUp()
 void ProgramFolderFixture::TearDown()
 {
     AppContext::instance() = AppContext();
+    AppContext::Project().Reset();
 }
 
 QString ProgramFolderFixture::appDir() const
@@ -68,6 +70,18 @@ void SiteFixture::exec(const QString &sql)
 QStringList SiteFixture::column(const QString &sql)
 {
     return ColumnValues(data.IBTransaction1, sql);
+}
+
+QStringList SiteFixture::column(const SqlStatement &sql)
+{
+    return ColumnValues(data.IBTransaction1, sql);
+}
+
+RecordContext SiteFixture::records()
+{
+    return {data.IBTransaction1, images, AppContext::instance().Project(), *ini, AppContext::instance().ImageRoot, [] {
+                return AppContext::instance().WorkDate;
+            }};
 }
 
 QString SiteFixture::scalar(const QString &sql)

@@ -78,12 +78,12 @@ void OpenProject(benchmark::State &state)
     auto &site = sites[contractors];
     if (!site)
         site = std::make_unique<Site>(contractors);
-    ConstructionSystem system(site->data);
+    ConstructionSystem system(site->data.IBTransaction1, AppContext::instance().Project());
     for (auto _ : state) {
         if (!system.LoadKoji(QStringLiteral("1")))
             state.SkipWithError("the project did not load");
     }
-    state.counters["nodes"] = double(AppContext::instance().TreeGyoCodes.size());
+    state.counters["nodes"] = double(AppContext::instance().Project().Tree().size());
 }
 
 BENCHMARK(OpenProject)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Iterations(3);

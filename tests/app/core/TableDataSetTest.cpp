@@ -2,6 +2,7 @@
 
 #include "data/Abort.h"
 #include "data/DataField.h"
+#include "data/DataSetObserver.h"
 #include "data/DataSource.h"
 #include "data/TableDataSet.h"
 #include "db/Error.h"
@@ -12,7 +13,7 @@
 namespace {
 
 // Records every event of a table dataset and its data source in the order they come.
-class EventLog
+class EventLog : private DataSetObserver
 {
 public:
     explicit EventLog(TableDataSet &table)
@@ -33,13 +34,7 @@ public:
         table.BeforeDelete = log("BeforeDelete");
         table.AfterDelete = log("AfterDelete");
         source.setDataSet(&table);
-        QObject::connect(&source, &DataSource::stateChanged, [this] { events << QStringLiteral("stateChanged"); });
-        QObject::connect(&source, &DataSource::dataChanged, [this](int field) {
-            if (field < 0)
-                events << QStringLiteral("dataChanged");
-        });
-        QObject::connect(&source, &DataSource::updatingRecord, [this] { events << QStringLiteral("updatingRecord"); });
-        QObject::connect(&source, &DataSource::posted, [this] { events << QStringLiteral("posted"); });
+        source.addObserver(this);
     }
 
     QStringList take()
@@ -51,6 +46,16 @@ public:
 
     QStringList events;
     DataSource source;
+
+private:
+    void DataSetStateChanged() override { events << QStringLiteral("stateChanged"); }
+    void DataSetDataChanged(int field) override
+    {
+        if (field < 0)
+            events << QStringLiteral("dataChanged");
+    }
+    void DataSetUpdatingRecord() override { events << QStringLiteral("updatingRecord"); }
+    void DataSetPosted() override { events << QStringLiteral("posted"); }
 };
 
 class TableDataSetTest : public SiteFixture

@@ -48,10 +48,11 @@ protected:
 TEST_F(TMainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace)
 {
     Config::write(*ini, Config::CompanyName, QString());
+    AppContext::instance().CompanyName = Config::read(*ini, Config::CompanyName);
     open();
     EXPECT_EQ(windows.settingsRequests, QList<bool>{true});
     EXPECT_EQ(messages.texts(), QStringList{MainMessages::FirstUse});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("0"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("0"));
     EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("  最初に工事情報を新規作成します"));
     EXPECT_FALSE(a().actSetMotoList->isVisible());
     EXPECT_FALSE(a().actSetMotoNew->isVisible());
@@ -191,7 +192,7 @@ TEST_F(TMainFormTest, PlacingAndRemovingThePrimeSwitchesThePlacingActions)
     a().actSetMotoList->trigger();
     ASSERT_EQ(windows.contractorRequests.size(), 1);
     EXPECT_EQ(windows.contractorRequests[0].kojiCode, QStringLiteral("1"));
-    EXPECT_TRUE(windows.contractorRequests[0].leaveOut.isEmpty());
+    EXPECT_FALSE(windows.contractorRequests[0].leaveOutPlaced);
     EXPECT_FALSE(a().actSetMotoList->isVisible());
     EXPECT_FALSE(a().actSetMotoNew->isVisible());
     EXPECT_TRUE(a().actSetGyoList->isVisible());
@@ -230,8 +231,8 @@ TEST_F(TMainFormTest, PlacingFromTheListLeavesOutTheTreeAndNeedsAnOrderer)
     a().actSetGyoList->trigger();
     ASSERT_EQ(windows.contractorRequests.size(), 3);
     EXPECT_EQ(windows.contractorRequests[2].preset, QStringLiteral("3"));
-    EXPECT_EQ(windows.contractorRequests[2].leaveOut, QStringLiteral("1,3"));
-    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1,2").split(','));
+    EXPECT_TRUE(windows.contractorRequests[2].leaveOutPlaced);
+    EXPECT_EQ(TreeLevels(), QString("0,1,2").split(','));
     EXPECT_TRUE(form->TreeView1->isExpanded(form->system().tree().find(QStringLiteral("3"))));
     // A closed picker places nothing.
     a().actSetGyoList->trigger();
@@ -247,7 +248,7 @@ TEST_F(TMainFormTest, ChoosingAnotherProjectLoadsIt)
     windows.projectAnswers << MainFormWindows::ProjectChoice{QStringLiteral("2"), QStringLiteral("集合住宅新築工事")};
     a().actSelKoji->trigger();
     EXPECT_EQ(windows.projectRequests, QStringList{QStringLiteral("1")});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("2"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("2"));
     EXPECT_EQ(form->edtKJNM->text(), QStringLiteral("集合住宅新築工事"));
     EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("[登録No.2]  集合住宅新築工事"));
 
@@ -255,7 +256,7 @@ TEST_F(TMainFormTest, ChoosingAnotherProjectLoadsIt)
     windows.projectAnswers << MainFormWindows::ProjectChoice{QStringLiteral("7"), QString()};
     a().actSelKoji->trigger();
     EXPECT_EQ(messages.texts(), QStringList{MainMessages::NoProject});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("0"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("0"));
     EXPECT_FALSE(a().actKoji->isEnabled());
     EXPECT_FALSE(a().actSetMotoList->isVisible());
     EXPECT_TRUE(form->edtKJNM->text().isEmpty());
@@ -291,7 +292,7 @@ TEST_F(TMainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
               QStringLiteral("1"));
     EXPECT_FALSE(photo.exists());
     EXPECT_EQ(rows(), QStringList{QStringLiteral("1")});
-    EXPECT_TRUE(AppContext::instance().TreeLabels.isEmpty());
+    EXPECT_TRUE(TreeCaptions().isEmpty());
 }
 
 TEST_F(TMainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsTheSetting)
@@ -328,7 +329,7 @@ TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     windows.editAnswers << Result{true, QStringLiteral("1"), QStringLiteral("北辰建設株式会社")};
     a().actGyoEdit->trigger();
     EXPECT_EQ(windows.editedContractors.last(), QStringLiteral("1/1 prime"));
-    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("北辰建設株式会社")});
+    EXPECT_EQ(TreeCaptions(), QStringList{QStringLiteral("北辰建設株式会社")});
     EXPECT_EQ(column(QStringLiteral("Select CPNM from TAISEI where KJCD = 1")),
               QStringList{QStringLiteral("北辰建設株式会社")});
 
@@ -336,7 +337,7 @@ TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     windows.editAnswers << Result{true, QStringLiteral("2"), QStringLiteral("丸山土木")};
     a().actSetGyoNew->trigger();
     a().actSetGyoNew->trigger();
-    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1").split(','));
+    EXPECT_EQ(TreeLevels(), QString("0,1").split(','));
 
     // The project editor posted a new name.
     execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM) values(1, '2026/09/01', '道路改良工事（第2期）')")});
@@ -345,7 +346,7 @@ TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     EXPECT_EQ(windows.editedProjects, QStringList{QStringLiteral("1")});
     EXPECT_EQ(form->edtKJNM->text(), QStringLiteral("道路改良工事（第2期）"));
     EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("[登録No.1]  道路改良工事（第2期）"));
-    EXPECT_EQ(AppContext::instance().TreeLevels.size(), 2);
+    EXPECT_EQ(TreeLevels().size(), 2);
 }
 
 TEST_F(TMainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
@@ -358,7 +359,7 @@ TEST_F(TMainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
                       Qt::NoModifier);
     QApplication::sendEvent(form->lblKojiNM, &click);
     EXPECT_EQ(windows.editedProjects, QStringList{QStringLiteral("0")});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("3"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("3"));
     EXPECT_TRUE(a().actSetMotoList->isVisible());
     QApplication::sendEvent(form->lblKojiNM, &click);
     EXPECT_EQ(windows.editedProjects, QString("0,3").split(','));

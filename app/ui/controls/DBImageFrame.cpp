@@ -1,0 +1,41 @@
+#include "DBImageFrame.h"
+
+#include "data/ImageStore.h"
+#include "db/Error.h"
+
+#include <QToolButton>
+
+DBImageFrame::DBImageFrame(QWidget *parent)
+    : TImageFrame(parent)
+{
+    m_link.OnReload = [this] { reload(); };
+    OnImageChange = [this](TImageFrame &) { imageChanged(); };
+    reload();
+}
+
+void DBImageFrame::reload()
+{
+    if (m_link.modified())
+        return;
+    btnOpen->setEnabled(m_link.canModify());
+    btnDelete->setEnabled(m_link.canModify());
+    const QString name = m_link.text();
+    if (Store && !name.isEmpty()) {
+        try {
+            Store->FetchImageFile(name, Folder());
+        } catch (const db::Error &) {
+            // The frame shows its not-found picture: the image cannot be put where it is
+            // shown from, and every move would repeat a message.
+        }
+    }
+    ShowImage(name);
+}
+
+void DBImageFrame::imageChanged()
+{
+    const QString name = FileName;
+    if (m_link.startEdit())
+        m_link.write(name);
+    else
+        reload();
+}
