@@ -196,6 +196,8 @@ void TEditForm::showEvent(QShowEvent *event)
     if (m_activated)
         return;
     m_activated = true;
+    // A derived editor's own button rules apply from here on.
+    UpdateButtons();
     QTimer::singleShot(0, this, [this] { RunUserAction([this] { FormActivate(); }); });
 }
 

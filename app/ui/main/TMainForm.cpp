@@ -24,6 +24,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -157,6 +158,7 @@ QWidget *TMainForm::buildTreePanel()
     QFont treeFont = TreeView1->font();
     treeFont.setPixelSize(16);
     TreeView1->setFont(treeFont);
+    TreeView1->installEventFilter(this);
     ExchangePanel = new ExchangeGuidePanel(panel);
     layout->addWidget(lblTitle);
     layout->addWidget(lblKojiNM);
@@ -322,6 +324,15 @@ void TMainForm::TreeView1ContextMenu(const QPoint &position)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // The keyboard's way to the tree's menu: Shift+F10 and the menu key, at the node.
+    if (watched == TreeView1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            const QRect node = TreeView1->visualRect(TreeView1->currentIndex());
+            TreeView1ContextMenu(node.isValid() ? node.center() : QPoint(0, 0));
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == lblKojiNM) {
             (m_actions->actKoji->isEnabled() ? m_actions->actKoji : m_actions->nmNewKoji)->trigger();

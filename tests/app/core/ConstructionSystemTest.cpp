@@ -3,6 +3,10 @@
 #include "tree/MainMessages.h"
 
 #include "dates/DateText.h"
+#include "db/Query.h"
+
+#include <functional>
+#include <random>
 
 namespace {
 
@@ -273,6 +277,92 @@ TEST_F(ConstructionSystemTest, RenamingStoresTheNameAndShowsIt)
               QStringList{QStringLiteral("O'Neil建設")});
     EXPECT_EQ(system.tree().caption(node(QStringLiteral("1"))), QStringLiteral("O'Neil建設"));
     EXPECT_EQ(TreeCaptions(), QStringList{QStringLiteral("O'Neil建設")});
+}
+
+TEST_F(ConstructionSystemTest, ACompanyNamedNullKeepsItsName)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("NULL")));
+    EXPECT_EQ(column(QStringLiteral("Select coalesce(CPNM, '<null>') from TAISEI where GYOCD = 1")),
+              QStringList{QStringLiteral("NULL")});
+}
+
+// The tree as the main window drew it before it was read in two queries: the prime row,
+// then each node's children by a query of their own, each caption by the lookup of the
+// version valid at the work date.
+QStringList treeReadNodeByNode(TDataModule1 &data, const QString &kojiCode, const QString &workDate)
+{
+    QStringList nodes;
+    db::Query query(data.IBTransaction1);
+    query.setSql(
+        QStringLiteral("Select GYOCD, CPNM from TAISEI where KJCD = %1 and HTYCD = 0 order by GYOCD").arg(kojiCode));
+    query.open();
+    if (query.eof())
+        return nodes;
+    const QString prime = query.field(0).asString();
+    nodes << QStringLiteral("0|%1|%2").arg(prime, query.field(1).asString());
+    std::function<void(const QString &, int)> children = [&](const QString &parent, int level) {
+        QStringList codes;
+        db::Query below(data.IBTransaction1);
+        below.setSql(QStringLiteral("Select GYOCD from TAISEI where KJCD = %1 and HTYCD = %2 order by GYOCD")
+                         .arg(kojiCode, parent));
+        for (below.open(); !below.eof(); below.next())
+            codes << below.field(0).asString();
+        for (const QString &code : codes) {
+            QString caption;
+            data.GetContractorItem(kojiCode, code, QStringLiteral("CPNM"), workDate, caption);
+            nodes << QStringLiteral("%1|%2|%3").arg(level).arg(code, caption);
+            children(code, level + 1);
+        }
+    };
+    children(prime, 1);
+    return nodes;
+}
+
+TEST_F(ConstructionSystemTest, TheTreeIsTheOneTheNodeByNodeReadingGave)
+{
+    // A random system of 120 contractors in project 2: versions before and after the work
+    // date, contractors without any version, a second row claiming to be prime, rows
+    // whose parent is not in the system.
+    std::mt19937 random(20261209);
+    db::Query insert(data.IBTransaction1);
+    insert.setSql(QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (2, ?, ?, ?)"));
+    db::Query place(data.IBTransaction1);
+    place.setSql(
+        QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (2, ?, ?, ?, 9, 1)"));
+    const QStringList dates{"2026/01/10", "2026/04/01", "2026/06/30", "2026/07/01", "2026/11/15"};
+    for (int code = 1; code <= 120; ++code) {
+        const int versions = int(random() % 4);
+        for (int v = 0; v < versions; ++v) {
+            insert.setParam(0, code);
+            insert.setParam(1, dates[(code + v * 2) % dates.size()]);
+            insert.setParam(2, QStringLiteral("業者%1-%2").arg(code).arg(v));
+            insert.exec();
+        }
+        int parent = code < 7 ? 200 : code == 7 ? 0 : 7 + int(random() % (code - 7));
+        if (code == 50)
+            parent = 0;  // a second prime: the lowest code is the prime
+        if (code == 60)
+            parent = 500;  // a parent that is nowhere
+        if (code >= 90 && code <= 95)
+            parent = 3;  // under a contractor outside the system
+        place.setParam(0, code);
+        place.setParam(1, QStringLiteral("体制%1").arg(code));
+        place.setParam(2, parent);
+        place.exec();
+    }
+    execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM) values (2, '2026/04/01', '大規模')")});
+    AppContext::instance().WorkDate = QDate(2026, 6, 30);
+
+    const QStringList expected = treeReadNodeByNode(data, QStringLiteral("2"), QStringLiteral("2026/06/30"));
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("2")));
+    QStringList loaded;
+    const QStringList codes = TreeCodes(), captions = TreeCaptions(), levels = TreeLevels();
+    for (int i = 0; i < codes.size(); ++i)
+        loaded << QStringLiteral("%1|%2|%3").arg(levels[i], codes[i], captions[i]);
+    EXPECT_GT(expected.size(), 80);
+    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(system.PrimeGyoCode(), QStringLiteral("7"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "main/ExchangeGuidePanel.h"
 #include "main/MainActions.h"
 #include "MainFormFixture.h"
+#include "UiInput.h"
 #include "main/PrintPanel.h"
 #include "tree/ConstructionSystem.h"
 #include "tree/MainMessages.h"
@@ -20,6 +21,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
+#include <QtTest/QTest>
 
 namespace {
 
@@ -62,6 +64,58 @@ TEST_F(TMainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace
     EXPECT_TRUE(a().nmNewKoji->isEnabled());
     EXPECT_TRUE(a().actSelKoji->isEnabled());
     EXPECT_TRUE(a().nmBackup->isEnabled());
+}
+
+// A package from another site can bring a date the program cannot read; the start shows
+// it as it is and goes on, every time.
+TEST_F(TMainFormTest, AProjectWithAStartDateThatIsNoDateOpensShowingTheText)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 0);
+    execute({QStringLiteral("Update KOJI set STDT = '2009/4/1' where KJCD = 1")});
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(form->edtSTDT->text(), QStringLiteral("2009/4/1"));
+    EXPECT_EQ(form->edtFNDT->text(), QStringLiteral("令和 09年03月19日"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("1"));
+    EXPECT_TRUE(a().actKoji->isEnabled());
+}
+
+TEST_F(TMainFormTest, ShiftF10OpensTheTreesMenuAtTheSelectedNode)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 2);
+    execute(
+        {QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 1, '業者1', 0, 0, 1)")});
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    form->show();
+    selectNode(QStringLiteral("1"));
+    PressKey(form->TreeView1, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(a().PopupMenu1->isVisible());
+    a().PopupMenu1->hide();
+    PressKey(form->TreeView1, Qt::Key_Menu);
+    EXPECT_TRUE(a().PopupMenu1->isVisible());
+    a().PopupMenu1->hide();
+}
+
+// 作業員名簿(&M) and ﾏｽﾀﾒﾝﾃ(&M) share their letter; as on Windows, each Alt+M goes to the
+// next of them.
+TEST_F(TMainFormTest, AltMTakesTurnsBetweenTheTwoMenusOfTheLetter)
+{
+    open();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QStringList opened;
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(form.get(), Qt::Key_M, Qt::AltModifier);
+        QAction *active = form->menuBar()->activeAction();
+        opened << (active ? active->text() : QStringLiteral("-"));
+        if (active && active->menu())
+            active->menu()->hide();
+        QTest::keyClick(form->menuBar(), Qt::Key_Escape);
+    }
+    EXPECT_EQ(opened, QString("作業員名簿(&M),ﾏｽﾀﾒﾝﾃ(&M),作業員名簿(&M)").split(','));
 }
 
 TEST_F(TMainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
