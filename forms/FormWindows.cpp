@@ -9,11 +9,21 @@
 #include "services/ModalService.h"
 
 FormWindows::FormWindows(TDataModule1 &data)
-    : m_images(data.IBTransaction1)
-    , m_context{{data.IBTransaction1, m_images, AppContext::instance().Project(), *data.iniFile,
-                 AppContext::instance().ImageRoot, [] { return AppContext::instance().WorkDate; }},
-                m_services}
+    : m_data(data)
+    , m_images(data.IBTransaction1)
 {
+}
+
+const EditorContext &FormWindows::editorContext()
+{
+    if (!m_context) {
+        const AppContext &context = AppContext::instance();
+        m_context = std::make_unique<EditorContext>(
+            EditorContext{{m_data.IBTransaction1, m_images, AppContext::Project(), *m_data.iniFile, context.ImageRoot,
+                           [] { return AppContext::instance().WorkDate; }},
+                          m_services});
+    }
+    return *m_context;
 }
 
 MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const QString &current)
@@ -50,6 +60,6 @@ void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)
 
 void FormWindows::editStaff(QWidget *parent)
 {
-    TSyokuInfo staff(m_context, parent);
+    TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
 }

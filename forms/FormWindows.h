@@ -5,6 +5,8 @@
 #include "kit/EditorContext.h"
 #include "main/MainFormWindows.h"
 
+#include <memory>
+
 class TDataModule1;
 
 // The main window's modal windows as the program shows them: the pickers, the settings
@@ -27,10 +29,12 @@ public:
     void editStaff(QWidget *parent) override;
 
     FormServices &services() { return m_services; }
-    const EditorContext &editorContext() const { return m_context; }
+    // Made when the first editor opens, from the started data module.
+    const EditorContext &editorContext();
 
 private:
+    TDataModule1 &m_data;
     ImageStore m_images;
     FormServices m_services;
-    EditorContext m_context;
+    std::unique_ptr<EditorContext> m_context;
 };

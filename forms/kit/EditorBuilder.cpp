@@ -1,5 +1,6 @@
 #include "EditorBuilder.h"
 
+#include "DBCheckedDateEdit.h"
 #include "DBDateEdit.h"
 #include "EditorContext.h"
 #include "controls/DBCheckGrid.h"
@@ -28,8 +29,8 @@ bool captionsItself(FieldKind kind)
 // Controls of a fixed size, kept at their size rather than stretched over the column.
 bool fixedSize(FieldKind kind)
 {
-    return kind == FieldKind::Date || kind == FieldKind::Photo || kind == FieldKind::Certificate
-        || kind == FieldKind::CheckGrid || kind == FieldKind::Check;
+    return kind == FieldKind::Date || kind == FieldKind::CheckedDate || kind == FieldKind::Photo
+        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check;
 }
 
 // Controls where Enter moves on as Tab does. A memo keeps Enter for its lines, the date
@@ -165,6 +166,9 @@ QWidget *EditorBuilder::create(const FieldSpec &field, QWidget *parent)
         control = date;
         break;
     }
+    case FieldKind::CheckedDate:
+        control = new DBCheckedDateEdit(parent);
+        break;
     case FieldKind::Photo:
     case FieldKind::Certificate: {
         auto *frame = new DBImageFrame(parent);

@@ -116,6 +116,7 @@ QString FieldSpec::objectName() const
     case FieldKind::Radio:
         return QStringLiteral("DBRadioGroup") + column;
     case FieldKind::Date:
+    case FieldKind::CheckedDate:
         return QStringLiteral("dt") + column;
     case FieldKind::Photo:
     case FieldKind::Certificate:
@@ -182,6 +183,11 @@ FieldSpec Radio(const QString &caption, const QString &column, const QStringList
 FieldSpec DateField(const QString &caption, const QString &column)
 {
     return field(FieldKind::Date, caption, column);
+}
+
+FieldSpec CheckedDateField(const QString &caption, const QString &column)
+{
+    return field(FieldKind::CheckedDate, caption, column);
 }
 
 FieldSpec Photo(const QString &column, const QString &name)

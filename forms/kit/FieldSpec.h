@@ -19,6 +19,7 @@ enum class FieldKind {
     EditableList,  // DBComboBox with suggestions; free text as in an edit
     Radio,         // DBRadioGroup: items and the values they store
     Date,          // DBDateEdit, the era date edit
+    CheckedDate,   // DBCheckedDateEdit, a date picker with a check box
     Photo,         // DBImageFrame storing images of kind 0 ("KAO…")
     Certificate,   // DBImageFrame storing images of kind 1 ("GAZ…")
     CheckGrid,     // DBCheckGrid, ten boxes in a column of ten characters
@@ -91,6 +92,7 @@ FieldSpec EditableList(const QString &caption, const QString &column, const QStr
 FieldSpec Radio(const QString &caption, const QString &column, const QStringList &items,
                 const QStringList &values = {});
 FieldSpec DateField(const QString &caption, const QString &column);
+FieldSpec CheckedDateField(const QString &caption, const QString &column);
 FieldSpec Photo(const QString &column, const QString &name);
 FieldSpec Certificate(const QString &column, const QString &name);
 FieldSpec CheckGrid(const QString &caption, const QString &column);

@@ -5,6 +5,7 @@
 #include "controls/DBCheckGrid.h"
 #include "controls/DBControls.h"
 #include "data/DataField.h"
+#include "kit/DBCheckedDateEdit.h"
 #include "kit/DBDateEdit.h"
 #include "kit/TRecordEditor.h"
 #include "records/RecordRules.h"
@@ -56,7 +57,7 @@ public:
                               Radio("リース区分", "ISRS", {"自社", "リース"}, {"0", "1"}), Number("対人", "DV1"),
                               List("受理記号", "JYUKG", {"A", "B"}),
                               EditableList("その他", "DV4TYP", {"車両保険"}).LabelNamed("lblDV4TYP"),
-                              Memo("注意事項", "CAUTION")})}),
+                              Memo("注意事項", "CAUTION"), CheckedDateField("使用開始", "INDT")})}),
                  Page("点検表", {Check("(a)", "CHKA_1A"), Check("(b)", "CHKA_1B").SameRow()})}),
         };
         return spec;
@@ -167,6 +168,20 @@ TEST_F(EditorKitTest, ADateChangedByTheUserStartsTheEditAndIsWrittenWhenPosted)
     EXPECT_EQ(editor->IBTable1.State(), DataSetState::Edit);
     EXPECT_FALSE(messages.texts().isEmpty());
     EXPECT_EQ(stored("STDT"), "2026/05/20");
+}
+
+TEST_F(EditorKitTest, ACheckedDatePickerWritesAtOnceAndUncheckedIsNoDate)
+{
+    AppContext::instance().WorkDate = QDate(2026, 7, 1);
+    editor->IBTable1.Refresh();
+    DBCheckedDateEdit *start = control<DBCheckedDateEdit>("dtINDT");
+    EXPECT_FALSE(start->isChecked());
+    EXPECT_EQ(start->date(), QDate(2026, 7, 1));
+    start->checkBox()->click();
+    EXPECT_EQ(editor->IBTable1.State(), DataSetState::Edit);
+    EXPECT_EQ(editor->IBTable1.FieldByName("INDT").AsString(), "2026/07/01");
+    start->checkBox()->click();
+    EXPECT_TRUE(editor->IBTable1.FieldByName("INDT").IsNull());
 }
 
 // The tool editor's inspection rows: ten boxes in one column of ten characters.

@@ -28,7 +28,8 @@ class Transaction;
 //            BeforePost, the write and AfterPost run inside a savepoint: when any of
 //            them throws, what they wrote is taken back and the record is in edit again
 //            with the values it had, so AfterPost is the place for cascades that must
-//            stand or fall with the record. AfterPost must not move the dataset.
+//            stand or fall with the record. AfterPost must neither move the dataset nor
+//            commit: the window commits once the post is done (DataSetPosted).
 //   Cancel   BeforeCancel, record restored (after an insert: back on the row that was
 //            current before), state Browse (stateChanged), AfterCancel, dataChanged(-1)
 //   Delete   (an insert is cancelled instead; an edit is cancelled first)

@@ -3,6 +3,7 @@
 #include "data/ImageStore.h"
 #include "db/Error.h"
 
+#include <QFile>
 #include <QToolButton>
 
 DBImageFrame::DBImageFrame(QWidget *parent)
@@ -20,7 +21,8 @@ void DBImageFrame::reload()
     btnOpen->setEnabled(m_link.canModify());
     btnDelete->setEnabled(m_link.canModify());
     const QString name = m_link.text();
-    if (Store && !name.isEmpty()) {
+    // Fetched once per name: a state change of the same record shows what is there.
+    if (Store && !name.isEmpty() && (name != FileName || !QFile::exists(Folder() + name))) {
         try {
             Store->FetchImageFile(name, Folder());
         } catch (const db::Error &) {
