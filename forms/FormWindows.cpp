@@ -5,6 +5,7 @@
 #include "pickers/TKojiListForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
+#include "PrintWindows.h"
 
 MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const QString &current)
 {
@@ -42,4 +43,12 @@ void FormWindows::editStaff(QWidget *parent)
 {
     TSyokuInfo staff(parent);
     ModalService::current().run(staff);
+}
+
+void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
+{
+    // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
+    // on a double-clicked worker. That editor is not among these windows yet; when it is,
+    // pass its opener here instead of none.
+    PrintWindows::Open(parent, request, {});
 }

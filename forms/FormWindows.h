@@ -3,7 +3,8 @@
 #include "main/MainFormWindows.h"
 
 // The main window's modal windows as the program shows them: the pickers, the settings
-// window and the staff master, each run through the installed ModalService.
+// window, the staff master and the report windows, each run through the installed
+// ModalService.
 class FormWindows : public MainFormWindows
 {
 public:
@@ -16,4 +17,5 @@ public:
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
+    void openPrintWindow(QWidget *parent, const PrintRequest &request) override;
 };

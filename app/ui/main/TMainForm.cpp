@@ -10,6 +10,7 @@
 #include "bases/JapaneseFonts.h"
 #include "MainActions.h"
 #include "MainFormWindows.h"
+#include "MainPrintMenu.h"
 #include "PrintPanel.h"
 #include "bases/TmyForm.h"
 #include "services/UserAction.h"
@@ -208,6 +209,7 @@ void TMainForm::connectActions()
             [this] { AppContext::instance().WorkDate = MonthCalendar1->selectedDate(); });
     connect(ExchangePanel->chkHide, &QCheckBox::toggled, this, &TMainForm::chkHideToggled);
     connect(ExchangePanel, &ExchangeGuidePanel::notificationsClicked, a.actTodoke, &QAction::trigger);
+    new MainPrintMenu(a, *m_system, *PrintPanel1, m_windows, this);
 }
 
 void TMainForm::FormCreate()

@@ -14,5 +14,9 @@ bool RunUserAction(const std::function<void()> &action)
     } catch (const db::Error &error) {
         MessageService::current().error(error.message());
         return false;
+    } catch (const std::exception &error) {
+        // Report engine and file errors carry a text for the user as well.
+        MessageService::current().error(QString::fromUtf8(error.what()));
+        return false;
     }
 }

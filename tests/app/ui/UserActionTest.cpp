@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(UserActionTest, SilentAbortShowsNothingAndDatabaseErrorsShowTheirText)
+TEST(UserActionTest, SilentAbortShowsNothingAndFailuresShowTheirText)
 {
     ScriptedMessageService messages;
     EXPECT_TRUE(RunUserAction([] {}));
     EXPECT_FALSE(RunUserAction([] { Abort(); }));
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_FALSE(RunUserAction([] { throw db::Error("violation of PRIMARY or UNIQUE KEY constraint"); }));
-    EXPECT_EQ(messages.texts(), QStringList{"violation of PRIMARY or UNIQUE KEY constraint"});
+    EXPECT_FALSE(RunUserAction([] { throw std::runtime_error("マーカー「**NAME」が有りません"); }));
+    EXPECT_EQ(messages.texts(),
+              (QStringList{"violation of PRIMARY or UNIQUE KEY constraint", "マーカー「**NAME」が有りません"}));
 }
