@@ -41,6 +41,7 @@ void RosterDocument::Build(celvane::Celvane &engine)
         ++row;
     }
     writer.Close();
+    m_written = writer.written();
 }
 
 }  // namespace sorvik::documents

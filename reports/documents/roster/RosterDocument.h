@@ -3,6 +3,8 @@
 #include "RosterChoices.h"
 #include "framework/PrintSettings.h"
 
+#include <QSet>
+
 class TDataModule1;
 
 namespace celvane {
@@ -23,6 +25,8 @@ public:
 
     // Fills the engine from FileName to Page.Close; the caller previews, prints or saves.
     void Build(celvane::Celvane &engine);
+    // The markers the last Build wrote, to hold the document to its template's manifest.
+    const QSet<QString> &WrittenMarkers() const { return m_written; }
 
     static inline const QString TemplateFile = QStringLiteral("sagyoinmeibo.xls");
     static inline const QString SheetName = QStringLiteral("作業員名簿");
@@ -32,6 +36,7 @@ private:
     TDataModule1 &m_data;
     PrintSettings m_settings;
     RosterChoices m_choices;
+    QSet<QString> m_written;
 };
 
 }  // namespace sorvik::documents

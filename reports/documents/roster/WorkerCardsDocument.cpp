@@ -56,6 +56,7 @@ void WorkerCardsDocument::Build(celvane::Celvane &engine)
         ++card;
     }
     writer.Close();
+    m_written = writer.written();
 }
 
 void WorkerCardsDocument::writeCard(MarkerWriter &writer, DataSet &worker, CardBarcode &barcode,

@@ -3,6 +3,8 @@
 #include "RosterChoices.h"
 #include "framework/PrintSettings.h"
 
+#include <QSet>
+
 class DataSet;
 class TDataModule1;
 
@@ -29,6 +31,8 @@ public:
     WorkerCardsDocument(TDataModule1 &data, PrintSettings settings, RosterChoices choices, StriluxControl *barcode);
 
     void Build(celvane::Celvane &engine);
+    // The markers the last Build wrote, to hold the document to its template's manifest.
+    const QSet<QString> &WrittenMarkers() const { return m_written; }
 
     static inline const QString TemplateFile = QStringLiteral("sagyoincard.xls");
     static inline const QString SheetName = QStringLiteral("作業員票");
@@ -42,6 +46,7 @@ private:
     TDataModule1 &m_data;
     PrintSettings m_settings;
     RosterChoices m_choices;
+    QSet<QString> m_written;
     StriluxControl *m_barcode;
     QString m_phone;
 };

@@ -381,4 +381,52 @@ TEST_F(TMainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
     EXPECT_EQ(notifications, 1);
 }
 
+TEST_F(TMainFormTest, EachPrintCommandOpensItsWindowWithWhatTheMainWindowKnows)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 3);
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    windows.contractorAnswers << Choice{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("業者1")}
+                              << Choice{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("業者3")};
+    a().actSetMotoList->trigger();
+    selectNode(QStringLiteral("1"));
+    a().actSetGyoList->trigger();
+    selectNode(QStringLiteral("3"));
+    form->PrintPanel1->PageControl1->setCurrentIndex(2);
+
+    struct Expected
+    {
+        QAction *action;
+        PrintWindow window;
+        QString gyoCode;
+        int mode;
+        int page;
+    };
+    const QString selected = QStringLiteral("3"), prime = QStringLiteral("1");
+    const Expected expected[] = {
+        {a().actPMeibo, PrintWindow::Roster, selected, 0, 0},
+        {a().actPInCard, PrintWindow::Roster, selected, 1, 0},
+        {a().nmLicenseList, PrintWindow::Licences, selected, 0, 0},
+        {a().actPDaityo, PrintWindow::Ledger, {}, 1, 0},
+        {a().actP2Daityo, PrintWindow::Ledger, {}, 2, 0},
+        {a().actPEnginer, PrintWindow::EngineerChart, {}, 0, 0},
+        {a().actPNissi, PrintWindow::Instructions, prime, 0, 0},
+        {a().actPTenken, PrintWindow::Inspections, {}, 0, 2},
+        {a().actPSonota, PrintWindow::OtherSafety, {}, 0, 0},
+        {a().actTodoke, PrintWindow::Notifications, selected, 0, 0},
+    };
+    for (const Expected &e : expected) {
+        SCOPED_TRACE(e.action->objectName().toStdString());
+        windows.printRequests.clear();
+        e.action->trigger();
+        ASSERT_EQ(windows.printRequests.size(), 1);
+        const PrintRequest &request = windows.printRequests.first();
+        EXPECT_EQ(request.window, e.window);
+        EXPECT_EQ(request.kojiCode, QStringLiteral("1"));
+        EXPECT_EQ(request.gyoCode, e.gyoCode);
+        EXPECT_EQ(request.mode, e.mode);
+        EXPECT_EQ(request.page, e.page);
+    }
+}
+
 }  // namespace
