@@ -95,6 +95,29 @@ TEST_F(TMeiboPrintFormTest, OpensOnTheChosenContractorAndPrintsOnlyWhereThereAre
     EXPECT_FALSE(form->btnPrevew->isEnabled());
 }
 
+// With SORVIK_SCREENSHOT_DIR set, keeps a picture of the window for a person to look at.
+TEST_F(TMeiboPrintFormTest, ShowsItsPartsUnderTheirCaptions)
+{
+    open(QStringLiteral("6"));
+    EXPECT_EQ(form->TitlePanel->height(), 41);
+    EXPECT_EQ(form->JobPanel->height(), 41);
+    EXPECT_EQ(form->btnPrint->text(), QStringLiteral("印刷(&P)"));
+    EXPECT_EQ(form->btnPrevew->text(), QStringLiteral("ﾌﾟﾚﾋﾞｭｰ(&V)"));
+    EXPECT_EQ(form->btnClose->text(), QStringLiteral("閉じる(&L)"));
+    EXPECT_EQ(form->btnSelDate->text(), QStringLiteral("この日の勤務者を選択する"));
+    EXPECT_EQ(form->chkCardType->text(), QStringLiteral("資格付き作業員票で印刷"));
+    EXPECT_EQ(form->btnCalc->text(), QStringLiteral("作成日で年齢を再計算する"));
+    EXPECT_EQ(form->cmbSort->currentText(), QStringLiteral("登録順"));
+    EXPECT_EQ(form->dtPic->displayFormat(), QStringLiteral("yyyy/MM/dd"));
+    QStringList titles;
+    for (int column = 0; column < form->DBGrid1->model()->columnCount(); ++column)
+        titles << form->DBGrid1->model()->headerData(column, Qt::Horizontal).toString();
+    EXPECT_EQ(titles, QString("印刷,作業員CD,氏名,ふりがな,入場年月日,年齢").split(','));
+    EXPECT_EQ(form->DBGrid1->columnWidth(0), 34);
+    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+        EXPECT_TRUE(form->grab().save(folder + QStringLiteral("/roster-print.png")));
+}
+
 TEST_F(TMeiboPrintFormTest, AContractorOutsideTheTreeOpensOnTheFirstEntry)
 {
     open(QStringLiteral("8"));
