@@ -1,13 +1,12 @@
 #include "DemoRosterPrints.h"
 
 #include "DemoCanvas.h"
-#include "DemoRowWriter.h"
+#include "DemoWorker.h"
 #include "data/ImageStore.h"
 #include "db/Error.h"
 #include "db/Query.h"
 #include "db/Transaction.h"
 
-#include <QDate>
 #include <algorithm>
 #include <QDir>
 #include <QFile>
@@ -16,11 +15,6 @@
 namespace {
 
 using Color = DemoCanvas::Color;
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // A head-and-shoulders photo in work clothes; `seed` varies the person.
 QByteArray portrait(int seed)
@@ -88,91 +82,38 @@ private:
     ImageStore m_store;
 };
 
-struct Qualification
-{
-    int kind;
-    const char *abbreviation;
-    const char *name;
-    const char *number;
-    const char *issued;
-    const char *expires;
-};
-
 // 北斗オペレーション's crane operator, with more qualifications than one card holds.
-const Qualification veteranQualifications[] = {
-    {1, "大特", "大型特殊自動車運転免許", "第 60 1357 2468 0 号", "1986/07/14", "2029/08/09"},
-    {1, "大型", "大型自動車運転免許", "第 60 1357 2468 0 号", "1988/03/02", "2029/08/09"},
-    {1, "移ク", "移動式クレーン運転士免許", "第 3307 号", "1991/11/20", ""},
-    {1, "クレ", "クレーン・デリック運転士免許", "第 5120 号", "1995/06/09", ""},
-    {2, "玉掛", "玉掛け技能講習", "第 87-2210 号", "1987/09/25", ""},
-    {2, "車両系", "車両系建設機械（整地・運搬・積込み用及び掘削用）運転技能講習", "第 86-0931 号", "1986/10/17", ""},
-    {2, "小移ク", "小型移動式クレーン運転技能講習", "第 90-1144 号", "1990/05/11", ""},
-    {2, "高所", "高所作業車運転技能講習", "第 01-0388 号", "2001/08/03", ""},
-    {2, "地山主", "地山の掘削及び土止め支保工作業主任者技能講習", "第 04-1720 号", "2004/02/13", ""},
-    {3, "低圧", "低圧電気取扱業務特別教育", "第 L-0716 号", "2009/06/26", ""},
-    {3, "フルハ", "フルハーネス型墜落制止用器具使用作業特別教育", "第 F-1188 号", "2019/10/04", ""},
-    {3, "職長", "職長・安全衛生責任者教育", "第 1290 号", "1999/04/22", ""},
-};
-
-void addVeteran(DemoRowWriter &writer)
-{
-    const QString company = u("株式会社北斗オペレーション");
-    const QString name = u("大森 正和");
-    const QString birth = u("1966/08/09");
-    const QDate born(1966, 8, 9);
-    const QDate today = QDate::currentDate();
-    const int age = today.year() - born.year() - (today < QDate(today.year(), born.month(), born.day()) ? 1 : 0);
-    writer.insert("SAGYOIN",
-                  {{"APDT", u("2026/04/20")},
-                   {"CPNM", company},
-                   {"NAME", name},
-                   {"FURI", u("おおもり まさかず")},
-                   {"BNDT", birth},
-                   {"TYP", u("オペ")},
-                   {"KIGO", u("職,作")},
-                   {"KYDT", u("1985/04/01")},
-                   {"ADRS", u("江別市野幌町55-3")},
-                   {"TEL", u("090-7781-2045")},
-                   {"FAMADD", u("江別市野幌町55-3")},
-                   {"FAMTEL", u("011-382-6610")},
-                   {"KKDT", u("2026/04/10")},
-                   {"BRED", u("AB")},
-                   {"BRRH", u("+")},
-                   {"INDT", u("2026/05/07")},
-                   {"UKDT", u("2026/05/07")},
-                   {"MENKYO", u("大特,大型,移ク,クレ")},
-                   {"GINOKYO", u("玉掛,車両系,小移ク,高所,地山主")},
-                   {"TOKUKYO", u("低圧,フルハ,職長")},
-                   {"CRDT", u("2026/04/20")},
-                   {"EDDT", u("2026/04/20")}},
-                  {{"KJCD", 1},
-                   {"GYOCD", 6},
-                   {"INCD", 2},
-                   {"ODRNO", 2},
-                   {"FMLE", 0},
-                   {"YNG", 0},
-                   {"ADVA", age >= 55 ? 1 : 0},
-                   {"KKNUM", 40},
-                   {"OLD", age},
-                   {"PRESL", 84},
-                   {"PRESU", 138},
-                   {"SEL", 1}});
-    for (const Qualification &q : veteranQualifications) {
-        writer.insert("INSIKAKU",
-                      {{"CPNM", company},
-                       {"NAME", name},
-                       {"BNDT", birth},
-                       {"PRNM", u(q.abbreviation)},
-                       {"SKNM", u(q.name)},
-                       {"SKNO", u(q.number)},
-                       {"SKDT", u(q.issued)},
-                       {"YOBIS1", u(q.expires)}},
-                      {{"INNO", 0}, {"KJCD", 1}, {"GYOCD", 6}, {"INCD", 2}, {"KBN", q.kind}});
-    }
-}
+const DemoWorker veteran{
+    6,
+    "株式会社北斗オペレーション",
+    "大森 正和",
+    "おおもり まさかず",
+    "1966/08/09",
+    "オペ",
+    "職,作",
+    "江別市野幌町55-3",
+    "090-7781-2045",
+    "1985/04/01",
+    40,
+    "AB",
+    84,
+    138,
+    false,
+    {{1, "大特", "大型特殊自動車運転免許", "第 60 1357 2468 0 号", "1986/07/14"},
+     {1, "大型", "大型自動車運転免許", "第 60 1357 2468 0 号", "1988/03/02"},
+     {1, "移ク", "移動式クレーン運転士免許", "第 3307 号", "1991/11/20"},
+     {1, "クレ", "クレーン・デリック運転士免許", "第 5120 号", "1995/06/09"},
+     {2, "玉掛", "玉掛け技能講習", "第 87-2210 号", "1987/09/25"},
+     {2, "車両系", "車両系建設機械（整地・運搬・積込み用及び掘削用）運転技能講習", "第 86-0931 号", "1986/10/17"},
+     {2, "小移ク", "小型移動式クレーン運転技能講習", "第 90-1144 号", "1990/05/11"},
+     {2, "高所", "高所作業車運転技能講習", "第 01-0388 号", "2001/08/03"},
+     {2, "地山主", "地山の掘削及び土止め支保工作業主任者技能講習", "第 04-1720 号", "2004/02/13"},
+     {3, "低圧", "低圧電気取扱業務特別教育", "第 L-0716 号", "2009/06/26"},
+     {3, "フルハ", "フルハーネス型墜落制止用器具使用作業特別教育", "第 F-1188 号", "2019/10/04"},
+     {3, "職長", "職長・安全衛生責任者教育", "第 1290 号", "1999/04/22"}}};
 
 // Every worker of the road project gets a photo and a mutual-aid number; every
-// qualification a certificate picture, and a licence its expiry date when it has none.
+// qualification a certificate picture, and a licence its expiry date.
 void addPictures(db::Transaction &transaction)
 {
     PictureStore pictures(transaction);
@@ -207,9 +148,9 @@ void addPictures(db::Transaction &transaction)
         rows.append({read.field(0).asInt(), read.field(1).asInt(), read.field(2).asString(), read.field(3).asString()});
     read.close();
     for (const Row &row : rows) {
-        QString expires = row.expires;
-        if (row.kind == 1 && expires.isEmpty())
-            expires = QStringLiteral("2029/03/31");
+        const QString expires = row.kind == 1
+            ? QStringLiteral("2029/%1/31").arg(3 + row.number % 2 * 4, 2, 10, QLatin1Char('0'))
+            : QString();
         write.setSql(QStringLiteral("Update INSIKAKU set YOBIS1 = ?, YOBIS2 = ? where INNO = ?"));
         write.setParam(0, expires.isEmpty() ? QVariant() : QVariant(expires));
         write.setParam(1, pictures.store(1, certificate(row.kind, row.number)));
@@ -222,6 +163,6 @@ void addPictures(db::Transaction &transaction)
 
 void WriteDemoRosterPrints(DemoRowWriter &writer, db::Transaction &transaction)
 {
-    addVeteran(writer);
+    WriteDemoWorker(writer, veteran, 2);
     addPictures(transaction);
 }
