@@ -1,5 +1,6 @@
 #include "program/DataModule1.h"
 #include "FormWindows.h"
+#include "exchange/QtPackageDialogs.h"
 #include "services/MessageBoxService.h"
 #include "startup/ProgramStart.h"
 #include "startup/SingleInstanceLock.h"
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
 
     MessageBoxService messages;
     MessageService::install(&messages);
+    QtPackageDialogs packageDialogs;
+    sorvik::package::PackageDialogs::install(&packageDialogs);
 
     SingleInstanceLock lock;
     TDataModule1 dataModule;
@@ -30,6 +33,7 @@ int main(int argc, char *argv[])
         window.show();
         result = QApplication::exec();
     }
+    sorvik::package::PackageDialogs::install(nullptr);
     MessageService::install(nullptr);
     return result;
 }

@@ -77,13 +77,24 @@ function(sorvik_test_compile_settings target)
   target_compile_options(${target} PRIVATE -Og)
 endfunction()
 
+# sorvik_test_environment(TARGET)
+# Gives a test program cmake/TestEnvironment.cpp, which sets the environment the tests
+# expect (offscreen Qt, SORVIK_SOURCE_DIR, SORVIK_BINARY_DIR) when the caller did not.
+function(sorvik_test_environment target)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/TestEnvironment.cpp)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/cmake/TestEnvironment.cpp TARGET_DIRECTORY ${target}
+    PROPERTIES SKIP_PRECOMPILE_HEADERS ON COMPILE_DEFINITIONS
+    "SORVIK_TEST_SOURCE_DIR=\"${PROJECT_SOURCE_DIR}\";SORVIK_TEST_BINARY_DIR=\"${PROJECT_BINARY_DIR}\"")
+endfunction()
+
 # sorvik_test_suite(NAME SOURCES ... LIBS ... [GUI] [PROPERTIES ...])
 # One GoogleTest executable per suite. cmake/TestEnvironment.cpp sets the environment the
 # tests expect (offscreen Qt, SORVIK_SOURCE_DIR, SORVIK_BINARY_DIR). GUI suites get the one
 # application object of the test support library before their first test.
 function(sorvik_test_suite name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/TestEnvironment.cpp)
+  add_executable(${name} ${ARG_SOURCES})
+  sorvik_test_environment(${name})
   if(ARG_GUI)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/GuiTestMain.cpp)
     list(APPEND ARG_LIBS sorvik-test-support)
@@ -95,9 +106,6 @@ function(sorvik_test_suite name)
   else()
     target_precompile_headers(${name} REUSE_FROM sorvik-test-pch)
   endif()
-  set_source_files_properties(${PROJECT_SOURCE_DIR}/cmake/TestEnvironment.cpp TARGET_DIRECTORY ${name}
-    PROPERTIES SKIP_PRECOMPILE_HEADERS ON COMPILE_DEFINITIONS
-    "SORVIK_TEST_SOURCE_DIR=\"${PROJECT_SOURCE_DIR}\";SORVIK_TEST_BINARY_DIR=\"${PROJECT_BINARY_DIR}\"")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

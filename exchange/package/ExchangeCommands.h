@@ -17,6 +17,22 @@ namespace sorvik::package {
 // export or import and tells the user what the program tells on that road. A window's
 // button or menu item calls one of these and refreshes itself afterwards; every dialog
 // goes through PackageDialogs and every message through MessageService.
+//
+// An editor's export and import buttons, each one call inside the button's handler (a
+// database error then reaches the program's handler, which shows it):
+//
+//   ExchangeCommands commands(*TDataModule1::instance(), PackageDialogs::current());
+//   project (0):     commands.exportRecord(0, *IBTable1, KJNM);
+//                    commands.importRecord(0, *IBTable1, {});  // record overwritten, not posted
+//   contractor (1):  commands.exportRecord(1, *IBTable1, CPNM);  // with its seven images
+//                    commands.importRecord(1, *IBTable1, GyoCode);  // then redisplay the images
+//   roster (2, 5):   commands.exportRoster(KojiCode, gyoCode, contractorCaption);
+//                    commands.importRoster(gyoCode, contractorCaption, [&] { IBTable1->Refresh(); });
+//   vehicle (6), machine (7), tool (8):
+//                    commands.exportRecord(6, *IBTable1, name);  // "車両_" + name + "_yymmdd.LZH"
+//                    commands.importRecord(6, *IBTable1, GyoCode);
+//
+// Each returns whether it did its whole work; the user has already been told why not.
 class ExchangeCommands
 {
 public:

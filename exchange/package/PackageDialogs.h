@@ -38,10 +38,19 @@ struct FileRequest
 // Everything the exchange asks the user besides plain messages and questions (those go
 // through MessageService). The windows implement it with the export dialog, the import
 // dialog and the file dialogs; tests and the command-line tool answer it themselves.
+// The program installs its implementation at start, so that any window reaches the
+// exchange through current().
 class PackageDialogs
 {
 public:
     virtual ~PackageDialogs();
+
+    // The installed dialogs; without any, every dialog is cancelled (nothing is written
+    // or imported), which is the safe answer for a program without windows.
+    static PackageDialogs &current();
+    // Installs `dialogs` (not owned; nullptr goes back to cancelling) and returns the
+    // previous ones.
+    static PackageDialogs *install(PackageDialogs *dialogs);
 
     // The export dialog "データを作成する" showing the FILEINFO lines.
     virtual ExportAnswer confirmExport(const QStringList &fileInfo) = 0;

@@ -1,5 +1,7 @@
 #include "CellTextPainter.h"
 
+#include "SyntheticBold.h"
+
 #include <QTextLayout>
 #include <cmath>
 
@@ -18,7 +20,7 @@ Qt::Alignment horizontal(const CellTextPainter::Request &request)
         return Qt::AlignLeft;
     if (h == QLatin1String("distributed"))
         return Qt::AlignJustify;
-    return request.isNumber ? Qt::AlignRight : Qt::AlignLeft;
+    return request.isLogical ? Qt::AlignHCenter : request.isNumber ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 double verticalStart(const CellTextPainter::Request &request, const QRectF &room, double height)
@@ -35,7 +37,7 @@ QRectF roomOf(const CellTextPainter::Request &request, double pointSize)
 {
     // Indent counts in widths of the font's letters, about three per level.
     const double indent = request.alignment.indent * pointSize * 0.75;
-    QRectF room = request.cell.adjusted(CellTextPainter::kPadding, 0.5, -CellTextPainter::kPadding, -0.5);
+    QRectF room = request.cell.adjusted(CellTextPainter::kLeftPadding, 0.5, -CellTextPainter::kRightPadding, -0.5);
     const Qt::Alignment h = horizontal(request);
     if (h == Qt::AlignRight)
         room.setRight(room.right() - indent);
@@ -55,9 +57,38 @@ double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const
     return widest;
 }
 
+bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
+{
+    // Most cells hold one short line that fits: it is set directly, without a layout or a
+    // clip, which keeps a thousand-page document quick to print.
+    const Alignment &a = request.alignment;
+    if (a.textRotation != 0 || a.wrapText || a.shrinkToFit || !request.runs.isEmpty() || request.fillAt >= 0
+        || a.vertical == QLatin1String("justify") || a.vertical == QLatin1String("distributed")
+        || horizontal(request) == Qt::AlignJustify || request.text.contains(u'\n'))
+        return false;
+    const QFontMetricsF metrics(request.font, painter.device());
+    const double width = metrics.horizontalAdvance(request.text);
+    const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
+    const QRectF room = roomOf(request, pointSize);
+    const Qt::Alignment h = horizontal(request);
+    const double left = h == Qt::AlignRight ? room.right() - width
+        : h == Qt::AlignHCenter             ? room.center().x() - width / 2
+                                            : room.left();
+    const double top = verticalStart(request, room, metrics.height());
+    const QRectF &clip = request.clip;
+    if (left < clip.left() || left + width > clip.right() || top < clip.top() - 1
+        || top + metrics.height() > clip.bottom() + 1)
+        return false;
+    painter.setPen(request.color);
+    SyntheticBold::drawText(painter, QPointF(left, top + metrics.ascent()), request.text, request.font);
+    return true;
+}
+
 void CellTextPainter::paint(QPainter &painter, const Request &request)
 {
     if (request.text.isEmpty() || request.cell.width() <= 0 || request.cell.height() <= 0)
+        return;
+    if (paintPlain(painter, request))
         return;
     painter.save();
     painter.setClipRect(request.clip, Qt::IntersectClip);
@@ -78,7 +109,9 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             if (width > room.width() && width > 0)
                 fitted.font.setPointSizeF(request.font.pointSizeF() * std::max(0.05, room.width() / width));
         }
-        if (horizontal(request) == Qt::AlignJustify && !wrap && !request.text.contains(u'\n')) {
+        if (request.fillAt >= 0 && !wrap && !request.text.contains(u'\n')) {
+            paintFilled(painter, fitted, room);
+        } else if (horizontal(request) == Qt::AlignJustify && !wrap && !request.text.contains(u'\n')) {
             paintDistributed(painter, fitted, room);
         } else {
             const Qt::Alignment h = horizontal(request) == Qt::AlignJustify ? Qt::AlignHCenter : horizontal(request);
@@ -105,10 +138,50 @@ void CellTextPainter::paint(QPainter &painter, const Request &request)
             const double left = h == Qt::AlignRight ? room.right() - lineWidth
                 : h == Qt::AlignHCenter             ? room.center().x() - lineWidth / 2
                                                     : room.left();
-            layout.draw(&painter, QPointF(left, top));
+            if (!wrap && request.runs.isEmpty() && layout.lineCount() == 1
+                && drawVisiblePart(painter, layout, QPointF(left, top), request.clip, fitted.font, option)) {
+                // only the letters that show were drawn
+            } else {
+                layout.draw(&painter, QPointF(left, top));
+                if (request.runs.isEmpty() && SyntheticBold::needed(fitted.font))
+                    SyntheticBold::outline(painter, layout, QPointF(left, top), request.color);
+            }
         }
     }
     painter.restore();
+}
+
+bool CellTextPainter::drawVisiblePart(QPainter &painter, const QTextLayout &layout, const QPointF &origin,
+                                      const QRectF &clip, const QFont &font, const QTextOption &option)
+{
+    // Letters wholly outside the cell's room are left out, as LibreOffice leaves them out, so
+    // that a PDF holds the text a reader sees and nothing hidden behind a neighbour.
+    const QTextLine line = layout.lineAt(0);
+    const QString &text = layout.text();
+    int first = 0, last = int(text.size());
+    while (first < last && origin.x() + line.cursorToX(first + 1) <= clip.left())
+        ++first;
+    while (last > first && origin.x() + line.cursorToX(last - 1) >= clip.right())
+        --last;
+    if (first == 0 && last == text.size())
+        return false;
+    if (first >= last)
+        return true;
+    const QString shown = text.mid(first, last - first);
+    QTextLayout part(shown, font, painter.device());
+    QTextOption left = option;
+    left.setAlignment(Qt::AlignLeft);
+    part.setTextOption(left);
+    part.beginLayout();
+    QTextLine partLine = part.createLine();
+    partLine.setLineWidth(1e6);
+    partLine.setPosition(QPointF(0, line.y()));
+    part.endLayout();
+    const QPointF at(origin.x() + line.cursorToX(first), origin.y());
+    part.draw(&painter, at);
+    if (SyntheticBold::needed(font))
+        SyntheticBold::outline(painter, part, at, painter.pen().color());
+    return true;
 }
 
 void CellTextPainter::paintDistributed(QPainter &painter, const Request &request, const QRectF &room)
@@ -122,17 +195,37 @@ void CellTextPainter::paintDistributed(QPainter &painter, const Request &request
     const double gap = text.size() > 1 ? std::max(0.0, (room.width() - letters) / (text.size() - 1)) : 0.0;
     double x = text.size() > 1 ? room.left() : room.left() + (room.width() - letters) / 2;
     const double top = verticalStart(request, room, metrics.height());
-    painter.setFont(request.font);
     for (const QChar letter : text) {
-        painter.drawText(QPointF(x, top + metrics.ascent()), QString(letter));
+        SyntheticBold::drawText(painter, QPointF(x, top + metrics.ascent()), QString(letter), request.font);
         x += metrics.horizontalAdvance(letter) + gap;
     }
+}
+
+void CellTextPainter::paintFilled(QPainter &painter, const Request &request, const QRectF &room)
+{
+    // What stands before the fill keeps to the left edge, what follows it to the right edge,
+    // and the fill character is repeated between them ("¥      1,234").
+    const QFontMetricsF metrics(request.font, painter.device());
+    const QString before = request.text.left(request.fillAt);
+    const QString after = request.text.mid(request.fillAt);
+    const double top = verticalStart(request, room, metrics.height()) + metrics.ascent();
+    const double afterWidth = metrics.horizontalAdvance(after);
+    const double beforeWidth = metrics.horizontalAdvance(before);
+    SyntheticBold::drawText(painter, QPointF(room.left(), top), before, request.font);
+    SyntheticBold::drawText(painter, QPointF(room.right() - afterWidth, top), after, request.font);
+    const double step = metrics.horizontalAdvance(request.fillCharacter);
+    if (request.fillCharacter.isSpace() || step <= 0)
+        return;
+    const int count = int((room.width() - beforeWidth - afterWidth) / step);
+    if (count > 0 && count < 10000)
+        SyntheticBold::drawText(painter, QPointF(room.left() + beforeWidth, top), QString(count, request.fillCharacter),
+                                request.font);
 }
 
 void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
 {
     const QFontMetricsF metrics(request.font, painter.device());
-    const QRectF room = request.cell.adjusted(kPadding, 1, -kPadding, -1);
+    const QRectF room = request.cell.adjusted(kLeftPadding, 1, -kRightPadding, -1);
     const double lineHeight = metrics.height();
     QFont font = request.font;
     double step = lineHeight;
@@ -148,13 +241,12 @@ void CellTextPainter::paintStacked(QPainter &painter, const Request &request)
         : v == QLatin1String("bottom") || v.isEmpty() ? room.bottom() - height
                                                       : room.top() + (room.height() - height) / 2;
     const Qt::Alignment h = horizontal(request);
-    painter.setFont(font);
     for (const QChar letter : request.text) {
         const double width = used.horizontalAdvance(letter);
         const double x = h == Qt::AlignLeft ? room.left()
             : h == Qt::AlignRight           ? room.right() - width
                                             : room.center().x() - width / 2;
-        painter.drawText(QPointF(x, y + used.ascent()), QString(letter));
+        SyntheticBold::drawText(painter, QPointF(x, y + used.ascent()), QString(letter), font);
         y += step;
     }
 }
@@ -165,8 +257,8 @@ void CellTextPainter::paintRotated(QPainter &painter, const Request &request, in
     const double width = metrics.horizontalAdvance(request.text);
     painter.translate(request.cell.center());
     painter.rotate(-degrees);
-    painter.setFont(request.font);
-    painter.drawText(QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), request.text);
+    SyntheticBold::drawText(painter, QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), request.text,
+                            request.font);
 }
 
 }  // namespace celvane

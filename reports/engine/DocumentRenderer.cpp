@@ -1,12 +1,12 @@
 #include "DocumentRenderer.h"
 
 #include "CelvaneError.h"
+#include "OutputFile.h"
 #include "PageLayout.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <cstdio>
 
 namespace celvane {
 
@@ -64,26 +64,21 @@ void DocumentRenderer::print(QPagedPaintDevice &device) const
 
 void DocumentRenderer::savePdf(const QString &fileName, const QString &title) const
 {
-    const QString temporary = fileName + QStringLiteral(".part");
-    try {
-        QPdfWriter writer(temporary);
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("Celvane"));
         writer.setTitle(title);
-        print(writer);
-    } catch (const CelvaneError &error) {
-        QFile::remove(temporary);
-        throw CelvaneError(QStringLiteral("「%1」に保存できません（%2）").arg(fileName, error.message()));
+        try {
+            print(writer);
+        } catch (const CelvaneError &error) {
+            throw CelvaneError(QStringLiteral("「%1」に保存できません（%2）").arg(fileName, error.message()));
+        }
     }
-    QFile written(temporary);
-    if (!written.exists() || written.size() == 0) {
-        written.remove();
-        throw CelvaneError(QStringLiteral("「%1」に保存できません").arg(fileName));
-    }
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(fileName).constData()) != 0) {
-        written.remove();
-        throw CelvaneError(QStringLiteral("「%1」に保存できません（書き込めません）").arg(fileName));
-    }
+    OutputFile::save(fileName, bytes);
 }
 
 }  // namespace celvane

@@ -23,7 +23,7 @@ public:
     QImage pageImage(int index, double dpi) const;
     // Prints every page, each on paper of its sheet's size and orientation.
     void print(QPagedPaintDevice &device) const;
-    // Writes beside the target and renames at the end; throws CelvaneError.
+    // Writes the whole file or nothing (see OutputFile); throws CelvaneError.
     void savePdf(const QString &fileName, const QString &title = {}) const;
 
 private:

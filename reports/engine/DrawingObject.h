@@ -3,8 +3,10 @@
 #include "CellStyle.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace celvane {
 
@@ -14,6 +16,16 @@ struct ImageData
     QByteArray bytes;
     QString extension;   // "png", "jpeg", "emf"
     QString sourcePart;  // where the template keeps it; saved documents point there again
+
+    // The picture decoded, made once: a document previewed, printed and saved as PDF decodes
+    // each photo once, however many pages and prints show it.
+    const QImage &decoded() const
+    {
+        if (!decodedOnce)
+            decodedOnce = QImage::fromData(bytes);
+        return *decodedOnce;
+    }
+    mutable std::optional<QImage> decodedOnce = std::nullopt;  // filled by decoded()
 };
 
 // Position of a drawing corner: a cell (0-based, as stored) and an offset into it in EMU.

@@ -1,10 +1,13 @@
 #include "PageLayout.h"
 
+#include "CelvaneError.h"
+#include "InkedCells.h"
 #include "SheetGeometry.h"
 
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace celvane {
 
@@ -97,18 +100,50 @@ double PageLayout::fitScale(const std::vector<double> &sizes, int first, const s
     return longest > 0 ? room * pages / longest : 1.0;
 }
 
+std::vector<std::pair<int, int>> PageLayout::inkedPages(const InkedCells &ink, const CellRange &range,
+                                                        const std::vector<Band> &columnBands,
+                                                        const std::vector<Band> &rowBands, bool overThenDown,
+                                                        const QString &sheetName)
+{
+    const auto bandOf = [](const std::vector<Band> &bands, int index) {
+        const auto after = std::upper_bound(bands.begin(), bands.end(), index,
+                                            [](int i, const Band &band) { return i < band.first; });
+        return int(after - bands.begin()) - 1;
+    };
+    std::set<std::pair<int, int>> marked;  // (row band, column band) or the other way round
+    ink.visit([&](const CellRange &cells) {
+        const CellRange clipped{std::max(cells.left, range.left), std::max(cells.top, range.top),
+                                std::min(cells.right, range.right), std::min(cells.bottom, range.bottom)};
+        if (clipped.left > clipped.right || clipped.top > clipped.bottom)
+            return;
+        const int firstColumn = bandOf(columnBands, clipped.left), lastColumn = bandOf(columnBands, clipped.right);
+        const int firstRow = bandOf(rowBands, clipped.top), lastRow = bandOf(rowBands, clipped.bottom);
+        for (int c = firstColumn; c <= lastColumn; ++c)
+            for (int r = firstRow; r <= lastRow; ++r) {
+                marked.insert(overThenDown ? std::pair(r, c) : std::pair(c, r));
+                if (marked.size() > kMostPagesPerSheet)
+                    throw CelvaneError(QStringLiteral("シート「%1」は印刷すると %2 ページを超えます")
+                                           .arg(sheetName)
+                                           .arg(kMostPagesPerSheet));
+            }
+    });
+    std::vector<std::pair<int, int>> pages;
+    for (const auto &[outer, inner] : marked)
+        pages.push_back(overThenDown ? std::pair(inner, outer) : std::pair(outer, inner));
+    return pages;
+}
+
 std::vector<PrintedPage> PageLayout::paginate(const Workbook &book, int sheetIndex)
 {
     const Worksheet &sheet = book.sheets[sheetIndex];
     const PageSetup &setup = sheet.pageSetup;
     const SheetGeometry geometry(sheet, book.styles);
-    CellRange range = sheet.printedRange();
-    if (!sheet.printArea)
-        for (const DrawingObject &object : sheet.drawings) {
-            const AnchorPoint &end = object.anchor == DrawingObject::Anchor::TwoCell ? object.to : object.from;
-            range.right = std::max(range.right, end.column + 1);
-            range.bottom = std::max(range.bottom, end.row + 1);
-        }
+    const InkedCells ink(sheet, book.styles, geometry);
+    // The print area, else everything inked; a sheet that prints nothing makes no page.
+    const std::optional<CellRange> printed = sheet.printArea ? sheet.printArea : ink.extent();
+    if (!printed)
+        return {};
+    const CellRange range = *printed;
 
     std::vector<double> widths, heights;
     for (int c = range.left; c <= range.right; ++c)
@@ -148,8 +183,13 @@ std::vector<PrintedPage> PageLayout::paginate(const Workbook &book, int sheetInd
     const auto columnBands = bands(range.left, range.right, widths, scale, roomWidth, roomWidth, columnBreaks);
     const auto rowBands = bands(range.top, range.bottom, heights, scale, roomHeight,
                                 std::max(10.0, roomHeight - titleHeight), rowBreaks);
+    // Only pages with something on them are printed; the others would come out blank.
+    const std::vector<std::pair<int, int>> inked
+        = inkedPages(ink, range, columnBands, rowBands, setup.overThenDown, sheet.name);
     std::vector<PrintedPage> pages;
-    const auto add = [&](const Band &columns, const Band &rows) {
+    for (const auto &[columnBand, rowBand] : inked) {
+        const Band &columns = columnBands[columnBand];
+        const Band &rows = rowBands[rowBand];
         PrintedPage p = page;
         p.firstColumn = columns.first;
         p.lastColumn = columns.last;
@@ -168,15 +208,6 @@ std::vector<PrintedPage> PageLayout::paginate(const Workbook &book, int sheetInd
         p.origin = QPointF(left + (setup.centerHorizontally ? std::max(0.0, (roomWidth - width) / 2) : 0.0),
                            top + (setup.centerVertically ? std::max(0.0, (roomHeight - height) / 2) : 0.0));
         pages.push_back(p);
-    };
-    if (setup.overThenDown) {
-        for (const Band &rows : rowBands)
-            for (const Band &columns : columnBands)
-                add(columns, rows);
-    } else {
-        for (const Band &columns : columnBands)
-            for (const Band &rows : rowBands)
-                add(columns, rows);
     }
     for (size_t i = 0; i < pages.size(); ++i) {
         pages[i].numberInSheet = (setup.useFirstPageNumber ? setup.firstPageNumber : 1) + int(i);

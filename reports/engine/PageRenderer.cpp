@@ -14,106 +14,27 @@
 
 namespace celvane {
 
-struct PageRenderer::Frame
-{
-    const Worksheet &sheet;
-    const SheetGeometry geometry;
-    const PrintedPage &page;
-    std::vector<double> x;          // left edge of column c at x[c], from the page's first column
-    std::vector<double> y;          // top edge of row r at y[r]
-    std::vector<CellRange> merges;  // those that reach into the page
-    double dpi;
-
-    Frame(const Workbook &book, const PrintedPage &p, double deviceDpi)
-        : sheet(book.sheets[p.sheet])
-        , geometry(sheet, book.styles)
-        , page(p)
-        , dpi(deviceDpi)
-    {
-        int lastColumn = p.lastColumn + 1, lastRow = p.lastRow + 1;
-        for (const CellRange &merge : sheet.merges) {
-            if (merge.top <= p.lastRow && merge.bottom >= p.firstRow && merge.left <= p.lastColumn
-                && merge.right >= p.firstColumn) {
-                merges.push_back(merge);
-                lastColumn = std::max(lastColumn, merge.right + 1);
-                lastRow = std::max(lastRow, merge.bottom + 1);
-            }
-        }
-        x.assign(lastColumn + 2, 0.0);
-        for (int c = 1; c <= lastColumn; ++c)
-            x[c + 1] = x[c] + geometry.columnWidth(c);
-        const double x0 = x[p.firstColumn];
-        for (double &v : x)
-            v -= x0;
-        y.assign(lastRow + 2, 0.0);
-        for (int r = 1; r <= lastRow; ++r)
-            y[r + 1] = y[r] + geometry.rowHeight(r);
-        const double y0 = y[p.firstRow];
-        for (double &v : y)
-            v -= y0;
-    }
-    const CellRange *mergeAt(int column, int row) const
-    {
-        for (const CellRange &merge : merges)
-            if (merge.contains(column, row))
-                return &merge;
-        return nullptr;
-    }
-    QRectF cellRect(int column, int row) const
-    {
-        return QRectF(QPointF(x[column], y[row]), QPointF(x[column + 1], y[row + 1]));
-    }
-    QRectF rangeRect(const CellRange &r) const
-    {
-        return QRectF(QPointF(x[r.left], y[r.top]), QPointF(x[r.right + 1], y[r.bottom + 1]));
-    }
-    QRectF content() const { return QRectF(QPointF(0, 0), QPointF(x[page.lastColumn + 1], y[page.lastRow + 1])); }
-    bool covers(const AnchorPoint &point) const
-    {
-        return point.column + 1 < int(x.size()) && point.row + 1 < int(y.size());
-    }
-    QPointF position(const AnchorPoint &point) const
-    {
-        return {x[point.column + 1] + double(point.columnOffset) / kEmuPerPoint,
-                y[point.row + 1] + double(point.rowOffset) / kEmuPerPoint};
-    }
-    // Where an object lies on the page; objects anchored below the page are not looked at.
-    std::optional<QRectF> objectRect(const DrawingObject &object) const
-    {
-        if (object.anchor == DrawingObject::Anchor::Absolute)
-            return geometry.objectRect(page.firstColumn, page.firstRow, object);
-        if (!covers(object.from))
-            return std::nullopt;
-        if (object.anchor == DrawingObject::Anchor::OneCell)
-            return QRectF(position(object.from),
-                          QSizeF(double(object.width) / kEmuPerPoint, double(object.height) / kEmuPerPoint));
-        if (!covers(object.to))
-            return geometry.objectRect(page.firstColumn, page.firstRow, object);
-        return QRectF(position(object.from), position(object.to));
-    }
-};
-
 namespace {
 
+// Line widths in points as LibreOffice prints the styles of a workbook.
 double lineWidth(LineStyle style)
 {
     switch (style) {
+    case LineStyle::None:
+        return 0.0;
     case LineStyle::Hair:
-        return 0.25;
+        return 0.1;
     case LineStyle::Thin:
     case LineStyle::Dotted:
     case LineStyle::Dashed:
     case LineStyle::DashDot:
     case LineStyle::DashDotDot:
-        return 0.5;
-    case LineStyle::Thick:
-        return 1.6;
     case LineStyle::Double:
-        return 0.5;
-    case LineStyle::None:
-        return 0.0;
+        return 0.75;
+    case LineStyle::Thick:
+        return 2.5;
     default:
-        return 1.0;
+        return 1.75;
     }
 }
 
@@ -130,9 +51,9 @@ const BorderLine &stronger(const BorderLine &a, const BorderLine &b)
 
 }  // namespace
 
-void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF from, QPointF to) const
+void PageRenderer::strokeLines(QPainter &painter, const BorderLine &line, const std::vector<QLineF> &lines) const
 {
-    if (line.style == LineStyle::None)
+    if (line.style == LineStyle::None || lines.empty())
         return;
     QPen pen(m_book.styles.resolve(line.color, Qt::black), lineWidth(line.style));
     pen.setCapStyle(Qt::SquareCap);
@@ -165,135 +86,226 @@ void PageRenderer::drawLine(QPainter &painter, const BorderLine &line, QPointF f
     if (pixels < 1.0 && line.style != LineStyle::Double)
         pen.setWidthF(0.0);
     painter.setPen(pen);
-    if (line.style == LineStyle::Double) {
-        const QPointF along = to - from;
-        const double length = std::hypot(along.x(), along.y());
-        if (length <= 0)
-            return;
-        const QPointF normal(-along.y() / length * 0.75, along.x() / length * 0.75);
-        painter.drawLine(QLineF(from + normal, to + normal));
-        painter.drawLine(QLineF(from - normal, to - normal));
+    if (line.style != LineStyle::Double) {
+        painter.drawLines(lines.data(), int(lines.size()));
         return;
     }
-    painter.drawLine(QLineF(from, to));
+    std::vector<QLineF> doubled;
+    for (const QLineF &single : lines) {
+        const double length = single.length();
+        if (length <= 0)
+            continue;
+        const QPointF normal(-single.dy() / length * 0.75, single.dx() / length * 0.75);
+        doubled.push_back(single.translated(normal));
+        doubled.push_back(single.translated(-normal));
+    }
+    painter.drawLines(doubled.data(), int(doubled.size()));
 }
 
-void PageRenderer::paintFills(QPainter &painter, const Frame &frame) const
+void PageRenderer::paintFills(QPainter &painter, const PageFrame &frame) const
 {
     const PrintedPage &page = frame.page;
     const StyleSheet &styles = m_book.styles;
+    const auto fill = [&](const Cell &cell, const QRectF &rect) {
+        const Fill &fill = styles.fillOf(cell.style);
+        if (fill.patternType == QLatin1String("none") || fill.patternType.isEmpty())
+            return;
+        const QColor foreground = styles.resolve(fill.foreground, Qt::black);
+        if (fill.patternType == QLatin1String("solid")) {
+            painter.fillRect(rect, foreground);
+            return;
+        }
+        painter.fillRect(rect, styles.resolve(fill.background, Qt::white));
+        const Qt::BrushStyle pattern
+            = fill.patternType == QLatin1String("gray125") || fill.patternType == QLatin1String("gray0625")
+            ? Qt::Dense7Pattern
+            : fill.patternType == QLatin1String("lightGray")  ? Qt::Dense6Pattern
+            : fill.patternType == QLatin1String("mediumGray") ? Qt::Dense4Pattern
+            : fill.patternType == QLatin1String("darkGray")   ? Qt::Dense3Pattern
+                                                              : Qt::Dense5Pattern;
+        painter.fillRect(rect, QBrush(foreground, pattern));
+    };
     for (auto row = frame.sheet.rows.lower_bound(page.firstRow);
          row != frame.sheet.rows.end() && row->first <= page.lastRow; ++row) {
         for (auto cell = row->second.cells.lower_bound(page.firstColumn);
              cell != row->second.cells.end() && cell->first <= page.lastColumn; ++cell) {
-            const Fill &fill = styles.fillOf(cell->second.style);
-            if (fill.patternType == QLatin1String("none") || fill.patternType.isEmpty())
+            const CellRange *merge = frame.mergeAt(cell->first, row->first);
+            if (merge && (merge->left != cell->first || merge->top != row->first))
                 continue;
-            QRectF rect = frame.cellRect(cell->first, row->first);
-            if (const CellRange *merge = frame.mergeAt(cell->first, row->first)) {
-                if (merge->left != cell->first || merge->top != row->first)
-                    continue;
-                rect = frame.rangeRect(*merge);
-            }
-            const QColor foreground = styles.resolve(fill.foreground, Qt::black);
-            if (fill.patternType == QLatin1String("solid")) {
-                painter.fillRect(rect, foreground);
-                continue;
-            }
-            painter.fillRect(rect, styles.resolve(fill.background, Qt::white));
-            const Qt::BrushStyle pattern
-                = fill.patternType == QLatin1String("gray125") || fill.patternType == QLatin1String("gray0625")
-                ? Qt::Dense7Pattern
-                : fill.patternType == QLatin1String("lightGray")  ? Qt::Dense6Pattern
-                : fill.patternType == QLatin1String("mediumGray") ? Qt::Dense4Pattern
-                : fill.patternType == QLatin1String("darkGray")   ? Qt::Dense3Pattern
-                                                                  : Qt::Dense5Pattern;
-            painter.fillRect(rect, QBrush(foreground, pattern));
+            fill(cell->second, merge ? frame.rangeRect(*merge) : frame.cellRect(cell->first, row->first));
         }
     }
+    // A block that began on an earlier page shows its first cell's fill on this one too.
+    for (const CellRange &merge : frame.merges())
+        if (merge.top < page.firstRow || merge.left < page.firstColumn)
+            if (const Cell *first = frame.sheet.findCell(merge.left, merge.top))
+                fill(*first, frame.rangeRect(merge));
 }
 
-void PageRenderer::paintGrid(QPainter &painter, const Frame &frame) const
+void PageRenderer::paintGrid(QPainter &painter, const PageFrame &frame) const
 {
     if (!frame.sheet.pageSetup.printGridLines)
         return;
     painter.setPen(QPen(QColor(160, 160, 160), 0.25));
     const QRectF area = frame.content();
     for (int c = frame.page.firstColumn; c <= frame.page.lastColumn + 1; ++c)
-        painter.drawLine(QLineF(frame.x[c], area.top(), frame.x[c], area.bottom()));
+        painter.drawLine(QLineF(frame.x(c), area.top(), frame.x(c), area.bottom()));
     for (int r = frame.page.firstRow; r <= frame.page.lastRow + 1; ++r)
-        painter.drawLine(QLineF(area.left(), frame.y[r], area.right(), frame.y[r]));
+        painter.drawLine(QLineF(area.left(), frame.y(r), area.right(), frame.y(r)));
 }
 
-void PageRenderer::paintTexts(QPainter &painter, const Frame &frame) const
+const QFont &PageRenderer::fontOf(int fontId, double dpi) const
+{
+    auto found = m_fonts.find({fontId, dpi});
+    if (found == m_fonts.end()) {
+        const Font &font = fontId >= 0 && fontId < int(m_book.styles.fonts.size()) ? m_book.styles.fonts[fontId]
+                                                                                   : m_book.styles.fonts.front();
+        found = m_fonts.emplace(std::pair(fontId, dpi), FontMapper::font(font, font.size, dpi)).first;
+    }
+    return found->second;
+}
+
+const NumberFormat &PageRenderer::numberFormat(int formatIndex) const
+{
+    const int id = m_book.styles.format(formatIndex).numFmtId;
+    auto found = m_numberFormats.find(id);
+    if (found == m_numberFormats.end())
+        found = m_numberFormats
+                    .emplace(
+                        id,
+                        NumberFormat(CellText::formatCode(id, m_book.styles.numberFormats.value(id)), m_book.date1904))
+                    .first;
+    return found->second;
+}
+
+void PageRenderer::paintTexts(QPainter &painter, const PageFrame &frame) const
 {
     const PrintedPage &page = frame.page;
-    const StyleSheet &styles = m_book.styles;
     const Worksheet &sheet = frame.sheet;
     for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow;
          ++row) {
         const auto &cells = row->second.cells;
         for (auto cell = cells.lower_bound(page.firstColumn); cell != cells.end() && cell->first <= page.lastColumn;
              ++cell) {
-            const int column = cell->first;
-            const CellFormat &format = styles.format(cell->second.style);
-            const QString text
-                = CellText::display(cell->second, format.numFmtId, styles.numberFormats.value(format.numFmtId));
-            if (text.isEmpty())
+            const CellRange *merge = frame.mergeAt(cell->first, row->first);
+            if (merge && (merge->left != cell->first || merge->top != row->first))
                 continue;
-            CellTextPainter::Request request;
-            request.cell = frame.cellRect(column, row->first);
-            const CellRange *merge = frame.mergeAt(column, row->first);
-            if (merge) {
-                if (merge->left != column || merge->top != row->first)
-                    continue;
-                request.cell = frame.rangeRect(*merge);
-            }
-            if (request.cell.width() <= 0 || request.cell.height() <= 0)
-                continue;
-            const Font &font = styles.fontOf(cell->second.style);
-            request.text = text;
-            request.font = FontMapper::font(font, font.size, frame.dpi);
-            request.color = styles.resolve(font.color, Qt::black);
-            request.alignment = format.alignment;
-            request.isNumber = cell->second.type == Cell::Type::Number;
-            request.runs = RichText::formats(cell->second.richTextXml, font, styles, frame.dpi);
-            request.clip = request.cell;
-            const Alignment &a = format.alignment;
-            const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0
-                && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
-                && a.horizontal != QLatin1String("justify");
-            if (overflows) {
-                const double width
-                    = CellTextPainter::naturalWidth(painter, request.font, text) + 2 * CellTextPainter::kPadding;
-                const auto free = [&](int c) {
-                    const Cell *next = sheet.findCell(c, row->first);
-                    return c >= page.firstColumn && c <= page.lastColumn && !frame.mergeAt(c, row->first)
-                        && (!next || next->type == Cell::Type::Empty);
-                };
-                const Qt::Alignment side
-                    = a.horizontal == QLatin1String("right") || (a.horizontal.isEmpty() && request.isNumber)
-                    ? Qt::AlignRight
-                    : a.horizontal == QLatin1String("center") ? Qt::AlignHCenter
-                                                              : Qt::AlignLeft;
-                if (width > request.clip.width()) {
-                    if (side != Qt::AlignRight)
-                        for (int c = column + 1; request.clip.width()
-                                 < (side == Qt::AlignHCenter ? (width + request.cell.width()) / 2 : width)
-                             && free(c);
-                             ++c)
-                            request.clip.setRight(frame.x[c + 1]);
-                    if (side != Qt::AlignLeft)
-                        for (int c = column - 1; request.clip.left() > request.cell.right() - width && free(c); --c)
-                            request.clip.setLeft(frame.x[c]);
-                }
-            }
-            CellTextPainter::paint(painter, request);
+            paintCellText(painter, frame, cell->first, row->first, cell->second, merge);
         }
     }
+    // Texts of the cells beside the page that run on into it.
+    for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow;
+         ++row) {
+        const auto &cells = row->second.cells;
+        auto right = cells.upper_bound(page.lastColumn);
+        if (right != cells.end() && right->second.type != Cell::Type::Empty)
+            paintCellText(painter, frame, right->first, row->first, right->second, nullptr);
+        auto left = cells.lower_bound(page.firstColumn);
+        if (left != cells.begin() && (--left)->second.type != Cell::Type::Empty)
+            paintCellText(painter, frame, left->first, row->first, left->second, nullptr);
+    }
+    // A block split by a page break shows its text where it falls, on each page it reaches.
+    for (const CellRange &merge : frame.merges())
+        if (merge.top < page.firstRow || merge.left < page.firstColumn)
+            if (const Cell *first = sheet.findCell(merge.left, merge.top))
+                paintCellText(painter, frame, merge.left, merge.top, *first, &merge);
 }
 
-void PageRenderer::paintBorders(QPainter &painter, const Frame &frame) const
+void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int column, int row, const Cell &cell,
+                                 const CellRange *merge) const
+{
+    const PrintedPage &page = frame.page;
+    const StyleSheet &styles = m_book.styles;
+    const FormattedValue shown = CellText::shown(cell, numberFormat(cell.style));
+    if (shown.text.isEmpty() && !shown.overflow)
+        return;
+    CellTextPainter::Request request;
+    request.cell = merge ? frame.rangeRect(*merge) : frame.cellRect(column, row);
+    if (request.cell.width() <= 0 || request.cell.height() <= 0)
+        return;
+    const CellFormat &format = styles.format(cell.style);
+    const Font &font = styles.fontOf(cell.style);
+    request.text = shown.text;
+    request.font = fontOf(format.fontId, frame.dpi);
+    request.color = shown.colorIndex >= 0 ? QColor::fromRgb(styles.paletteColor(shown.colorIndex))
+                                          : styles.resolve(font.color, Qt::black);
+    request.alignment = format.alignment;
+    request.isNumber = cell.type == Cell::Type::Number;
+    request.isLogical = cell.type == Cell::Type::Boolean || cell.type == Cell::Type::Error;
+    request.runs = RichText::formats(cell.richTextXml, font, styles, frame.dpi);
+    request.clip = request.cell;
+    request.fillAt = shown.fillAt;
+    request.fillCharacter = shown.fillCharacter;
+    const Alignment &a = format.alignment;
+    const bool beside = column < page.firstColumn || column > page.lastColumn;
+    if (request.isNumber) {
+        if (beside)
+            return;  // numbers never run on into other cells
+        // A number never runs into its neighbours: it shortens, or the cell shows "###".
+        if (!a.shrinkToFit && a.textRotation == 0) {
+            const double room = request.cell.width() - CellTextPainter::kPadding;
+            request.text = fittedNumber(painter, request.font, shown, cell.number, room);
+            if (request.text != shown.text)
+                request.fillAt = -1;
+        }
+        CellTextPainter::paint(painter, request);
+        return;
+    }
+    const bool overflows = !merge && !a.wrapText && !a.shrinkToFit && a.textRotation == 0 && shown.fillAt < 0
+        && a.horizontal != QLatin1String("fill") && a.horizontal != QLatin1String("distributed")
+        && a.horizontal != QLatin1String("justify");
+    if (beside && (!overflows || double(request.text.size()) * font.size <= request.cell.width()))
+        return;
+    // No letter is wider than the font's size, so a short text is seen to fit without measuring.
+    if (overflows && double(request.text.size()) * font.size > request.cell.width() - CellTextPainter::kPadding) {
+        const double width
+            = CellTextPainter::naturalWidth(painter, request.font, request.text) + CellTextPainter::kPadding;
+        // Text runs on over empty cells up to the page's edge; the next page goes on with it.
+        const auto free = [&](int c) {
+            const Cell *next = frame.sheet.findCell(c, row);
+            const bool onPage = c >= page.firstColumn && c <= page.lastColumn;
+            return c >= std::min(column, page.firstColumn) && c <= std::max(column, page.lastColumn)
+                && !(onPage ? frame.mergeAt(c, row) : frame.sheet.mergeAt(c, row))
+                && (!next || next->type == Cell::Type::Empty);
+        };
+        const Qt::Alignment side = a.horizontal == QLatin1String("right") ? Qt::AlignRight
+            : a.horizontal == QLatin1String("center")                     ? Qt::AlignHCenter
+                                                                          : Qt::AlignLeft;
+        if (width > request.clip.width()) {
+            if (side != Qt::AlignRight)
+                for (int c = column + 1;
+                     request.clip.width() < (side == Qt::AlignHCenter ? (width + request.cell.width()) / 2 : width)
+                     && free(c);
+                     ++c)
+                    request.clip.setRight(frame.x(c + 1));
+            if (side != Qt::AlignLeft)
+                for (int c = column - 1; request.clip.left() > request.cell.right() - width && free(c); --c)
+                    request.clip.setLeft(frame.x(c));
+        }
+        request.clip.setLeft(std::max(request.clip.left(), frame.x(page.firstColumn)));
+        request.clip.setRight(std::min(request.clip.right(), frame.x(page.lastColumn + 1)));
+    }
+    CellTextPainter::paint(painter, request);
+}
+
+QString PageRenderer::fittedNumber(QPainter &painter, const QFont &font, const FormattedValue &shown, double value,
+                                   double room)
+{
+    if (!shown.overflow
+        && (shown.fillAt >= 0 || CellTextPainter::naturalWidth(painter, font, shown.text) <= room + 0.01))
+        return shown.text;
+    if (shown.general && !shown.overflow)
+        for (qsizetype length = shown.text.size() - 1; length > 0; --length) {
+            const QString shorter = NumberFormat::general(value, int(length));
+            if (!shorter.isEmpty() && CellTextPainter::naturalWidth(painter, font, shorter) <= room + 0.01)
+                return shorter;
+        }
+    // As Excel does, the cell fills with "#" when the number cannot be shown in it.
+    const double hash = std::max(0.1, CellTextPainter::naturalWidth(painter, font, QStringLiteral("#")));
+    return QString(std::clamp(int(room / hash), 1, 255), u'#');
+}
+
+void PageRenderer::paintBorders(QPainter &painter, const PageFrame &frame) const
 {
     const PrintedPage &page = frame.page;
     const Worksheet &sheet = frame.sheet;
@@ -312,24 +324,34 @@ void PageRenderer::paintBorders(QPainter &painter, const Frame &frame) const
         const CellRange *merge = frame.mergeAt(c1, r1);
         return merge && merge->contains(c2, r2);
     };
+    // Lines of one style go to the painter together, heavier styles over lighter ones.
+    std::vector<std::pair<BorderLine, std::vector<QLineF>>> batches;
+    const auto add = [&batches](const BorderLine &line, QPointF from, QPointF to) {
+        if (line.style == LineStyle::None)
+            return;
+        auto batch = std::find_if(batches.begin(), batches.end(), [&](const auto &b) { return b.first == line; });
+        if (batch == batches.end())
+            batch = batches.insert(batches.end(), {line, {}});
+        batch->second.emplace_back(from, to);
+    };
     for (int r = page.firstRow; r <= page.lastRow; ++r) {
-        if (frame.y[r + 1] - frame.y[r] <= 0)
+        if (frame.y(r + 1) - frame.y(r) <= 0)
             continue;
         for (int c = page.firstColumn; c <= page.lastColumn; ++c) {
-            if (frame.x[c + 1] - frame.x[c] <= 0)
+            if (frame.x(c + 1) - frame.x(c) <= 0)
                 continue;
             const Border &own = borderAt(c, r);
             const QRectF rect = frame.cellRect(c, r);
             if (!sameMerge(c, r, c, r - 1))
-                drawLine(painter, r > page.firstRow ? stronger(own.top, borderAt(c, r - 1).bottom) : own.top,
-                         rect.topLeft(), rect.topRight());
+                add(r > page.firstRow ? stronger(own.top, borderAt(c, r - 1).bottom) : own.top, rect.topLeft(),
+                    rect.topRight());
             if (!sameMerge(c, r, c - 1, r))
-                drawLine(painter, c > page.firstColumn ? stronger(own.left, borderAt(c - 1, r).right) : own.left,
-                         rect.topLeft(), rect.bottomLeft());
+                add(c > page.firstColumn ? stronger(own.left, borderAt(c - 1, r).right) : own.left, rect.topLeft(),
+                    rect.bottomLeft());
             if (r == page.lastRow)
-                drawLine(painter, own.bottom, rect.bottomLeft(), rect.bottomRight());
+                add(own.bottom, rect.bottomLeft(), rect.bottomRight());
             if (c == page.lastColumn)
-                drawLine(painter, own.right, rect.topRight(), rect.bottomRight());
+                add(own.right, rect.topRight(), rect.bottomRight());
             if (own.diagonal.style != LineStyle::None && (own.diagonalUp || own.diagonalDown)) {
                 QRectF box = rect;
                 if (const CellRange *merge = frame.mergeAt(c, r)) {
@@ -338,23 +360,19 @@ void PageRenderer::paintBorders(QPainter &painter, const Frame &frame) const
                     box = frame.rangeRect(*merge);
                 }
                 if (own.diagonalUp)
-                    drawLine(painter, own.diagonal, box.bottomLeft(), box.topRight());
+                    add(own.diagonal, box.bottomLeft(), box.topRight());
                 if (own.diagonalDown)
-                    drawLine(painter, own.diagonal, box.topLeft(), box.bottomRight());
+                    add(own.diagonal, box.topLeft(), box.bottomRight());
             }
         }
     }
+    std::stable_sort(batches.begin(), batches.end(),
+                     [](const auto &a, const auto &b) { return weight(a.first.style) < weight(b.first.style); });
+    for (const auto &[line, lines] : batches)
+        strokeLines(painter, line, lines);
 }
 
-const QImage &PageRenderer::image(const ImageData &data) const
-{
-    auto found = m_images.find(&data);
-    if (found == m_images.end())
-        found = m_images.emplace(&data, QImage::fromData(data.bytes)).first;
-    return found->second;
-}
-
-void PageRenderer::paintDrawings(QPainter &painter, const Frame &frame) const
+void PageRenderer::paintDrawings(QPainter &painter, const PageFrame &frame) const
 {
     const QRectF content = frame.content();
     for (const DrawingObject &object : frame.sheet.drawings) {
@@ -368,7 +386,7 @@ void PageRenderer::paintDrawings(QPainter &painter, const Frame &frame) const
             if (object.image->extension == QLatin1String("emf")) {
                 EmfPlayer(object.image->bytes).play(painter, rect);
             } else {
-                const QImage &picture = image(*object.image);
+                const QImage &picture = object.image->decoded();
                 if (!picture.isNull())
                     painter.drawImage(rect, picture);
             }
@@ -456,10 +474,21 @@ void PageRenderer::paintHeaderFooter(QPainter &painter, const PrintedPage &page)
     draw(setup.oddFooter, page.paper.height() - setup.marginFooter * 72 - metrics.descent());
 }
 
+const PageRenderer::SheetLayout &PageRenderer::layoutOf(int sheet) const
+{
+    auto &layout = m_layouts[sheet];
+    if (!layout)
+        layout.reset(new SheetLayout{SheetGeometry(m_book.sheets[sheet], m_book.styles),
+                                     MergeIndex(m_book.sheets[sheet].merges)});
+    return *layout;
+}
+
 double PageRenderer::paintCells(QPainter &painter, const PrintedPage &page) const
 {
     painter.save();
-    const Frame frame(m_book, page, painter.device()->logicalDpiY());
+    const SheetLayout &layout = layoutOf(page.sheet);
+    const PageFrame frame(m_book.sheets[page.sheet], layout.geometry, layout.merges, page,
+                          painter.device()->logicalDpiY());
     painter.setClipRect(frame.content().adjusted(-2, -2, 2, 2));
     paintFills(painter, frame);
     paintGrid(painter, frame);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MergeIndex.h"
+#include "NumberFormat.h"
+#include "PageFrame.h"
 #include "PrintedPage.h"
 #include "SheetGeometry.h"
 #include "Workbook.h"
@@ -7,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <map>
+#include <memory>
 
 namespace celvane {
 
@@ -22,22 +26,35 @@ public:
     void paint(QPainter &painter, const PrintedPage &page) const;
 
 private:
-    struct Frame;  // positions of the page's columns and rows
+    // What every page of a sheet shares: column and row positions, merged blocks.
+    struct SheetLayout
+    {
+        SheetGeometry geometry;
+        MergeIndex merges;
+    };
+    const SheetLayout &layoutOf(int sheet) const;
+    const NumberFormat &numberFormat(int formatIndex) const;
+    const QFont &fontOf(int fontId, double dpi) const;
+    void paintCellText(QPainter &painter, const PageFrame &frame, int column, int row, const Cell &cell,
+                       const CellRange *merge) const;
+    static QString fittedNumber(QPainter &painter, const QFont &font, const FormattedValue &shown, double value,
+                                double room);
 
     // Paints the cells and drawings of a page's rows from the painter's origin; returns their height.
     double paintCells(QPainter &painter, const PrintedPage &page) const;
 
-    void paintFills(QPainter &painter, const Frame &frame) const;
-    void paintGrid(QPainter &painter, const Frame &frame) const;
-    void paintTexts(QPainter &painter, const Frame &frame) const;
-    void paintBorders(QPainter &painter, const Frame &frame) const;
-    void paintDrawings(QPainter &painter, const Frame &frame) const;
+    void paintFills(QPainter &painter, const PageFrame &frame) const;
+    void paintGrid(QPainter &painter, const PageFrame &frame) const;
+    void paintTexts(QPainter &painter, const PageFrame &frame) const;
+    void paintBorders(QPainter &painter, const PageFrame &frame) const;
+    void paintDrawings(QPainter &painter, const PageFrame &frame) const;
     void paintHeaderFooter(QPainter &painter, const PrintedPage &page) const;
-    void drawLine(QPainter &painter, const BorderLine &line, QPointF from, QPointF to) const;
-    const QImage &image(const ImageData &data) const;
+    void strokeLines(QPainter &painter, const BorderLine &line, const std::vector<QLineF> &lines) const;
 
     const Workbook &m_book;
-    mutable std::map<const ImageData *, QImage> m_images;
+    mutable std::map<int, std::unique_ptr<SheetLayout>> m_layouts;
+    mutable std::map<int, NumberFormat> m_numberFormats;
+    mutable std::map<std::pair<int, double>, QFont> m_fonts;
 };
 
 }  // namespace celvane

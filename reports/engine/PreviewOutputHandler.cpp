@@ -10,15 +10,32 @@
 
 namespace celvane {
 
+namespace {
+// The document ends with the engine's own error whatever went wrong, so that the window that
+// asked for it shows one message and stays open.
+template<typename Work> void endingWithEngineErrors(Work work)
+{
+    try {
+        work();
+    } catch (const CelvaneError &) {
+        throw;
+    } catch (const std::exception &error) {
+        throw CelvaneError(CelvaneError::messageOf(error));
+    }
+}
+}  // namespace
+
 void PreviewOutputHandler::preview(Celvane &engine, const QRect &area)
 {
-    PreviewWindow window(
-        engine.finishedDocument(), engine.allowSave, [&engine](const QString &fileName) { engine.saveAs(fileName); },
-        m_services);
-    window.setSuggestedFileName(QFileInfo(engine.resolvedFileName()).completeBaseName() + QStringLiteral(".xlsx"));
-    if (area.width() > 100 && area.height() > 100)
-        window.setGeometry(area);
-    m_services.showModal(window);
+    endingWithEngineErrors([&] {
+        PreviewWindow window(
+            engine.finishedDocument(), engine.allowSave,
+            [&engine](const QString &fileName) { engine.saveAs(fileName); }, m_services);
+        window.setSuggestedFileName(QFileInfo(engine.resolvedFileName()).completeBaseName() + QStringLiteral(".xlsx"));
+        if (area.width() > 100 && area.height() > 100)
+            window.setGeometry(area);
+        m_services.showModal(window);
+    });
 }
 
 void PreviewOutputHandler::print(Celvane &engine)
@@ -29,9 +46,11 @@ void PreviewOutputHandler::print(Celvane &engine)
             nullptr, QStringLiteral("プリンタが設定されていません。\nプリンタを設定してから印刷して下さい。"));
         return;
     }
-    QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
-    printer.setFullPage(true);
-    DocumentRenderer(engine.finishedDocument()).print(printer);
+    endingWithEngineErrors([&] {
+        QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+        printer.setFullPage(true);
+        DocumentRenderer(engine.finishedDocument()).print(printer);
+    });
 }
 
 }  // namespace celvane

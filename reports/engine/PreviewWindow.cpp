@@ -144,9 +144,14 @@ void PreviewWindow::refresh()
         return;
     }
     const qreal ratio = devicePixelRatioF();
-    QImage page = m_renderer.pageImage(m_page, shownDpi() * ratio);
-    page.setDevicePixelRatio(ratio);
-    m_view->setPixmap(QPixmap::fromImage(page));
+    try {
+        QImage page = m_renderer.pageImage(m_page, shownDpi() * ratio);
+        page.setDevicePixelRatio(ratio);
+        m_view->setPixmap(QPixmap::fromImage(page));
+    } catch (const std::exception &error) {
+        m_view->clear();
+        m_services.showMessage(this, CelvaneError::messageOf(error));
+    }
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent *event)
@@ -190,8 +195,8 @@ void PreviewWindow::print()
         return;
     try {
         m_renderer.print(printer);
-    } catch (const CelvaneError &error) {
-        m_services.showMessage(this, error.message());
+    } catch (const std::exception &error) {
+        m_services.showMessage(this, CelvaneError::messageOf(error));
     }
 }
 
@@ -208,8 +213,8 @@ void PreviewWindow::save()
             m_renderer.savePdf(fileName, QFileInfo(fileName).completeBaseName());
         else
             m_saveWorkbook(fileName);
-    } catch (const CelvaneError &error) {
-        m_services.showMessage(this, error.message());
+    } catch (const std::exception &error) {
+        m_services.showMessage(this, CelvaneError::messageOf(error));
     }
 }
 

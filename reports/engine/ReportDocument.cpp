@@ -6,6 +6,10 @@
 
 namespace celvane {
 
+namespace {
+constexpr int kLastRow = 1048576;
+}
+
 ReportDocument::ReportDocument(Workbook templateBook)
     : m_template(std::move(templateBook))
     , m_output(m_template)
@@ -108,6 +112,10 @@ void ReportDocument::appendPage(SheetState &s)
     }
     const int start = previousEnd + 1;
     const int shift = start - s.first;
+    if (qint64(start) + (s.last - s.first) > kLastRow)
+        throw CelvaneError(QStringLiteral("シート「%1」のページを増やすとシートの最後の行（%2）を超えます")
+                               .arg(source.name)
+                               .arg(kLastRow));
 
     for (auto it = source.rows.lower_bound(s.first); it != source.rows.end() && it->first <= s.last; ++it) {
         Row row = it->second;
@@ -181,9 +189,29 @@ Worksheet &ReportDocument::currentSheet()
     return m_output.sheets[state().index];
 }
 
+bool ReportDocument::isMarker(const QString &text)
+{
+    if (text.size() < 3 || !text.startsWith(QLatin1String("**")) || text[2] < u'A' || text[2] > u'Z')
+        return false;
+    return std::all_of(text.begin() + 3, text.end(),
+                       [](QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'; });
+}
+
+void ReportDocument::blankMarkers(Worksheet &sheet)
+{
+    for (auto &[number, row] : sheet.rows)
+        for (auto &[column, cell] : row.cells)
+            if (cell.isText() && cell.formulaXml.isEmpty() && isMarker(cell.text)) {
+                cell.type = Cell::Type::Empty;
+                cell.text.clear();
+                cell.richTextXml.clear();
+            }
+}
+
 void ReportDocument::finishSheet(SheetState &s)
 {
     Worksheet &sheet = m_output.sheets[s.index];
+    blankMarkers(sheet);
     const int end = s.pageEnd;
     if (s.rowsSet)
         trimAfter(sheet, end);

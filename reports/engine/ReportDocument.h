@@ -26,8 +26,11 @@ public:
     int documentRow(int templateRow);
     Worksheet &currentSheet();
     Workbook &workbook() { return m_output; }
-    // The finished workbook: only the opened sheets, pages closed.
+    // The finished workbook: only the opened sheets, pages closed, and every marker that the
+    // document did not write left blank on every page, so that no "**NAME" is ever printed.
     const Workbook &finished();
+    // Whether a cell text is a marker: two asterisks and an upper-case name ("**CMPNM").
+    static bool isMarker(const QString &text);
 
 private:
     struct SheetState
@@ -53,6 +56,7 @@ private:
     void trimAfter(Worksheet &sheet, int lastRow);
     void indexMarkers(SheetState &state);
     void finishSheet(SheetState &state);
+    static void blankMarkers(Worksheet &sheet);
 
     Workbook m_template;
     Workbook m_output;

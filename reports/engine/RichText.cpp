@@ -1,8 +1,10 @@
 #include "RichText.h"
 
 #include "FontMapper.h"
+#include "OoxmlText.h"
 
 #include <QXmlStreamReader>
+#include <algorithm>
 
 namespace celvane {
 
@@ -40,7 +42,7 @@ QList<QTextLayout::FormatRange> RichText::formats(const QString &runsXml, const 
             inPhonetic = true;
         } else if (!inRun) {
             if (name == u"t" && !inPhonetic)
-                position += int(xml.readElementText().size());
+                position += int(OoxmlText::decode(xml.readElementText()).size());
         } else if (name == u"b") {
             font.bold = on;
         } else if (name == u"i") {
@@ -50,7 +52,7 @@ QList<QTextLayout::FormatRange> RichText::formats(const QString &runsXml, const 
         } else if (name == u"u") {
             font.underline = value.isEmpty() ? QStringLiteral("single") : value;
         } else if (name == u"sz") {
-            font.size = value.toDouble();
+            font.size = std::clamp(value.toDouble(), 1.0, 409.0);
         } else if (name == u"rFont") {
             font.name = value;
         } else if (name == u"color") {
@@ -63,7 +65,7 @@ QList<QTextLayout::FormatRange> RichText::formats(const QString &runsXml, const 
             else if (!attribute("theme").isEmpty())
                 font.color = {CellColor::Kind::Theme, 0, attribute("theme").toInt(), attribute("tint").toDouble()};
         } else if (name == u"t") {
-            const int length = int(xml.readElementText().size());
+            const int length = int(OoxmlText::decode(xml.readElementText()).size());
             QTextLayout::FormatRange range;
             range.start = position;
             range.length = length;

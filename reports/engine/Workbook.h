@@ -26,6 +26,7 @@ public:
     std::vector<Worksheet> sheets;
     StyleSheet styles;
     std::vector<DefinedName> definedNames;
+    bool date1904 = false;  // dates count from 1904-01-01, as old Macintosh workbooks do
 
     QString workbookPath = QStringLiteral("xl/workbook.xml");
     std::vector<std::pair<QString, QString>> workbookNamespaces;

@@ -1,11 +1,14 @@
 #include "XlsxReader.h"
 
 #include "CelvaneError.h"
+#include "OoxmlText.h"
 #include "PackagePath.h"
 #include "XmlSource.h"
 #include "ZipArchive.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace celvane {
@@ -13,6 +16,25 @@ namespace celvane {
 namespace {
 
 const QString kRelationshipNs = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+
+// The limits of a sheet and of what a cell format can say. Every number read from a file is
+// held within them, so that a damaged or hostile workbook cannot drive the layout beyond
+// the sheet or make a page of an impossible size.
+constexpr int kLastColumn = 16384;
+constexpr int kLastRow = 1048576;
+constexpr double kLargestRowHeight = 409.0;    // points
+constexpr double kLargestColumnWidth = 255.0;  // characters
+constexpr double kLargestFontSize = 409.0;
+constexpr qint64 kLargestOffset = 1000ll * kEmuPerMillimetre * 100;  // 100 m, in EMU
+constexpr double kLargestMargin = 49.0;                              // inches
+
+// The value held between the limits; a number that is none (NaN) becomes the lower one.
+template<typename T> T within(T value, T low, T high)
+{
+    if (!(value >= low))
+        return low;
+    return value > high ? high : value;
+}
 
 struct SharedString
 {
@@ -42,6 +64,7 @@ private:
     void readSheet(Worksheet &sheet, const QString &path);
     void readSheetData(XmlSource &xml, Worksheet &sheet);
     void readCell(XmlSource &xml, Worksheet &sheet, int row, int &column);
+    int styleIndex(int index) const;
     void readDrawing(Worksheet &sheet, const QString &path);
     void readAnchor(XmlSource &xml, Worksheet &sheet, DrawingObject::Anchor anchor,
                     const std::map<QString, QString> &images);
@@ -178,6 +201,8 @@ void PackageReader::readWorkbook(const QString &path)
             }
         } else {
             const QString element = xml.name().toString();
+            if (element == QLatin1String("workbookPr"))
+                m_book.date1904 = xml.boolAttribute(u"date1904");
             m_book.workbookElements.push_back({element, xml.captureElement()});
         }
     }
@@ -219,7 +244,7 @@ CellColor readColor(XmlSource &xml)
         color.kind = CellColor::Kind::Theme;
         color.index = xml.intAttribute(u"theme");
     }
-    color.tint = xml.doubleAttribute(u"tint");
+    color.tint = within(xml.doubleAttribute(u"tint"), -1.0, 1.0);
     xml.skip();
     return color;
 }
@@ -242,7 +267,7 @@ Font readFont(XmlSource &xml)
         else if (n == u"vertAlign")
             font.vertAlign = val;
         else if (n == u"sz")
-            font.size = val.toDouble();
+            font.size = within(val.toDouble(), 1.0, kLargestFontSize);
         else if (n == u"name" || n == u"rFont")
             font.name = val;
         else if (n == u"family")
@@ -327,7 +352,9 @@ CellFormat readCellFormat(XmlSource &xml)
             a.wrapText = xml.boolAttribute(u"wrapText");
             a.shrinkToFit = xml.boolAttribute(u"shrinkToFit");
             a.textRotation = xml.intAttribute(u"textRotation");
-            a.indent = xml.intAttribute(u"indent");
+            if (a.textRotation != 255)
+                a.textRotation = within(a.textRotation, 0, 180);
+            a.indent = within(xml.intAttribute(u"indent"), 0, 250);
             a.otherAttributes = xml.attributesExcept(
                 {u"horizontal", u"vertical", u"wrapText", u"shrinkToFit", u"textRotation", u"indent"});
             xml.skip();
@@ -342,6 +369,8 @@ CellFormat readCellFormat(XmlSource &xml)
 
 void PackageReader::readStyles(const QString &path)
 {
+    if (!m_parts.count(path))
+        return;  // as spreadsheet programs do, a missing style part means the default styles
     XmlSource xml(take(path));
     StyleSheet &styles = m_book.styles;
     if (!xml.nextChild())
@@ -445,29 +474,33 @@ void PackageReader::readTheme(const QString &path)
 
 void PackageReader::readSharedStrings(const QString &path)
 {
+    if (!m_parts.count(path))
+        return;  // a workbook without texts may name the part and leave it out
     XmlSource xml(take(path));
     if (!xml.nextChild())
         fail(path, xml.reader().errorString());
     while (xml.nextChild()) {
         SharedString entry;
         const qint64 start = xml.elementStart();
-        bool rich = false;
+        // Runs and phonetic readings are kept as written; only the text is shown.
+        bool plain = true;
         while (xml.nextChild()) {
             if (xml.name() == u"t") {
-                entry.text += xml.readText();
+                entry.text += OoxmlText::decode(xml.readText());
             } else if (xml.name() == u"r") {
-                rich = true;
+                plain = false;
                 while (xml.nextChild()) {
                     if (xml.name() == u"t")
-                        entry.text += xml.readText();
+                        entry.text += OoxmlText::decode(xml.readText());
                     else
                         xml.skip();
                 }
             } else {
-                xml.skip();  // phonetic runs are not shown
+                plain = false;
+                xml.skip();
             }
         }
-        if (rich) {
+        if (!plain) {
             const QString whole = xml.textSince(start);
             const qsizetype open = whole.indexOf(u'>') + 1;
             entry.richXml = whole.mid(open, whole.lastIndexOf(u'<') - open);
@@ -478,14 +511,22 @@ void PackageReader::readSharedStrings(const QString &path)
         fail(path, xml.reader().errorString());
 }
 
+int PackageReader::styleIndex(int index) const
+{
+    // A format the style table does not hold is the default format, as it is in Excel.
+    return index >= 0 && index < int(m_book.styles.cellFormats.size()) ? index : 0;
+}
+
 void PackageReader::readCell(XmlSource &xml, Worksheet &sheet, int row, int &column)
 {
     const QString reference = xml.attribute(u"r");
     int parsedRow = row;
     if (!reference.isEmpty() && !CellRange::parseCell(reference, column, parsedRow))
         fail(sheet.name, QStringLiteral("セル番地 %1").arg(reference));
+    if (column > kLastColumn)
+        fail(sheet.name, QStringLiteral("行 %1 の列がシートの範囲を超えています").arg(row));
     Cell cell;
-    cell.style = xml.intAttribute(u"s");
+    cell.style = styleIndex(xml.intAttribute(u"s"));
     const QString type = xml.attribute(u"t");
     QString value;
     bool hasValue = false;
@@ -493,7 +534,8 @@ void PackageReader::readCell(XmlSource &xml, Worksheet &sheet, int row, int &col
         const QStringView n = xml.name();
         if (n == u"v") {
             value = xml.readText();
-            hasValue = true;
+            // An empty value is no value: formulas written without a result keep none.
+            hasValue = !value.isEmpty() || type == u"str";
         } else if (n == u"f") {
             cell.formulaXml = xml.captureElement();
         } else if (n == u"is") {
@@ -512,25 +554,30 @@ void PackageReader::readCell(XmlSource &xml, Worksheet &sheet, int row, int &col
         }
     }
     if (hasValue) {
+        bool ok = true;
         if (type == u"s") {
-            const int index = value.toInt();
-            if (index < 0 || index >= int(m_strings.size()))
-                fail(sheet.name, QStringLiteral("文字列番号 %1").arg(value));
-            cell.type = Cell::Type::Text;
-            cell.text = m_strings[index].text;
-            cell.richTextXml = m_strings[index].richXml;
+            // A string the table does not hold shows nothing, as in the spreadsheet programs.
+            const int index = value.trimmed().toInt(&ok);
+            if (ok && index >= 0 && index < int(m_strings.size())) {
+                cell.type = Cell::Type::Text;
+                cell.text = m_strings[index].text;
+                cell.richTextXml = m_strings[index].richXml;
+            }
         } else if (type == u"str" || type == u"inlineStr" || type == u"d") {
             cell.type = Cell::Type::Text;
-            cell.text = value;
+            cell.text = OoxmlText::decode(value);
         } else if (type == u"b") {
             cell.type = Cell::Type::Boolean;
-            cell.number = value.toDouble();
+            cell.number = value.trimmed() == QLatin1String("1") || value.trimmed() == QLatin1String("true");
         } else if (type == u"e") {
             cell.type = Cell::Type::Error;
             cell.text = value;
         } else {
-            cell.type = Cell::Type::Number;
-            cell.number = value.toDouble();
+            const double number = value.trimmed().toDouble(&ok);
+            if (ok && std::isfinite(number)) {
+                cell.type = Cell::Type::Number;
+                cell.number = number;
+            }
         }
     }
     sheet.rows[parsedRow].cells[column] = std::move(cell);
@@ -542,12 +589,14 @@ void PackageReader::readSheetData(XmlSource &xml, Worksheet &sheet)
     int rowNumber = 0;
     while (xml.nextChild()) {
         rowNumber = xml.intAttribute(u"r", rowNumber + 1);
+        if (rowNumber < 1 || rowNumber > kLastRow)
+            fail(sheet.name, QStringLiteral("行番号 %1 はシートの範囲外です").arg(xml.attribute(u"r")));
         Row &row = sheet.rows[rowNumber];
-        row.height = xml.doubleAttribute(u"ht");
+        row.height = within(xml.doubleAttribute(u"ht"), 0.0, kLargestRowHeight);
         row.customHeight = xml.boolAttribute(u"customHeight");
         row.hidden = xml.boolAttribute(u"hidden");
         if (xml.boolAttribute(u"customFormat"))
-            row.style = xml.intAttribute(u"s", -1);
+            row.style = xml.intAttribute(u"s", -1) < 0 ? -1 : styleIndex(xml.intAttribute(u"s"));
         row.otherAttributes = xml.attributesExcept(
             {u"r", u"ht", u"customHeight", u"hidden", u"s", u"customFormat", u"spans", u"x14ac:dyDescent"});
         int column = 1;
@@ -572,20 +621,20 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
         if (n == u"dimension") {
             xml.skip();
         } else if (n == u"sheetFormatPr") {
-            sheet.defaultRowHeight = xml.doubleAttribute(u"defaultRowHeight", 15.0);
-            sheet.defaultColumnWidth = xml.doubleAttribute(u"defaultColWidth");
-            sheet.baseColumnWidth = xml.intAttribute(u"baseColWidth", 8);
+            sheet.defaultRowHeight = within(xml.doubleAttribute(u"defaultRowHeight", 15.0), 0.0, kLargestRowHeight);
+            sheet.defaultColumnWidth = within(xml.doubleAttribute(u"defaultColWidth"), 0.0, kLargestColumnWidth);
+            sheet.baseColumnWidth = within(xml.intAttribute(u"baseColWidth", 8), 0, int(kLargestColumnWidth));
             sheet.rowsHiddenByDefault = xml.boolAttribute(u"zeroHeight");
             sheet.sheetFormatXml = xml.captureElement();
         } else if (n == u"cols") {
             while (xml.nextChild()) {
                 ColumnInfo info;
-                info.first = xml.intAttribute(u"min", 1);
-                info.last = xml.intAttribute(u"max", info.first);
-                info.width = xml.doubleAttribute(u"width");
+                info.first = within(xml.intAttribute(u"min", 1), 1, kLastColumn);
+                info.last = within(xml.intAttribute(u"max", info.first), info.first, kLastColumn);
+                info.width = within(xml.doubleAttribute(u"width"), 0.0, kLargestColumnWidth);
                 info.customWidth = xml.boolAttribute(u"customWidth");
                 info.hidden = xml.boolAttribute(u"hidden");
-                info.style = xml.intAttribute(u"style", -1);
+                info.style = xml.intAttribute(u"style", -1) < 0 ? -1 : styleIndex(xml.intAttribute(u"style"));
                 info.otherAttributes
                     = xml.attributesExcept({u"min", u"max", u"width", u"customWidth", u"hidden", u"style"});
                 sheet.columns.push_back(info);
@@ -608,21 +657,24 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
             xml.skip();
         } else if (n == u"pageMargins") {
             page.marginsSet = true;
-            page.marginLeft = xml.doubleAttribute(u"left", 0.7);
-            page.marginRight = xml.doubleAttribute(u"right", 0.7);
-            page.marginTop = xml.doubleAttribute(u"top", 0.75);
-            page.marginBottom = xml.doubleAttribute(u"bottom", 0.75);
-            page.marginHeader = xml.doubleAttribute(u"header", 0.3);
-            page.marginFooter = xml.doubleAttribute(u"footer", 0.3);
+            const auto margin = [&xml](QStringView name, double fallback) {
+                return within(xml.doubleAttribute(name, fallback), 0.0, kLargestMargin);
+            };
+            page.marginLeft = margin(u"left", 0.7);
+            page.marginRight = margin(u"right", 0.7);
+            page.marginTop = margin(u"top", 0.75);
+            page.marginBottom = margin(u"bottom", 0.75);
+            page.marginHeader = margin(u"header", 0.3);
+            page.marginFooter = margin(u"footer", 0.3);
             xml.skip();
         } else if (n == u"pageSetup") {
             page.pageSetupSet = true;
             page.paperSize = xml.intAttribute(u"paperSize", 1);
             page.orientationSet = !xml.attribute(u"orientation").isEmpty();
             page.landscape = xml.attribute(u"orientation") == QLatin1String("landscape");
-            page.scale = xml.intAttribute(u"scale", 100);
-            page.fitToWidth = xml.intAttribute(u"fitToWidth", 1);
-            page.fitToHeight = xml.intAttribute(u"fitToHeight", 1);
+            page.scale = within(xml.intAttribute(u"scale", 100), 10, 400);
+            page.fitToWidth = within(xml.intAttribute(u"fitToWidth", 1), 0, 32767);
+            page.fitToHeight = within(xml.intAttribute(u"fitToHeight", 1), 0, 32767);
             page.firstPageNumber = xml.intAttribute(u"firstPageNumber", 1);
             page.useFirstPageNumber = xml.boolAttribute(u"useFirstPageNumber");
             page.overThenDown = xml.attribute(u"pageOrder") == QLatin1String("overThenDown");
@@ -643,9 +695,11 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
             page.headerFooterXml = xml.textSince(start);
         } else if (n == u"rowBreaks" || n == u"colBreaks") {
             std::vector<int> &breaks = n == u"rowBreaks" ? sheet.rowBreaks : sheet.columnBreaks;
+            const int last = n == u"rowBreaks" ? kLastRow : kLastColumn;
             while (xml.nextChild()) {
-                if (xml.boolAttribute(u"man", true))
-                    breaks.push_back(xml.intAttribute(u"id"));
+                const int id = xml.intAttribute(u"id");
+                if (xml.boolAttribute(u"man", true) && id >= 1 && id < last)
+                    breaks.push_back(id);
                 xml.skip();
             }
         } else if (n == u"drawing") {
@@ -664,7 +718,7 @@ void PackageReader::readSheet(Worksheet &sheet, const QString &path)
     if (xml.reader().hasError())
         fail(path, xml.reader().errorString());
     for (const Relationship &rel : rels) {
-        if (rel.id == drawingId)
+        if (!drawingId.isEmpty() && rel.id == drawingId)
             readDrawing(sheet, rel.target);
         else
             sheet.relationships.push_back(rel);
@@ -675,15 +729,16 @@ AnchorPoint readAnchorPoint(XmlSource &xml)
 {
     AnchorPoint point;
     while (xml.nextChild()) {
+        const QStringView name = xml.name();
         const qint64 value = xml.readText().trimmed().toLongLong();
-        if (xml.name() == u"col")
-            point.column = int(value);
-        else if (xml.name() == u"row")
-            point.row = int(value);
-        else if (xml.name() == u"colOff")
-            point.columnOffset = value;
-        else if (xml.name() == u"rowOff")
-            point.rowOffset = value;
+        if (name == u"col")
+            point.column = int(within<qint64>(value, 0, kLastColumn - 1));
+        else if (name == u"row")
+            point.row = int(within<qint64>(value, 0, kLastRow - 1));
+        else if (name == u"colOff")
+            point.columnOffset = within<qint64>(value, 0, kLargestOffset);
+        else if (name == u"rowOff")
+            point.rowOffset = within<qint64>(value, 0, kLargestOffset);
     }
     return point;
 }
@@ -735,8 +790,8 @@ void PackageReader::readObject(XmlSource &xml, DrawingObject &object, const std:
         } else if (n == u"spPr") {
             inShapeProperties = true;
         } else if (n == u"ext" && inShapeProperties && object.width == 0) {
-            object.width = xml.attribute(u"cx").toLongLong();
-            object.height = xml.attribute(u"cy").toLongLong();
+            object.width = within<qint64>(xml.attribute(u"cx").toLongLong(), 0, kLargestOffset);
+            object.height = within<qint64>(xml.attribute(u"cy").toLongLong(), 0, kLargestOffset);
         } else if (n == u"xfrm" && inShapeProperties) {
             object.flipHorizontal = xml.boolAttribute(u"flipH");
             object.flipVertical = xml.boolAttribute(u"flipV");
@@ -787,12 +842,12 @@ void PackageReader::readAnchor(XmlSource &xml, Worksheet &sheet, DrawingObject::
         else if (n == u"to")
             object.to = readAnchorPoint(xml);
         else if (n == u"ext") {
-            object.width = xml.attribute(u"cx").toLongLong();
-            object.height = xml.attribute(u"cy").toLongLong();
+            object.width = within<qint64>(xml.attribute(u"cx").toLongLong(), 0, kLargestOffset);
+            object.height = within<qint64>(xml.attribute(u"cy").toLongLong(), 0, kLargestOffset);
             xml.skip();
         } else if (n == u"pos") {
-            object.x = xml.attribute(u"x").toLongLong();
-            object.y = xml.attribute(u"y").toLongLong();
+            object.x = within<qint64>(xml.attribute(u"x").toLongLong(), 0, kLargestOffset);
+            object.y = within<qint64>(xml.attribute(u"y").toLongLong(), 0, kLargestOffset);
             xml.skip();
         } else if (n == u"clientData") {
             xml.skip();
@@ -811,6 +866,8 @@ void PackageReader::readAnchor(XmlSource &xml, Worksheet &sheet, DrawingObject::
 
 void PackageReader::readDrawing(Worksheet &sheet, const QString &path)
 {
+    if (!m_parts.count(path))
+        return;  // a drawing named but left out of the package draws nothing
     std::map<QString, QString> images;
     for (const Relationship &rel : readRelationships(path)) {
         if (rel.type.endsWith(QLatin1String("/image")) && !rel.external)

@@ -1,5 +1,6 @@
 #include "XlsxWriter.h"
 
+#include "OoxmlText.h"
 #include "PackagePath.h"
 #include "XmlOutput.h"
 
@@ -84,13 +85,15 @@ const QStringList kLineStyles = {"",
                                  "mediumDashDotDot",
                                  "slantDashDot"};
 
-// The root element of a part, with the namespaces and attributes the template gave it.
+// The root element of a part, with the namespaces and attributes the template gave it. The
+// writer's own elements carry no prefix, so the main namespace is always the default one;
+// a prefix the template used for it stays declared for the elements kept as written.
 void openRoot(XmlOutput &out, const QString &name, std::vector<std::pair<QString, QString>> namespaces,
               const XmlAttributes &attributes, bool withRelationships)
 {
     out.start(name);
-    if (namespaces.empty())
-        namespaces.emplace_back(QString(), kMainNs);
+    std::erase_if(namespaces, [](const auto &ns) { return ns.first.isEmpty(); });
+    namespaces.insert(namespaces.begin(), {QString(), kMainNs});
     if (withRelationships && std::none_of(namespaces.begin(), namespaces.end(), [](const auto &ns) {
             return ns.first == QLatin1String("r");
         }))
@@ -149,7 +152,7 @@ public:
     std::vector<ZipArchive::Entry> build();
 
 private:
-    void add(const QString &path, const QByteArray &bytes, const QString &type = {}, bool compress = true);
+    void add(const QString &path, const QByteArray &bytes, const QString &type = {});
     QByteArray relationships(const std::vector<Relationship> &rels, const QString &sourcePart) const;
     QByteArray sheetXml(const Worksheet &sheet, std::vector<Relationship> &rels);
     void sheetData(XmlOutput &out, const Worksheet &sheet);
@@ -176,9 +179,9 @@ private:
     int m_drawingCount = 0;
 };
 
-void PackageWriter::add(const QString &path, const QByteArray &bytes, const QString &type, bool compress)
+void PackageWriter::add(const QString &path, const QByteArray &bytes, const QString &type)
 {
-    m_entries.push_back({path, bytes, compress});
+    m_entries.push_back({path, bytes, true});
     if (!type.isEmpty())
         m_overrides[u'/' + path] = type;
 }
@@ -252,7 +255,8 @@ void PackageWriter::sheetData(XmlOutput &out, const Worksheet &sheet)
             case Cell::Type::Text:
                 out.attribute(QStringLiteral("t"), formula ? QStringLiteral("str") : QStringLiteral("s"));
                 out.raw(cell.formulaXml);
-                w.writeTextElement(QStringLiteral("v"), formula ? cell.text : QString::number(sharedString(cell)));
+                w.writeTextElement(QStringLiteral("v"),
+                                   formula ? OoxmlText::encode(cell.text) : QString::number(sharedString(cell)));
                 break;
             case Cell::Type::Boolean:
                 out.attribute(QStringLiteral("t"), QStringLiteral("b"));
@@ -430,8 +434,7 @@ QString PackageWriter::imagePart(const std::shared_ptr<const ImageData> &image)
         return image->sourcePart;
     }
     const QString path = QStringLiteral("xl/media/celvane%1.%2").arg(m_imageParts.size() + 1).arg(image->extension);
-    // Pictures are compressed already; storing them keeps saving fast.
-    add(path, image->bytes, {}, image->extension == QLatin1String("emf") || image->extension == QLatin1String("bmp"));
+    add(path, image->bytes);
     m_imageParts.emplace(image.get(), path);
     return path;
 }
@@ -631,7 +634,7 @@ QByteArray PackageWriter::sharedStringsXml() const
             out.start(QStringLiteral("t"));
             if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace() || text.contains(u'\n')))
                 out.attribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            out.writer().writeCharacters(text);
+            out.writer().writeCharacters(OoxmlText::encode(text));
             out.end();
         }
         out.end();
@@ -906,7 +909,7 @@ std::vector<ZipArchive::Entry> PackageWriter::build()
         const bool written
             = std::any_of(m_entries.begin(), m_entries.end(), [&](const auto &e) { return e.path == path; });
         if (!written)
-            m_entries.push_back({path, bytes, !path.startsWith(QLatin1String("xl/media/"))});
+            m_entries.push_back({path, bytes, true});
     }
     m_entries.insert(m_entries.begin(), {QStringLiteral("[Content_Types].xml"), contentTypesXml(), true});
     return std::move(m_entries);

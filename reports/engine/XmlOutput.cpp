@@ -1,5 +1,7 @@
 #include "XmlOutput.h"
 
+#include "CelvaneError.h"
+
 #include <QLocale>
 
 namespace celvane {
@@ -71,6 +73,9 @@ QByteArray XmlOutput::finish()
 {
     m_writer.writeEndDocument();
     m_buffer.close();
+    // A part the writer could not write whole is never handed on as if it were.
+    if (m_writer.hasError())
+        throw CelvaneError(QStringLiteral("ブックの部品を書き出せません（XML にできない文字があります）"));
     return m_bytes;
 }
 

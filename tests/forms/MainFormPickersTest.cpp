@@ -24,9 +24,7 @@ protected:
     void SetUp() override
     {
         DemoSiteFixture::SetUp();
-        Config::write(*ini, Config::Debug, true);
-        Config::write(*ini, Config::CompanyName, QStringLiteral("北辰建設"));
-        Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+        configureMainWindow(QStringLiteral("1"));
     }
 
     QStringList gridCodes(DBGrid *grid)

@@ -26,23 +26,27 @@ extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__
 
 namespace {
 
-std::string g_current;
-std::string g_crashFile;
+// Plain storage, not std::string: the sanitizers' death callback and the leak check run
+// after static destructors, when a std::string would already be gone.
+std::vector<char> *g_current = new std::vector<char>;  // never freed, on purpose
+char g_crashFile[4096];
 
 void saveCurrentInput()
 {
-    if (g_crashFile.empty())
+    if (!g_crashFile[0])
         return;
-    if (FILE *f = std::fopen(g_crashFile.c_str(), "wb")) {
-        std::fwrite(g_current.data(), 1, g_current.size(), f);
+    if (FILE *f = std::fopen(g_crashFile, "wb")) {
+        std::fwrite(g_current->data(), 1, g_current->size(), f);
         std::fclose(f);
-        std::fprintf(stderr, "fuzz: input kept in %s (%zu bytes)\n", g_crashFile.c_str(), g_current.size());
+        std::fprintf(stderr, "fuzz: input kept in %s (%zu bytes)\n", g_crashFile, g_current->size());
     }
 }
 
 void onFatalSignal(int signal)
 {
     std::fprintf(stderr, "fuzz: %s\n", signal == SIGALRM ? "input ran past the time limit" : strsignal(signal));
+    // Once only: an abort while saving must not come back here.
+    std::signal(SIGABRT, SIG_DFL);
     saveCurrentInput();
     std::_Exit(1);
 }
@@ -180,17 +184,19 @@ int main(int argc, char **argv)
         seeds.emplace_back();
 
     const std::string name = std::filesystem::path(argv[0]).filename().string();
-    g_crashFile = (std::filesystem::current_path() / ("fuzz-crash-" + name + ".bin")).string();
+    const std::string crashFile = (std::filesystem::current_path() / ("fuzz-crash-" + name + ".bin")).string();
+    std::snprintf(g_crashFile, sizeof g_crashFile, "%s", crashFile.c_str());
     if (__sanitizer_set_death_callback)
         __sanitizer_set_death_callback(saveCurrentInput);
-    for (int s : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGALRM})
+    // SIGABRT too: std::terminate after an escaped exception keeps its input as well.
+    for (int s : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGALRM, SIGABRT})
         std::signal(s, onFatalSignal);
 
     Mutator mutator(seed);
     auto runOne = [&](const std::string &input) {
-        g_current = input;
+        g_current->assign(input.begin(), input.end());
         alarm(timeout);
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(g_current.data()), g_current.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.data()), input.size());
         alarm(0);
     };
     for (const auto &s : seeds)

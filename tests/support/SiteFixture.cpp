@@ -1,6 +1,7 @@
 #include "SiteFixture.h"
 
 #include "SiteSql.h"
+#include "config/ConfigKeys.h"
 #include "config/Cp932Text.h"
 #include "program/AppContext.h"
 
@@ -78,4 +79,11 @@ QString SiteFixture::scalar(const QString &sql)
 QStringList SiteFixture::committedColumn(const QString &sql) const
 {
     return ColumnValuesOnFile(databasePath(), sql);
+}
+
+void SiteFixture::configureMainWindow(const QString &kojiCode)
+{
+    Config::write(*ini, Config::Debug, true);
+    Config::write(*ini, Config::CompanyName, QStringLiteral("北辰建設"));
+    Config::write(*ini, Config::KojiCode, kojiCode);
 }

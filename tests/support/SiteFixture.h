@@ -55,6 +55,10 @@ protected:
     // Through a second connection, which sees only what the program committed.
     QStringList committedColumn(const QString &sql) const;
 
+    // The configuration a main window under test starts from: the company name set (no
+    // first-use settings window), the clock stopped, `kojiCode` the last project used.
+    void configureMainWindow(const QString &kojiCode);
+
     TDataModule1 data;
     IniFile *ini = nullptr;  // the data module's configuration
 

@@ -31,8 +31,9 @@ int main(int argc, char *argv[])
             else
                 engine.saveAs(output);
         }
-    } catch (const celvane::CelvaneError &error) {
-        err << "sorvik-report: " << error.message() << '\n';
+    } catch (const std::exception &error) {
+        // Whatever went wrong, one line that says so, and no half-written output.
+        err << "sorvik-report: " << celvane::CelvaneError::messageOf(error) << '\n';
         return 1;
     }
     return 0;

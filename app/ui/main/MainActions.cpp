@@ -85,6 +85,7 @@ void MainActions::buildMenus(QMainWindow *window)
     file->addAction(nmSet);
     file->addSeparator();
     QMenu *unit = file->addMenu(QStringLiteral("ユニットファイル（工事以下の全てのデータ）"));
+    unit->setToolTipsVisible(true);  // the hints, and why the unload is disabled
     unit->addAction(nmUnload);
     unit->addAction(nmLoad);
     QMenu *import = file->addMenu(QStringLiteral("ｲﾝﾎﾟｰﾄ(&I)"));

@@ -9,6 +9,7 @@
 #include "system/FileHelpers.h"
 #include "bases/JapaneseFonts.h"
 #include "MainActions.h"
+#include "MainExchangeMenu.h"
 #include "MainFormWindows.h"
 #include "MainPrintMenu.h"
 #include "PrintPanel.h"
@@ -188,6 +189,8 @@ void TMainForm::connectActions()
     run(a.nmSet, &TMainForm::nmSetClick);
     run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
+    m_exchangeMenu = new MainExchangeMenu(
+        m_data, a, [this](const QString &code) { LoadKojiOrNone(code); }, this);
 
     connect(m_system, &ConstructionSystem::changed, this, &TMainForm::applyState);
     connect(&m_system->tree(), &QAbstractItemModel::rowsInserted, this,
@@ -283,6 +286,7 @@ void TMainForm::applyState()
     const MainActionState state = m_system->actionState();
     for (QAction *action : m_actions->projectDependent())
         action->setEnabled(state.projectDependent);
+    m_exchangeMenu->setProjectLoaded(state.projectDependent);
     ExchangePanel->lblImportWorkers->setEnabled(state.projectDependent);
     ExchangePanel->lblImportNotifications->setEnabled(state.projectDependent);
     for (QAction *action : m_actions->primeDependent())

@@ -5,6 +5,7 @@
 class ConstructionSystem;
 class ExchangeGuidePanel;
 class MainActions;
+class MainExchangeMenu;
 class MainFormWindows;
 class PrintPanel;
 class QCalendarWidget;
@@ -80,4 +81,5 @@ private:
     MainFormWindows &m_windows;
     ConstructionSystem *m_system;
     MainActions *m_actions;
+    MainExchangeMenu *m_exchangeMenu = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "ImportColumns.h"
 #include "ImportStatements.h"
+#include "PreparedDatabase.h"
 #include "TableColumns.h"
 #include "db/Database.h"
 #include "db/Transaction.h"
-#include "schema/SchemaBuilder.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ using namespace sorvik::package;
 
 namespace {
 
-// The columns of the real tables, read once from a fresh database.
+// The columns of the real tables, read once from a copy of an empty database.
 class ImportColumnsTest : public ::testing::Test
 {
 protected:
@@ -20,7 +20,7 @@ protected:
     {
         static QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("columns.fdb"));
-        CreateSorvikDatabase(path);
+        CopyPreparedDatabase(PreparedDatabase::Current, path);
         db::Database database;
         database.setDatabaseName(path);
         database.open();

@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     AppContext::instance().CompanyName = "株式会社北辰建設";
     ScriptedMessageService messages;
     ScriptedPackageDialogs dialogs;
-    PackageSite site(dialogs);
+    PackageSite site(dialogs, true);
 
     site.execute("Insert into KOJI (KJCD, APDT, KJNM) values(1, '2026/04/01', '国道230号 道路改良工事')");
     db::Query insert(site.data.IBTransaction1);

@@ -6,10 +6,10 @@
 #include "PackageKind.h"
 #include "PackageText.h"
 #include "PackageWriter.h"
+#include "PreparedDatabase.h"
 #include "db/SqlText.h"
 #include "data/ImageStore.h"
 #include "db/Query.h"
-#include "schema/SchemaBuilder.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -42,12 +42,17 @@ QString ScriptedPackageDialogs::chooseSaveFile(const FileRequest &request)
     return chooseOpenFile(request);
 }
 
-PackageSite::PackageSite(PackageDialogs &dialogs)
+PackageSite::PackageSite(PackageDialogs &dialogs, bool durable)
     : exchange(data, dialogs)
 {
     const QString path = dir.filePath(QStringLiteral("site.fdb"));
-    CreateSorvikDatabase(path);
+    CopyPreparedDatabase(PreparedDatabase::Current, path);
     data.IBDatabase1.setDatabaseName(path);
+    if (durable) {
+        db::ConnectionParams params;
+        params.forcedWrites = 1;
+        data.IBDatabase1.setParams(params);
+    }
     data.IBDatabase1.open();
     data.IBTransaction1.start();
     exchange.setToday(QDate(2026, 12, 9));

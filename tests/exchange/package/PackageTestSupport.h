@@ -48,11 +48,14 @@ struct HandMadePackage
     QMap<QString, QByteArray> files;  // further members (images)
 };
 
-// One Sorvik database with its own data module and exchange.
+// One Sorvik database (a copy of the prepared empty one) with its own data module and
+// exchange.
 class PackageSite
 {
 public:
-    explicit PackageSite(sorvik::package::PackageDialogs &dialogs);
+    // `durable`: the engine waits for the disk at every page write, as it does on a user's
+    // database (the prepared copies do not); for measuring.
+    explicit PackageSite(sorvik::package::PackageDialogs &dialogs, bool durable = false);
 
     void execute(const QString &sql);
     QString scalar(const QString &sql);

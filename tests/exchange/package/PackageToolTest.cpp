@@ -4,7 +4,7 @@
 #include "db/Database.h"
 #include "db/Query.h"
 #include "db/Transaction.h"
-#include "schema/SchemaBuilder.h"
+#include "PreparedDatabase.h"
 
 #include <QFile>
 #include <QProcess>
@@ -25,8 +25,8 @@ class PackageToolTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CreateSorvikDatabase(database("a.fdb"));
-        CreateSorvikDatabase(database("b.fdb"));
+        CopyPreparedDatabase(PreparedDatabase::Current, database("a.fdb"));
+        CopyPreparedDatabase(PreparedDatabase::Current, database("b.fdb"));
         execute("a.fdb",
                 {"Insert into KOJI (KJCD, APDT, KJNM) values(1, '2026/04/01', '国道230号')",
                  "Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values(1, 3, '2026/04/01', '石狩重機')",

@@ -6,6 +6,8 @@
 #include "TemplateFactory.h"
 
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -106,6 +108,84 @@ void BM_LibreOfficePdf100Pages(benchmark::State &state)
     state.counters["pages"] = LibreOfficePeer::pageCount(pdf);
 }
 BENCHMARK(BM_LibreOfficePdf100Pages)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// A long register: rows of ten bordered cells (names, era dates, hours, amounts), as a
+// year of daily records would make; every page is laid out and drawn to PDF.
+Workbook longRegister(int rows)
+{
+    Workbook book;
+    book.styles.fonts.front().name = QStringLiteral("ＭＳ Ｐゴシック");
+    Border box;
+    box.left = box.right = box.top = box.bottom = {LineStyle::Thin, CellColor::automatic()};
+    book.styles.borders.push_back(box);
+    book.styles.numberFormats[164] = QStringLiteral("[$-411]ggge\"年\"m\"月\"d\"日\"");
+    CellFormat text, date, hours;
+    text.borderId = date.borderId = hours.borderId = 1;
+    date.numFmtId = 164;
+    hours.numFmtId = 46;
+    const int textStyle = TemplateFactory::addFormat(book, text);
+    const int dateStyle = TemplateFactory::addFormat(book, date);
+    const int hoursStyle = TemplateFactory::addFormat(book, hours);
+    Worksheet sheet;
+    sheet.name = QStringLiteral("台帳");
+    sheet.columns.push_back({1, 10, 9.0, true, false, -1, {}});
+    sheet.columns.push_back({2, 2, 16.0, true, false, -1, {}});
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= 10; ++c) {
+            Cell &cell = sheet.cellAt(c, r);
+            if (c == 2) {
+                cell.type = Cell::Type::Number;
+                cell.number = 43586 + r % 2000;
+                cell.style = dateStyle;
+            } else if (c == 3) {
+                cell.type = Cell::Type::Number;
+                cell.number = (r % 97) / 24.0;
+                cell.style = hoursStyle;
+            } else {
+                cell.type = Cell::Type::Text;
+                cell.text = c == 1 ? QStringLiteral("作業員%1").arg(r) : QStringLiteral("値%1").arg(c);
+                cell.style = textStyle;
+            }
+        }
+    }
+    book.sheets.push_back(std::move(sheet));
+    return book;
+}
+
+void BM_LongRegisterToPdf(benchmark::State &state)
+{
+    const Workbook book = longRegister(int(state.range(0)));
+    QTemporaryDir dir;
+    int pages = 0;
+    for (auto _ : state) {
+        const DocumentRenderer renderer(book);
+        renderer.savePdf(dir.filePath(QStringLiteral("register.pdf")));
+        pages = renderer.pageCount();
+    }
+    state.counters["pages"] = pages;
+    state.counters["rows"] = double(state.range(0));
+}
+// The same pages drawn into a picture recorder: the engine's own share, without the PDF writer's.
+void BM_LongRegisterDrawn(benchmark::State &state)
+{
+    const Workbook book = longRegister(int(state.range(0)));
+    for (auto _ : state) {
+        const DocumentRenderer renderer(book);
+        QPicture picture;
+        QPainter painter(&picture);
+        for (int page = 0; page < renderer.pageCount(); ++page)
+            renderer.paintPage(painter, page);
+    }
+}
+BENCHMARK(BM_LongRegisterDrawn)->Arg(25000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+BENCHMARK(BM_LongRegisterToPdf)
+    ->Arg(25000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 }  // namespace
 

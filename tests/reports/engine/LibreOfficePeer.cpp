@@ -5,25 +5,72 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 bool LibreOfficePeer::available()
 {
     return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty();
 }
 
+namespace {
+
+QString profileFolder()
+{
+    // One profile for the whole test process: starting LibreOffice with a new one costs seconds,
+    // and parallel test processes must not share one.
+    static QTemporaryDir profile(QDir::temp().filePath(QStringLiteral("celvane-lo-XXXXXX")));
+    return profile.path();
+}
+
+}  // namespace
+
+QStringList LibreOfficePeer::convertAll(const QStringList &fileNames, const QString &format,
+                                        const QString &outputFolder)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), QStringLiteral(CELVANE_TEST_DATA "/libreoffice-fonts.conf"));
+    // A Japanese locale, as on the site clerks' machines: built-in formats read as there.
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("ja_JP.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("ja_JP.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("soffice"),
+                  QStringList{QStringLiteral("-env:UserInstallation=file://") + profileFolder(),
+                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), format,
+                              QStringLiteral("--outdir"), outputFolder}
+                      + fileNames);
+    process.waitForFinished(600000);
+    const QString extension = format.section(u':', 0, 0);
+    QStringList converted;
+    for (const QString &name : fileNames) {
+        const QString file = QDir(outputFolder).filePath(QFileInfo(name).completeBaseName() + u'.' + extension);
+        converted << (QFileInfo::exists(file) ? file : QString());
+    }
+    return converted;
+}
+
 QString LibreOfficePeer::convert(const QString &fileName, const QString &format, const QString &outputFolder)
 {
-    // A profile of its own keeps the conversion away from any running office.
-    const QString profile = QDir(outputFolder).filePath(QStringLiteral("lo-profile"));
+    return convertAll({fileName}, format, outputFolder).value(0);
+}
+
+std::vector<std::vector<LibreOfficePeer::Word>> LibreOfficePeer::words(const QString &pdf)
+{
     QProcess process;
-    process.start(QStringLiteral("soffice"),
-                  {QStringLiteral("-env:UserInstallation=file://") + profile, QStringLiteral("--headless"),
-                   QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"), outputFolder, fileName});
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
-        return {};
-    const QString extension = format.section(u':', 0, 0);
-    const QString converted = QDir(outputFolder).filePath(QFileInfo(fileName).completeBaseName() + u'.' + extension);
-    return QFileInfo::exists(converted) ? converted : QString();
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    std::vector<std::vector<Word>> pages;
+    static const QRegularExpression token(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    for (const auto &match : token.globalMatch(html)) {
+        if (match.captured(0).startsWith(QLatin1String("<page")))
+            pages.emplace_back();
+        else if (!pages.empty())
+            pages.back().push_back(
+                {match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
+    }
+    return pages;
 }
 
 int LibreOfficePeer::pageCount(const QString &pdf)

@@ -4,7 +4,9 @@
 #include "DocumentRenderer.h"
 #include "LibreOfficePeer.h"
 #include "PageLayout.h"
+#include "QStringPrinter.h"
 #include "RenderProbe.h"
+#include "SheetGeometry.h"
 #include "TemplateFactory.h"
 
 #include <QBuffer>
@@ -53,6 +55,27 @@ protected:
     }
     Workbook book;
 };
+
+// The text of one page of a PDF file, as a reader extracts it.
+QString pdfText(const QString &pdf, int page)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page), pdf,
+                QStringLiteral("-")});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+int darkPixels(const QImage &image, const QRectF &area)
+{
+    int dark = 0;
+    const QRect box = area.toAlignedRect().intersected(image.rect());
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
 
 TEST_F(Render, TextStandsInItsCellWithItsAlignment)
 {
@@ -294,6 +317,8 @@ TEST_F(Render, TitleRowsRepeatOnEveryPage)
 
 TEST_F(Render, PaperScaleFitAndCentring)
 {
+    text(1, 1, QStringLiteral("左上"));
+    text(6, 12, QStringLiteral("右下"));
     PageSetup &setup = sheet().pageSetup;
     setup.paperSize = 12;  // B4
     setup.landscape = true;
@@ -341,7 +366,7 @@ TEST(CellTextFormat, NumbersShowInTheirFormat)
     EXPECT_EQ(CellText::formatNumber(1500, QStringLiteral("#,##0\"円\"")), QStringLiteral("1,500円"));
     EXPECT_EQ(CellText::formatNumber(-5, QStringLiteral("0")), QStringLiteral("-5"));
     EXPECT_EQ(CellText::formatNumber(45383, QStringLiteral("yyyy/m/d")), QStringLiteral("2024/4/1"));
-    EXPECT_EQ(CellText::formatNumber(1.0 / 3, QStringLiteral("General")), QStringLiteral("0.3333333333"));
+    EXPECT_EQ(CellText::formatNumber(1.0 / 3, QStringLiteral("General")), QStringLiteral("0.333333333"));
 }
 
 TEST_F(Render, PdfHasEveryPageAndItsText)
@@ -361,8 +386,133 @@ TEST_F(Render, PdfHasEveryPageAndItsText)
     EXPECT_TRUE(second.contains(QStringLiteral("作業員16")));
     EXPECT_FALSE(second.contains(QStringLiteral("作業員15\n")));
 
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("blocked.pdf.part/x")));
+    // A folder in the way is reported, never written into or replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("blocked.pdf/x")));
     EXPECT_THROW(DocumentRenderer(book).savePdf(dir.filePath(QStringLiteral("blocked.pdf"))), CelvaneError);
+}
+
+TEST_F(Render, NumbersThatDoNotFitShowHashes)
+{
+    sheet().columns.insert(sheet().columns.begin(), {2, 2, 4.0, true, false, -1, {}});
+    sheet().columns.insert(sheet().columns.begin(), {4, 4, 3.0, true, false, -1, {}});
+    sheet().columns.insert(sheet().columns.begin(), {5, 5, 20.0, true, false, -1, {}});
+    book.styles.numberFormats[164] = QStringLiteral("[$-411]ggge\"年\"m\"月\"d\"日\"");
+    CellFormat era;
+    era.numFmtId = 164;
+    const int eraStyle = TemplateFactory::addFormat(book, era);
+    for (int column : {2, 5}) {
+        Cell &date = sheet().cellAt(column, 2);
+        date.type = Cell::Type::Number;
+        date.number = 45392;  // 2024-04-10
+        date.style = eraStyle;
+    }
+    Cell &third = sheet().cellAt(4, 2);
+    third.type = Cell::Type::Number;
+    third.number = 1.0 / 3;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("narrow.pdf"));
+    DocumentRenderer(book).savePdf(pdf);
+    const QString text = pdfText(pdf, 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("###"))) << text;
+    EXPECT_EQ(text.count(QStringLiteral("令和6年4月10日")), 1) << "the wide column shows the date whole";
+    EXPECT_FALSE(text.contains(QStringLiteral("024年"))) << "a number is never cut on the left";
+    EXPECT_TRUE(text.contains(QStringLiteral("0.3"))) << "General shortens to fit: " << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("0.333333333")));
+}
+
+TEST_F(Render, MergedBlockSplitByAPageBreakShowsItsTextWhereItFalls)
+{
+    Alignment centre;
+    centre.horizontal = QStringLiteral("center");
+    centre.vertical = QStringLiteral("center");
+    text(1, 3, QStringLiteral("分割された見出し"), centre);
+    book.styles.fills.push_back({QStringLiteral("solid"), CellColor::rgb(0xFFFFFF00), {}, {}});
+    CellFormat yellow = book.styles.format(sheet().cellAt(1, 3).style);
+    yellow.fillId = int(book.styles.fills.size()) - 1;
+    sheet().cellAt(1, 3).style = TemplateFactory::addFormat(book, yellow);
+    sheet().merges.push_back({1, 3, 2, 12});
+    sheet().rowBreaks = {6};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("split.pdf"));
+    DocumentRenderer(book).savePdf(pdf);
+    ASSERT_EQ(LibreOfficePeer::pageCount(pdf), 2);
+    EXPECT_TRUE(pdfText(pdf, 2).contains(QStringLiteral("分割された見出し"))) << "its middle lies on page two";
+    const RenderProbe probe(book);
+    for (int page = 0; page < 2; ++page)
+        EXPECT_FALSE(RenderProbe::coloured(probe.page(page), QColor(255, 255, 0), 30).isEmpty())
+            << "page " << page + 1 << " shows its part of the block";
+}
+
+TEST_F(Render, OnlyPagesWithSomethingOnThemArePrinted)
+{
+    sheet().printArea.reset();
+    text(1, 1, QStringLiteral("左"));
+    text(60, 1, QStringLiteral("右"));
+    // Formats that put nothing on paper make no page, however far away they lie.
+    CellFormat fontOnly;
+    fontOnly.fontId = 0;
+    fontOnly.numFmtId = 14;
+    sheet().cellAt(16384, 1048576).style = TemplateFactory::addFormat(book, fontOnly);
+    sheet().rows[1048575].height = 30;
+    sheet().rows[1048575].customHeight = true;
+    Worksheet empty;
+    empty.name = QStringLiteral("空");
+    book.sheets.push_back(empty);
+    EXPECT_EQ(PageLayout::paginate(book).size(), 2u) << "the empty strip between and the empty sheet print nothing";
+
+    Border box;
+    box.bottom = {LineStyle::Thin, CellColor::automatic()};
+    border(1, 200, box);
+    EXPECT_EQ(PageLayout::paginate(book).size(), 3u) << "a line is something to print";
+}
+
+TEST_F(Render, ColumnsCountDigitsOfTheMetricCompatibleFace)
+{
+    const auto width = [this](const QString &face) {
+        book.styles.fonts.front().name = face;
+        return SheetGeometry(sheet(), book.styles).columnWidth(1);
+    };
+    EXPECT_NEAR(width(QStringLiteral("Calibri")), 10 * 196 * 72 / 2540.0, 0.01) << "Carlito's digit";
+    EXPECT_NEAR(width(QStringLiteral("ＭＳ Ｐゴシック")), 10 * 244 * 72 / 2540.0, 0.01);
+    EXPECT_NEAR(width(QStringLiteral("ＭＳ 明朝")), 10 * 194 * 72 / 2540.0, 0.01);
+    sheet().columns.clear();
+    book.styles.fonts.front().name = QStringLiteral("Calibri");
+    EXPECT_NEAR(SheetGeometry(sheet(), book.styles).columnWidth(1), 8 * 196 * 72 / 2540.0 + 3.75, 0.01)
+        << "eight digits and five pixels";
+}
+
+TEST_F(Render, BoldWithoutABoldFaceIsStillBold)
+{
+    book.styles.fonts.front().name = QStringLiteral("ＭＳ 明朝");
+    Font bold = book.styles.fonts.front();
+    bold.bold = true;
+    book.styles.fonts.push_back(bold);
+    text(2, 2, QStringLiteral("明朝体の見出し"));
+    text(2, 4, QStringLiteral("明朝体の見出し"));
+    CellFormat heavy = book.styles.format(sheet().cellAt(2, 4).style);
+    heavy.fontId = 1;
+    sheet().cellAt(2, 4).style = TemplateFactory::addFormat(book, heavy);
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const int regular = darkPixels(page, probe.cell(0, 2, 2, 4, 2));
+    EXPECT_GT(darkPixels(page, probe.cell(0, 2, 4, 4, 4)), regular * 1.15);
+}
+
+TEST_F(Render, AFillKeepsTheSymbolLeftAndTheNumberRight)
+{
+    sheet().columns.insert(sheet().columns.begin(), {2, 2, 24.0, true, false, -1, {}});
+    CellFormat accounting;
+    accounting.numFmtId = 42;
+    Cell &amount = sheet().cellAt(2, 2);
+    amount.type = Cell::Type::Number;
+    amount.number = 1234;
+    amount.style = TemplateFactory::addFormat(book, accounting);
+    const RenderProbe probe(book);
+    const QImage page = probe.page(0);
+    const QRectF cell = probe.cell(0, 2, 2);
+    EXPECT_FALSE(RenderProbe::inked(page, QRectF(cell.left(), cell.top(), 15, cell.height())).isEmpty());
+    EXPECT_TRUE(RenderProbe::inked(page, QRectF(cell.left() + 25, cell.top() + 1, 60, cell.height() - 2)).isEmpty());
+    EXPECT_FALSE(RenderProbe::inked(page, QRectF(cell.right() - 30, cell.top(), 30, cell.height())).isEmpty());
 }
 
 }  // namespace

@@ -16,42 +16,23 @@ namespace {
 
 constexpr double kTolerance = 3 * 72 / 25.4;  // three millimetres in points
 
-struct Word
-{
-    QString text;
-    QPointF at;
-};
+using Word = LibreOfficePeer::Word;
 
-std::vector<std::vector<Word>> wordsByPage(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    std::vector<std::vector<Word>> pages;
-    static const QRegularExpression token(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
-    for (const auto &match : token.globalMatch(html)) {
-        if (match.captured(0).startsWith(QLatin1String("<page")))
-            pages.emplace_back();
-        else if (!pages.empty())
-            pages.back().push_back(
-                {match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
-    }
-    return pages;
-}
-
-// Positions (points) of long straight lines: rows or columns mostly inked across the page.
+// Positions (points) of long straight lines: rows or columns inked without a break over a
+// good part of the page. Letters standing in a column are broken between rows, so they are
+// never taken for a line.
 std::vector<int> lines(const QImage &page, bool horizontal, double share)
 {
     std::vector<int> found;
     const int outer = horizontal ? page.height() : page.width();
     const int inner = horizontal ? page.width() : page.height();
     for (int i = 0; i < outer; ++i) {
-        int dark = 0;
-        for (int j = 0; j < inner; ++j)
-            dark += qGray(horizontal ? page.pixel(j, i) : page.pixel(i, j)) < 200;
-        if (dark > inner * share && (found.empty() || i - found.back() > 2))
+        int run = 0, longest = 0;
+        for (int j = 0; j < inner; ++j) {
+            run = qGray(horizontal ? page.pixel(j, i) : page.pixel(i, j)) < 200 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        if (longest > inner * share && (found.empty() || i - found.back() > 2))
             found.push_back(i);
     }
     return found;
@@ -73,8 +54,8 @@ void expectAlike(const QString &ours, const QString &theirs, double rowShare, do
                 EXPECT_NEAR(a[i], b[i], kTolerance) << "page " << p + 1 << " line " << i;
         }
     }
-    const auto ourWords = wordsByPage(ours);
-    const auto theirWords = wordsByPage(theirs);
+    const auto ourWords = LibreOfficePeer::words(ours);
+    const auto theirWords = LibreOfficePeer::words(theirs);
     ASSERT_EQ(ourWords.size(), theirWords.size());
     for (size_t p = 0; p < ourWords.size(); ++p) {
         int near = 0;

@@ -234,7 +234,7 @@ TEST(CellAddress, StaysInsideTheSheet)
     EXPECT_EQ(CellRange::columnName(28), QStringLiteral("AB"));
 }
 
-TEST_F(XlsxRoundTrip, FailedSaveKeepsTheOldFile)
+TEST_F(XlsxRoundTrip, SaveRefusesLinksAndDevicesAndKeepsTheOldFile)
 {
     const QString path = dir.filePath(QStringLiteral("kept.xlsx"));
     XlsxWriter::write(TemplateFactory::roster(), path);
@@ -242,12 +242,20 @@ TEST_F(XlsxRoundTrip, FailedSaveKeepsTheOldFile)
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     const QByteArray original = before.readAll();
     before.close();
-    // The temporary file cannot be made when its name is taken by a folder.
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("kept.xlsx.part/inner")));
-    EXPECT_THROW(XlsxWriter::write(TemplateFactory::wideRoster(), path), CelvaneError);
+    const QString link = dir.filePath(QStringLiteral("link.xlsx"));
+    ASSERT_TRUE(QFile::link(path, link));
+    try {
+        XlsxWriter::write(TemplateFactory::wideRoster(), link);
+        ADD_FAILURE() << "a save through a link must be refused";
+    } catch (const CelvaneError &error) {
+        EXPECT_TRUE(error.message().contains(link)) << error.message().toStdString();
+    }
+    EXPECT_THROW(XlsxWriter::write(TemplateFactory::wideRoster(), QStringLiteral("/dev/null")), CelvaneError);
+    EXPECT_THROW(XlsxWriter::write(TemplateFactory::wideRoster(), dir.path()), CelvaneError);
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), original);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
 }
 
 }  // namespace
