@@ -32,6 +32,9 @@ TEST_F(RosterDocumentTest, ElevenWorkersFillTwoPagesWithTheHeaderOnEach)
         EXPECT_EQ(roster.value(page, QStringLiteral("**SHOTYONM")), QStringLiteral("高橋 誠　殿"));
         EXPECT_EQ(roster.value(page, QStringLiteral("**CMPNM")), QStringLiteral("株式会社丸山土木"));
         EXPECT_EQ(roster.value(page, QStringLiteral("**UNUM")), QStringLiteral("(1 次)"));
+        // Unwritten markers print blank: the first tier's own name, the empty rows.
+        EXPECT_EQ(roster.value(page, QStringLiteral("**1UCPMNM")), QString());
+        EXPECT_TRUE(roster.markersLeft(page).isEmpty()) << roster.markersLeft(page).join(u' ').toStdString();
     }
     for (int row = 0; row < 10; ++row)
         EXPECT_EQ(roster.value(0, QStringLiteral("**NUM"), 0, 2 * row), QString::number(row + 1));

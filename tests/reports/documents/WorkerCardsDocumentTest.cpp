@@ -69,6 +69,7 @@ TEST_F(WorkerCardsDocumentTest, TwentyThreeQualificationsRunOverThreePages)
         EXPECT_TRUE(cards.pictures(page, QStringLiteral("**BACD")).empty());
         EXPECT_TRUE(cards.pictures(page, QStringLiteral("**PHOTO")).empty());
         EXPECT_EQ(cards.value(page, QStringLiteral("**FURI")), QString());
+        EXPECT_TRUE(cards.markersLeft(page).isEmpty()) << cards.markersLeft(page).join(u' ').toStdString();
     }
     // Blocks two across and five down, ten to a page.
     for (int block = 0; block < 10; ++block)

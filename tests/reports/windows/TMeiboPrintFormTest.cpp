@@ -114,8 +114,9 @@ TEST_F(TMeiboPrintFormTest, ShowsItsPartsUnderTheirCaptions)
         titles << form->DBGrid1->model()->headerData(column, Qt::Horizontal).toString();
     EXPECT_EQ(titles, QString("印刷,作業員CD,氏名,ふりがな,入場年月日,年齢").split(','));
     EXPECT_EQ(form->DBGrid1->columnWidth(0), 34);
-    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
         EXPECT_TRUE(form->grab().save(folder + QStringLiteral("/roster-print.png")));
+    }
 }
 
 TEST_F(TMeiboPrintFormTest, AContractorOutsideTheTreeOpensOnTheFirstEntry)
