@@ -131,7 +131,6 @@ int main(int argc, char *argv[])
     data.IBTransaction1.start();
     PrintSettings settings;
     settings.templateFolder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("rpt")) + u'/';
-    settings.imageRoot = work.path() + u'/';
     QString problem;
     const std::unique_ptr<StriluxControl> barcode
         = StriluxLibrary::createControl(StriluxLibrary::defaultPath(), problem);

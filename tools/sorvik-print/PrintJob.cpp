@@ -63,11 +63,10 @@ void PrintJob::start(const QString &templateFolder)
             throw PrintFailure(QStringLiteral("no settings file at ") + path);
         ini = std::make_unique<IniFile>(path);
     }
-    settings = sorvik::documents::PrintSettings::read({}, m_images.path() + u'/', ini.get());
+    settings = sorvik::documents::PrintSettings::read({}, ini.get());
     settings.templateFolder = templateFolder;
 
     AppContext &context = AppContext::instance();
-    context.ImageRoot = settings.imageRoot;
     context.UseBarcode = settings.useBarcode;
     context.WorkDate = date();
     data.IBDatabase1.setDatabaseName(database);

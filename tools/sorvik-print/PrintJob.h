@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QHash>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <stdexcept>
 
 // A wrong command line: sorvik-print shows its usage and ends with 2.
@@ -61,5 +60,4 @@ public:
 private:
     QStringList m_positional;
     QHash<QString, QString> m_options;
-    QTemporaryDir m_images;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace db {
@@ -29,6 +30,10 @@ public:
     // False for an empty name; true otherwise, also when no such image is stored (then
     // nothing is written). A file that cannot be written raises db::Error.
     bool FetchImageFile(const QString &fileName, const QString &folder);
+
+    // The bytes of the stored file `fileName`; empty when no such image is stored. For
+    // documents, which place pictures without writing them to a scratch folder first.
+    QByteArray ImageBytes(const QString &fileName);
 
     // "KAO00012.JPG" for kind 0 and number 12.
     static QString ImageFileName(int kind, qint64 number);

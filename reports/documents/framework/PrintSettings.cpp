@@ -8,16 +8,15 @@ namespace sorvik::documents {
 PrintSettings PrintSettings::fromProgram()
 {
     const AppContext &context = AppContext::instance();
-    PrintSettings settings = read(context.AppDir, context.ImageRoot, context.IniFile);
+    PrintSettings settings = read(context.AppDir, context.IniFile);
     settings.useBarcode = context.UseBarcode;
     return settings;
 }
 
-PrintSettings PrintSettings::read(const QString &appDir, const QString &imageRoot, const IniFile *ini)
+PrintSettings PrintSettings::read(const QString &appDir, const IniFile *ini)
 {
     PrintSettings settings;
     settings.templateFolder = appDir + QStringLiteral("rpt/");
-    settings.imageRoot = imageRoot;
     if (ini) {
         settings.remarks = {Config::read(*ini, Config::Remark1), Config::read(*ini, Config::Remark2),
                             Config::read(*ini, Config::Remark3), Config::read(*ini, Config::Remark4)};

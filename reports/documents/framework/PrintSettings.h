@@ -7,21 +7,19 @@ class IniFile;
 
 namespace sorvik::documents {
 
-// What every document takes from the program's folders and configuration: where the
-// templates are, where stored images are extracted for printing, the roster's four
-// remark lines and whether workers carry a unified barcode number.
+// What every document takes from the program's folder and configuration: where the
+// templates are, the roster's four remark lines and whether workers carry a unified
+// barcode number.
 struct PrintSettings
 {
     QString templateFolder;                // "rpt/" beside the program, with a trailing '/'
-    QString imageRoot;                     // with a trailing '/'; pictures go to its folder "image"
     QStringList remarks = QStringList(4);  // data/remark1 … remark4
     bool useBarcode = false;
 
     // From the application context and its configuration (none: the defaults).
     static PrintSettings fromProgram();
-    static PrintSettings read(const QString &appDir, const QString &imageRoot, const IniFile *ini);
+    static PrintSettings read(const QString &appDir, const IniFile *ini);
     QString templatePath(const QString &fileName) const { return templateFolder + fileName; }
-    QString imageFolder() const { return imageRoot + QStringLiteral("image"); }
 };
 
 }  // namespace sorvik::documents

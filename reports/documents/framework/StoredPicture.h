@@ -9,14 +9,15 @@ namespace sorvik::documents {
 
 class MarkerWriter;
 
-// Puts a picture of the image store (a photo, a certificate) into a document: the stored
-// file is written into the scratch folder, read as a picture and fitted into the box at
-// the marker cell. When there is no such file, or it is no picture that can be read, the
-// cell says "NO PRINTING" and the document goes on.
+// Puts a picture of the image store (a photo, a certificate) into a document, fitted into
+// the box at the marker cell. When there is no such stored file, or it is no picture that
+// can be read, the cell says "NO PRINTING" and the document goes on. The stored bytes are
+// read straight from the store: a scratch copy of every picture, each written safely to
+// disk, made a hundred cards wait seconds on the disk.
 class StoredPicture
 {
 public:
-    StoredPicture(TDataModule1 &data, const QString &scratchFolder);
+    explicit StoredPicture(TDataModule1 &data);
 
     // Nothing happens for an empty file name (the column is null).
     void place(MarkerWriter &writer, const QString &marker, const QString &fileName, const QSizeF &box,
@@ -26,7 +27,6 @@ public:
 
 private:
     TDataModule1 &m_data;
-    QString m_folder;
 };
 
 }  // namespace sorvik::documents

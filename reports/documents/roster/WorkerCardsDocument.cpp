@@ -44,7 +44,7 @@ void WorkerCardsDocument::Build(celvane::Celvane &engine)
     m_phone.clear();
     m_data.GetContractorItem(m_choices.kojiCode, m_choices.gyoCode, QStringLiteral("TEL"),
                              DateToDateText(QDate::currentDate()), m_phone);
-    StoredPicture pictures(m_data, m_settings.imageFolder());
+    StoredPicture pictures(m_data);
     TableDataSet workers(m_data.IBTransaction1);
     RosterTable::Open(workers, m_choices, true);
     int card = 1;

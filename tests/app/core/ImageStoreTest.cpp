@@ -91,4 +91,12 @@ TEST_F(ImageStoreTest, FetchOfAnEmptyNameOrAMissingRow)
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("KAO09999.JPG")));
 }
 
+TEST_F(ImageStoreTest, BytesAreReadByNameWithoutAScratchFile)
+{
+    const QString name = store.StoreImageFile(1, makeFile("a.jpg", QByteArray("\xff\xd8\x00\x01", 4)));
+    EXPECT_EQ(store.ImageBytes(name), QByteArray("\xff\xd8\x00\x01", 4));
+    EXPECT_TRUE(store.ImageBytes(QStringLiteral("GAZ99999.JPG")).isEmpty());
+    EXPECT_TRUE(store.ImageBytes(QStringLiteral("x' or '1' = '1")).isEmpty());
+}
+
 }  // namespace

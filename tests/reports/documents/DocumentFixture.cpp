@@ -7,7 +7,7 @@ using namespace sorvik::documents;
 void DocumentFixture::SetUp()
 {
     DemoSiteFixture::SetUp();
-    settings = PrintSettings::read(appDir(), dir.filePath(QStringLiteral("images")) + u'/', ini);
+    settings = PrintSettings::read(appDir(), ini);
     settings.templateFolder = qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt/");
 }
 

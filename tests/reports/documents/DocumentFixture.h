@@ -7,7 +7,7 @@
 #include "roster/RosterChoices.h"
 
 // The demo site with what its documents need: the built templates (rpt/ beside the
-// programs), a scratch folder for pictures, and an engine to fill.
+// programs) and an engine to fill.
 //   contractor  tier  workers (all marked)
 //   1           0     none
 //   2           1     3, the first tier above 4, 5 and 6

@@ -99,7 +99,7 @@ TEST_F(RosterDocumentTest, WritesEveryMarkerOfItsManifestAndNoOther)
 {
     ini->writeString(QStringLiteral("data"), QStringLiteral("remark1"),
                      QStringLiteral("※新規入場者教育は入場日に実施"));
-    settings = PrintSettings::read(appDir(), settings.imageRoot, ini);
+    settings = PrintSettings::read(appDir(), ini);
     settings.templateFolder = qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt/");
     const DocumentPages roster = build(choices(6, 3, QStringLiteral("株式会社北斗オペレーション")));
     const auto *sheet

@@ -31,7 +31,6 @@ protected:
         ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
                                 appDir() + QStringLiteral("rpt")));
         AppContext &context = AppContext::instance();
-        context.ImageRoot = dir.filePath(QStringLiteral("images")) + u'/';
         context.WorkDate = QDate(2026, 6, 1);
         ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     }
