@@ -50,6 +50,7 @@ TEST_F(PrintWindowsTest, QualificationListsNeedAContractorWithQualifications)
     EXPECT_EQ(modal.unscripted(), 1);
 }
 
+// With SORVIK_SCREENSHOT_DIR set, keeps a picture of each window for a person to look at.
 TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
 {
     ConstructionSystem system(data);
@@ -71,6 +72,9 @@ TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
             EXPECT_FALSE(form->btnPrint->isEnabled());
             EXPECT_FALSE(form->btnPrevew->isEnabled());
             EXPECT_TRUE(form->btnClose->isEnabled());
+            if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
+                EXPECT_TRUE(form->grab().save(folder + QStringLiteral("/not-yet-%1.png").arg(captions.size())));
+            }
             return int(QDialog::Rejected);
         });
         PrintWindows::Open(nullptr, request(window), {});
