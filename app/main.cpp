@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     TDataModule1 dataModule;
     int result = 0;
     if (StartProgram(lock, dataModule, QCoreApplication::applicationDirPath())) {
-        FormWindows windows;
+        FormWindows windows(dataModule);
         TMainForm window(dataModule, windows);
         window.show();
         result = QApplication::exec();

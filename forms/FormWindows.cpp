@@ -1,11 +1,32 @@
 #include "FormWindows.h"
 
-#include "services/ModalService.h"
-#include "pickers/TGyoListForm.h"
-#include "pickers/TKojiListForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "PrintWindows.h"
+#include "pickers/TGyoListForm.h"
+#include "pickers/TKojiListForm.h"
+#include "program/AppContext.h"
+#include "program/DataModule1.h"
+#include "services/ModalService.h"
+
+FormWindows::FormWindows(TDataModule1 &data)
+    : m_data(data)
+    , m_images(data.IBTransaction1)
+    , m_services(data)
+{
+}
+
+const EditorContext &FormWindows::editorContext()
+{
+    if (!m_context) {
+        const AppContext &context = AppContext::instance();
+        m_context = std::make_unique<EditorContext>(
+            EditorContext{{m_data.IBTransaction1, m_images, AppContext::Project(), *m_data.iniFile, context.ImageRoot,
+                           [] { return AppContext::instance().WorkDate; }},
+                          m_services});
+    }
+    return *m_context;
+}
 
 MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const QString &current)
 {
@@ -15,10 +36,10 @@ MainFormWindows::ProjectChoice FormWindows::pickProject(QWidget *parent, const Q
     return {picker.KojiCode, picker.KojiName};
 }
 
-bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
-                                 const QString &leaveOut, ContractorChoice &choice)
+bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, bool leaveOutPlaced,
+                                 ContractorChoice &choice)
 {
-    return PickContractor(parent, kojiCode, preset, leaveOut, choice.kojiCode, choice.gyoCode, choice.name);
+    return PickContractor(parent, kojiCode, preset, {}, choice.kojiCode, choice.gyoCode, choice.name, leaveOutPlaced);
 }
 
 MainFormWindows::EditResult FormWindows::editProject(QWidget *, const QString &)
@@ -41,7 +62,7 @@ void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)
 
 void FormWindows::editStaff(QWidget *parent)
 {
-    TSyokuInfo staff(parent);
+    TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
 }
 

@@ -1,15 +1,26 @@
 #pragma once
 
+#include "FormServices.h"
+#include "data/ImageStore.h"
+#include "kit/EditorContext.h"
 #include "main/MainFormWindows.h"
 
+#include <memory>
+
+class TDataModule1;
+
 // The main window's modal windows as the program shows them: the pickers, the settings
-// window, the staff master and the report windows, each run through the installed
-// ModalService.
+// window, the editors and the report windows, each run through the installed
+// ModalService. It holds the context every editor is handed: the data module's
+// transaction and image store, the current project, the configuration and the real
+// pickers.
 class FormWindows : public MainFormWindows
 {
 public:
+    explicit FormWindows(TDataModule1 &data);
+
     ProjectChoice pickProject(QWidget *parent, const QString &current) override;
-    bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, const QString &leaveOut,
+    bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, bool leaveOutPlaced,
                         ContractorChoice &choice) override;
     // The project and contractor editors are windows still to come; until they are added
     // here these open nothing and report that nothing was written.
@@ -18,4 +29,14 @@ public:
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
     void openPrintWindow(QWidget *parent, const PrintRequest &request) override;
+
+    FormServices &services() { return m_services; }
+    // Made when the first editor opens, from the started data module.
+    const EditorContext &editorContext();
+
+private:
+    TDataModule1 &m_data;
+    ImageStore m_images;
+    FormServices m_services;
+    std::unique_ptr<EditorContext> m_context;
 };

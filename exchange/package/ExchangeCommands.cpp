@@ -82,8 +82,8 @@ bool ExchangeCommands::importNames()
 bool ExchangeCommands::unloadUnit()
 {
     const AppContext &context = AppContext::instance();
-    const QString file = m_dialogs.chooseSaveFile(unitUnloadRequest(context.CurKojiName));
-    return !file.isEmpty() && m_exchange.UnloadUnit(context.CurKojiCode, file);
+    const QString file = m_dialogs.chooseSaveFile(unitUnloadRequest(context.Project().CurKojiName()));
+    return !file.isEmpty() && m_exchange.UnloadUnit(context.Project().CurKojiCode(), file);
 }
 
 QString ExchangeCommands::loadNewUnit(const std::function<void(const QString &)> &makeCurrent)

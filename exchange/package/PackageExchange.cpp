@@ -257,8 +257,9 @@ bool PackageExchange::ImportTable(const QString &package, int kind, DataSet *edi
         QStringList imageNotes;
         RowImages images(m_data, folder, packageKind->imageKind(), imageNotes);
         const AppContext &context = AppContext::instance();
-        RowImporter importer(m_data, *packageKind, {context.CurKojiCode, context.ImportGyoCode, context.ImportGyoName},
-                             overwrite, images);
+        RowImporter importer(m_data, *packageKind,
+                             {context.Project().CurKojiCode(), context.ImportGyoCode, context.ImportGyoName}, overwrite,
+                             images);
         const bool stored = packageKind->storing == Storing::OverwriteRecord
             ? importer.overwriteRecord(*editor, columns, content.rows)
             : importer.storeRows(columns, content.rows);

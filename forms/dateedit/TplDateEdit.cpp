@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -52,6 +53,12 @@ TplDateEdit::TplDateEdit(QWidget *parent)
     m_era->installEventFilter(this);
     m_era->view()->installEventFilter(this);
     setFocusProxy(m_era);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("text"));
+    m_text->setAutoFillBackground(true);
+    m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_text->setIndent(4);
+    m_text->hide();
     QWidget::setTabOrder(m_year, m_month);
     QWidget::setTabOrder(m_month, m_day);
     QWidget::setTabOrder(m_day, m_era);
@@ -207,6 +214,7 @@ void TplDateEdit::layoutParts()
     place(m_labelMonth, monthShown, m_labelMonth->preferredWidth());
     place(m_day, dayShown, twoDigitWidth + FieldExtraWidth);
     place(m_labelDay, dayShown, m_labelDay->preferredWidth());
+    m_text->setGeometry(m_year->x(), 0, x - m_year->x(), height);
     // The control is exactly as large as its parts; a layout cannot stretch it.
     setFixedSize(x, height);
 }
@@ -258,8 +266,27 @@ void TplDateEdit::mouseReleaseEvent(QMouseEvent *event)
 
 // ---- dates ----
 
+void TplDateEdit::ShowText(const QString &text)
+{
+    Clear();
+    QPalette colors = m_text->palette();
+    colors.setColor(QPalette::Window, m_color);
+    colors.setColor(QPalette::WindowText, Qt::red);
+    m_text->setPalette(colors);
+    m_text->setText(text);
+    m_text->setToolTip(text);
+    m_text->show();
+    m_text->raise();
+}
+
+QString TplDateEdit::ShownText() const
+{
+    return m_text->isHidden() ? QString() : m_text->text();
+}
+
 void TplDateEdit::Clear()
 {
+    m_text->hide();
     m_era->setCurrentIndex(m_editGengo ? m_defGengo - 1 : -1);
     m_date = NoDate;
     m_year->clear();
@@ -287,6 +314,7 @@ void TplDateEdit::SetDate(const QDate &date)
     }
     m_date = date;
     m_empty = false;
+    m_text->hide();
     showDate(date);
 }
 
@@ -472,6 +500,8 @@ bool TplDateEdit::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (auto *part = qobject_cast<QWidget *>(watched); part && part != m_era->view()) {
+            // Entering the control to type a date uncovers the fields.
+            m_text->hide();
             paintFocus(part, true);
             if (auto *field = qobject_cast<QLineEdit *>(part)) {
                 // A click places the cursor after the focus arrives; select once it has.

@@ -9,6 +9,7 @@
 #include <functional>
 
 class EraComboBox;
+class QLabel;
 class QLineEdit;
 class TplDateEditLabel;
 
@@ -79,6 +80,10 @@ public:
     QDate GetDate();
     // Validates and returns the date as "yyyy/mm/dd"; empty when the control is empty.
     QString GetDateText();
+    // Shows a stored text that is no date ("2009/4/1") as it is, over the empty fields,
+    // until the user enters the control or another date is put in.
+    void ShowText(const QString &text);
+    QString ShownText() const;  // the text ShowText shows; empty when none
     // True when the year, month and day fields are blank; the era does not count.
     bool IsBlank() const;
     // The error bits of the last validation (DateEntryRules::ErrorBit).
@@ -121,6 +126,7 @@ private:
     QLineEdit *m_year;
     QLineEdit *m_month;
     QLineEdit *m_day;
+    QLabel *m_text;  // a stored text that is no date
     TplDateEditLabel *m_labelYear;
     TplDateEditLabel *m_labelMonth;
     TplDateEditLabel *m_labelDay;

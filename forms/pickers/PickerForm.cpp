@@ -43,9 +43,9 @@ PickerForm::PickerForm(const QString &caption, const QString &header, const QStr
     resize(640, 420);
 }
 
-void PickerForm::openList(const QString &sql)
+void PickerForm::openList(const SqlStatement &sql)
 {
-    IBQuery1.SetSQL(sql);
+    IBQuery1.SetSQL(sql.text, sql.params);
     IBQuery1.Open();
 }
 

@@ -3,6 +3,7 @@
 #include "bases/TmyForm.h"
 #include "data/DataSource.h"
 #include "data/QueryDataSet.h"
+#include "data/SqlStatement.h"
 
 class DBGrid;
 class QPushButton;
@@ -30,7 +31,7 @@ protected:
     // Extra controls go between the title strip and the grid.
     QVBoxLayout *Body;
 
-    void openList(const QString &sql);
+    void openList(const SqlStatement &sql);
     // The current row's value as text; empty on an empty list.
     QString current(const QString &field);
     bool hasRows() const { return IBQuery1.Active() && !IBQuery1.IsEmpty(); }

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 TGyoListForm::TGyoListForm(QWidget *parent)
-    : PickerForm(QStringLiteral("業者一覧選択"), AppContext::instance().CurKojiName, QStringLiteral("選択(&S)"),
-                 QStringLiteral("閉じる(&C)"), parent)
+    : PickerForm(QStringLiteral("業者一覧選択"), AppContext::instance().Project().CurKojiName(),
+                 QStringLiteral("選択(&S)"), QStringLiteral("閉じる(&C)"), parent)
 {
     ProjectStrip = new QWidget(this);
     auto *strip = new QHBoxLayout(ProjectStrip);
@@ -51,7 +51,7 @@ void TGyoListForm::fillList()
 {
     if (KojiCode.isEmpty() || KojiCode == QLatin1String("0"))
         return;
-    openList(PickerSql::ContractorList(KojiCode, LeaveOut));
+    openList(PickerSql::ContractorList(KojiCode, LeaveOut, LeaveOutPlaced));
     if (!GyoCode.isEmpty())
         IBQuery1.Locate(QStringLiteral("GYOCD"), {GyoCode});
 }
@@ -79,12 +79,13 @@ void TGyoListForm::btnOKClick()
 }
 
 bool PickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, const QString &leaveOut,
-                    QString &chosenKojiCode, QString &chosenGyoCode, QString &chosenName)
+                    QString &chosenKojiCode, QString &chosenGyoCode, QString &chosenName, bool leaveOutPlaced)
 {
     TGyoListForm picker(parent);
     picker.KojiCode = kojiCode.isEmpty() ? QStringLiteral("0") : kojiCode;
     picker.GyoCode = preset;
     picker.LeaveOut = leaveOut;
+    picker.LeaveOutPlaced = leaveOutPlaced;
     if (ModalService::current().run(picker) != QDialog::Accepted)
         return false;
     chosenKojiCode = picker.KojiCode;

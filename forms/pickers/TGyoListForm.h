@@ -14,10 +14,12 @@ public:
     explicit TGyoListForm(QWidget *parent = nullptr);
 
     // In: the project ("0" to choose one), the contractor to preselect, the comma list
-    // of contractors to leave out. Out after a choice: project, contractor, company name.
+    // of contractors to leave out, and whether to leave out those already placed in the
+    // construction system. Out after a choice: project, contractor, company name.
     QString KojiCode = QStringLiteral("0");
     QString GyoCode;
     QString LeaveOut;
+    bool LeaveOutPlaced = false;
     QString CompanyName;
 
     QWidget *ProjectStrip;
@@ -38,4 +40,4 @@ private:
 // Opens the contractor picker; true when a contractor was chosen, and only then are the
 // three outputs set.
 bool PickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, const QString &leaveOut,
-                    QString &chosenKojiCode, QString &chosenGyoCode, QString &chosenName);
+                    QString &chosenKojiCode, QString &chosenGyoCode, QString &chosenName, bool leaveOutPlaced = false);

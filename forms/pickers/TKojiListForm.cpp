@@ -39,7 +39,7 @@ TKojiListForm::TKojiListForm(QWidget *parent)
     resize(840, 440);
 }
 
-QString TKojiListForm::ListSql()
+SqlStatement TKojiListForm::ListSql()
 {
     return PickerSql::ProjectList(GetDateControl(*dtFrom), GetDateControl(*dtTo));
 }
@@ -62,8 +62,13 @@ void TKojiListForm::showEvent(QShowEvent *event)
 
 void TKojiListForm::btnOKClick()
 {
-    if (!hasRows())
+    // An empty list chooses no project: "0", not the empty text of a missing row.
+    if (!hasRows()) {
+        KojiCode = QStringLiteral("0");
+        KojiName.clear();
+        accept();
         return;
+    }
     KojiCode = current(QStringLiteral("KJCD"));
     KojiName = current(QStringLiteral("KJNM"));
     accept();

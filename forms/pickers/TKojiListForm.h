@@ -21,7 +21,7 @@ public:
     QPushButton *btnView;  // 表示
 
     // The statement of the list as the filter stands.
-    QString ListSql();
+    SqlStatement ListSql();
     void btnViewClick();
 
 protected:

@@ -23,7 +23,7 @@ TMeishoBox::TMeishoBox(int kind, QWidget *parent)
     resize(460, 300);
 
     db::Query query(TDataModule1::instance()->IBTransaction1);
-    query.setSql(PickerSql::NameList(kind));
+    SetStatement(query, PickerSql::NameList(kind));
     for (query.open(); !query.eof(); query.next()) {
         const QString abbreviation = query.field(QStringLiteral("PRNM")).asString();
         ListBox1->addItem(PickerSql::NameEntry(abbreviation, query.field(QStringLiteral("NM")).asString()));

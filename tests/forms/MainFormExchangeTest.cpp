@@ -134,7 +134,7 @@ TEST_F(MainFormExchangeTest, TheNamesMasterTravelsThroughTheMenusToo)
 TEST_F(MainFormExchangeTest, AUnitUnloadedFromTheMenuLoadsAsANewCurrentProject)
 {
     open();
-    const QStringList tree = AppContext::instance().TreeLabels;
+    const QList<TreeEntry> tree = AppContext::Project().Tree();
     const QString name = form->edtKJNM->text();
     ASSERT_FALSE(tree.isEmpty());
 
@@ -157,9 +157,9 @@ TEST_F(MainFormExchangeTest, AUnitUnloadedFromTheMenuLoadsAsANewCurrentProject)
 
     const QString created = committedColumn("Select max(KJCD) from KOJI").first();
     EXPECT_NE(created, "1");
-    EXPECT_EQ(AppContext::instance().CurKojiCode, created);
+    EXPECT_EQ(AppContext::Project().CurKojiCode(), created);
     EXPECT_EQ(form->edtKJNM->text(), name);
-    EXPECT_EQ(AppContext::instance().TreeLabels, tree);
+    EXPECT_EQ(AppContext::Project().Tree(), tree);
     EXPECT_EQ(messages.texts(), QStringList{sorvik::package::kUnitLoadedMessage});
     for (const QString table : {"TAISEI", "GYOSYA", "SAGYOIN", "INSIKAKU"}) {
         const QString count = "Select count(*) from " + table + " where KJCD = ";
@@ -204,6 +204,6 @@ TEST_F(MainFormExchangeTest, CancellingAnyStepLeavesEverythingAsItWas)
     modal.thenShow<TImportForm>([](TImportForm &dialog) { ClickButton(&dialog, "btnCancel"); });
     actions().nmLoad->trigger();
     EXPECT_EQ(committedColumn("Select distinct KJCD from KOJI order by KJCD"), projects);
-    EXPECT_EQ(AppContext::instance().CurKojiCode, "1");
+    EXPECT_EQ(AppContext::Project().CurKojiCode(), "1");
     EXPECT_EQ(messages.texts(), QStringList());
 }

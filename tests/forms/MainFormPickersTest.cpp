@@ -35,7 +35,7 @@ protected:
         return codes;
     }
 
-    FormWindows windows;
+    FormWindows windows{data};
 };
 
 TEST_F(MainFormPickersTest, PlacingFromTheListOffersOnlyContractorsOutsideTheTree)
@@ -50,8 +50,8 @@ TEST_F(MainFormPickersTest, PlacingFromTheListOffersOnlyContractorsOutsideTheTre
         return picker.result();
     });
     form.actions().actSetGyoList->trigger();
-    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,2,4,6,5,3,7,8").split(','));
-    EXPECT_EQ(AppContext::instance().TreeLevels.last(), QStringLiteral("2"));
+    EXPECT_EQ(TreeCodes(), QString("1,2,4,6,5,3,7,8").split(','));
+    EXPECT_EQ(TreeLevels().last(), QStringLiteral("2"));
     EXPECT_EQ(column(QStringLiteral("Select HTYCD||'/'||UNUM from TAISEI where KJCD = 1 and GYOCD = 8")),
               QStringList{QStringLiteral("3/2")});
 }
@@ -67,7 +67,7 @@ TEST_F(MainFormPickersTest, ChoosingTheOtherProjectThroughItsPicker)
         return picker.result();
     });
     form.actions().actSelKoji->trigger();
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("2"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("2"));
     EXPECT_TRUE(form.actions().actSetMotoList->isVisible());
     EXPECT_EQ(form.edtKJNM->text(), QStringLiteral("（仮称）北光町集合住宅新築工事"));
 }
@@ -75,6 +75,7 @@ TEST_F(MainFormPickersTest, ChoosingTheOtherProjectThroughItsPicker)
 TEST_F(MainFormPickersTest, MissingCompanyNameOpensTheProfilePageOnly)
 {
     Config::write(*ini, Config::CompanyName, QString());
+    AppContext::instance().CompanyName = Config::read(*ini, Config::CompanyName);
     modal.then([](QDialog &dialog) {
         auto &settings = static_cast<TSystemSetForm &>(dialog);
         EXPECT_EQ(settings.windowTitle(), QStringLiteral("システム利用者の会社名を入力して下さい"));

@@ -32,11 +32,14 @@ TEST_F(PickersTest, ProjectPickerBuildsTheFilterFromTheDatesGiven)
 {
     TKojiListForm picker;
     const QString base = QStringLiteral("Select DISTINCT kjcd,kjnm,odnm,stdt,fndt from KOJI");
-    EXPECT_EQ(picker.ListSql(), base);
+    EXPECT_EQ(picker.ListSql().text, base);
+    EXPECT_TRUE(picker.ListSql().params.isEmpty());
     SetDateControl(*picker.dtFrom, QStringLiteral("2026/10/01"));
-    EXPECT_EQ(picker.ListSql(), base + QStringLiteral(" where stdt >= '2026/10/01'"));
+    EXPECT_EQ(picker.ListSql().text, base + QStringLiteral(" where stdt >= ?"));
+    EXPECT_EQ(picker.ListSql().params, QVariantList{QStringLiteral("2026/10/01")});
     SetDateControl(*picker.dtTo, QStringLiteral("2027/06/30"));
-    EXPECT_EQ(picker.ListSql(), base + QStringLiteral(" where stdt >= '2026/10/01' and fndt >= '2027/06/30'"));
+    EXPECT_EQ(picker.ListSql().text, base + QStringLiteral(" where stdt >= ? and fndt >= ?"));
+    EXPECT_EQ(picker.ListSql().params, (QVariantList{QStringLiteral("2026/10/01"), QStringLiteral("2027/06/30")}));
     picker.btnViewClick();
     EXPECT_EQ(gridColumn(picker.DBGrid1, 0), QStringList{QStringLiteral("2")});
 }
@@ -53,7 +56,7 @@ TEST_F(PickersTest, ProjectPickerListsEveryVersionLineAndReturnsTheChoice)
         picker.btnOK->click();
         return picker.result();
     });
-    FormWindows windows;
+    FormWindows windows(data);
     const MainFormWindows::ProjectChoice choice = windows.pickProject(nullptr, QStringLiteral("2"));
     EXPECT_EQ(choice.code, QStringLiteral("1"));
     EXPECT_EQ(choice.name, QStringLiteral("国道230号 札幌市南区川沿地区道路改良工事"));
@@ -63,6 +66,20 @@ TEST_F(PickersTest, ProjectPickerListsEveryVersionLineAndReturnsTheChoice)
         return dialog.result();
     });
     EXPECT_EQ(windows.pickProject(nullptr, QStringLiteral("2")).code, QStringLiteral("2"));
+
+    // Choosing from an empty list chooses no project: "0", never an empty code.
+    modal.then([](QDialog &dialog) {
+        auto &picker = static_cast<TKojiListForm &>(dialog);
+        picker.show();
+        SetDateControl(*picker.dtFrom, QStringLiteral("2080/01/01"));
+        picker.btnView->click();
+        EXPECT_TRUE(gridColumn(picker.DBGrid1, 0).isEmpty());
+        picker.btnOK->click();
+        return picker.result();
+    });
+    const MainFormWindows::ProjectChoice none = windows.pickProject(nullptr, QStringLiteral("2"));
+    EXPECT_EQ(none.code, QStringLiteral("0"));
+    EXPECT_TRUE(none.name.isEmpty());
 }
 
 TEST_F(PickersTest, ContractorPickerLeavesOutTheTreeAndGroupsVersions)

@@ -13,7 +13,7 @@ public:
     {
         QString kojiCode;
         QString preset;
-        QString leaveOut;
+        bool leaveOutPlaced = false;
     };
 
     ProjectChoice pickProject(QWidget *, const QString &current) override
@@ -24,10 +24,10 @@ public:
         return projectAnswers.takeFirst();
     }
 
-    bool pickContractor(QWidget *, const QString &kojiCode, const QString &preset, const QString &leaveOut,
+    bool pickContractor(QWidget *, const QString &kojiCode, const QString &preset, bool leaveOutPlaced,
                         ContractorChoice &choice) override
     {
-        contractorRequests << ContractorRequest{kojiCode, preset, leaveOut};
+        contractorRequests << ContractorRequest{kojiCode, preset, leaveOutPlaced};
         if (contractorAnswers.isEmpty())
             return false;
         choice = contractorAnswers.takeFirst();

@@ -13,6 +13,7 @@ void ProgramFolderFixture::SetUp()
 {
     ASSERT_TRUE(dir.isValid());
     AppContext::instance() = AppContext();
+    AppContext::Project().Reset();
     const QString settings = dir.filePath(QStringLiteral("settings"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
@@ -21,6 +22,7 @@ void ProgramFolderFixture::SetUp()
 void ProgramFolderFixture::TearDown()
 {
     AppContext::instance() = AppContext();
+    AppContext::Project().Reset();
 }
 
 QString ProgramFolderFixture::appDir() const
@@ -71,6 +73,18 @@ QStringList SiteFixture::column(const QString &sql)
     return ColumnValues(data.IBTransaction1, sql);
 }
 
+QStringList SiteFixture::column(const SqlStatement &sql)
+{
+    return ColumnValues(data.IBTransaction1, sql);
+}
+
+RecordContext SiteFixture::records()
+{
+    return {data.IBTransaction1, images, AppContext::instance().Project(), *ini, AppContext::instance().ImageRoot, [] {
+                return AppContext::instance().WorkDate;
+            }};
+}
+
 QString SiteFixture::scalar(const QString &sql)
 {
     return ScalarValue(data.IBTransaction1, sql);
@@ -85,5 +99,7 @@ void SiteFixture::configureMainWindow(const QString &kojiCode)
 {
     Config::write(*ini, Config::Debug, true);
     Config::write(*ini, Config::CompanyName, QStringLiteral("北辰建設"));
+    // The main window reads the company from the context the data module filled at start.
+    AppContext::instance().CompanyName = Config::read(*ini, Config::CompanyName);
     Config::write(*ini, Config::KojiCode, kojiCode);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "PreparedDatabase.h"
+#include "ProjectTree.h"
 #include "ScriptedServices.h"
+#include "data/ImageStore.h"
+#include "data/SqlStatement.h"
 #include "program/AppContext.h"
 #include "program/DataModule1.h"
+#include "records/RecordContext.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -50,7 +54,13 @@ protected:
     void execute(const QStringList &statements);
     void exec(const QString &sql);
     QStringList column(const QString &sql);
+    QStringList column(const SqlStatement &sql);
     QString scalar(const QString &sql);
+
+    // What an editor or its rules are handed, over this site: the program's transaction,
+    // the image store (images shown from the folder "image" of the program folder), the
+    // current project and the configuration.
+    RecordContext records();
 
     // Through a second connection, which sees only what the program committed.
     QStringList committedColumn(const QString &sql) const;
@@ -61,6 +71,7 @@ protected:
 
     TDataModule1 data;
     IniFile *ini = nullptr;  // the data module's configuration
+    ImageStore images{data.IBTransaction1};
 
 private:
     PreparedDatabase m_database;

@@ -1,5 +1,6 @@
 #include "SiteSql.h"
 
+#include "data/SqlStatement.h"
 #include "db/Database.h"
 #include "db/Query.h"
 #include "db/Transaction.h"
@@ -20,9 +21,14 @@ void ExecuteCommitted(db::Transaction &transaction, const QStringList &statement
 
 QStringList ColumnValues(db::Transaction &transaction, const QString &sql)
 {
+    return ColumnValues(transaction, SqlStatement{sql, {}});
+}
+
+QStringList ColumnValues(db::Transaction &transaction, const SqlStatement &sql)
+{
     QStringList values;
     db::Query query(transaction);
-    query.setSql(sql);
+    SetStatement(query, sql);
     for (query.open(); !query.eof(); query.next())
         values << query.field(0).asString();
     return values;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct SqlStatement;
+
 namespace db {
 class Transaction;
 }
@@ -17,6 +19,7 @@ void ExecuteCommitted(db::Transaction &transaction, const QStringList &statement
 
 // The first column of every row, in result order.
 QStringList ColumnValues(db::Transaction &transaction, const QString &sql);
+QStringList ColumnValues(db::Transaction &transaction, const SqlStatement &sql);
 
 // The first column of the first row as text, or "<no row>".
 QString ScalarValue(db::Transaction &transaction, const QString &sql);

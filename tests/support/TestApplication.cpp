@@ -1,6 +1,6 @@
 #include "TestApplication.h"
 
-#include <QApplication>
+#include "services/SorvikApplication.h"
 
 QApplication &TestApplication()
 {
@@ -9,6 +9,8 @@ QApplication &TestApplication()
     static int argc = 1;
     static char name[] = "sorvik-tests";
     static char *argv[] = {name, nullptr};
-    static QApplication *app = new QApplication(argc, argv);
+    // The program's own application object: Japanese Qt texts, and exceptions that reach
+    // the event loop shown instead of ending the tests.
+    static QApplication *app = new SorvikApplication(argc, argv);
     return *app;
 }

@@ -86,7 +86,7 @@ public:
         AppContext &context = AppContext::instance();
         context.AppDir = m_appDir.path() + QLatin1Char('/');
         context.CompanyName = arguments.value("--company");
-        context.CurKojiCode = arguments.value("--project");
+        context.Project().Select({arguments.value("--project"), {}, {}, false});
         if (arguments.options.contains(QStringLiteral("--db"))) {
             data.IBDatabase1.setDatabaseName(arguments.value("--db"));
             data.IBDatabase1.open();

@@ -151,6 +151,17 @@ int DataSet::FieldIndex(const QString &name) const
     return -1;
 }
 
+void DataSet::SetDisplayLabel(const QString &field, const QString &label)
+{
+    m_labels.insert(field.toUpper(), label);
+}
+
+QString DataSet::DisplayLabel(int field) const
+{
+    const QString name = m_columns.value(field).name;
+    return m_labels.value(name.toUpper(), name);
+}
+
 DataField DataSet::FieldByName(const QString &name)
 {
     const int index = FieldIndex(name);

@@ -3,6 +3,7 @@
 #include "DataSetState.h"
 #include "db/Column.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -28,7 +29,8 @@ class DataSource;
 // Opening: AfterOpen, AfterScroll, then stateChanged and dataChanged(-1).
 // Closing: BeforeClose, then stateChanged.
 //
-// Handlers may throw; an exception from BeforeScroll stops the move before it happens.
+// Handlers and the data sources' observers may throw; an exception from BeforeScroll
+// stops the move before it happens.
 class DataSet
 {
 public:
@@ -42,6 +44,18 @@ public:
     virtual ~DataSet();
     DataSet(const DataSet &) = delete;
     DataSet &operator=(const DataSet &) = delete;
+
+    // Adds `handler` after what `event` already does, so that several parts of an editor
+    // (its rules, its window) can each handle the same event:
+    //   DataSet::Chain(IBTable1.AfterScroll, [this](DataSet &) { showLabels(); });
+    template<typename Handler, typename Slot> static void Chain(Slot &event, Handler handler)
+    {
+        event = [first = std::move(event), second = std::move(handler)](auto &...args) {
+            if (first)
+                first(args...);
+            second(args...);
+        };
+    }
 
     Event AfterOpen;
     Event BeforeClose;
@@ -77,7 +91,11 @@ public:
 
     int FieldCount() const { return int(m_columns.size()); }
     const db::Column &FieldInfo(int index) const { return m_columns.at(index); }
-    int FieldIndex(const QString &name) const;   // -1 when unknown; names compare without case
+    int FieldIndex(const QString &name) const;  // -1 when unknown; names compare without case
+    // The name messages give a field: its caption on the form when one was set, else the
+    // column name. Kept across closing and opening.
+    void SetDisplayLabel(const QString &field, const QString &label);
+    QString DisplayLabel(int field) const;
     DataField FieldByName(const QString &name);  // throws db::Error for an unknown name
     DataField Fields(int index);
 
@@ -134,4 +152,5 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     QList<DataSource *> m_sources;
+    QHash<QString, QString> m_labels;  // upper-case field name -> caption
 };

@@ -2,47 +2,48 @@
 
 #include "DataSetState.h"
 
-#include <QObject>
+#include <QList>
 
 class DataSet;
+class DataSetObserver;
 
 // Links data-bound controls and a window's logic to one dataset (the forms'
-// DataSource1). The dataset calls it; it passes the news on as signals:
-//   stateChanged        the dataset opened, closed, or went into or out of edit/insert;
-//   dataChanged(field)  field `field` of the current row changed, or -1: the whole
-//                       record (a move, an open, a cancel, a refresh);
-//   updatingRecord      a post is about to run: controls holding typed text that is not
-//                       yet in its field write it now;
-//   posted              a post was written and its AfterPost handler has run (an editor
-//                       that owns the transaction commits here).
-class DataSource : public QObject
+// DataSource1). The dataset calls it; it passes the news on to its observers in the order
+// they were added (see DataSetObserver). Exceptions of observers are not caught here.
+class DataSource
 {
-    Q_OBJECT
 public:
-    explicit DataSource(QObject *parent = nullptr);
-    ~DataSource() override;
+    DataSource() = default;
+    ~DataSource();
+    DataSource(const DataSource &) = delete;
+    DataSource &operator=(const DataSource &) = delete;
 
     void setDataSet(DataSet *dataSet);
     DataSet *dataSet() const { return m_dataSet; }
     DataSetState state() const;
+    bool editing() const { return state() == DataSetState::Edit || state() == DataSetState::Insert; }
 
     // Puts the dataset into edit for a control the user types in: from browse it edits
     // (an empty dataset appends). Returns false when the dataset cannot be changed.
     bool edit();
+    // Asks every control to write the input it still holds into its field, as a post does.
+    void commitPending() { updateRecord(); }
+
+    void addObserver(DataSetObserver *observer);
+    void removeObserver(DataSetObserver *observer);
 
     // Called by the dataset.
-    void stateChange() { emit stateChanged(); }
-    void dataChange(int field) { emit dataChanged(field); }
-    void updateRecord() { emit updatingRecord(); }
-    void postDone() { emit posted(); }
-    void forgetDataSet();
-
-signals:
-    void stateChanged();
-    void dataChanged(int field);
-    void updatingRecord();
-    void posted();
+    void stateChange();
+    void dataChange(int field);
+    void updateRecord();
+    void postDone();
+    // The dataset is being destroyed: forget it without telling anyone, since the window
+    // that owns both is going away.
+    void forgetDataSet() { m_dataSet = nullptr; }
 
 private:
+    template<typename Call> void notify(Call call);
+
     DataSet *m_dataSet = nullptr;
+    QList<DataSetObserver *> m_observers;
 };

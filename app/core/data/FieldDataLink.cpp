@@ -1,35 +1,45 @@
 #include "FieldDataLink.h"
 
-#include "DataField.h"
 #include "DataSet.h"
 #include "DataSource.h"
 #include "db/Field.h"
 
-FieldDataLink::FieldDataLink(QObject *parent)
-    : QObject(parent)
+#include <algorithm>
+
+FieldDataLink::~FieldDataLink()
 {
+    if (m_source)
+        m_source->removeObserver(this);
 }
 
 void FieldDataLink::setDataSource(DataSource *source)
 {
     if (m_source)
-        disconnect(m_source, nullptr, this, nullptr);
+        m_source->removeObserver(this);
     m_source = source;
-    if (m_source) {
-        connect(m_source, &DataSource::dataChanged, this, &FieldDataLink::onDataChanged);
-        connect(m_source, &DataSource::stateChanged, this, &FieldDataLink::activeChanged);
-        connect(m_source, &DataSource::updatingRecord, this, &FieldDataLink::commit);
-    }
+    if (m_source)
+        m_source->addObserver(this);
     m_modified = false;
-    emit activeChanged();
-    emit reload();
+    reload();
 }
 
 void FieldDataLink::setFieldName(const QString &name)
 {
     m_fieldName = name;
     m_modified = false;
-    emit reload();
+    reload();
+}
+
+void FieldDataLink::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    reload();
+}
+
+void FieldDataLink::reload()
+{
+    if (OnReload)
+        OnReload();
 }
 
 int FieldDataLink::fieldIndex() const
@@ -62,15 +72,18 @@ QString FieldDataLink::text() const
 int FieldDataLink::maxLength() const
 {
     const int index = fieldIndex();
-    return index < 0 ? 0 : m_source->dataSet()->FieldInfo(index).charLength;
+    const int field = index < 0 ? 0 : m_source->dataSet()->FieldInfo(index).charLength;
+    if (field > 0 && m_maxLength > 0)
+        return std::min(field, m_maxLength);
+    return std::max(field, m_maxLength);
 }
 
 bool FieldDataLink::startEdit()
 {
     if (!canModify())
         return false;
-    // Marked first: the state change that the edit causes must not reload the control
-    // over the character being typed.
+    // Marked first: the state change and the record an append brings must not reload
+    // the control over the input the user is making.
     m_modified = true;
     m_writing = true;
     try {
@@ -106,14 +119,27 @@ void FieldDataLink::write(const QVariant &value)
     }
     m_writing = false;
     m_modified = false;
+    // The edit this write may have begun reloaded the control with the old value.
+    reload();
 }
 
-void FieldDataLink::onDataChanged(int field)
+void FieldDataLink::DataSetStateChanged()
+{
+    reload();
+}
+
+void FieldDataLink::DataSetDataChanged(int field)
 {
     if (m_writing)
         return;
     if (field < 0 || field == fieldIndex()) {
         m_modified = false;
-        emit reload();
+        reload();
     }
+}
+
+void FieldDataLink::DataSourceDestroyed()
+{
+    m_source = nullptr;
+    m_modified = false;
 }

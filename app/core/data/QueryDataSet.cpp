@@ -1,5 +1,6 @@
 #include "QueryDataSet.h"
 
+#include "SqlStatement.h"
 #include "db/Query.h"
 
 QueryDataSet::QueryDataSet(db::Transaction &transaction)
@@ -7,16 +8,17 @@ QueryDataSet::QueryDataSet(db::Transaction &transaction)
 {
 }
 
-void QueryDataSet::SetSQL(const QString &sql)
+void QueryDataSet::SetSQL(const QString &sql, const QVariantList &params)
 {
     Close();
     m_sql = sql;
+    m_params = params;
 }
 
 qint64 QueryDataSet::ExecSQL()
 {
     db::Query query(m_transaction);
-    query.setSql(m_sql);
+    SetStatement(query, {m_sql, m_params});
     query.exec();
     return query.rowsAffected();
 }
@@ -24,7 +26,7 @@ qint64 QueryDataSet::ExecSQL()
 void QueryDataSet::loadRows(std::vector<Row> &rows, QList<db::Column> &columns)
 {
     db::Query query(m_transaction);
-    query.setSql(m_sql);
+    SetStatement(query, {m_sql, m_params});
     columns = query.columns();
     const int count = int(columns.size());
     for (query.open(); !query.eof(); query.next()) {

@@ -2,6 +2,7 @@
 
 #include "Abort.h"
 #include "FieldValue.h"
+#include "Savepoint.h"
 #include "TableWriter.h"
 #include "db/Error.h"
 #include "db/Query.h"
@@ -20,20 +21,24 @@ void TableDataSet::SetTableName(const QString &name)
     m_tableName = name;
 }
 
-void TableDataSet::SetFilter(const QString &condition)
+void TableDataSet::SetFilter(const QString &condition, const QVariantList &params)
 {
     if (!Active()) {
         m_filter = condition;
+        m_filterParams = params;
         return;
     }
     checkBrowseMode();
     fire(BeforeScroll);
     const QString previous = m_filter;
+    const QVariantList previousParams = m_filterParams;
     m_filter = condition;
+    m_filterParams = params;
     try {
         reload();
     } catch (...) {
         m_filter = previous;
+        m_filterParams = previousParams;
         throw;
     }
     placeWithoutEvents(m_rows.empty() ? -1 : 0, true, false);
@@ -78,6 +83,8 @@ void TableDataSet::loadRows(std::vector<Row> &rows, QList<db::Column> &columns)
     const int count = int(m_schema.columns.size());
     db::Query query(m_transaction);
     query.setSql(selectSql(selected));
+    for (int i = 0; i < m_filterParams.size(); ++i)
+        query.setParam(i, m_filterParams[i]);
     for (query.open(); !query.eof(); query.next()) {
         Row row{QVector<QVariant>(count), QVector<bool>(count, false)};
         for (int q = 0; q < positions.size(); ++q) {
@@ -133,7 +140,7 @@ void TableDataSet::SetFieldValue(int field, const QVariant &value)
     if (field < 0 || field >= m_columns.size())
         throw db::Error(QStringLiteral("フィールド番号 %1 は範囲外です。").arg(field));
     Row &row = m_rows[size_t(m_current)];
-    row.values[field] = FieldValueFor(m_columns[field], value);
+    row.values[field] = FieldValueFor(m_columns[field], value, DisplayLabel(field));
     row.loaded[field] = true;
     m_modified = true;
     notifyDataChange(field);
@@ -174,24 +181,34 @@ void TableDataSet::Append()
     notifyDataChange(-1);
 }
 
+void TableDataSet::write(Row &row)
+{
+    TableWriter writer(m_transaction, m_schema);
+    if (State() == DataSetState::Insert) {
+        const QVariantList key = writer.insert(row.values);
+        for (int k = 0; k < key.size(); ++k)
+            row.values[m_schema.indexOf(m_schema.primaryKey[k])] = key[k];
+    } else {
+        writer.update(row.values, m_original->values, row.loaded);
+    }
+}
+
 void TableDataSet::Post()
 {
     requireActive();
     if (State() != DataSetState::Edit && State() != DataSetState::Insert)
         return;
     notifyUpdateRecord();
+    Savepoint savepoint(m_transaction);
     fire(BeforePost);
-    TableWriter writer(m_transaction, m_schema);
-    Row &row = m_rows[size_t(m_current)];
+    const int index = m_current;
+    const DataSetState editState = State();
+    const Row unwritten = m_rows[size_t(index)];
+    const std::optional<Row> original = m_original;
     try {
-        if (State() == DataSetState::Insert) {
-            const QVariantList key = writer.insert(row.values);
-            for (int k = 0; k < key.size(); ++k)
-                row.values[m_schema.indexOf(m_schema.primaryKey[k])] = key[k];
-        } else {
-            writer.update(row.values, m_original->values, row.loaded);
-        }
+        write(m_rows[size_t(index)]);
     } catch (const db::Error &error) {
+        savepoint.Rollback();
         DataAction action = DataAction::Fail;
         if (OnPostError)
             OnPostError(*this, error, action);
@@ -202,7 +219,19 @@ void TableDataSet::Post()
     m_original.reset();
     m_modified = false;
     setState(DataSetState::Browse);
-    fire(AfterPost);
+    try {
+        fire(AfterPost);
+    } catch (...) {
+        // The record was not stored after all: back into edit with what the user had.
+        savepoint.Rollback();
+        m_rows[size_t(index)] = unwritten;
+        m_original = original;
+        m_modified = true;
+        setState(editState);
+        notifyDataChange(-1);
+        throw;
+    }
+    savepoint.Release();
     notifyPosted();
     notifyDataChange(-1);
 }
@@ -239,10 +268,12 @@ void TableDataSet::Delete()
     }
     if (IsEmpty())
         throw db::Error(QStringLiteral("削除するデータがありません。"));
+    Savepoint savepoint(m_transaction);
     fire(BeforeDelete);
     fire(BeforeScroll);
     const QVector<QVariant> stored = m_original ? m_original->values : m_rows[size_t(m_current)].values;
     TableWriter(m_transaction, m_schema).remove(stored);
+    savepoint.Release();
     const bool wasLast = m_current == int(m_rows.size()) - 1;
     m_rows.erase(m_rows.begin() + m_current);
     m_original.reset();

@@ -13,8 +13,9 @@ class Transaction;
 }  // namespace db
 
 // A dataset over one table (the forms' IBTable1) on the program's transaction: all
-// columns, limited by Filter (SQL condition text), ordered by the index IndexName or
-// else by the primary key. Binary blob columns are read when first asked for.
+// columns, limited by Filter (an SQL condition whose values are '?' parameters), ordered
+// by the index IndexName or else by the primary key. Binary blob columns are read when
+// first asked for.
 //
 // Event order, which the editors' carry-over of values depends on:
 //   Append   (pending record posted), BeforeInsert, BeforeScroll, state Insert
@@ -23,12 +24,18 @@ class Transaction;
 //   Post     updatingRecord (bound controls write their text), BeforePost, the write,
 //            then state Browse (stateChanged), AfterPost, posted, dataChanged(-1);
 //            when the write fails: PostError(error, action); action Fail rethrows the
-//            db::Error, Abort throws EAbort; the record stays in edit either way
+//            db::Error, Abort throws EAbort; the record stays in edit either way.
+//            BeforePost, the write and AfterPost run inside a savepoint: when any of
+//            them throws, what they wrote is taken back and the record is in edit again
+//            with the values it had, so AfterPost is the place for cascades that must
+//            stand or fall with the record. AfterPost must neither move the dataset nor
+//            commit: the window commits once the post is done (DataSetPosted).
 //   Cancel   BeforeCancel, record restored (after an insert: back on the row that was
 //            current before), state Browse (stateChanged), AfterCancel, dataChanged(-1)
 //   Delete   (an insert is cancelled instead; an edit is cancelled first)
 //            BeforeDelete, BeforeScroll, the write, state Browse, AfterDelete,
-//            AfterScroll, dataChanged(-1)
+//            AfterScroll, dataChanged(-1); BeforeDelete and the write share a savepoint,
+//            so a cascade in BeforeDelete is taken back when the delete fails
 //   moves    see DataSet; a record in edit or insert is posted before BeforeScroll
 //   Filter   set while open: pending record posted, BeforeScroll, rows read again,
 //            on the first row, AfterScroll
@@ -62,7 +69,10 @@ public:
     QString TableName() const { return m_tableName; }
     void SetTableName(const QString &name);  // only while closed
     QString Filter() const { return m_filter; }
-    void SetFilter(const QString &condition);
+    const QVariantList &FilterParams() const { return m_filterParams; }
+    // `params` are the values of the condition's '?' marks:
+    //   IBTable1.SetFilter("KJCD = ? and GYOCD = ?", {kojiCode, gyoCode});
+    void SetFilter(const QString &condition, const QVariantList &params = {});
     QString IndexName() const { return m_indexName; }
     void SetIndexName(const QString &name);  // empty: primary key order
 
@@ -90,10 +100,12 @@ private:
     void requireActive() const;
     void restoreAfterCancel();
     void refreshKeepingRow();
+    void write(Row &row);
 
     db::Transaction &m_transaction;
     QString m_tableName;
     QString m_filter;
+    QVariantList m_filterParams;
     QString m_indexName;
     TableSchema m_schema;
     // The record as read, while it is edited; for an insert, the row to return to.

@@ -3,7 +3,7 @@
 #include "EraCalendar.h"
 
 InvalidDateText::InvalidDateText(const QString &text)
-    : std::runtime_error(QStringLiteral("'%1' is not a valid date").arg(text).toStdString())
+    : std::runtime_error(QStringLiteral("「%1」は日付として読めません。").arg(text).toStdString())
 {
 }
 
@@ -24,11 +24,14 @@ QDate parseFixedPlaces(const QString &text)
     return QDate(year, month, day);
 }
 
+// A stored text that is no date (an imported "2009/4/1") is shown as it is: the user
+// sees what is there and the program goes on.
 QString eraText(const QString &text, const QString &pattern)
 {
     if (text.isEmpty())
         return {};
-    return EraCalendar::format(DateTextToDate(text), pattern);
+    const QDate date = parseFixedPlaces(text);
+    return date.isValid() ? EraCalendar::format(date, pattern) : text;
 }
 
 }  // namespace

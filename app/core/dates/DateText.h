@@ -21,6 +21,7 @@ inline const QString LongDateFormat = QStringLiteral("gg ee年mm月dd日");
 QDate DateTextToDate(const QString &text);
 QString DateToDateText(const QDate &date);
 
+// A text that is not a date comes back unchanged.
 QString DateTextToEraLong(const QString &text);    // 平成 21年04月01日
 QString DateTextToEraShort(const QString &text);   // 平 21年4月1日
 QString DateTextToEraSpaced(const QString &text);  // 平成 21年 4月 1日

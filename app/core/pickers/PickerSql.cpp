@@ -1,61 +1,81 @@
 #include "PickerSql.h"
 
-#include "db/SqlText.h"
-
 namespace PickerSql {
 
-QString ProjectList(const QString &fromDate, const QString &toDate)
+namespace {
+
+// "?,?,?" for `count` values.
+QString marks(qsizetype count)
 {
-    QString sql = QStringLiteral("Select DISTINCT kjcd,kjnm,odnm,stdt,fndt from KOJI");
+    QStringList marks;
+    for (qsizetype i = 0; i < count; ++i)
+        marks << QStringLiteral("?");
+    return marks.join(QLatin1Char(','));
+}
+
+}  // namespace
+
+SqlStatement ProjectList(const QString &fromDate, const QString &toDate)
+{
+    SqlStatement sql{QStringLiteral("Select DISTINCT kjcd,kjnm,odnm,stdt,fndt from KOJI"), {}};
     QStringList conditions;
-    if (!fromDate.isEmpty())
-        conditions << QStringLiteral("stdt >= ") + SqlQuote(fromDate);
-    if (!toDate.isEmpty())
-        conditions << QStringLiteral("fndt >= ") + SqlQuote(toDate);
+    if (!fromDate.isEmpty()) {
+        conditions << QStringLiteral("stdt >= ?");
+        sql.params << fromDate;
+    }
+    if (!toDate.isEmpty()) {
+        conditions << QStringLiteral("fndt >= ?");
+        sql.params << toDate;
+    }
     if (!conditions.isEmpty())
-        sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+        sql.text += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
     return sql;
 }
 
-QString CodeList(const QString &codes)
+SqlStatement ContractorList(const QString &kojiCode, const QString &leaveOut, bool leaveOutPlaced)
 {
-    QStringList kept;
-    for (const QString &code : codes.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString number = SqlIntOrNull(code.trimmed());
-        if (number != QLatin1String("NULL"))
-            kept << number;
+    // The engine takes at most 1 500 values in one list; longer lists go in parts.
+    constexpr qsizetype ListLimit = 1000;
+    SqlStatement sql{QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT)"
+                                    " AS STDT ,MAX(FNDT) AS FNDT from GYOSYA G where KJCD = ?"),
+                     {CodeParam(kojiCode)}};
+    const QVariantList left = CodeParams(leaveOut);
+    for (qsizetype start = 0; start < left.size(); start += ListLimit) {
+        const QVariantList part = left.mid(start, ListLimit);
+        sql.text += QStringLiteral(" and GYOCD not in(") + marks(part.size()) + QStringLiteral(")");
+        sql.params << part;
     }
-    return kept.join(QLatin1Char(','));
+    if (leaveOutPlaced)
+        sql.text
+            += QStringLiteral(" and not exists (select 1 from TAISEI T where T.KJCD = G.KJCD and T.GYOCD = G.GYOCD)");
+    sql.text += QStringLiteral(" Group by GYOCD");
+    return sql;
 }
 
-QString ContractorList(const QString &kojiCode, const QString &leaveOut)
+SqlStatement WorkerQualificationList(const QString &kojiCode, const QString &gyoCode, const QString &kinds)
 {
-    QString sql
-        = QStringLiteral("Select MAX(KJCD) AS KJCD ,GYOCD,MAX(CPNM) AS CPNM,MAX(KJNM) AS KJNM ,MIN(STDT) AS STDT"
-                         " ,MAX(FNDT) AS FNDT from GYOSYA where KJCD = ")
-        + SqlIntOrNull(kojiCode);
-    const QString left = CodeList(leaveOut);
-    if (!left.isEmpty())
-        sql += QStringLiteral(" and GYOCD not in(") + left + QStringLiteral(")");
-    return sql + QStringLiteral(" Group by GYOCD");
+    const QVariantList kindValues = CodeParams(kinds);
+    // An empty kinds list matches no qualification, as "IN( )" would have if it ran.
+    const QString kindCondition = kindValues.isEmpty()
+        ? QStringLiteral("1 = 0")
+        : QStringLiteral("I.KBN IN( ") + marks(kindValues.size()) + QStringLiteral(" )");
+    SqlStatement sql{
+        QStringLiteral("select S.NAME,S.BNDT,S.ADRS,I.SKNM,I.SKNO,I.SKDT,I.YOBIS1 from SAGYOIN S left outer "
+                       "join INSIKAKU I on S.KJCD = I.KJCD and S.GYOCD = I.GYOCD and S.INCD = I.INCD and ")
+            + kindCondition + QStringLiteral(" where S.KJCD = ? and S.GYOCD = ?"),
+        kindValues};
+    sql.params << CodeParam(kojiCode) << CodeParam(gyoCode);
+    return sql;
 }
 
-QString WorkerQualificationList(const QString &kojiCode, const QString &gyoCode, const QString &kinds)
+SqlStatement StaffList()
 {
-    return QStringLiteral("select S.NAME,S.BNDT,S.ADRS,I.SKNM,I.SKNO,I.SKDT,I.YOBIS1 from SAGYOIN S left outer join "
-                          "INSIKAKU I on S.KJCD = I.KJCD and S.GYOCD = I.GYOCD and S.INCD = I.INCD and I.KBN IN( ")
-        + CodeList(kinds) + QStringLiteral(" )") + QStringLiteral(" where S.KJCD = ") + SqlIntOrNull(kojiCode)
-        + QStringLiteral(" and S.GYOCD = ") + SqlIntOrNull(gyoCode);
+    return {QStringLiteral("select *\nfrom shoku\norder by bndt"), {}};
 }
 
-QString StaffList()
+SqlStatement NameList(int kind)
 {
-    return QStringLiteral("select *\nfrom shoku\norder by bndt");
-}
-
-QString NameList(int kind)
-{
-    return QStringLiteral("Select * from EDUC where KBN = %1 order by ODRNO").arg(kind);
+    return {QStringLiteral("Select * from EDUC where KBN = ? order by ODRNO"), {kind}};
 }
 
 QString NameEntry(const QString &abbreviation, const QString &name)

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "CurrentProject.h"
+
 #include <QDate>
 #include <QString>
-#include <QStringList>
 
 class IniFile;
 
-// The process-wide state every window reads: directories, configuration, the current
-// project and the construction-system tree the main window publishes. Only the main
-// window's project loading writes the project fields (and the project editor
-// CurSafetyKind).
+// The process-wide state every window reads: directories, configuration, the work date
+// and the current project (with the construction system the main window publishes).
+// The data module fills the configured values once at start; the settings window
+// refreshes those it changes.
 struct AppContext
 {
     QString AppDir;     // folder of the program file, with a trailing '/'
@@ -17,25 +18,18 @@ struct AppContext
     class IniFile *IniFile = nullptr;
     QString CompanyName;
 
-    QString CurKojiCode = QStringLiteral("0");
-    QString CurKojiName;
-    QString CurKojiStart;
-    QString CurSafetyKind;
-    bool CurIsJV = false;
-
     QDate WorkDate = QDate::currentDate();
     bool UseBarcode = false;
     int ChartRows = 4;
     int ChartGRows = 3;
     int ChartCols = 4;
 
-    // Parallel lists in tree order: caption, contractor code, level of each node.
-    QStringList TreeLabels;
-    QStringList TreeGyoCodes;
-    QStringList TreeLevels;
-
     QString ImportGyoCode;
     QString ImportGyoName;
+
+    // The one owner of the current project. It outlives any reset of the context, so
+    // whoever holds it always holds the current one.
+    static CurrentProject &Project();
 
     static AppContext &instance();
 };

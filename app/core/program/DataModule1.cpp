@@ -1,7 +1,7 @@
 #include "DataModule1.h"
 
 #include "AppContext.h"
-#include "db/SqlText.h"
+#include "data/SqlStatement.h"
 #include "startup/StartupMessages.h"
 #include "system/SystemInfo.h"
 #include "config/ConfigKeys.h"
@@ -9,6 +9,7 @@
 #include "data/ImageStore.h"
 #include "messages/MessageService.h"
 #include "schema/GyosyaUpgrade.h"
+#include "schema/SchemaRepair.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -24,10 +25,9 @@ QString withTrailingSlash(const QString &folder)
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-// Codes are written into the SQL unquoted; anything but digits must not reach it.
-QString code(const QString &text)
+QVariant code(const QString &text)
 {
-    return SqlIntOrNull(text);
+    return CodeParam(text);
 }
 
 // Column names are written into the SQL as identifiers.
@@ -88,7 +88,17 @@ bool TDataModule1::start(const QString &appDir)
     if (!checkNotVersion04())
         return false;
     upgradeAndRecord();
+    repairSchema();
     return true;
+}
+
+void TDataModule1::repairSchema()
+{
+    try {
+        RepairSchema(IBDatabase1, IBTransaction1);
+    } catch (const db::Error &error) {
+        MessageService::current().error(StartupMessages::RepairFailed + error.message());
+    }
 }
 
 bool TDataModule1::connect()
@@ -174,15 +184,15 @@ void TDataModule1::loadContext()
 }
 
 bool TDataModule1::validVersionItem(const QString &from, const QString &column, const QString &where,
-                                    const QString &date, QString &value)
+                                    const QVariantList &params, const QString &date, QString &value)
 {
     db::Query query(IBTransaction1);
     const QString select = QStringLiteral("Select %1 AS DATA from %2 where %3").arg(identifier(column), from, where);
-    query.setSql(select + QStringLiteral(" and APDT <= %1 order by APDT DESC").arg(SqlQuote(date)));
+    SetStatement(query, {select + QStringLiteral(" and APDT <= ? order by APDT DESC"), QVariantList(params) << date});
     query.open();
     if (query.eof()) {
         // No version is that early: the newest one holds.
-        query.setSql(select + QStringLiteral(" order by APDT DESC"));
+        SetStatement(query, {select + QStringLiteral(" order by APDT DESC"), params});
         query.open();
         if (query.eof())
             return false;
@@ -194,17 +204,15 @@ bool TDataModule1::validVersionItem(const QString &from, const QString &column, 
 bool TDataModule1::GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column,
                                      const QString &date, QString &value)
 {
-    return validVersionItem(QStringLiteral("GYOSYA"), column,
-                            QStringLiteral("KJCD = %1 and GYOCD = %2").arg(code(kojiCode), code(gyoCode)), date, value);
+    return validVersionItem(QStringLiteral("GYOSYA"), column, QStringLiteral("KJCD = ? and GYOCD = ?"),
+                            {code(kojiCode), code(gyoCode)}, date, value);
 }
 
 bool TDataModule1::GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
                                  const QString &column, const QString &date, QString &value)
 {
-    return validVersionItem(
-        QStringLiteral("SAGYOIN"), column,
-        QStringLiteral("KJCD = %1 and GYOCD = %2 and INCD = %3").arg(code(kojiCode), code(gyoCode), code(workerCode)),
-        date, value);
+    return validVersionItem(QStringLiteral("SAGYOIN"), column, QStringLiteral("KJCD = ? and GYOCD = ? and INCD = ?"),
+                            {code(kojiCode), code(gyoCode), code(workerCode)}, date, value);
 }
 
 bool TDataModule1::GetPrimeContractorItem(int kind, const QString &date, const QString &kojiCode, QString &value)
@@ -212,48 +220,49 @@ bool TDataModule1::GetPrimeContractorItem(int kind, const QString &date, const Q
     static const char *const columns[] = {"GBNM", "JGNM", "CPNM", "ANNM"};
     if (kind < 1 || kind > 4)
         return false;
-    const QString project = code(kojiCode);
+    const QVariant project = code(kojiCode);
     return validVersionItem(
         QStringLiteral("GYOSYA"), QLatin1String(columns[kind - 1]),
-        QStringLiteral("KJCD = %1 and GYOCD = (Select GYOCD from TAISEI where KJCD = %1 and UNUM = 0)").arg(project),
-        date, value);
+        QStringLiteral("KJCD = ? and GYOCD = (Select GYOCD from TAISEI where KJCD = ? and UNUM = 0)"),
+        {project, project}, date, value);
 }
 
 QString TDataModule1::NextWorkerCode(const QString &kojiCode, const QString &gyoCode)
 {
     db::Query query(IBTransaction1);
-    query.setSql(QStringLiteral("Select MAX(INCD) as MI from SAGYOIN where KJCD = %1 and GYOCD = %2")
-                     .arg(code(kojiCode), code(gyoCode)));
+    SetStatement(query,
+                 {QStringLiteral("Select MAX(INCD) as MI from SAGYOIN where KJCD = ? and GYOCD = ?"),
+                  {code(kojiCode), code(gyoCode)}});
     query.open();
     const qint64 largest = query.eof() ? 0 : query.field(QStringLiteral("MI")).asInt64();
     return QString::number(largest + 1);
 }
 
-bool TDataModule1::hasRow(const QString &sql)
+bool TDataModule1::hasRow(const QString &sql, const QVariantList &params)
 {
     db::Query query(IBTransaction1);
-    query.setSql(sql);
+    SetStatement(query, {sql, params});
     query.open();
     return !query.eof();
 }
 
 bool TDataModule1::WorkerHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &workerCode)
 {
-    return hasRow(QStringLiteral("Select INCD from DEZURA where KJCD = %1 and GYOCD = %2 and INCD = %3")
-                      .arg(code(kojiCode), code(gyoCode), code(workerCode)));
+    return hasRow(QStringLiteral("Select INCD from DEZURA where KJCD = ? and GYOCD = ? and INCD = ?"),
+                  {code(kojiCode), code(gyoCode), code(workerCode)});
 }
 
 bool TDataModule1::VehicleHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &vehicleCode)
 {
-    return hasRow(QStringLiteral("Select CRCD from D_CARRY where KJCD = %1 and GYOCD = %2 and CRCD = %3")
-                      .arg(code(kojiCode), code(gyoCode), code(vehicleCode)));
+    return hasRow(QStringLiteral("Select CRCD from D_CARRY where KJCD = ? and GYOCD = ? and CRCD = ?"),
+                  {code(kojiCode), code(gyoCode), code(vehicleCode)});
 }
 
 bool TDataModule1::ContractorIsInUse(const QString &kojiCode, const QString &gyoCode)
 {
     for (const char *table : {"TAISEI", "TAIKEI", "SAGYOIN"}) {
-        if (hasRow(QStringLiteral("Select GYOCD from %1 where KJCD=%2 and GYOCD=%3")
-                       .arg(QLatin1String(table), code(kojiCode), code(gyoCode))))
+        if (hasRow(QStringLiteral("Select GYOCD from %1 where KJCD=? and GYOCD=?").arg(QLatin1String(table)),
+                   {code(kojiCode), code(gyoCode)}))
             return true;
     }
     return false;
@@ -262,13 +271,14 @@ bool TDataModule1::ContractorIsInUse(const QString &kojiCode, const QString &gyo
 QString TDataModule1::GetFirstTierName(const QString &kojiCode, const QString &gyoCode)
 {
     db::Query query(IBTransaction1);
-    QString current = code(gyoCode);
+    QVariant current = code(gyoCode);
     // A damaged tree whose parents run in a circle must not hang the program.
-    QSet<QString> visited;
-    while (!visited.contains(current)) {
-        visited.insert(current);
-        query.setSql(QStringLiteral("Select CPNM,UNUM,HTYCD from TAISEI where KJCD = %1 and GYOCD = %2")
-                         .arg(code(kojiCode), current));
+    QSet<qlonglong> visited;
+    while (!current.isNull() && !visited.contains(current.toLongLong())) {
+        visited.insert(current.toLongLong());
+        SetStatement(query,
+                     {QStringLiteral("Select CPNM,UNUM,HTYCD from TAISEI where KJCD = ? and GYOCD = ?"),
+                      {code(kojiCode), current}});
         query.open();
         if (query.eof())
             return {};

@@ -58,10 +58,11 @@ private:
     bool connect();
     bool checkNotVersion04();
     void upgradeAndRecord();
+    void repairSchema();
     void upgradeGyosya();
     void writeInstallationRecord();
     void loadContext();
-    bool validVersionItem(const QString &from, const QString &column, const QString &where, const QString &date,
-                          QString &value);
-    bool hasRow(const QString &sql);
+    bool validVersionItem(const QString &from, const QString &column, const QString &where, const QVariantList &params,
+                          const QString &date, QString &value);
+    bool hasRow(const QString &sql, const QVariantList &params);
 };

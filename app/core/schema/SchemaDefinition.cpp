@@ -139,19 +139,9 @@ QString carry()
 
 QString kikaiChecks()
 {
-    struct Section
-    {
-        char letter;
-        int items;
-    };
-    const Section sections[] = {{'A', 17}, {'B', 14}, {'C', 5}, {'D', 10}, {'E', 10}, {'F', 7}, {'G', 5}, {'H', 4}};
     QStringList columns;
-    for (const Section &section : sections) {
-        for (int i = 1; i <= section.items; ++i) {
-            columns << QStringLiteral("CHK%1_%2A SMALLINT").arg(QLatin1Char(section.letter)).arg(i);
-            columns << QStringLiteral("CHK%1_%2B SMALLINT").arg(QLatin1Char(section.letter)).arg(i);
-        }
-    }
+    for (const QString &name : KikaiCheckColumns())
+        columns << name + QStringLiteral(" SMALLINT");
     return columns.join(QStringLiteral(", "));
 }
 
@@ -250,6 +240,7 @@ const QStringList keys = {
     QStringLiteral("alter table KOJI add constraint PK_KOJI primary key (KJCD, APDT)"),
     QStringLiteral("alter table GYOSYA add constraint PK_GYOSYA primary key (KJCD, GYOCD, APDT)"),
     QStringLiteral("alter table TAISEI add constraint PK_TAISEI primary key (KJCD, GYOCD)"),
+    QLatin1String(ParentIndexStatement),
     QStringLiteral("alter table TAIKEI add constraint PK_TAIKEI primary key (KJCD, APDT, GYOCD)"),
     QStringLiteral("alter table SAGYOIN add constraint PK_SAGYOIN primary key (KJCD, GYOCD, INCD)"),
     QStringLiteral("create index IDXINDT on SAGYOIN (KJCD, GYOCD, ODRNO)"),
@@ -281,6 +272,27 @@ QStringList assignedKey(const QString &table, const QString &column, const QStri
 }
 
 }  // namespace
+
+const QStringList &KikaiCheckColumns()
+{
+    static const QStringList columns = [] {
+        struct Section
+        {
+            char letter;
+            int items;
+        };
+        const Section sections[] = {{'A', 17}, {'B', 14}, {'C', 5}, {'D', 10}, {'E', 10}, {'F', 7}, {'G', 5}, {'H', 4}};
+        QStringList names;
+        for (const Section &section : sections) {
+            for (int i = 1; i <= section.items; ++i) {
+                names << QStringLiteral("CHK%1_%2A").arg(QLatin1Char(section.letter)).arg(i);
+                names << QStringLiteral("CHK%1_%2B").arg(QLatin1Char(section.letter)).arg(i);
+            }
+        }
+        return names;
+    }();
+    return columns;
+}
 
 QStringList SchemaStatements(SchemaVersion version)
 {

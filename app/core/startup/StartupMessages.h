@@ -19,5 +19,8 @@ inline const QString UpgradeFailed = QStringLiteral(
     "プログラムの追加と削除でこのアプリを削除し、データベース(C:\\database\\sorvik.fdb)を削除してから\n\r"
     "販売店から最新版のバージョンCDを入手して、再度インストールしてください。\n\r"
     "尚、DBのバージョンとアプリのバージョンの互換性がある場合はこのメッセージは出ません。");
+// Followed by the database's own message.
+inline const QString RepairFailed = QStringLiteral("データベースを現在の形式に合わせられませんでした"
+                                                   "（機械の点検項目の列名、体制の索引）。\n\r");
 
 }  // namespace StartupMessages

@@ -1,11 +1,13 @@
 #include "ConstructionSystem.h"
 
-#include "program/AppContext.h"
-#include "program/DataModule1.h"
-#include "dates/DateText.h"
 #include "MainMessages.h"
-#include "db/SqlText.h"
+#include "SystemTreeReader.h"
+#include "dates/DateText.h"
+#include "db/Error.h"
+#include "db/Query.h"
+#include "db/Transaction.h"
 #include "messages/MessageService.h"
+#include "program/AppContext.h"
 
 namespace {
 
@@ -16,9 +18,10 @@ QString today()
 
 }  // namespace
 
-ConstructionSystem::ConstructionSystem(TDataModule1 &data, QObject *parent)
+ConstructionSystem::ConstructionSystem(db::Transaction &transaction, CurrentProject &project, QObject *parent)
     : QObject(parent)
-    , m_data(data)
+    , m_transaction(transaction)
+    , m_project(project)
 {
 }
 
@@ -38,101 +41,52 @@ void ConstructionSystem::clearProjectFields()
 
 bool ConstructionSystem::LoadKoji(const QString &code)
 {
-    AppContext &context = AppContext::instance();
     m_projectLoaded = false;
     ClearTree();
-    context.CurKojiName.clear();
     m_primeGyoCode.clear();
-    publishLists();
-
-    bool loaded = false;
-    if (code.isEmpty() || code == QLatin1String("0"))
-        clearProjectFields();
-    else if (readProject(code)) {
+    const bool loaded = !code.isEmpty() && code != QLatin1String("0") && readProject(code);
+    if (loaded) {
         m_projectLoaded = true;
-        db::Query query(m_data.IBTransaction1);
-        query.setSql(QStringLiteral("Select * from TAISEI where KJCD = ") + SqlIntOrNull(code)
-                     + QStringLiteral(" and HTYCD = 0"));
-        query.open();
-        if (!query.eof()) {
-            m_primeGyoCode = query.field(QStringLiteral("GYOCD")).asString();
-            const QModelIndex root
-                = AddNode({}, 0, QStringLiteral("0"), query.field(QStringLiteral("CPNM")).asString(), m_primeGyoCode);
-            query.close();
-            addSubtree(code, root);
-            publishLists();
-        }
-        loaded = true;
+        const auto nodes = SystemTreeReader::Read(m_transaction, code, DateToDateText(AppContext::instance().WorkDate));
+        if (!nodes.isEmpty())
+            m_primeGyoCode = nodes.first().record.GyoCode;
+        m_tree.assign(nodes);
+    } else {
+        clearProjectFields();
+        m_project.Clear();
     }
+    publishLists();
     emit changed();
     return loaded;
 }
 
 bool ConstructionSystem::readProject(const QString &code)
 {
-    AppContext &context = AppContext::instance();
-    db::Query query(m_data.IBTransaction1);
-    query.setSql(QStringLiteral("Select * from KOJI where KJCD = ") + SqlIntOrNull(code)
-                 + QStringLiteral(" order by apdt desc"));
+    db::Query query(m_transaction);
+    SetStatement(query, {QStringLiteral("Select * from KOJI where KJCD = ? order by apdt desc"), {CodeParam(code)}});
     query.open();
     if (query.eof()) {
-        clearProjectFields();
         MessageService::current().information(MainMessages::NoProject);
         return false;
     }
-    context.CurKojiName = query.field(QStringLiteral("KJNM")).asString();
-    context.CurKojiCode = code;
-    context.CurIsJV = query.field(QStringLiteral("JV")).asInt() == 1;
     const QString start = query.field(QStringLiteral("STDT")).asString();
+    m_projectName = query.field(QStringLiteral("KJNM")).asString();
     m_periodFrom = DateTextToEraLong(start);
     m_periodTo = DateTextToEraLong(query.field(QStringLiteral("FNDT")).asString());
-    context.CurKojiStart = start.isEmpty() ? DateToDateText(context.WorkDate) : start;
+    m_project.Select({code, m_projectName, start.isEmpty() ? DateToDateText(AppContext::instance().WorkDate) : start,
+                      query.field(QStringLiteral("JV")).asInt() == 1});
     // A project without a kind keeps the one chosen before.
     if (!query.field(QStringLiteral("TTNM")).isNull())
-        context.CurSafetyKind = query.field(QStringLiteral("TTNM")).asString();
-    m_projectName = context.CurKojiName;
+        m_project.SetSafetyKind(query.field(QStringLiteral("TTNM")).asString());
     return true;
 }
 
 void ConstructionSystem::RefreshProject()
 {
-    AppContext &context = AppContext::instance();
-    db::Query query(m_data.IBTransaction1);
-    query.setSql(QStringLiteral("Select * from KOJI where KJCD = ") + SqlIntOrNull(context.CurKojiCode)
-                 + QStringLiteral(" order by apdt desc"));
-    query.open();
-    if (query.eof())
+    if (!m_project.IsOpen())
         return;
-    context.CurKojiName = query.field(QStringLiteral("KJNM")).asString();
-    context.CurIsJV = query.field(QStringLiteral("JV")).asInt() == 1;
-    m_projectName = context.CurKojiName;
-    m_periodFrom = DateTextToEraLong(query.field(QStringLiteral("STDT")).asString());
-    m_periodTo = DateTextToEraLong(query.field(QStringLiteral("FNDT")).asString());
-    emit changed();
-}
-
-// Depth first, children in ascending GYOCD; the levels follow the parent links, not the
-// stored UNUM.
-void ConstructionSystem::addSubtree(const QString &code, const QModelIndex &node)
-{
-    const TMyRec parent = m_tree.record(node);
-    QStringList children;
-    {
-        db::Query query(m_data.IBTransaction1);
-        query.setSql(QStringLiteral("Select * from TAISEI where KJCD = ") + SqlIntOrNull(code)
-                     + QStringLiteral(" and HTYCD = ") + SqlIntOrNull(parent.GyoCode)
-                     + QStringLiteral(" order by GYOCD"));
-        for (query.open(); !query.eof(); query.next())
-            children << query.field(QStringLiteral("GYOCD")).asString();
-    }
-    const QString workDate = DateToDateText(AppContext::instance().WorkDate);
-    const QPersistentModelIndex parentNode(node);
-    for (const QString &gyoCode : children) {
-        QString caption;
-        m_data.GetContractorItem(code, gyoCode, QStringLiteral("CPNM"), workDate, caption);
-        const QModelIndex child = AddNode(parentNode, parent.Level + 1, parent.GyoCode, caption, gyoCode);
-        addSubtree(code, child);
-    }
+    if (readProject(m_project.CurKojiCode()))
+        emit changed();
 }
 
 QModelIndex ConstructionSystem::AddNode(const QModelIndex &relative, int level, const QString &parentCode,
@@ -150,20 +104,20 @@ QModelIndex ConstructionSystem::AddNode(const QModelIndex &relative, int level, 
     return {};
 }
 
-bool ConstructionSystem::execute(const QStringList &statements)
+bool ConstructionSystem::execute(const QList<SqlStatement> &statements)
 {
     try {
-        db::Query query(m_data.IBTransaction1);
-        for (const QString &sql : statements) {
-            query.setSql(sql);
+        db::Query query(m_transaction);
+        for (const SqlStatement &sql : statements) {
+            SetStatement(query, sql);
             query.exec();
         }
-        m_data.IBTransaction1.commitRetaining();
+        m_transaction.commitRetaining();
         return true;
     } catch (const db::Error &error) {
         MessageService::current().error(error.message());
         try {
-            m_data.IBTransaction1.rollbackRetaining();
+            m_transaction.rollbackRetaining();
         } catch (const db::Error &) {
             // The first message already tells what went wrong.
         }
@@ -180,24 +134,10 @@ bool ConstructionSystem::PlaceGyo(const QModelIndex &relative, const QString &ko
         MessageService::current().error(MainMessages::LevelAboveRelative);
         return false;
     }
-    const QString date = SqlQuote(today());
-    const QString insert = QStringLiteral("Insert into TAISEI values(")
-        + QStringList{SqlIntOrNull(kojiCode),
-                      SqlIntOrNull(gyoCode),
-                      SqlStrOrNull(name),
-                      SqlIntOrNull(parentCode),
-                      QString::number(level),
-                      QStringLiteral("1"),
-                      date,
-                      date,
-                      QStringLiteral("0"),
-                      QStringLiteral("null"),
-                      QStringLiteral("null"),
-                      QStringLiteral("null"),
-                      QStringLiteral("null"),
-                      QStringLiteral("null")}
-              .join(QLatin1Char(','))
-        + QStringLiteral(")");
+    const QString date = today();
+    const SqlStatement insert{
+        QStringLiteral("Insert into TAISEI values(?,?,?,?,?,1,?,?,0,null,null,null,null,null)"),
+        {CodeParam(kojiCode), CodeParam(gyoCode), name, CodeParam(parentCode), level, date, date}};
     if (!execute({insert}))
         return false;
     AddNode(relative, level, parentCode, name, gyoCode);
@@ -208,7 +148,7 @@ bool ConstructionSystem::PlaceGyo(const QModelIndex &relative, const QString &ko
 
 bool ConstructionSystem::PlacePrime(const QString &gyoCode, const QString &name)
 {
-    if (!PlaceGyo({}, AppContext::instance().CurKojiCode, 0, QStringLiteral("0"), name, gyoCode))
+    if (!PlaceGyo({}, m_project.CurKojiCode(), 0, QStringLiteral("0"), name, gyoCode))
         return false;
     m_primeGyoCode = gyoCode;
     emit changed();
@@ -222,7 +162,7 @@ bool ConstructionSystem::PlaceUnderSelected(const QString &gyoCode, const QStrin
         return false;
     }
     const TMyRec parent = m_tree.record(m_selNode);
-    return PlaceGyo(m_selNode, AppContext::instance().CurKojiCode, parent.Level + 1, parent.GyoCode, name, gyoCode);
+    return PlaceGyo(m_selNode, m_project.CurKojiCode(), parent.Level + 1, parent.GyoCode, name, gyoCode);
 }
 
 bool ConstructionSystem::RemoveSelected()
@@ -241,12 +181,11 @@ bool ConstructionSystem::RemoveNode(const QModelIndex &node)
 {
     if (!node.isValid())
         return false;
-    const QString project = SqlIntOrNull(AppContext::instance().CurKojiCode);
-    QStringList deletes;
-    for (const QModelIndex &index : m_tree.subtree(node)) {
-        deletes << QStringLiteral("Delete from TAISEI where KJCD=") + project + QStringLiteral(" and GYOCD=")
-                + SqlIntOrNull(m_tree.record(index).GyoCode);
-    }
+    const QVariant project = CodeParam(m_project.CurKojiCode());
+    QList<SqlStatement> deletes;
+    for (const QModelIndex &index : m_tree.subtree(node))
+        deletes.append({QStringLiteral("Delete from TAISEI where KJCD=? and GYOCD=?"),
+                        {project, CodeParam(m_tree.record(index).GyoCode)}});
     // All rows of the subtree go in one commit, so a failure leaves the rows and the tree
     // as they were instead of a half-removed branch.
     if (!execute(deletes))
@@ -265,9 +204,8 @@ bool ConstructionSystem::RenameNode(const QModelIndex &node, const QString &name
 {
     if (!node.isValid())
         return false;
-    if (!execute({QStringLiteral("Update TAISEI set CPNM = ") + SqlStrOrNull(name) + QStringLiteral(" where KJCD=")
-                  + SqlIntOrNull(AppContext::instance().CurKojiCode) + QStringLiteral(" and GYOCD=")
-                  + SqlIntOrNull(m_tree.record(node).GyoCode)}))
+    if (!execute({{QStringLiteral("Update TAISEI set CPNM = ? where KJCD=? and GYOCD=?"),
+                   {name, CodeParam(m_project.CurKojiCode()), CodeParam(m_tree.record(node).GyoCode)}}}))
         return false;
     m_tree.setCaption(node, name);
     publishLists();
@@ -294,31 +232,17 @@ bool ConstructionSystem::SelectedIsPrime() const
     return !m_selGyoCode.isEmpty() && m_selGyoCode == m_primeGyoCode;
 }
 
-QString ConstructionSystem::TreeCodeList() const
-{
-    QStringList codes;
-    for (const QModelIndex &index : m_tree.nodesInTreeOrder())
-        codes << m_tree.record(index).GyoCode;
-    return codes.join(QLatin1Char(','));
-}
-
 void ConstructionSystem::publishLists()
 {
-    AppContext &context = AppContext::instance();
-    context.TreeLabels.clear();
-    context.TreeGyoCodes.clear();
-    context.TreeLevels.clear();
-    for (const QModelIndex &index : m_tree.nodesInTreeOrder()) {
-        const TMyRec record = m_tree.record(index);
-        context.TreeLabels << m_tree.caption(index);
-        context.TreeGyoCodes << record.GyoCode;
-        context.TreeLevels << QString::number(record.Level);
-    }
+    QList<TreeEntry> tree;
+    for (const QModelIndex &index : m_tree.nodesInTreeOrder())
+        tree.append({m_tree.caption(index), m_tree.record(index).GyoCode, m_tree.record(index).Level});
+    m_project.PublishTree(tree);
 }
 
 MainActionState ConstructionSystem::actionState() const
 {
-    const bool realProject = AppContext::instance().CurKojiCode != QLatin1String("0");
+    const bool realProject = m_project.IsOpen();
     MainActionState state;
     state.projectDependent = m_projectLoaded;
     state.primeDependent = !m_primeGyoCode.isEmpty();

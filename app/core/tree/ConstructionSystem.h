@@ -2,27 +2,33 @@
 
 #include "ConstructionTreeModel.h"
 #include "MainActionState.h"
+#include "data/SqlStatement.h"
 
 #include <QObject>
 #include <QPersistentModelIndex>
 
-class TDataModule1;
+class CurrentProject;
+
+namespace db {
+class Transaction;
+}
 
 // The main window's current project and its construction system without the window:
 // loading a project with its tree, placing, removing and renaming contractors, the
-// selection, the published tree lists of AppContext and the enabling rules. Every
-// change is announced by changed(); the window only mirrors the state.
+// selection, the tree published through the current project, and the enabling rules.
+// It is the one writer of the current project. Every change is announced by changed();
+// the window only mirrors the state.
 class ConstructionSystem : public QObject
 {
     Q_OBJECT
 public:
-    explicit ConstructionSystem(TDataModule1 &data, QObject *parent = nullptr);
+    ConstructionSystem(db::Transaction &transaction, CurrentProject &project, QObject *parent = nullptr);
 
     ConstructionTreeModel &tree() { return m_tree; }
     const ConstructionTreeModel &tree() const { return m_tree; }
 
-    // Loads the newest version of the project and draws its construction system. On
-    // failure the project fields are cleared and the caller decides about CurKojiCode.
+    // Loads the newest version of the project and draws its construction system (two
+    // reads whatever its size). On failure no project is current.
     bool LoadKoji(const QString &code);
     // Re-reads the newest version of the current project (after the project editor
     // posted) without touching the tree.
@@ -52,8 +58,6 @@ public:
     QString SelGyoCode() const { return m_selGyoCode; }
     QString PrimeGyoCode() const { return m_primeGyoCode; }
     bool SelectedIsPrime() const;
-    // Contractor codes in the tree, joined by "," (the picker's leave-out list).
-    QString TreeCodeList() const;
 
     bool ProjectLoaded() const { return m_projectLoaded; }
     QString ProjectName() const { return m_projectName; }
@@ -70,11 +74,11 @@ signals:
 private:
     void clearProjectFields();
     bool readProject(const QString &code);
-    void addSubtree(const QString &code, const QModelIndex &node);
     void publishLists();
-    bool execute(const QStringList &statements);
+    bool execute(const QList<SqlStatement> &statements);
 
-    TDataModule1 &m_data;
+    db::Transaction &m_transaction;
+    CurrentProject &m_project;
     ConstructionTreeModel m_tree;
     QPersistentModelIndex m_selNode;
     QString m_selGyoCode;

@@ -92,6 +92,27 @@ void ConstructionTreeModel::clear()
     endResetModel();
 }
 
+void ConstructionTreeModel::assign(const QList<NodeData> &nodes)
+{
+    beginResetModel();
+    m_roots.clear();
+    std::vector<Node *> ancestors;  // the last node of each level so far
+    for (const NodeData &data : nodes) {
+        const size_t level = size_t(std::max(0, data.record.Level));
+        if (level > ancestors.size())
+            continue;  // no parent one level up: tree order was broken
+        ancestors.resize(level);
+        Node *parent = ancestors.empty() ? nullptr : ancestors.back();
+        auto created = std::make_unique<Node>();
+        created->caption = data.caption;
+        created->record = data.record;
+        created->parent = parent;
+        ancestors.push_back(created.get());
+        childrenOf(parent).push_back(std::move(created));
+    }
+    endResetModel();
+}
+
 QModelIndex ConstructionTreeModel::append(Node *parent, const QString &caption, const TMyRec &record)
 {
     auto &siblings = childrenOf(parent);

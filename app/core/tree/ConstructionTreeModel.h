@@ -26,6 +26,15 @@ public:
     bool isEmpty() const { return m_roots.empty(); }
     void clear();
 
+    struct NodeData
+    {
+        QString caption;
+        TMyRec record;
+    };
+    // Replaces the whole tree in one reset by `nodes` in tree order (a parent before its
+    // children), each placed under the nearest earlier node one level up.
+    void assign(const QList<NodeData> &nodes);
+
     // Appends a node at the top level, or as the last child of `parent`.
     QModelIndex appendRoot(const QString &caption, const TMyRec &record);
     QModelIndex appendChild(const QModelIndex &parent, const QString &caption, const TMyRec &record);

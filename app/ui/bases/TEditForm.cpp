@@ -26,8 +26,9 @@ QPushButton *jobButton(QWidget *parent, const QString &caption, const QString &h
 
 }  // namespace
 
-TEditForm::TEditForm(QWidget *parent)
+TEditForm::TEditForm(db::Transaction &transaction, QWidget *parent)
     : TmyForm(parent)
+    , m_transaction(transaction)
 {
     auto *top = new QHBoxLayout;
     top->setSpacing(2);
@@ -58,6 +59,8 @@ TEditForm::TEditForm(QWidget *parent)
     top->addWidget(TitlePanel, 1);
 
     EditPanel = new QWidget(this);
+    m_editLayout = new QVBoxLayout(EditPanel);
+    m_editLayout->setContentsMargins(8, 8, 8, 8);
 
     JobPanel = new TPanel(this);
     auto *job = new QHBoxLayout(JobPanel);
@@ -97,14 +100,50 @@ TEditForm::TEditForm(QWidget *parent)
     connectButton(btnImport, &TEditForm::btnImportClick);
     connectButton(btnExport, &TEditForm::btnExportClick);
     connect(btnClose, &QPushButton::clicked, this, &TEditForm::close);
-    connect(&DataSource1, &DataSource::stateChanged, this,
-            [this] { RunUserAction([this] { DataSource1StateChange(); }); });
-    connect(&DataSource1, &DataSource::dataChanged, this,
-            [this](int field) { RunUserAction([this, field] { DataSource1DataChange(field); }); });
-    connect(&DataSource1, &DataSource::posted, this, [this] { commitIfOwned(); });
+    DataSource1.addObserver(this);
 
     ApplyTitleStyle(TitlePanel);
-    updateButtons();
+    UpdateButtons();
+}
+
+TEditForm::~TEditForm()
+{
+    DataSource1.removeObserver(this);
+}
+
+QPushButton *TEditForm::AddJobButton(const QString &name, const QString &caption, const QString &hint,
+                                     std::function<void()> handler, std::function<bool()> enabledWhen)
+{
+    QPushButton *button = jobButton(JobPanel, caption, hint);
+    button->setObjectName(name);
+    static_cast<QHBoxLayout *>(JobPanel->layout())->insertWidget(m_jobButtonCount++, button);
+    connect(button, &QPushButton::clicked, this, [handler] { RunUserAction(handler); });
+    if (!enabledWhen)
+        enabledWhen = [this] { return DataSource1.state() == DataSetState::Browse; };
+    m_jobButtons.append({button, std::move(enabledWhen)});
+    UpdateButtons();
+    return button;
+}
+
+void TEditForm::SetIdField(const QString &caption, QWidget *field)
+{
+    lblID->setText(caption);
+    field->setParent(RirekiPanel);
+    static_cast<QVBoxLayout *>(RirekiPanel->layout())->insertWidget(1, field);
+}
+
+void TEditForm::HideVersionStrip()
+{
+    RirekiPanel->hide();
+}
+
+void TEditForm::AddPanel(QWidget *panel, PanelPlace place, int stretch)
+{
+    panel->setParent(EditPanel);
+    if (place == PanelPlace::Top)
+        m_editLayout->insertWidget(0, panel, stretch);
+    else
+        m_editLayout->addWidget(panel, stretch);
 }
 
 void TEditForm::connectButton(QPushButton *button, void (TEditForm::*handler)())
@@ -119,29 +158,36 @@ TableDataSet *TEditForm::EditDataSet() const
     return dynamic_cast<TableDataSet *>(DataSource1.dataSet());
 }
 
-bool TEditForm::editing() const
-{
-    const DataSetState state = DataSource1.state();
-    return state == DataSetState::Edit || state == DataSetState::Insert;
-}
-
 void TEditForm::commitIfOwned()
 {
-    if (TableDataSet *table = EditDataSet(); table && OwnTransaction)
-        table->Transaction().commitRetaining();
+    if (OwnTransaction)
+        m_transaction.commitRetaining();
 }
 
-void TEditForm::updateButtons()
+TEditForm::ButtonStates TEditForm::CurrentButtonStates() const
 {
-    const DataSetState state = DataSource1.state();
-    btnPost->setEnabled(editing());
-    btnCancel->setEnabled(editing());
-    btnNew->setEnabled(state == DataSetState::Browse);
-    btnDel->setEnabled(state == DataSetState::Browse);
+    const bool browsing = DataSource1.state() == DataSetState::Browse;
     DataSet *dataSet = DataSource1.dataSet();
     const bool open = dataSet && dataSet->Active();
-    btnNext->setEnabled(open && !dataSet->Eof());
-    btnPrev->setEnabled(open && !dataSet->Bof());
+    return {browsing, browsing, editing(), editing(), open && !dataSet->Bof(), open && !dataSet->Eof()};
+}
+
+void TEditForm::UpdateButtons()
+{
+    const ButtonStates states = CurrentButtonStates();
+    btnNew->setEnabled(states.New);
+    btnDel->setEnabled(states.Del);
+    btnPost->setEnabled(states.Post);
+    btnCancel->setEnabled(states.Cancel);
+    btnPrev->setEnabled(states.Prev);
+    btnNext->setEnabled(states.Next);
+    for (const JobButton &job : std::as_const(m_jobButtons))
+        job.button->setEnabled(job.enabledWhen());
+}
+
+bool TEditForm::HasUnpostedChanges() const
+{
+    return editing();
 }
 
 void TEditForm::showEvent(QShowEvent *event)
@@ -150,6 +196,8 @@ void TEditForm::showEvent(QShowEvent *event)
     if (m_activated)
         return;
     m_activated = true;
+    // A derived editor's own button rules apply from here on.
+    UpdateButtons();
     QTimer::singleShot(0, this, [this] { RunUserAction([this] { FormActivate(); }); });
 }
 
@@ -162,13 +210,13 @@ void TEditForm::FormActivate()
 
 void TEditForm::DataSource1StateChange()
 {
-    updateButtons();
+    UpdateButtons();
 }
 
 void TEditForm::DataSource1DataChange(int field)
 {
     if (field < 0)
-        updateButtons();
+        UpdateButtons();
 }
 
 void TEditForm::btnPrevClick()
@@ -193,7 +241,7 @@ void TEditForm::btnNewClick()
 {
     if (TableDataSet *table = EditDataSet())
         table->Append();
-    updateButtons();
+    UpdateButtons();
 }
 
 void TEditForm::btnPostClick()
@@ -203,7 +251,7 @@ void TEditForm::btnPostClick()
         return;
     const bool inserting = table->State() == DataSetState::Insert;
     table->Post();
-    updateButtons();
+    UpdateButtons();
     if (inserting) {
         const DataSet::Bookmark bookmark = table->GetBookmark();
         table->Refresh();
@@ -218,8 +266,8 @@ void TEditForm::btnCancelClick()
         return;
     table->Cancel();
     if (OwnTransaction)
-        table->Transaction().rollbackRetaining();
-    updateButtons();
+        m_transaction.rollbackRetaining();
+    UpdateButtons();
 }
 
 void TEditForm::btnDelClick()
@@ -231,12 +279,12 @@ void TEditForm::btnDelClick()
         return;
     table->Delete();
     if (OwnTransaction)
-        table->Transaction().commitRetaining();
+        m_transaction.commitRetaining();
 }
 
 void TEditForm::FormCloseQuery(bool &canClose)
 {
-    if (editing())
+    if (HasUnpostedChanges())
         canClose = MessageService::current().question(
             QStringLiteral("未登録のデータがあります。それでも終了しますか？"), QStringLiteral("確認"));
 }
@@ -244,16 +292,15 @@ void TEditForm::FormCloseQuery(bool &canClose)
 void TEditForm::FormClose()
 {
     TableDataSet *table = EditDataSet();
-    if (!table)
-        return;
-    if (editing()) {
+    if (table && editing()) {
         table->Cancel();
         if (OwnTransaction)
-            table->Transaction().rollbackRetaining();
+            m_transaction.rollbackRetaining();
     }
-    if (OwnTransaction && table->Transaction().isActive())
-        table->Transaction().commitRetaining();
-    table->Close();
+    if (OwnTransaction && m_transaction.isActive())
+        m_transaction.commitRetaining();
+    if (table)
+        table->Close();
 }
 
 void TEditForm::reject()

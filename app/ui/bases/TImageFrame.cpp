@@ -1,6 +1,5 @@
 #include "TImageFrame.h"
 
-#include "program/DataModule1.h"
 #include "services/FileDialogService.h"
 #include "services/UserAction.h"
 #include "data/ImageStore.h"
@@ -18,7 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-const char *const TImageFrame::DialogFilter = "JPEG イメージファイル (*.jpg)|*.jpg";
+const char *const TImageFrame::DialogFilter = "JPEG イメージファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg";
 
 TImageFrame::TImageFrame(QWidget *parent)
     : QFrame(parent)
@@ -118,12 +117,9 @@ void TImageFrame::resizeEvent(QResizeEvent *event)
 
 QString TImageFrame::storeFile(const QString &path)
 {
-    if (Store)
-        return Store->StoreImageFile(ImageKind, path);
-    TDataModule1 *dataModule = TDataModule1::instance();
-    if (!dataModule)
-        throw db::Error(QStringLiteral("データベースに接続されていません。"));
-    return ImageStore(dataModule->IBTransaction1).StoreImageFile(ImageKind, path);
+    if (!Store)
+        throw db::Error(QStringLiteral("画像の保存先が設定されていません。"));
+    return Store->StoreImageFile(ImageKind, path);
 }
 
 void TImageFrame::btnOpenClick()
@@ -131,6 +127,8 @@ void TImageFrame::btnOpenClick()
     FileDialogRequest request;
     request.filter = QString::fromUtf8(DialogFilter);
     request.fileMustExist = true;
+    // Photos come from the user's own folders, not from the program's.
+    request.initialDir = QDir::homePath();
     const QString chosen = FileDialogService::current().openFile(request);
     if (chosen.isEmpty())
         return;

@@ -23,7 +23,7 @@ public:
     int ImageKind = 0;  // kind given to newly stored images: 0 persons, 1 certificates
     QString FileName;   // name of the image shown; empty when none
     std::function<void(TImageFrame &)> OnImageChange;
-    // The store new images go to; the data module's when not set.
+    // The store new images go to (the editor's); registering needs it.
     ImageStore *Store = nullptr;
 
     QToolButton *btnOpen;

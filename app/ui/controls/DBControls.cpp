@@ -28,8 +28,8 @@ void commitChange(FieldDataLink &link)
 
 void writeChange(FieldDataLink &link, const QVariant &value)
 {
-    if (!RunUserAction([&] { link.write(value); }))
-        emit link.reload();
+    if (!RunUserAction([&] { link.write(value); }) && link.OnReload)
+        link.OnReload();
 }
 
 }  // namespace
@@ -38,8 +38,7 @@ DBEdit::DBEdit(QWidget *parent)
     : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(text()); };
-    connect(&m_link, &FieldDataLink::reload, this, &DBEdit::reload);
-    connect(&m_link, &FieldDataLink::activeChanged, this, &DBEdit::reload);
+    m_link.OnReload = [this] { reload(); };
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (!m_link.modified() && !beginChange(m_link))
             reload();
@@ -62,8 +61,7 @@ DBMemo::DBMemo(QWidget *parent)
     : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(toPlainText()); };
-    connect(&m_link, &FieldDataLink::reload, this, &DBMemo::reload);
-    connect(&m_link, &FieldDataLink::activeChanged, this, &DBMemo::reload);
+    m_link.OnReload = [this] { reload(); };
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_loading && !m_link.modified() && !beginChange(m_link))
             reload();
@@ -89,8 +87,7 @@ void DBMemo::focusOutEvent(QFocusEvent *event)
 DBCheckBox::DBCheckBox(QWidget *parent)
     : DataBoundControl(parent)
 {
-    connect(&m_link, &FieldDataLink::reload, this, &DBCheckBox::reload);
-    connect(&m_link, &FieldDataLink::activeChanged, this, &DBCheckBox::reload);
+    m_link.OnReload = [this] { reload(); };
     connect(this, &QCheckBox::clicked, this,
             [this](bool checked) { writeChange(m_link, checked ? ValueChecked : ValueUnchecked); });
 }
@@ -105,8 +102,7 @@ DBComboBox::DBComboBox(QWidget *parent)
     : DataBoundControl(parent)
 {
     m_link.pendingValue = [this] { return QVariant(currentText()); };
-    connect(&m_link, &FieldDataLink::reload, this, &DBComboBox::reload);
-    connect(&m_link, &FieldDataLink::activeChanged, this, &DBComboBox::reload);
+    m_link.OnReload = [this] { reload(); };
     connect(this, &QComboBox::activated, this, [this] { writeChange(m_link, currentText()); });
 }
 
@@ -153,8 +149,7 @@ DBRadioGroup::DBRadioGroup(QWidget *parent)
     , m_buttons(new QButtonGroup(this))
 {
     new QVBoxLayout(this);
-    connect(&m_link, &FieldDataLink::reload, this, &DBRadioGroup::reload);
-    connect(&m_link, &FieldDataLink::activeChanged, this, &DBRadioGroup::reload);
+    m_link.OnReload = [this] { reload(); };
     connect(m_buttons, &QButtonGroup::idClicked, this, [this](int id) { writeChange(m_link, valueAt(id)); });
 }
 
@@ -197,5 +192,5 @@ void DBRadioGroup::reload()
 DBText::DBText(QWidget *parent)
     : DataBoundControl(parent)
 {
-    connect(&m_link, &FieldDataLink::reload, this, [this] { setText(m_link.text()); });
+    m_link.OnReload = [this] { setText(m_link.text()); };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoundControl.h"
 #include "data/FieldDataLink.h"
 
 #include <QCheckBox>
@@ -18,21 +19,8 @@ class DataSource;
 // Typing puts the dataset into edit; the typed text reaches the field when the control
 // is left or when the dataset posts. Controls whose field is not open are read-only.
 
-// What every bound control has: its link to the field.
-template<typename Widget> class DataBoundControl : public Widget
-{
-public:
-    explicit DataBoundControl(QWidget *parent)
-        : Widget(parent)
-    {
-    }
-    FieldDataLink &link() { return m_link; }
-
-protected:
-    FieldDataLink m_link;
-};
-
-// A one-line edit (DBEdit). The field's length limits the text.
+// A one-line edit (DBEdit). The field's length, or the edit's own smaller limit
+// (link().setMaxLength), limits the text.
 class DBEdit : public DataBoundControl<QLineEdit>
 {
     Q_OBJECT

@@ -9,16 +9,28 @@ DataSetModel::DataSetModel(QObject *parent)
 {
 }
 
+DataSetModel::~DataSetModel()
+{
+    if (m_source)
+        m_source->removeObserver(this);
+}
+
 void DataSetModel::setDataSource(DataSource *source)
 {
     if (m_source)
-        disconnect(m_source, nullptr, this, nullptr);
+        m_source->removeObserver(this);
     m_source = source;
-    if (m_source) {
-        connect(m_source, &DataSource::dataChanged, this, &DataSetModel::onDataChanged);
-        connect(m_source, &DataSource::stateChanged, this, [this] { onDataChanged(-1); });
-    }
-    onDataChanged(-1);
+    if (m_source)
+        m_source->addObserver(this);
+    DataSetDataChanged(-1);
+}
+
+void DataSetModel::DataSourceDestroyed()
+{
+    m_source = nullptr;
+    beginResetModel();
+    m_shownRows = 0;
+    endResetModel();
 }
 
 void DataSetModel::setColumns(const QList<Column> &columns)
@@ -72,7 +84,7 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
     return {};
 }
 
-void DataSetModel::onDataChanged(int field)
+void DataSetModel::DataSetDataChanged(int field)
 {
     DataSet *dataSet = m_source ? m_source->dataSet() : nullptr;
     if (field < 0) {

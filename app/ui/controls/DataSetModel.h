@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QPointer>
 #include <QStringList>
 
-#include "data/DataSource.h"
+#include "data/DataSetObserver.h"
+
+class DataSource;
 
 // The rows of a data source's dataset as a read-only table for DBGrid: one column per
 // listed field, captions as given. It follows the dataset: a whole-record change resets
 // it, a field change repaints the current row.
-class DataSetModel : public QAbstractTableModel
+class DataSetModel : public QAbstractTableModel, private DataSetObserver
 {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     };
 
     explicit DataSetModel(QObject *parent = nullptr);
+    ~DataSetModel() override;
 
     void setDataSource(DataSource *source);
     void setColumns(const QList<Column> &columns);
@@ -38,10 +40,12 @@ signals:
     void currentRowChanged(int row);
 
 private:
-    void onDataChanged(int field);
+    void DataSetStateChanged() override { DataSetDataChanged(-1); }
+    void DataSetDataChanged(int field) override;
+    void DataSourceDestroyed() override;
     int dataSetRows() const;
 
-    QPointer<DataSource> m_source;
+    DataSource *m_source = nullptr;
     QList<Column> m_columns;
     int m_shownRows = 0;
 };

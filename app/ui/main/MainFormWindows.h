@@ -37,10 +37,11 @@ public:
 
     // Project picker preset to `current`; a closed picker returns `current` unchanged.
     virtual ProjectChoice pickProject(QWidget *parent, const QString &current) = 0;
-    // Contractor picker on a project, preset to `preset`, without the contractors of the
-    // comma list `leaveOut`. False when closed without a choice.
-    virtual bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
-                                const QString &leaveOut, ContractorChoice &choice)
+    // Contractor picker on a project, preset to `preset`; with `leaveOutPlaced` without
+    // the contractors already placed in the construction system. False when closed
+    // without a choice.
+    virtual bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, bool leaveOutPlaced,
+                                ContractorChoice &choice)
         = 0;
     // The contractor editor on one contractor, or on a new one when `gyoCode` is empty;
     // `isPrime` marks the prime contractor.

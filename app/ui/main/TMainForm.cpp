@@ -22,9 +22,11 @@
 #include "tree/MainMessages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -32,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>
@@ -43,7 +46,7 @@ TMainForm::TMainForm(TDataModule1 &data, MainFormWindows &windows, QWidget *pare
     : QMainWindow(parent)
     , m_data(data)
     , m_windows(windows)
-    , m_system(new ConstructionSystem(data, this))
+    , m_system(new ConstructionSystem(data.IBTransaction1, AppContext::instance().Project(), this))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Sorvik ２０１０"));
@@ -157,6 +160,7 @@ QWidget *TMainForm::buildTreePanel()
     QFont treeFont = TreeView1->font();
     treeFont.setPixelSize(16);
     TreeView1->setFont(treeFont);
+    TreeView1->installEventFilter(this);
     ExchangePanel = new ExchangeGuidePanel(panel);
     layout->addWidget(lblTitle);
     layout->addWidget(lblKojiNM);
@@ -195,7 +199,10 @@ void TMainForm::connectActions()
     connect(m_system, &ConstructionSystem::changed, this, &TMainForm::applyState);
     connect(&m_system->tree(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &parent) { TreeView1->expand(parent); });
-    connect(&m_system->tree(), &QAbstractItemModel::modelReset, this, [this] { m_system->Select({}); });
+    connect(&m_system->tree(), &QAbstractItemModel::modelReset, this, [this] {
+        m_system->Select({});
+        TreeView1->expandAll();
+    });
     connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current != m_system->SelNode())
@@ -204,7 +211,7 @@ void TMainForm::connectActions()
     connect(TreeView1, &QTreeView::doubleClicked, a.actGyoEdit, &QAction::trigger);
     connect(TreeView1, &QWidget::customContextMenuRequested, this, &TMainForm::TreeView1ContextMenu);
     connect(edtKJNM, &QLineEdit::textChanged, this, [this](const QString &name) {
-        lblKojiNM->setText(ConstructionSystem::ProjectLabel(AppContext::instance().CurKojiCode, name));
+        lblKojiNM->setText(ConstructionSystem::ProjectLabel(AppContext::instance().Project().CurKojiCode(), name));
     });
     connect(MonthCalendar1, &QCalendarWidget::clicked, this,
             [](const QDate &date) { AppContext::instance().WorkDate = date; });
@@ -219,11 +226,7 @@ void TMainForm::FormCreate()
 {
     AppContext &context = AppContext::instance();
     IniFile &ini = *context.IniFile;
-    context.TreeLabels.clear();
-    context.TreeGyoCodes.clear();
-    context.TreeLevels.clear();
-    context.CurKojiCode = QStringLiteral("0");
-    context.CurKojiStart.clear();
+    context.Project().Clear();
 
     const QDate today = QDate::currentDate();
     MonthCalendar1->setSelectedDate(today);
@@ -248,16 +251,15 @@ void TMainForm::FormCreate()
     lblClock->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
     TmyForm::ApplyTitleStyle(lblTitle);
 
-    context.CompanyName = Config::read(ini, Config::CompanyName);
+    // The configuration was read once by the data module; the settings window keeps the
+    // context up to date.
     if (context.CompanyName.isEmpty())
         m_windows.editSettings(this, true);
 
     bool loaded = false;
     RunUserAction([&] { loaded = LoadKojiOrNone(Config::read(ini, Config::KojiCode)); });
-    if (!loaded) {
-        context.CurKojiCode = QStringLiteral("0");
+    if (!loaded)
         MessageService::current().information(MainMessages::FirstUse);
-    }
     applyState();
 
     const bool local = db::Database::isLocalName(m_data.IBDatabase1.databaseName());
@@ -265,18 +267,15 @@ void TMainForm::FormCreate()
     if (!local)
         MessageService::current().information(MainMessages::NetworkConnection);
 
-    context.UseBarcode = Config::read(ini, Config::BarCode);
     PrintPanel1->PageControl1->setCurrentIndex(0);
-    context.ChartRows = Config::read(ini, Config::ChartRows);
-    context.ChartCols = Config::read(ini, Config::ChartCols);
-    context.ChartGRows = Config::read(ini, Config::ChartGRows);
 }
 
 bool TMainForm::LoadKojiOrNone(const QString &code)
 {
+    // A large construction system takes a moment to read and draw.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     const bool loaded = m_system->LoadKoji(code);
-    if (!loaded)
-        AppContext::instance().CurKojiCode = QStringLiteral("0");
     applyState();
     return loaded;
 }
@@ -306,7 +305,8 @@ void TMainForm::showProjectFields()
     if (edtKJNM->text() != m_system->ProjectName())
         edtKJNM->setText(m_system->ProjectName());
     else
-        lblKojiNM->setText(ConstructionSystem::ProjectLabel(AppContext::instance().CurKojiCode, edtKJNM->text()));
+        lblKojiNM->setText(
+            ConstructionSystem::ProjectLabel(AppContext::instance().Project().CurKojiCode(), edtKJNM->text()));
     edtSTDT->setText(m_system->PeriodFrom());
     edtFNDT->setText(m_system->PeriodTo());
     const QModelIndex selected = m_system->SelNode();
@@ -330,6 +330,15 @@ void TMainForm::TreeView1ContextMenu(const QPoint &position)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // The keyboard's way to the tree's menu: Shift+F10 and the menu key, at the node.
+    if (watched == TreeView1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            const QRect node = TreeView1->visualRect(TreeView1->currentIndex());
+            TreeView1ContextMenu(node.isValid() ? node.center() : QPoint(0, 0));
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == lblKojiNM) {
             (m_actions->actKoji->isEnabled() ? m_actions->actKoji : m_actions->nmNewKoji)->trigger();
@@ -345,7 +354,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::actKojiExecute()
 {
-    if (m_windows.editProject(this, AppContext::instance().CurKojiCode).posted)
+    if (m_windows.editProject(this, AppContext::instance().Project().CurKojiCode()).posted)
         m_system->RefreshProject();
 }
 
@@ -362,7 +371,7 @@ void TMainForm::actGyoEditExecute()
     if (!node.isValid())
         return;
     const MainFormWindows::EditResult edited = m_windows.editContractor(
-        this, AppContext::instance().CurKojiCode, m_system->SelGyoCode(), m_system->SelectedIsPrime());
+        this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode(), m_system->SelectedIsPrime());
     if (!edited.name.isEmpty() && edited.name != m_system->tree().caption(node))
         m_system->RenameNode(node, edited.name);
 }
@@ -370,7 +379,7 @@ void TMainForm::actGyoEditExecute()
 void TMainForm::actSetMotoNewExecute()
 {
     const MainFormWindows::EditResult created
-        = m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, true);
+        = m_windows.editContractor(this, AppContext::instance().Project().CurKojiCode(), {}, true);
     if (created.posted && !created.code.isEmpty())
         m_system->PlacePrime(created.code, created.name);
 }
@@ -382,19 +391,19 @@ void TMainForm::actSetGyoNewExecute()
         return;
     }
     const MainFormWindows::EditResult created
-        = m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, false);
+        = m_windows.editContractor(this, AppContext::instance().Project().CurKojiCode(), {}, false);
     if (created.posted && !created.code.isEmpty())
         m_system->PlaceUnderSelected(created.code, created.name);
 }
 
 void TMainForm::actGyoAddExecute()
 {
-    m_windows.editContractor(this, AppContext::instance().CurKojiCode, {}, false);
+    m_windows.editContractor(this, AppContext::instance().Project().CurKojiCode(), {}, false);
 }
 
 void TMainForm::actSelKojiExecute()
 {
-    const QString current = AppContext::instance().CurKojiCode;
+    const QString current = AppContext::instance().Project().CurKojiCode();
     const MainFormWindows::ProjectChoice choice = m_windows.pickProject(this, current);
     if (choice.code != current)
         LoadKojiOrNone(choice.code);
@@ -403,7 +412,7 @@ void TMainForm::actSelKojiExecute()
 void TMainForm::actSetMotoListExecute()
 {
     MainFormWindows::ContractorChoice choice;
-    if (m_windows.pickContractor(this, AppContext::instance().CurKojiCode, {}, {}, choice))
+    if (m_windows.pickContractor(this, AppContext::instance().Project().CurKojiCode(), {}, false, choice))
         m_system->PlacePrime(choice.gyoCode, choice.name);
 }
 
@@ -414,8 +423,8 @@ void TMainForm::actSetGyoListExecute()
         return;
     }
     MainFormWindows::ContractorChoice choice;
-    if (m_windows.pickContractor(this, AppContext::instance().CurKojiCode, m_system->SelGyoCode(),
-                                 m_system->TreeCodeList(), choice))
+    if (m_windows.pickContractor(this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode(), true,
+                                 choice))
         m_system->PlaceUnderSelected(choice.gyoCode, choice.name);
 }
 
@@ -426,9 +435,9 @@ void TMainForm::actGyoDelExecute()
 
 void TMainForm::nmGyoEditClick()
 {
-    const QString project = AppContext::instance().CurKojiCode;
+    const QString project = AppContext::instance().Project().CurKojiCode();
     MainFormWindows::ContractorChoice choice;
-    while (m_windows.pickContractor(this, project, {}, {}, choice)) {
+    while (m_windows.pickContractor(this, project, {}, false, choice)) {
         m_windows.editContractor(this, project, choice.gyoCode, choice.gyoCode == m_system->PrimeGyoCode());
     }
 }
@@ -448,11 +457,9 @@ void TMainForm::nmShokuInfoClick()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     AppContext &context = AppContext::instance();
-    Config::write(*context.IniFile, Config::KojiCode, context.CurKojiCode);
+    Config::write(*context.IniFile, Config::KojiCode, context.Project().CurKojiCode());
     ClearFolder(context.ImageRoot + QStringLiteral("image"));
     m_system->ClearTree();
-    context.TreeLabels.clear();
-    context.TreeGyoCodes.clear();
-    context.TreeLevels.clear();
+    context.Project().PublishTree({});
     event->accept();
 }

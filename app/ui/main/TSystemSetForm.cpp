@@ -1,6 +1,7 @@
 #include "TSystemSetForm.h"
 
 #include "program/AppContext.h"
+#include "services/ModalService.h"
 #include "controls/ColorBox.h"
 #include "bases/TitleStyle.h"
 #include "config/IniFile.h"
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -238,15 +240,25 @@ void TSystemSetForm::askCompanyNameOnly()
 void TSystemSetForm::setTitleFont(const QFont &font)
 {
     m_titleFont = font;
-    btnFont->setText(QStringLiteral("フォント（%1 %2pt）").arg(font.family()).arg(font.pointSize()));
+    // The button keeps its caption; the font chosen is told by its hint.
+    btnFont->setToolTip(QStringLiteral("%1 %2pt").arg(font.family()).arg(font.pointSize()));
 }
 
 void TSystemSetForm::btnFontClick()
 {
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, m_titleFont, this, QStringLiteral("フォント"));
-    if (chosen)
-        setTitleFont(font);
+    // The dialog lists the faces installed here: a Windows face name ("ＭＳ Ｐゴシック") is
+    // shown as the face that draws it, so the current font is the one preselected.
+    QFont current = m_titleFont;
+    current.setFamily(QFontInfo(m_titleFont).family());
+    QFontDialog dialog(current, this);
+    dialog.setWindowTitle(QStringLiteral("フォント"));
+    if (ModalService::current().run(dialog) != QDialog::Accepted)
+        return;
+    QFont chosen = dialog.selectedFont();
+    // The same face keeps the name the settings had, which Windows sites read too.
+    if (chosen.family() == current.family())
+        chosen.setFamily(m_titleFont.family());
+    setTitleFont(chosen);
 }
 
 void TSystemSetForm::btnPostClick()

@@ -3,6 +3,10 @@
 #include "tree/MainMessages.h"
 
 #include "dates/DateText.h"
+#include "db/Query.h"
+
+#include <functional>
+#include <random>
 
 namespace {
 
@@ -46,7 +50,7 @@ protected:
 
     QStringList rows() { return column(QStringLiteral("Select GYOCD from TAISEI where KJCD = 1 order by GYOCD")); }
 
-    ConstructionSystem system{data};
+    ConstructionSystem system{data.IBTransaction1, AppContext::instance().Project()};
 };
 
 TEST_F(ConstructionSystemTest, ProjectThatDoesNotExistFailsWithTheMessage)
@@ -61,13 +65,13 @@ TEST_F(ConstructionSystemTest, ProjectThatDoesNotExistFailsWithTheMessage)
 
 TEST_F(ConstructionSystemTest, ProjectWithoutSystemOffersOnlyThePrimeActions)
 {
-    AppContext::instance().CurSafetyKind = QStringLiteral("店社");
+    AppContext::instance().Project().SetSafetyKind(QStringLiteral("店社"));
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     const AppContext &context = AppContext::instance();
-    EXPECT_EQ(context.CurKojiCode, QStringLiteral("1"));
-    EXPECT_EQ(context.CurKojiName, QStringLiteral("川沿地区道路改良工事"));
-    EXPECT_EQ(context.CurKojiStart, QStringLiteral("2026/04/01"));
-    EXPECT_EQ(context.CurSafetyKind, QStringLiteral("元方"));
+    EXPECT_EQ(context.Project().CurKojiCode(), QStringLiteral("1"));
+    EXPECT_EQ(context.Project().CurKojiName(), QStringLiteral("川沿地区道路改良工事"));
+    EXPECT_EQ(context.Project().CurKojiStart(), QStringLiteral("2026/04/01"));
+    EXPECT_EQ(context.Project().CurSafetyKind(), QStringLiteral("元方"));
     EXPECT_EQ(system.PeriodFrom(), QStringLiteral("令和 08年04月01日"));
     EXPECT_EQ(system.PeriodTo(), QStringLiteral("令和 09年03月19日"));
     EXPECT_EQ(ConstructionSystem::ProjectLabel(QStringLiteral("1"), system.ProjectName()),
@@ -84,11 +88,11 @@ TEST_F(ConstructionSystemTest, NewestVersionOfTheProjectIsShownAndANullKindKeeps
 {
     execute(
         {QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM, STDT, FNDT) values(1, '2026/09/15', '改名後', '', '')")});
-    AppContext::instance().CurSafetyKind = QStringLiteral("店社");
+    AppContext::instance().Project().SetSafetyKind(QStringLiteral("店社"));
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     EXPECT_EQ(system.ProjectName(), QStringLiteral("改名後"));
-    EXPECT_EQ(AppContext::instance().CurSafetyKind, QStringLiteral("店社"));
-    EXPECT_EQ(AppContext::instance().CurKojiStart, DateToDateText(AppContext::instance().WorkDate));
+    EXPECT_EQ(AppContext::instance().Project().CurSafetyKind(), QStringLiteral("店社"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiStart(), DateToDateText(AppContext::instance().WorkDate));
     EXPECT_TRUE(system.PeriodFrom().isEmpty());
 }
 
@@ -110,7 +114,7 @@ TEST_F(ConstructionSystemTest, PlacingThePrimeWritesTheRowAndSwitchesTheActions)
     EXPECT_TRUE(state.subActionsVisible);
     EXPECT_TRUE(state.primeDependent);
     EXPECT_TRUE(state.nissiEnabled);
-    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("北辰建設株式会社")});
+    EXPECT_EQ(TreeCaptions(), QStringList{QStringLiteral("北辰建設株式会社")});
 }
 
 TEST_F(ConstructionSystemTest, SubcontractorNeedsASelectedOrderer)
@@ -132,14 +136,12 @@ TEST_F(ConstructionSystemTest, ChildrenAreInCodeOrderAfterReloadWhateverThePlaci
     placeUnder(QStringLiteral("7"), QStringLiteral("6"));
     placeUnder(QStringLiteral("5"), QStringLiteral("3"));
     // Before the reload the tree keeps the placing order.
-    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,5,7,6,3,2").split(','));
+    EXPECT_EQ(TreeCodes(), QString("1,5,7,6,3,2").split(','));
 
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    const AppContext &context = AppContext::instance();
-    EXPECT_EQ(context.TreeGyoCodes, QString("1,2,5,3,7,6").split(','));
-    EXPECT_EQ(context.TreeLevels, QString("0,1,1,2,2,3").split(','));
-    EXPECT_EQ(context.TreeLabels, QString("業者1,業者2,業者5,業者3,業者7,業者6").split(','));
-    EXPECT_EQ(system.TreeCodeList(), QStringLiteral("1,2,5,3,7,6"));
+    EXPECT_EQ(TreeCodes(), QString("1,2,5,3,7,6").split(','));
+    EXPECT_EQ(TreeLevels(), QString("0,1,1,2,2,3").split(','));
+    EXPECT_EQ(TreeCaptions(), QString("業者1,業者2,業者5,業者3,業者7,業者6").split(','));
 }
 
 TEST_F(ConstructionSystemTest, LevelsComeFromTheParentLinksNotTheStoredTier)
@@ -148,7 +150,7 @@ TEST_F(ConstructionSystemTest, LevelsComeFromTheParentLinksNotTheStoredTier)
              QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, 'x', 1, 5, 1)"),
              QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 3, 'y', 2, 1, 1)")});
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1,2").split(','));
+    EXPECT_EQ(TreeLevels(), QString("0,1,2").split(','));
     EXPECT_EQ(system.tree().record(node(QStringLiteral("3"))).HtyCode, QStringLiteral("2"));
 }
 
@@ -161,10 +163,10 @@ TEST_F(ConstructionSystemTest, CaptionsFollowTheWorkDateExceptTheRoots)
              QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values(1, 2, 'x', 1, 1, 1)")});
     AppContext::instance().WorkDate = QDate(2026, 6, 1);
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    EXPECT_EQ(AppContext::instance().TreeLabels, QString("登録時の元請名,業者2").split(','));
+    EXPECT_EQ(TreeCaptions(), QString("登録時の元請名,業者2").split(','));
     AppContext::instance().WorkDate = QDate(2026, 10, 1);
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    EXPECT_EQ(AppContext::instance().TreeLabels, QString("登録時の元請名,株式会社二番").split(','));
+    EXPECT_EQ(TreeCaptions(), QString("登録時の元請名,株式会社二番").split(','));
 }
 
 TEST_F(ConstructionSystemTest, RemovingANodeTakesItsSubtreeRowsOnlyWhenConfirmed)
@@ -185,7 +187,7 @@ TEST_F(ConstructionSystemTest, RemovingANodeTakesItsSubtreeRowsOnlyWhenConfirmed
     messages.answer(true);
     EXPECT_TRUE(system.RemoveSelected());
     EXPECT_EQ(rows(), QString("1,4").split(','));
-    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,4").split(','));
+    EXPECT_EQ(TreeCodes(), QString("1,4").split(','));
     EXPECT_FALSE(system.actionState().nodeDependent);
     EXPECT_TRUE(system.SelGyoCode().isEmpty());
 }
@@ -208,7 +210,7 @@ TEST_F(ConstructionSystemTest, RemovingThePrimeEmptiesTheSystemAndRestoresTheFir
     EXPECT_TRUE(state.primeActionsVisible);
     EXPECT_FALSE(state.subActionsVisible);
     EXPECT_FALSE(state.primeDependent);
-    EXPECT_TRUE(AppContext::instance().TreeLabels.isEmpty());
+    EXPECT_TRUE(TreeCaptions().isEmpty());
 }
 
 TEST_F(ConstructionSystemTest, RemovingWithoutSelectionAsksForOne)
@@ -239,7 +241,7 @@ TEST_F(ConstructionSystemTest, DatabaseRefusalLeavesTreeAndRowsAsTheyWere)
     ASSERT_EQ(messages.messages().size(), 1);
     EXPECT_EQ(messages.messages().first().kind, ScriptedMessageService::Kind::Error);
     EXPECT_TRUE(messages.texts().first().contains(QStringLiteral("PK_TAISEI")));
-    EXPECT_EQ(AppContext::instance().TreeGyoCodes, QString("1,2").split(','));
+    EXPECT_EQ(TreeCodes(), QString("1,2").split(','));
     EXPECT_EQ(rows(), QString("1,2").split(','));
     // The transaction goes on working after the rollback.
     placeUnder(QStringLiteral("2"), QStringLiteral("3"));
@@ -274,7 +276,93 @@ TEST_F(ConstructionSystemTest, RenamingStoresTheNameAndShowsIt)
     EXPECT_EQ(column(QStringLiteral("Select CPNM from TAISEI where KJCD = 1 and GYOCD = 1")),
               QStringList{QStringLiteral("O'Neil建設")});
     EXPECT_EQ(system.tree().caption(node(QStringLiteral("1"))), QStringLiteral("O'Neil建設"));
-    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("O'Neil建設")});
+    EXPECT_EQ(TreeCaptions(), QStringList{QStringLiteral("O'Neil建設")});
+}
+
+TEST_F(ConstructionSystemTest, ACompanyNamedNullKeepsItsName)
+{
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    ASSERT_TRUE(system.PlacePrime(QStringLiteral("1"), QStringLiteral("NULL")));
+    EXPECT_EQ(column(QStringLiteral("Select coalesce(CPNM, '<null>') from TAISEI where GYOCD = 1")),
+              QStringList{QStringLiteral("NULL")});
+}
+
+// The tree as the main window drew it before it was read in two queries: the prime row,
+// then each node's children by a query of their own, each caption by the lookup of the
+// version valid at the work date.
+QStringList treeReadNodeByNode(TDataModule1 &data, const QString &kojiCode, const QString &workDate)
+{
+    QStringList nodes;
+    db::Query query(data.IBTransaction1);
+    query.setSql(
+        QStringLiteral("Select GYOCD, CPNM from TAISEI where KJCD = %1 and HTYCD = 0 order by GYOCD").arg(kojiCode));
+    query.open();
+    if (query.eof())
+        return nodes;
+    const QString prime = query.field(0).asString();
+    nodes << QStringLiteral("0|%1|%2").arg(prime, query.field(1).asString());
+    std::function<void(const QString &, int)> children = [&](const QString &parent, int level) {
+        QStringList codes;
+        db::Query below(data.IBTransaction1);
+        below.setSql(QStringLiteral("Select GYOCD from TAISEI where KJCD = %1 and HTYCD = %2 order by GYOCD")
+                         .arg(kojiCode, parent));
+        for (below.open(); !below.eof(); below.next())
+            codes << below.field(0).asString();
+        for (const QString &code : codes) {
+            QString caption;
+            data.GetContractorItem(kojiCode, code, QStringLiteral("CPNM"), workDate, caption);
+            nodes << QStringLiteral("%1|%2|%3").arg(level).arg(code, caption);
+            children(code, level + 1);
+        }
+    };
+    children(prime, 1);
+    return nodes;
+}
+
+TEST_F(ConstructionSystemTest, TheTreeIsTheOneTheNodeByNodeReadingGave)
+{
+    // A random system of 120 contractors in project 2: versions before and after the work
+    // date, contractors without any version, a second row claiming to be prime, rows
+    // whose parent is not in the system.
+    std::mt19937 random(20261209);
+    db::Query insert(data.IBTransaction1);
+    insert.setSql(QStringLiteral("Insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (2, ?, ?, ?)"));
+    db::Query place(data.IBTransaction1);
+    place.setSql(
+        QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (2, ?, ?, ?, 9, 1)"));
+    const QStringList dates{"2026/01/10", "2026/04/01", "2026/06/30", "2026/07/01", "2026/11/15"};
+    for (int code = 1; code <= 120; ++code) {
+        const int versions = int(random() % 4);
+        for (int v = 0; v < versions; ++v) {
+            insert.setParam(0, code);
+            insert.setParam(1, dates[(code + v * 2) % dates.size()]);
+            insert.setParam(2, QStringLiteral("業者%1-%2").arg(code).arg(v));
+            insert.exec();
+        }
+        int parent = code < 7 ? 200 : code == 7 ? 0 : 7 + int(random() % (code - 7));
+        if (code == 50)
+            parent = 0;  // a second prime: the lowest code is the prime
+        if (code == 60)
+            parent = 500;  // a parent that is nowhere
+        if (code >= 90 && code <= 95)
+            parent = 3;  // under a contractor outside the system
+        place.setParam(0, code);
+        place.setParam(1, QStringLiteral("体制%1").arg(code));
+        place.setParam(2, parent);
+        place.exec();
+    }
+    execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM) values (2, '2026/04/01', '大規模')")});
+    AppContext::instance().WorkDate = QDate(2026, 6, 30);
+
+    const QStringList expected = treeReadNodeByNode(data, QStringLiteral("2"), QStringLiteral("2026/06/30"));
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("2")));
+    QStringList loaded;
+    const QStringList codes = TreeCodes(), captions = TreeCaptions(), levels = TreeLevels();
+    for (int i = 0; i < codes.size(); ++i)
+        loaded << QStringLiteral("%1|%2|%3").arg(levels[i], codes[i], captions[i]);
+    EXPECT_GT(expected.size(), 80);
+    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(system.PrimeGyoCode(), QStringLiteral("7"));
 }
 
 }  // namespace

@@ -24,6 +24,20 @@ TEST(DateTextTest, TextThatIsNoDateIsAnError)
     EXPECT_THROW(DateTextToDate("2009/02/30"), InvalidDateText);
     EXPECT_THROW(DateTextToDate("2009/4/10"), InvalidDateText);
     EXPECT_THROW(DateTextToDate("abcd/ef/gh"), InvalidDateText);
+    // What the user sees of the error names the text.
+    try {
+        DateTextToDate("2009/4/1");
+    } catch (const InvalidDateText &error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), "「2009/4/1」は日付として読めません。");
+    }
+}
+
+// A stored text an imported package brought is shown as it is, never an error.
+TEST(DateTextTest, EraFormsOfATextThatIsNoDateAreTheTextItself)
+{
+    EXPECT_EQ(DateTextToEraLong("2009/4/1"), "2009/4/1");
+    EXPECT_EQ(DateTextToEraShort("2009/02/30"), "2009/02/30");
+    EXPECT_EQ(DateTextToEraSpaced("令和元年"), "令和元年");
 }
 
 TEST(DateTextTest, EraFormsOfEachEra)

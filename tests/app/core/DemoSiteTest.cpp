@@ -7,7 +7,7 @@ namespace {
 class DemoSiteTest : public DemoSiteFixture
 {
 protected:
-    ConstructionSystem system{data};
+    ConstructionSystem system{data.IBTransaction1, AppContext::instance().Project()};
 };
 
 TEST_F(DemoSiteTest, RoadProjectHasAThreeTierSystemWithVersionedNames)
@@ -15,15 +15,14 @@ TEST_F(DemoSiteTest, RoadProjectHasAThreeTierSystemWithVersionedNames)
     AppContext::instance().WorkDate = QDate(2026, 12, 1);
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     EXPECT_TRUE(messages.texts().isEmpty());
-    const AppContext &context = AppContext::instance();
-    EXPECT_EQ(context.TreeLevels, QString("0,1,2,3,2,1,2").split(','));
-    EXPECT_EQ(context.TreeLabels.at(0), QStringLiteral("北辰建設株式会社"));
-    EXPECT_EQ(context.TreeLabels.at(4), QStringLiteral("株式会社千歳鉄筋"));
+    EXPECT_EQ(TreeLevels(), QString("0,1,2,3,2,1,2").split(','));
+    EXPECT_EQ(TreeCaptions().at(0), QStringLiteral("北辰建設株式会社"));
+    EXPECT_EQ(TreeCaptions().at(4), QStringLiteral("株式会社千歳鉄筋"));
     EXPECT_EQ(system.PeriodTo(), QStringLiteral("令和 09年03月19日"));
 
     AppContext::instance().WorkDate = QDate(2026, 6, 1);
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    EXPECT_EQ(context.TreeLabels.at(4), QStringLiteral("千歳鉄筋工業所"));
+    EXPECT_EQ(TreeCaptions().at(4), QStringLiteral("千歳鉄筋工業所"));
 }
 
 TEST_F(DemoSiteTest, SecondProjectWaitsForItsPrimeContractor)

@@ -1,4 +1,5 @@
 #include "SiteFixture.h"
+#include "db/Query.h"
 #include "pickers/PickerSql.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@ namespace {
 class PickerSqlTest : public SiteFixture
 {
 protected:
-    QStringList sortedColumn(const QString &sql)
+    QStringList sortedColumn(const SqlStatement &sql)
     {
         QStringList values = column(sql);
         values.sort();
@@ -44,17 +45,45 @@ TEST_F(PickerSqlTest, ContractorListGroupsVersionsAndLeavesOutOnlyNumbers)
                             "'乙改', '2026/04/20', '2026/12/25')"),
              QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (3, 5, '2026/04/01', '丙')"),
              QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (4, 2, '2026/04/01', '他')")});
-    const QString all = PickerSql::ContractorList(QStringLiteral("3"), {});
-    EXPECT_EQ(sortedColumn(QStringLiteral("select GYOCD from (%1)").arg(all)), (QStringList{"1", "2", "5"}));
-    EXPECT_EQ(column(QStringLiteral("select GYOCD||'|'||STDT||'|'||FNDT from (%1) where GYOCD = 2").arg(all)),
+    const SqlStatement all = PickerSql::ContractorList(QStringLiteral("3"), {});
+    EXPECT_EQ(sortedColumn(all.wrapped(QStringLiteral("select GYOCD from (%1)"))), (QStringList{"1", "2", "5"}));
+    EXPECT_EQ(column(all.wrapped(QStringLiteral("select GYOCD||'|'||STDT||'|'||FNDT from (%1) where GYOCD = 2"))),
               (QStringList{"2|2026/04/20|2026/12/25"}));
-    const QString rest = PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,5"));
-    EXPECT_EQ(column(QStringLiteral("select GYOCD from (%1)").arg(rest)), (QStringList{"2"}));
+    const SqlStatement rest = PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,5"));
+    EXPECT_EQ(column(rest.wrapped(QStringLiteral("select GYOCD from (%1)"))), (QStringList{"2"}));
     // Anything but codes never reaches the statement.
-    const QString hostile = PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,x,5);drop table KOJI;--"));
-    EXPECT_EQ(column(QStringLiteral("select GYOCD from (%1)").arg(hostile)), (QStringList{"2"}));
+    const SqlStatement hostile
+        = PickerSql::ContractorList(QStringLiteral("3"), QStringLiteral("1,x,5);drop table KOJI;--"));
+    EXPECT_EQ(column(hostile.wrapped(QStringLiteral("select GYOCD from (%1)"))), (QStringList{"2"}));
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from KOJI")), QStringLiteral("0"));
-    EXPECT_EQ(PickerSql::CodeList(QStringLiteral("1,x,2);drop table KOJI;--, 4")), QStringLiteral("1,2,4"));
+    EXPECT_EQ(CodeParams(QStringLiteral("1,x,2);drop table KOJI;--, 4,1")), (QVariantList{1, 2, 4}));
+}
+
+// The engine refuses lists of more than 1 500 values; a site holds more contractors.
+TEST_F(PickerSqlTest, ContractorListLeavesOutAnyNumberOfContractors)
+{
+    db::Query contractor(transaction());
+    contractor.setSql(QStringLiteral("insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, ?, '2026/04/01', 'x')"));
+    db::Query place(transaction());
+    place.setSql(QStringLiteral("insert into TAISEI (KJCD, GYOCD, HTYCD, UNUM, EFECT) values (1, ?, ?, 1, 1)"));
+    QStringList placed;
+    for (int code = 1; code <= 1602; ++code) {
+        contractor.setParam(0, code);
+        contractor.exec();
+        if (code <= 1600) {
+            placed << QString::number(code);
+            place.setParam(0, code);
+            place.setParam(1, code == 1 ? 0 : 1);
+            place.exec();
+        }
+    }
+    const auto codes = [this](const SqlStatement &sql) {
+        return column(sql.wrapped(QStringLiteral("select GYOCD from (%1) order by GYOCD")));
+    };
+    EXPECT_EQ(codes(PickerSql::ContractorList(QStringLiteral("1"), placed.join(QLatin1Char(',')))),
+              (QStringList{"1601", "1602"}));
+    EXPECT_EQ(codes(PickerSql::ContractorList(QStringLiteral("1"), {}, true)), (QStringList{"1601", "1602"}));
+    EXPECT_EQ(codes(PickerSql::ContractorList(QStringLiteral("2"), {}, true)), QStringList());
 }
 
 TEST_F(PickerSqlTest, WorkerQualificationListHasEachWorkerOncePerQualificationOfTheKinds)
@@ -67,9 +96,9 @@ TEST_F(PickerSqlTest, WorkerQualificationListHasEachWorkerOncePerQualificationOf
          QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (2, 1, 4, 1, 2, '講習')"),
          QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (3, 1, 4, 1, 4, '職種')"),
          QStringLiteral("insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, KBN, SKNM) values (4, 1, 4, 2, 4, '職種')")});
-    const QString sql
+    const SqlStatement sql
         = PickerSql::WorkerQualificationList(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("1,2"));
-    EXPECT_EQ(sortedColumn(QStringLiteral("select NAME||'|'||coalesce(SKNM, '-') from (%1)").arg(sql)),
+    EXPECT_EQ(sortedColumn(sql.wrapped(QStringLiteral("select NAME||'|'||coalesce(SKNM, '-') from (%1)"))),
               (QStringList{"岩田|-", "石川|免許", "石川|講習"}));
 }
 

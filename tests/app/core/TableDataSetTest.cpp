@@ -2,6 +2,7 @@
 
 #include "data/Abort.h"
 #include "data/DataField.h"
+#include "data/DataSetObserver.h"
 #include "data/DataSource.h"
 #include "data/TableDataSet.h"
 #include "db/Error.h"
@@ -12,7 +13,7 @@
 namespace {
 
 // Records every event of a table dataset and its data source in the order they come.
-class EventLog
+class EventLog : private DataSetObserver
 {
 public:
     explicit EventLog(TableDataSet &table)
@@ -33,13 +34,7 @@ public:
         table.BeforeDelete = log("BeforeDelete");
         table.AfterDelete = log("AfterDelete");
         source.setDataSet(&table);
-        QObject::connect(&source, &DataSource::stateChanged, [this] { events << QStringLiteral("stateChanged"); });
-        QObject::connect(&source, &DataSource::dataChanged, [this](int field) {
-            if (field < 0)
-                events << QStringLiteral("dataChanged");
-        });
-        QObject::connect(&source, &DataSource::updatingRecord, [this] { events << QStringLiteral("updatingRecord"); });
-        QObject::connect(&source, &DataSource::posted, [this] { events << QStringLiteral("posted"); });
+        source.addObserver(this);
     }
 
     QStringList take()
@@ -51,6 +46,16 @@ public:
 
     QStringList events;
     DataSource source;
+
+private:
+    void DataSetStateChanged() override { events << QStringLiteral("stateChanged"); }
+    void DataSetDataChanged(int field) override
+    {
+        if (field < 0)
+            events << QStringLiteral("dataChanged");
+    }
+    void DataSetUpdatingRecord() override { events << QStringLiteral("updatingRecord"); }
+    void DataSetPosted() override { events << QStringLiteral("posted"); }
 };
 
 class TableDataSetTest : public SiteFixture
@@ -319,6 +324,116 @@ TEST_F(TableDataSetTest, FilterLimitsTheRowsAndIsAppliedWhenSet)
     EXPECT_TRUE(koji.Bof());
     EXPECT_THROW(koji.SetFilter("NOSUCH=1"), db::Error);
     EXPECT_EQ(koji.Filter(), "KJCD=2");
+}
+
+TEST_F(TableDataSetTest, FilterValuesGoInAsParameters)
+{
+    addKoji(1, "2009/01/01", "O''Neil");
+    addKoji(2, "2009/01/01", "別");
+    openKoji();
+    koji.SetFilter("KJNM = ? and KJCD = ?", {QStringLiteral("O'Neil"), 1});
+    EXPECT_EQ(koji.RecordCount(), 1);
+    EXPECT_EQ(name(), "O'Neil");
+    koji.Close();
+    koji.SetFilter("KJCD = ?", {2});
+    koji.Open();
+    EXPECT_EQ(name(), "別");
+}
+
+TEST_F(TableDataSetTest, ACascadeThatFailsAfterTheWriteTakesTheRecordBackIntoEdit)
+{
+    addKoji(1, "2009/01/01", "一");
+    openKoji();
+    EventLog log(koji);
+    koji.AfterPost = [this](DataSet &) { exec("update NOSUCH set X = 1"); };
+    koji.Edit();
+    koji.FieldByName("KJNM").SetAsString("二");
+    log.take();
+    EXPECT_THROW(koji.Post(), db::Error);
+    EXPECT_EQ(koji.State(), DataSetState::Edit);
+    EXPECT_EQ(name(), "二");
+    EXPECT_TRUE(koji.Modified());
+    EXPECT_FALSE(log.events.contains("posted"));
+    EXPECT_EQ(scalar("select KJNM from KOJI"), "一");
+
+    // A new record goes back to being new, without the key the write had given it.
+    koji.AfterPost = nullptr;
+    koji.Cancel();
+    koji.Append();
+    koji.FieldByName("KJCD").SetAsInteger(2);
+    koji.FieldByName("APDT").SetAsString("2010/01/01");
+    koji.AfterPost = [this](DataSet &) { Abort(); };
+    EXPECT_THROW(koji.Post(), EAbort);
+    EXPECT_EQ(koji.State(), DataSetState::Insert);
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "1");
+    koji.AfterPost = nullptr;
+    koji.Post();
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "2");
+}
+
+TEST_F(TableDataSetTest, ACascadeOfADeleteStandsOrFallsWithIt)
+{
+    addKoji(1, "2009/01/01", "一");
+    addKoji(2, "2009/01/01", "二");
+    openKoji();
+    koji.BeforeDelete = [this](DataSet &) { exec("delete from KOJI where KJCD = 2"); };
+    koji.BeforeScroll = [](DataSet &) { throw db::Error(QStringLiteral("refused")); };
+    EXPECT_THROW(koji.Delete(), db::Error);
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "2");
+    koji.BeforeScroll = nullptr;
+    koji.Delete();
+    EXPECT_EQ(scalar("select count(*) from KOJI"), "0");
+}
+
+// What a bound control does when the post asks for its input.
+class RefusingControl : public DataSetObserver
+{
+    void DataSetUpdatingRecord() override { throw db::Error(QStringLiteral("入力が正しくありません")); }
+};
+
+TEST_F(TableDataSetTest, AControlRefusingItsInputStopsThePostBeforeAnythingIsWritten)
+{
+    addKoji(1, "2009/01/01", "一");
+    openKoji();
+    DataSource source;
+    source.setDataSet(&koji);
+    RefusingControl control;
+    source.addObserver(&control);
+    koji.Edit();
+    koji.FieldByName("KJNM").SetAsString("二");
+    EXPECT_THROW(koji.Post(), db::Error);
+    EXPECT_EQ(koji.State(), DataSetState::Edit);
+    EXPECT_EQ(scalar("select KJNM from KOJI"), "一");
+    source.removeObserver(&control);
+}
+
+TEST_F(TableDataSetTest, TextBeyondTheColumnIsRefusedByItsCaptionAndNullIsAText)
+{
+    openKoji();
+    koji.Append();
+    const int length = koji.FieldInfo(koji.FieldIndex("KJNM")).charLength;
+    ASSERT_GT(length, 0);
+    koji.FieldByName("KJNM").SetAsString(QString(length, QChar(0x5DE5)));  // 工 × length: fits
+    try {
+        koji.FieldByName("KJNM").SetAsString(QString(length + 1, QChar(0x5DE5)));
+        ADD_FAILURE() << "a text longer than the column was taken";
+    } catch (const db::Error &error) {
+        EXPECT_EQ(
+            error.message(),
+            QStringLiteral("「KJNM」は%1文字以内で入力して下さい（%2文字あります）。").arg(length).arg(length + 1));
+    }
+    koji.SetDisplayLabel("KJNM", "工事名称");
+    EXPECT_THROW(koji.FieldByName("KJNM").SetAsString(QString(length + 1, QLatin1Char('x'))), db::Error);
+    try {
+        koji.FieldByName("KJNM").SetAsString(QString(length + 1, QLatin1Char('x')));
+    } catch (const db::Error &error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("「工事名称」は"))) << error.message().toStdString();
+    }
+    koji.FieldByName("KJCD").SetAsInteger(1);
+    koji.FieldByName("APDT").SetAsString("2010/01/01");
+    koji.FieldByName("KJNM").SetAsString("NULL");
+    koji.Post();
+    EXPECT_EQ(scalar("select KJNM from KOJI where KJNM is not null"), "NULL");
 }
 
 TEST_F(TableDataSetTest, LocateAndBookmarksFindRows)

@@ -17,6 +17,7 @@ protected:
     {
         SiteFixture::SetUp();
         Config::write(*ini, Config::CompanyName, QStringLiteral("北辰建設"));
+        AppContext::instance().CompanyName = Config::read(*ini, Config::CompanyName);
         Config::write(*ini, Config::Debug, true);
     }
 

@@ -3,6 +3,7 @@
 #include "main/ExchangeGuidePanel.h"
 #include "main/MainActions.h"
 #include "MainFormFixture.h"
+#include "UiInput.h"
 #include "main/PrintPanel.h"
 #include "tree/ConstructionSystem.h"
 #include "tree/MainMessages.h"
@@ -20,6 +21,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
+#include <QtTest/QTest>
 
 namespace {
 
@@ -48,10 +50,11 @@ protected:
 TEST_F(TMainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace)
 {
     Config::write(*ini, Config::CompanyName, QString());
+    AppContext::instance().CompanyName = Config::read(*ini, Config::CompanyName);
     open();
     EXPECT_EQ(windows.settingsRequests, QList<bool>{true});
     EXPECT_EQ(messages.texts(), QStringList{MainMessages::FirstUse});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("0"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("0"));
     EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("  最初に工事情報を新規作成します"));
     EXPECT_FALSE(a().actSetMotoList->isVisible());
     EXPECT_FALSE(a().actSetMotoNew->isVisible());
@@ -61,6 +64,58 @@ TEST_F(TMainFormTest, EmptyDatabaseStartsWithTheFirstUseMessageAndNothingToPlace
     EXPECT_TRUE(a().nmNewKoji->isEnabled());
     EXPECT_TRUE(a().actSelKoji->isEnabled());
     EXPECT_TRUE(a().nmBackup->isEnabled());
+}
+
+// A package from another site can bring a date the program cannot read; the start shows
+// it as it is and goes on, every time.
+TEST_F(TMainFormTest, AProjectWithAStartDateThatIsNoDateOpensShowingTheText)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 0);
+    execute({QStringLiteral("Update KOJI set STDT = '2009/4/1' where KJCD = 1")});
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(form->edtSTDT->text(), QStringLiteral("2009/4/1"));
+    EXPECT_EQ(form->edtFNDT->text(), QStringLiteral("令和 09年03月19日"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("1"));
+    EXPECT_TRUE(a().actKoji->isEnabled());
+}
+
+TEST_F(TMainFormTest, ShiftF10OpensTheTreesMenuAtTheSelectedNode)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 2);
+    execute(
+        {QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 1, '業者1', 0, 0, 1)")});
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    form->show();
+    selectNode(QStringLiteral("1"));
+    PressKey(form->TreeView1, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(a().PopupMenu1->isVisible());
+    a().PopupMenu1->hide();
+    PressKey(form->TreeView1, Qt::Key_Menu);
+    EXPECT_TRUE(a().PopupMenu1->isVisible());
+    a().PopupMenu1->hide();
+}
+
+// 作業員名簿(&M) and ﾏｽﾀﾒﾝﾃ(&M) share their letter; as on Windows, each Alt+M goes to the
+// next of them.
+TEST_F(TMainFormTest, AltMTakesTurnsBetweenTheTwoMenusOfTheLetter)
+{
+    open();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QStringList opened;
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(form.get(), Qt::Key_M, Qt::AltModifier);
+        QAction *active = form->menuBar()->activeAction();
+        opened << (active ? active->text() : QStringLiteral("-"));
+        if (active && active->menu())
+            active->menu()->hide();
+        QTest::keyClick(form->menuBar(), Qt::Key_Escape);
+    }
+    EXPECT_EQ(opened, QString("作業員名簿(&M),ﾏｽﾀﾒﾝﾃ(&M),作業員名簿(&M)").split(','));
 }
 
 TEST_F(TMainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
@@ -191,7 +246,7 @@ TEST_F(TMainFormTest, PlacingAndRemovingThePrimeSwitchesThePlacingActions)
     a().actSetMotoList->trigger();
     ASSERT_EQ(windows.contractorRequests.size(), 1);
     EXPECT_EQ(windows.contractorRequests[0].kojiCode, QStringLiteral("1"));
-    EXPECT_TRUE(windows.contractorRequests[0].leaveOut.isEmpty());
+    EXPECT_FALSE(windows.contractorRequests[0].leaveOutPlaced);
     EXPECT_FALSE(a().actSetMotoList->isVisible());
     EXPECT_FALSE(a().actSetMotoNew->isVisible());
     EXPECT_TRUE(a().actSetGyoList->isVisible());
@@ -230,8 +285,8 @@ TEST_F(TMainFormTest, PlacingFromTheListLeavesOutTheTreeAndNeedsAnOrderer)
     a().actSetGyoList->trigger();
     ASSERT_EQ(windows.contractorRequests.size(), 3);
     EXPECT_EQ(windows.contractorRequests[2].preset, QStringLiteral("3"));
-    EXPECT_EQ(windows.contractorRequests[2].leaveOut, QStringLiteral("1,3"));
-    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1,2").split(','));
+    EXPECT_TRUE(windows.contractorRequests[2].leaveOutPlaced);
+    EXPECT_EQ(TreeLevels(), QString("0,1,2").split(','));
     EXPECT_TRUE(form->TreeView1->isExpanded(form->system().tree().find(QStringLiteral("3"))));
     // A closed picker places nothing.
     a().actSetGyoList->trigger();
@@ -247,7 +302,7 @@ TEST_F(TMainFormTest, ChoosingAnotherProjectLoadsIt)
     windows.projectAnswers << MainFormWindows::ProjectChoice{QStringLiteral("2"), QStringLiteral("集合住宅新築工事")};
     a().actSelKoji->trigger();
     EXPECT_EQ(windows.projectRequests, QStringList{QStringLiteral("1")});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("2"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("2"));
     EXPECT_EQ(form->edtKJNM->text(), QStringLiteral("集合住宅新築工事"));
     EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("[登録No.2]  集合住宅新築工事"));
 
@@ -255,7 +310,7 @@ TEST_F(TMainFormTest, ChoosingAnotherProjectLoadsIt)
     windows.projectAnswers << MainFormWindows::ProjectChoice{QStringLiteral("7"), QString()};
     a().actSelKoji->trigger();
     EXPECT_EQ(messages.texts(), QStringList{MainMessages::NoProject});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("0"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("0"));
     EXPECT_FALSE(a().actKoji->isEnabled());
     EXPECT_FALSE(a().actSetMotoList->isVisible());
     EXPECT_TRUE(form->edtKJNM->text().isEmpty());
@@ -291,7 +346,7 @@ TEST_F(TMainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
               QStringLiteral("1"));
     EXPECT_FALSE(photo.exists());
     EXPECT_EQ(rows(), QStringList{QStringLiteral("1")});
-    EXPECT_TRUE(AppContext::instance().TreeLabels.isEmpty());
+    EXPECT_TRUE(TreeCaptions().isEmpty());
 }
 
 TEST_F(TMainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsTheSetting)
@@ -328,7 +383,7 @@ TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     windows.editAnswers << Result{true, QStringLiteral("1"), QStringLiteral("北辰建設株式会社")};
     a().actGyoEdit->trigger();
     EXPECT_EQ(windows.editedContractors.last(), QStringLiteral("1/1 prime"));
-    EXPECT_EQ(AppContext::instance().TreeLabels, QStringList{QStringLiteral("北辰建設株式会社")});
+    EXPECT_EQ(TreeCaptions(), QStringList{QStringLiteral("北辰建設株式会社")});
     EXPECT_EQ(column(QStringLiteral("Select CPNM from TAISEI where KJCD = 1")),
               QStringList{QStringLiteral("北辰建設株式会社")});
 
@@ -336,7 +391,7 @@ TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     windows.editAnswers << Result{true, QStringLiteral("2"), QStringLiteral("丸山土木")};
     a().actSetGyoNew->trigger();
     a().actSetGyoNew->trigger();
-    EXPECT_EQ(AppContext::instance().TreeLevels, QString("0,1").split(','));
+    EXPECT_EQ(TreeLevels(), QString("0,1").split(','));
 
     // The project editor posted a new name.
     execute({QStringLiteral("Insert into KOJI (KJCD, APDT, KJNM) values(1, '2026/09/01', '道路改良工事（第2期）')")});
@@ -345,7 +400,7 @@ TEST_F(TMainFormTest, EditorsThatWroteSomethingUpdateTheProjectAndTheTree)
     EXPECT_EQ(windows.editedProjects, QStringList{QStringLiteral("1")});
     EXPECT_EQ(form->edtKJNM->text(), QStringLiteral("道路改良工事（第2期）"));
     EXPECT_EQ(form->lblKojiNM->text(), QStringLiteral("[登録No.1]  道路改良工事（第2期）"));
-    EXPECT_EQ(AppContext::instance().TreeLevels.size(), 2);
+    EXPECT_EQ(TreeLevels().size(), 2);
 }
 
 TEST_F(TMainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
@@ -358,7 +413,7 @@ TEST_F(TMainFormTest, NewProjectIsLoadedAndTheLabelOpensTheRightEditor)
                       Qt::NoModifier);
     QApplication::sendEvent(form->lblKojiNM, &click);
     EXPECT_EQ(windows.editedProjects, QStringList{QStringLiteral("0")});
-    EXPECT_EQ(AppContext::instance().CurKojiCode, QStringLiteral("3"));
+    EXPECT_EQ(AppContext::instance().Project().CurKojiCode(), QStringLiteral("3"));
     EXPECT_TRUE(a().actSetMotoList->isVisible());
     QApplication::sendEvent(form->lblKojiNM, &click);
     EXPECT_EQ(windows.editedProjects, QString("0,3").split(','));

@@ -4,9 +4,12 @@
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
 #include "ScriptedMessageService.h"
+#include "ScriptedModalService.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +66,29 @@ TEST_F(TSystemSetFormTest, OpensWithTheDefaultsAndTheHiddenGroups)
     EXPECT_FALSE(form.grpPreInDlg->isVisibleTo(&form));
     EXPECT_EQ(form.edtCMPNAME->maxLength(), 50);
     EXPECT_EQ(form.edtRemark[3]->maxLength(), 128);
+}
+
+TEST_F(TSystemSetFormTest, FontButtonKeepsItsCaptionAndTheDialogOpensOnTheCurrentFont)
+{
+    TSystemSetForm form;
+    ScriptedModalService modal;
+    QString offered;
+    modal.then([&](QDialog &dialog) {
+        auto &fonts = static_cast<QFontDialog &>(dialog);
+        offered = fonts.currentFont().family();
+        EXPECT_EQ(fonts.currentFont().pointSize(), 16);
+        QFont bigger = fonts.currentFont();
+        bigger.setPointSize(20);
+        fonts.setCurrentFont(bigger);
+        fonts.accept();
+        return int(QDialog::Accepted);
+    });
+    form.btnFont->click();
+    EXPECT_EQ(form.btnFont->text(), QStringLiteral("フォント"));
+    // The Windows face is offered as the face that draws it, so the list shows it chosen.
+    EXPECT_EQ(offered, QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family());
+    EXPECT_EQ(form.titleFont().pointSize(), 20);
+    EXPECT_EQ(form.titleFont().family(), QStringLiteral("ＭＳ Ｐゴシック"));
 }
 
 TEST_F(TSystemSetFormTest, PostWritesEveryKeyInTheWindowsOrder)

@@ -1,6 +1,7 @@
 // The entry points the windows call: which file dialogs they open, what they tell the
 // user, and what a cancel leaves.
 
+#include "ProjectTree.h"
 #include "program/AppContext.h"
 #include "ExchangeCommands.h"
 #include "PackageFiles.h"
@@ -24,8 +25,7 @@ protected:
         database->addProject(1, "国道230号");
         database->addContractor(1, 3, "石狩重機");
         database->execute("Insert into SHOKU (SHCD, NAME) values(0, '高橋')");
-        AppContext::instance().CurKojiCode = "1";
-        AppContext::instance().CurKojiName = " 国道230号 ";
+        SelectProject("1", " 国道230号 ");
     }
 
     std::unique_ptr<PackageSite> database;

@@ -2,6 +2,7 @@
 // (fixtures/make_package_fixtures.py) and archived by jlha: every value arrives as the
 // peer meant it.
 
+#include "ProjectTree.h"
 #include "program/AppContext.h"
 #include "PackageFixtures.h"
 #include "PackageKind.h"
@@ -125,7 +126,7 @@ TEST_F(FixtureImportTest, MastersAreMergedWithNewCodesAndImages)
 TEST_F(FixtureImportTest, ARosterBringsWorkersAndTheirQualificationsIntoTheChosenContractor)
 {
     REQUIRE_FIXTURE_ARCHIVE("roster");
-    AppContext::instance().CurKojiCode = "4";
+    SelectProject("4");
     target->addProject(4, "受け側の工事");
     target->addContractor(4, 9, "石狩重機（受入）");
     RosterPackage roster(target->exchange, target->data);

@@ -1,6 +1,7 @@
 // How each kind's rows are stored: matching, forced values, overwriting, replacing
 // qualifications, and stopping at a database error.
 
+#include "ProjectTree.h"
 #include "program/AppContext.h"
 #include "PackageTestSupport.h"
 #include "RosterPackage.h"
@@ -27,7 +28,7 @@ protected:
         source->execute("Update SAGYOIN set TEL = '011-1' where INCD = 1");
         target->addProject(4, "受け側");
         target->addContractor(4, 9, "石狩重機（受入）");
-        AppContext::instance().CurKojiCode = "4";
+        SelectProject("4");
     }
 
     QString exportQuery(int kind, const QString &sql)

@@ -159,6 +159,7 @@ QString PackageSite::storeImage(int kind, const QByteArray &bytes)
 void PackageTest::SetUp()
 {
     AppContext::instance() = AppContext();
+    AppContext::Project().Reset();
     AppContext::instance().AppDir = appDir();
     AppContext::instance().CompanyName = QStringLiteral("株式会社北辰建設");
 }
@@ -167,6 +168,7 @@ void PackageTest::TearDown()
 {
     EXPECT_EQ(leftInWorkFolders(), QStringList());
     AppContext::instance() = AppContext();
+    AppContext::Project().Reset();
 }
 
 QStringList PackageTest::leftInWorkFolders() const

@@ -1,6 +1,7 @@
 // Every kind written from one real database and read into another: every column equal,
 // images byte for byte.
 
+#include "ProjectTree.h"
 #include "program/AppContext.h"
 #include "PackageKind.h"
 #include "PackageTestSupport.h"
@@ -25,7 +26,7 @@ protected:
         source = site();
         target = site();
         AppContext &context = AppContext::instance();
-        context.CurKojiCode = "1";
+        SelectProject("1");
         context.ImportGyoCode = "3";
         context.ImportGyoName = "値CPNM";
     }

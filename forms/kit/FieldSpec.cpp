@@ -1,0 +1,226 @@
+#include "FieldSpec.h"
+
+namespace {
+
+FieldSpec field(FieldKind kind, const QString &caption, const QString &column)
+{
+    FieldSpec spec;
+    spec.kind = kind;
+    spec.caption = caption;
+    spec.column = column;
+    return spec;
+}
+
+FieldSpec container(FieldKind kind, const QString &caption, const QList<FieldSpec> &children)
+{
+    FieldSpec spec = field(kind, caption, {});
+    spec.children = children;
+    return spec;
+}
+
+}  // namespace
+
+FieldSpec &FieldSpec::Named(const QString &objectName)
+{
+    name = objectName;
+    return *this;
+}
+
+FieldSpec &FieldSpec::Hint(const QString &text)
+{
+    hint = text;
+    return *this;
+}
+
+FieldSpec &FieldSpec::MaxLength(int characters)
+{
+    maxLength = characters;
+    return *this;
+}
+
+FieldSpec &FieldSpec::Width(int pixels)
+{
+    width = pixels;
+    return *this;
+}
+
+FieldSpec &FieldSpec::Span(int rows)
+{
+    rowSpan = rows;
+    return *this;
+}
+
+FieldSpec &FieldSpec::SameRow()
+{
+    sameRow = true;
+    return *this;
+}
+
+FieldSpec &FieldSpec::ReadOnly()
+{
+    readOnly = true;
+    return *this;
+}
+
+FieldSpec &FieldSpec::ImeOff()
+{
+    imeOff = true;
+    return *this;
+}
+
+FieldSpec &FieldSpec::Era(TplDefGengo defGengo)
+{
+    era = defGengo;
+    return *this;
+}
+
+FieldSpec &FieldSpec::Values(const QString &checked, const QString &unchecked)
+{
+    values = {checked, unchecked};
+    return *this;
+}
+
+FieldSpec &FieldSpec::NamesOfKind(int kind)
+{
+    namesKind = kind;
+    return *this;
+}
+
+FieldSpec &FieldSpec::LabelNamed(const QString &objectName)
+{
+    labelName = objectName;
+    return *this;
+}
+
+FieldSpec &FieldSpec::Setup(std::function<void(QWidget &)> configure)
+{
+    setup = std::move(configure);
+    return *this;
+}
+
+QString FieldSpec::objectName() const
+{
+    if (!name.isEmpty())
+        return name;
+    switch (kind) {
+    case FieldKind::Edit:
+    case FieldKind::Number:
+        return QStringLiteral("DBEdit") + column;
+    case FieldKind::Memo:
+        return QStringLiteral("DBMemo") + column;
+    case FieldKind::Check:
+        return QStringLiteral("DBCheckBox") + column;
+    case FieldKind::List:
+    case FieldKind::EditableList:
+        return QStringLiteral("DBComboBox") + column;
+    case FieldKind::Radio:
+        return QStringLiteral("DBRadioGroup") + column;
+    case FieldKind::Date:
+    case FieldKind::CheckedDate:
+        return QStringLiteral("dt") + column;
+    case FieldKind::Photo:
+    case FieldKind::Certificate:
+        return QStringLiteral("ImageFrame") + column;
+    case FieldKind::CheckGrid:
+        return QStringLiteral("ChkGrid") + column;
+    case FieldKind::Label:
+        return QStringLiteral("DBText") + column;
+    case FieldKind::Group:
+    case FieldKind::Pages:
+    case FieldKind::Page:
+        return {};
+    }
+    return {};
+}
+
+bool FieldSpec::isContainer() const
+{
+    return kind == FieldKind::Group || kind == FieldKind::Pages || kind == FieldKind::Page;
+}
+
+FieldSpec Edit(const QString &caption, const QString &column)
+{
+    return field(FieldKind::Edit, caption, column);
+}
+
+FieldSpec Number(const QString &caption, const QString &column)
+{
+    return field(FieldKind::Number, caption, column).ImeOff();
+}
+
+FieldSpec Memo(const QString &caption, const QString &column)
+{
+    return field(FieldKind::Memo, caption, column);
+}
+
+FieldSpec Check(const QString &caption, const QString &column)
+{
+    return field(FieldKind::Check, caption, column).Values(QStringLiteral("1"), QStringLiteral("0"));
+}
+
+FieldSpec List(const QString &caption, const QString &column, const QStringList &items)
+{
+    FieldSpec spec = field(FieldKind::List, caption, column);
+    spec.items = items;
+    return spec;
+}
+
+FieldSpec EditableList(const QString &caption, const QString &column, const QStringList &items)
+{
+    FieldSpec spec = field(FieldKind::EditableList, caption, column);
+    spec.items = items;
+    return spec;
+}
+
+FieldSpec Radio(const QString &caption, const QString &column, const QStringList &items, const QStringList &values)
+{
+    FieldSpec spec = field(FieldKind::Radio, caption, column);
+    spec.items = items;
+    spec.values = values;
+    return spec;
+}
+
+FieldSpec DateField(const QString &caption, const QString &column)
+{
+    return field(FieldKind::Date, caption, column);
+}
+
+FieldSpec CheckedDateField(const QString &caption, const QString &column)
+{
+    return field(FieldKind::CheckedDate, caption, column);
+}
+
+FieldSpec Photo(const QString &column, const QString &name)
+{
+    return field(FieldKind::Photo, {}, column).Named(name);
+}
+
+FieldSpec Certificate(const QString &column, const QString &name)
+{
+    return field(FieldKind::Certificate, {}, column).Named(name);
+}
+
+FieldSpec CheckGrid(const QString &caption, const QString &column)
+{
+    return field(FieldKind::CheckGrid, caption, column);
+}
+
+FieldSpec Label(const QString &caption, const QString &column)
+{
+    return field(FieldKind::Label, caption, column);
+}
+
+FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields)
+{
+    return container(FieldKind::Group, caption, fields);
+}
+
+FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages)
+{
+    return container(FieldKind::Pages, {}, pages).Named(name);
+}
+
+FieldSpec Page(const QString &caption, const QList<FieldSpec> &fields)
+{
+    return container(FieldKind::Page, caption, fields);
+}

@@ -1,0 +1,132 @@
+#include "TRecordEditor.h"
+
+#include "bases/TPanel.h"
+#include "controls/DBGrid.h"
+#include "db/Transaction.h"
+#include "services/UserAction.h"
+
+#include <QLabel>
+
+TRecordEditor::TRecordEditor(const EditorContext &context, std::unique_ptr<RecordRules> rules, const EditorSpec &spec,
+                             QWidget *parent)
+    : TEditForm(context.records.Transaction, parent)
+    , IBTable1(context.records.Transaction)
+    , m_context(context)
+    , m_rules(std::move(rules))
+    , m_session(IBTable1, *m_rules)
+    , m_builder(DataSource1, context)
+    , m_packageKind(spec.packageKind)
+{
+    setWindowTitle(spec.caption);
+    TitlePanel->setCaption(spec.caption);
+    DataSource1.setDataSet(&IBTable1);
+    if (spec.idField.column.isEmpty())
+        HideVersionStrip();
+    else
+        SetIdField(spec.idField.caption, m_builder.BuildControl(spec.idField, RirekiPanel));
+    AddPanel(m_builder.Build(spec.fields, EditPanel), PanelPlace::Bottom, spec.grid.isEmpty() ? 1 : 0);
+    if (!spec.grid.isEmpty()) {
+        DBGrid1 = new DBGrid(EditPanel);
+        DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+        DBGrid1->setDataSource(&DataSource1);
+        DBGrid1->setColumns(spec.grid);
+        AddPanel(DBGrid1, PanelPlace::Bottom, 1);
+    }
+    m_builder.ChainFocus();
+    const bool exchange = m_packageKind >= 0 && context.services.CanExchange();
+    btnImport->setVisible(exchange);
+    btnExport->setVisible(exchange);
+
+    m_session.OnRefused = [this](const QString &column) { focusColumn(column); };
+    DataSet::Chain(IBTable1.AfterScroll, [this](DataSet &) { RecordShown(); });
+    DataSet::Chain(IBTable1.AfterCancel, [this](DataSet &) { RecordShown(); });
+    resize(spec.size);
+}
+
+TRecordEditor::~TRecordEditor() = default;
+
+QWidget *TRecordEditor::FindBoundControl(const QString &name) const
+{
+    return findChild<QWidget *>(name);
+}
+
+void TRecordEditor::focusColumn(const QString &column)
+{
+    QWidget *control = ControlOf(column);
+    if (!control && !m_builder.Controls().isEmpty())
+        control = m_builder.Controls().first();
+    if (control)
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+void TRecordEditor::OpenRecords()
+{
+    if (!IBTable1.Active())
+        m_session.Open();
+}
+
+void TRecordEditor::FormShow()
+{
+    OpenRecords();
+}
+
+void TRecordEditor::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        RunUserAction([this] { FormShow(); });
+    }
+    TEditForm::showEvent(event);
+}
+
+void TRecordEditor::btnNewClick()
+{
+    TEditForm::btnNewClick();
+    // Only a new record the user asked for takes the focus; one that typing into an empty
+    // table brings must leave the focus where the user types.
+    focusColumn(Rules().FocusOnNewRecord());
+}
+
+void TRecordEditor::btnDelClick()
+{
+    if (m_session.MayDelete())
+        TEditForm::btnDelClick();
+}
+
+PackageRequest TRecordEditor::ExportRequest()
+{
+    PackageRequest request;
+    request.kind = m_packageKind;
+    return request;
+}
+
+PackageRequest TRecordEditor::ImportRequest()
+{
+    PackageRequest request;
+    request.kind = m_packageKind;
+    return request;
+}
+
+void TRecordEditor::btnExportClick()
+{
+    if (DataSource1.editing())
+        IBTable1.Post();
+    m_context.services.ExportRecord(this, ExportRequest(), IBTable1);
+}
+
+void TRecordEditor::btnImportClick()
+{
+    m_context.services.ImportRecord(this, ImportRequest(), IBTable1);
+}
+
+void TRecordEditor::FormCloseQuery(bool &canClose)
+{
+    // Input still in a control counts: a name being typed is a record begun.
+    DataSource1.commitPending();
+    if (m_session.IsUntouchedNewRecord()) {
+        IBTable1.Cancel();
+        if (OwnTransaction)
+            Transaction().rollbackRetaining();
+    }
+    TEditForm::FormCloseQuery(canClose);
+}

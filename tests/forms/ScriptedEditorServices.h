@@ -1,0 +1,56 @@
+#pragma once
+
+#include "kit/EditorServices.h"
+
+#include <QList>
+
+// The windows an editor opens, answered from a script: each picker returns the next
+// scripted choice (nothing when the script is used up) and records what it was asked;
+// the exchange calls are counted and answered `exchangeSucceeds`.
+class ScriptedEditorServices : public EditorServices
+{
+public:
+    StaffChoice PickStaff(QWidget *) override { return staff.isEmpty() ? StaffChoice{} : staff.takeFirst(); }
+    QString PickName(QWidget *, const QPoint &, int kind) override
+    {
+        nameKinds << kind;
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+    bool PickContractor(QWidget *, const QString &, const QString &, const QString &leaveOut,
+                        ContractorChoice &choice) override
+    {
+        leaveOuts << leaveOut;
+        if (contractors.isEmpty())
+            return false;
+        choice = contractors.takeFirst();
+        return true;
+    }
+    WorkerQualificationChoice PickWorkerQualification(QWidget *, const QString &, const QString &,
+                                                      const QString &) override
+    {
+        return workers.isEmpty() ? WorkerQualificationChoice{} : workers.takeFirst();
+    }
+
+    bool CanExchange() const override { return canExchange; }
+    bool ExportRecord(QWidget *, const PackageRequest &request, DataSet &) override
+    {
+        exports << request;
+        return exchangeSucceeds;
+    }
+    bool ImportRecord(QWidget *, const PackageRequest &request, DataSet &) override
+    {
+        imports << request;
+        return exchangeSucceeds;
+    }
+
+    QList<StaffChoice> staff;
+    QStringList names;
+    QList<int> nameKinds;
+    QList<ContractorChoice> contractors;
+    QStringList leaveOuts;
+    QList<WorkerQualificationChoice> workers;
+    bool canExchange = true;
+    bool exchangeSucceeds = true;
+    QList<PackageRequest> exports;
+    QList<PackageRequest> imports;
+};
