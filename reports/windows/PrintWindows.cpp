@@ -32,7 +32,7 @@ bool passesCheck(const PrintRequest &request)
 {
     switch (request.window) {
     case PrintWindow::Notifications:
-        if (AppContext::instance().TreeGyoCodes.isEmpty()) {
+        if (AppContext::Project().Tree().isEmpty()) {
             MessageService::current().information(PrintChecks::NoContractors);
             return false;
         }

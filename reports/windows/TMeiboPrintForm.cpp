@@ -134,14 +134,11 @@ QWidget *TMeiboPrintForm::buildChoices()
 
 bool TMeiboPrintForm::LoadContractorList()
 {
-    const AppContext &context = AppContext::instance();
+    m_contractors = AppContext::Project().Tree();
     ListBox1->clear();
-    ListBox1->addItems(context.TreeLabels);
-    m_gyoCodes = context.TreeGyoCodes;
-    m_levels.clear();
-    for (const QString &level : context.TreeLevels)
-        m_levels << level.toInt();
-    if (m_gyoCodes.isEmpty()) {
+    for (const TreeEntry &entry : m_contractors)
+        ListBox1->addItem(entry.Caption);
+    if (m_contractors.isEmpty()) {
         MessageService::current().information(PrintChecks::NoContractors);
         return false;
     }
@@ -154,7 +151,9 @@ void TMeiboPrintForm::showEvent(QShowEvent *event)
     DBGrid1->setToolTip(OpenWorkerEditor ? QStringLiteral("ダブルクリックで名簿登録画面に移動します") : QString());
     if (ListBox1->currentRow() >= 0 || ListBox1->count() == 0)
         return;
-    ListBox1->setCurrentRow(std::max(0, int(m_gyoCodes.indexOf(GyoCode))));
+    const auto chosen = std::find_if(m_contractors.begin(), m_contractors.end(),
+                                     [this](const TreeEntry &entry) { return entry.GyoCode == GyoCode; });
+    ListBox1->setCurrentRow(chosen == m_contractors.end() ? 0 : int(chosen - m_contractors.begin()));
     RunUserAction([this] { ListBox1Click(); });
 }
 
@@ -165,7 +164,7 @@ RosterChoices TMeiboPrintForm::Choices() const
     choices.kojiCode = KojiCode;
     choices.gyoCode = GyoCode;
     choices.contractorLabel = entry >= 0 ? ListBox1->item(entry)->text() : QString();
-    choices.level = m_levels.value(entry);
+    choices.level = m_contractors.value(entry).Level;
     choices.date = dtPic->date();
     choices.order = cmbSort->currentIndex() == 1 ? RosterOrder::Display : RosterOrder::Registration;
     return choices;
@@ -184,7 +183,7 @@ void TMeiboPrintForm::ListBox1Click()
     const int entry = ListBox1->currentRow();
     if (entry < 0)
         return;
-    GyoCode = m_gyoCodes.value(entry);
+    GyoCode = m_contractors.value(entry).GyoCode;
     openTable();
 }
 

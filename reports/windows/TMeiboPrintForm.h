@@ -3,6 +3,7 @@
 #include "TPrintForm.h"
 #include "data/DataSource.h"
 #include "data/TableDataSet.h"
+#include "program/CurrentProject.h"
 #include "roster/RosterChoices.h"
 
 #include <QPixmap>
@@ -75,7 +76,8 @@ private:
     void openTable();
     sorvik::documents::StriluxControl *barcodeControl();
 
-    QStringList m_gyoCodes;
-    QList<int> m_levels;
+    // The entries of ListBox1: the construction system as it was published when the
+    // window was checked.
+    QList<TreeEntry> m_contractors;
     std::unique_ptr<sorvik::documents::StriluxControl> StriluxCtrl1;
 };

@@ -67,7 +67,7 @@ TPrintForm::TPrintForm(QWidget *parent)
 void TPrintForm::showEvent(QShowEvent *event)
 {
     TmyForm::showEvent(event);
-    TitlePanel->setCaption(AppContext::instance().CurKojiName);
+    TitlePanel->setCaption(AppContext::Project().CurKojiName());
 }
 
 void TPrintForm::btnPrintClick(QPushButton *sender)

@@ -77,13 +77,12 @@ void PrintJob::start(const QString &templateFolder)
 PrintJob::Contractor PrintJob::contractor()
 {
     const QString gyoCode = required("--contractor");
-    ConstructionSystem system(data);
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
     if (!system.LoadKoji(project()))
         throw PrintFailure(QStringLiteral("there is no project ") + project());
-    const AppContext &context = AppContext::instance();
-    const qsizetype node = context.TreeGyoCodes.indexOf(gyoCode);
-    if (node < 0)
-        throw PrintFailure(
-            QStringLiteral("contractor %1 is not in the construction system of project %2").arg(gyoCode, project()));
-    return {gyoCode, context.TreeLabels.at(node), context.TreeLevels.at(node).toInt()};
+    for (const TreeEntry &entry : AppContext::Project().Tree())
+        if (entry.GyoCode == gyoCode)
+            return {gyoCode, entry.Caption, entry.Level};
+    throw PrintFailure(
+        QStringLiteral("contractor %1 is not in the construction system of project %2").arg(gyoCode, project()));
 }

@@ -41,7 +41,7 @@ PrintRequest MainPrintMenu::request(PrintWindow target, int mode) const
 {
     PrintRequest request;
     request.window = target;
-    request.kojiCode = AppContext::instance().CurKojiCode;
+    request.kojiCode = AppContext::Project().CurKojiCode();
     request.mode = mode;
     switch (target) {
     case PrintWindow::Roster:

@@ -28,7 +28,7 @@ protected:
 
 TEST_F(PrintWindowsTest, AProjectWithoutContractorsNeverShowsTheRosterOrTheNotifications)
 {
-    ConstructionSystem system(data);
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("2")));
     for (PrintWindow window : {PrintWindow::Roster, PrintWindow::Notifications}) {
         messages.clear();
@@ -53,7 +53,7 @@ TEST_F(PrintWindowsTest, QualificationListsNeedAContractorWithQualifications)
 // With SORVIK_SCREENSHOT_DIR set, keeps a picture of each window for a person to look at.
 TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
 {
-    ConstructionSystem system(data);
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     QStringList captions;
     for (PrintWindow window :
@@ -67,7 +67,7 @@ TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
             dialog.show();
             captions << dialog.windowTitle();
             EXPECT_EQ(form->KojiCode, QStringLiteral("1"));
-            EXPECT_EQ(form->TitlePanel->caption(), AppContext::instance().CurKojiName);
+            EXPECT_EQ(form->TitlePanel->caption(), AppContext::Project().CurKojiName());
             EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("lblNotice"))->text(), NotYetPrintForm::Notice);
             EXPECT_FALSE(form->btnPrint->isEnabled());
             EXPECT_FALSE(form->btnPrevew->isEnabled());
@@ -88,7 +88,7 @@ TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
 
 TEST_F(PrintWindowsTest, TheCardCommandOpensTheRosterPrintOnCards)
 {
-    ConstructionSystem system(data);
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     for (int mode : {0, 1}) {
         PrintRequest cards = request(PrintWindow::Roster);

@@ -69,7 +69,7 @@ protected:
                 .arg(gyoCode));
     }
 
-    ConstructionSystem system{data};
+    ConstructionSystem system{data.IBTransaction1, AppContext::Project()};
     std::shared_ptr<RecordingOutput> output = std::make_shared<RecordingOutput>();
     std::unique_ptr<TMeiboPrintForm> form;
 };
@@ -78,7 +78,7 @@ TEST_F(TMeiboPrintFormTest, OpensOnTheChosenContractorAndPrintsOnlyWhereThereAre
 {
     open(QStringLiteral("2"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("作業員名簿印刷"));
-    EXPECT_EQ(form->TitlePanel->caption(), AppContext::instance().CurKojiName);
+    EXPECT_EQ(form->TitlePanel->caption(), AppContext::Project().CurKojiName());
     EXPECT_EQ(form->ListBox1->currentItem()->text(), QStringLiteral("株式会社丸山土木"));
     EXPECT_EQ(form->dtPic->date(), QDate(2026, 6, 1));
     EXPECT_EQ(gridColumn(2), QString("丸山 翔太,菅原 勇気,三浦 真由美").split(','));
