@@ -90,3 +90,12 @@ bool ImageStore::FetchImageFile(const QString &fileName, const QString &folder)
             QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(target, QString::fromStdString(reason)));
     return true;
 }
+
+QByteArray ImageStore::ImageBytes(const QString &fileName)
+{
+    db::Query query(m_transaction);
+    query.setSql(QStringLiteral("Select IMG from IMGFL where FLNM = ?"));
+    query.setParam(0, fileName);
+    query.open();
+    return query.eof() ? QByteArray() : query.field(0).asBytes();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace db {
@@ -34,6 +35,10 @@ public:
 
     // A name of a file inside a folder: no '/' or '\', not "." or "..", no control characters.
     static bool IsBareFileName(const QString &fileName);
+
+    // The bytes of the stored file `fileName`; empty when no such image is stored. For
+    // documents, which place pictures without writing them to a scratch folder first.
+    QByteArray ImageBytes(const QString &fileName);
 
     // "KAO00012.JPG" for kind 0 and number 12.
     static QString ImageFileName(int kind, qint64 number);

@@ -123,4 +123,12 @@ TEST_F(ImageStoreTest, ALinkPlantedUnderTheNameIsNotFollowed)
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));
 }
 
+TEST_F(ImageStoreTest, BytesAreReadByNameWithoutAScratchFile)
+{
+    const QString name = store.StoreImageFile(1, makeFile("a.jpg", QByteArray("\xff\xd8\x00\x01", 4)));
+    EXPECT_EQ(store.ImageBytes(name), QByteArray("\xff\xd8\x00\x01", 4));
+    EXPECT_TRUE(store.ImageBytes(QStringLiteral("GAZ99999.JPG")).isEmpty());
+    EXPECT_TRUE(store.ImageBytes(QStringLiteral("x' or '1' = '1")).isEmpty());
+}
+
 }  // namespace
