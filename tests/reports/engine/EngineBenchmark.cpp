@@ -5,6 +5,8 @@
 #include "LibreOfficePeer.h"
 #include "TemplateFactory.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPicture>
@@ -51,6 +53,18 @@ std::vector<CelvanePicture> photos()
     return result;
 }
 
+// With SORVIK_BENCH_KEEP set to a folder, the PDFs are copied there, to compare the
+// pages of two builds (pdftoppm) after a change to the output path.
+void keepOutput(const QString &pdf, QString name = {})
+{
+    const QString folder = qEnvironmentVariable("SORVIK_BENCH_KEEP");
+    if (folder.isEmpty())
+        return;
+    const QString target = QDir(folder).filePath(name.isEmpty() ? QFileInfo(pdf).fileName() : name);
+    QFile::remove(target);
+    QFile::copy(pdf, target);
+}
+
 // The filled document, saved once for the rendering benchmarks.
 struct FilledRoster
 {
@@ -90,6 +104,7 @@ void BM_RenderPdf100Pages(benchmark::State &state)
     for (auto _ : state)
         DocumentRenderer(roster.engine.finishedDocument()).savePdf(pdf);
     state.counters["pages"] = LibreOfficePeer::pageCount(pdf);
+    keepOutput(pdf);
 }
 BENCHMARK(BM_RenderPdf100Pages)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 
@@ -164,6 +179,7 @@ void BM_LongRegisterToPdf(benchmark::State &state)
     }
     state.counters["pages"] = pages;
     state.counters["rows"] = double(state.range(0));
+    keepOutput(dir.filePath(QStringLiteral("register.pdf")), QStringLiteral("register%1.pdf").arg(state.range(0)));
 }
 // The same pages drawn into a picture recorder: the engine's own share, without the PDF writer's.
 void BM_LongRegisterDrawn(benchmark::State &state)
