@@ -154,13 +154,16 @@ void PageRenderer::paintGrid(QPainter &painter, const PageFrame &frame) const
         painter.drawLine(QLineF(area.left(), frame.y(r), area.right(), frame.y(r)));
 }
 
-const QFont &PageRenderer::fontOf(int fontId, double dpi) const
+const QFont &PageRenderer::fontOf(int fontId, const QPaintDevice *device) const
 {
+    const int dpi = device->logicalDpiY();
     auto found = m_fonts.find({fontId, dpi});
     if (found == m_fonts.end()) {
         const Font &font = fontId >= 0 && fontId < int(m_book.styles.fonts.size()) ? m_book.styles.fonts[fontId]
                                                                                    : m_book.styles.fonts.front();
-        found = m_fonts.emplace(std::pair(fontId, dpi), FontMapper::font(font, font.size, dpi)).first;
+        // Held at the device's resolution: metrics and the painter then share its loaded
+        // glyphs instead of looking the face up again for every cell.
+        found = m_fonts.emplace(std::pair(fontId, dpi), QFont(FontMapper::font(font, font.size, dpi), device)).first;
     }
     return found->second;
 }
@@ -226,7 +229,7 @@ void PageRenderer::paintCellText(QPainter &painter, const PageFrame &frame, int 
     const CellFormat &format = styles.format(cell.style);
     const Font &font = styles.fontOf(cell.style);
     request.text = shown.text;
-    request.font = fontOf(format.fontId, frame.dpi);
+    request.font = fontOf(format.fontId, painter.device());
     request.color = shown.colorIndex >= 0 ? QColor::fromRgb(styles.paletteColor(shown.colorIndex))
                                           : styles.resolve(font.color, Qt::black);
     request.alignment = format.alignment;

@@ -34,7 +34,7 @@ private:
     };
     const SheetLayout &layoutOf(int sheet) const;
     const NumberFormat &numberFormat(int formatIndex) const;
-    const QFont &fontOf(int fontId, double dpi) const;
+    const QFont &fontOf(int fontId, const QPaintDevice *device) const;
     void paintCellText(QPainter &painter, const PageFrame &frame, int column, int row, const Cell &cell,
                        const CellRange *merge) const;
     static QString fittedNumber(QPainter &painter, const QFont &font, const FormattedValue &shown, double value,
@@ -54,7 +54,7 @@ private:
     const Workbook &m_book;
     mutable std::map<int, std::unique_ptr<SheetLayout>> m_layouts;
     mutable std::map<int, NumberFormat> m_numberFormats;
-    mutable std::map<std::pair<int, double>, QFont> m_fonts;
+    mutable std::map<std::pair<int, int>, QFont> m_fonts;
 };
 
 }  // namespace celvane

@@ -38,7 +38,10 @@ void SyntheticBold::outline(QPainter &painter, const QTextLayout &layout, const 
 
 void SyntheticBold::drawText(QPainter &painter, const QPointF &baseline, const QString &text, const QFont &font)
 {
-    painter.setFont(font);
+    // Setting a font makes the painter look its face up anew at the next text, so the
+    // same font is not set again from cell to cell.
+    if (painter.font() != font)
+        painter.setFont(font);
     painter.drawText(baseline, text);
     if (!needed(font))
         return;
