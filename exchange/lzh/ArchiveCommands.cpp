@@ -34,10 +34,10 @@ bool CreateArchive(const QString &archivePath, const QString &folder)
         guarded([&] { return packFiles(pathOf(archivePath), folder.toStdString()); }, archivePath.toStdString()));
 }
 
-bool ExtractArchive(const QString &archivePath, const QString &folder)
+bool ExtractArchive(const QString &archivePath, const QString &folder, Durability durability)
 {
-    return reported(
-        guarded([&] { return unpackArchive(pathOf(archivePath), folder.toStdString()); }, archivePath.toStdString()));
+    return reported(guarded([&] { return unpackArchive(pathOf(archivePath), folder.toStdString(), durability); },
+                            archivePath.toStdString()));
 }
 
 void setArchiverMessageHandler(ArchiverMessageHandler handler)

@@ -165,7 +165,9 @@ ArchiverResult ArchiveExtractor::extract(const std::filesystem::path &archive,
             if ((error = out.writeAll(buffer.data(), n)) != 0)
                 return messages::writeFailed((folder / local).string(), error);
         }
-        if ((error = ::fsync(out.get()) == 0 ? out.close() : errno) != 0)
+        if (m_durability == Durability::Synced && ::fsync(out.get()) != 0)
+            return messages::writeFailed((folder / local).string(), errno);
+        if ((error = out.close()) != 0)
             return messages::writeFailed((folder / local).string(), error);
         if (decoded != header->length)
             return messages::damagedMember(archiveName, shown);

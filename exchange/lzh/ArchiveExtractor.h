@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiverResult.h"
+#include "Durability.h"
 
 #include <filesystem>
 
@@ -15,7 +16,15 @@ namespace sorvik::lzh {
 class ArchiveExtractor
 {
 public:
+    explicit ArchiveExtractor(Durability durability = Durability::Synced)
+        : m_durability(durability)
+    {
+    }
+
     ArchiverResult extract(const std::filesystem::path &archive, const std::filesystem::path &folder) const;
+
+private:
+    Durability m_durability;
 };
 
 }  // namespace sorvik::lzh

@@ -63,9 +63,9 @@ ArchiverResult guarded(const std::function<ArchiverResult()> &operation, const s
     }
 }
 
-ArchiverResult unpackArchive(const fs::path &archive, const std::string &folder)
+ArchiverResult unpackArchive(const fs::path &archive, const std::string &folder, Durability durability)
 {
-    return ArchiveExtractor().extract(archive, withoutTrailingSeparators(folder));
+    return ArchiveExtractor(durability).extract(archive, withoutTrailingSeparators(folder));
 }
 
 }  // namespace sorvik::lzh

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiverResult.h"
+#include "Durability.h"
 
 #include <filesystem>
 #include <functional>
@@ -17,7 +18,8 @@ namespace sorvik::lzh {
 ArchiverResult packFiles(const std::filesystem::path &archive, const std::string &fileSpec);
 
 // Unpacks every member of `archive` into `folder` under its bare name.
-ArchiverResult unpackArchive(const std::filesystem::path &archive, const std::string &folder);
+ArchiverResult unpackArchive(const std::filesystem::path &archive, const std::string &folder,
+                             Durability durability = Durability::Synced);
 
 // Runs an operation so that no exception leaves it: running out of memory or
 // an unexpected failure of the file system becomes a failure with a message

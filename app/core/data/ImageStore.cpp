@@ -2,8 +2,6 @@
 
 #include "AtomicFile.h"
 #include "db/SqlText.h"
-#include "TableDataSet.h"
-#include "DataField.h"
 #include "db/Error.h"
 #include "db/Query.h"
 
@@ -41,17 +39,15 @@ QString ImageStore::StoreImageFile(int kind, const QString &path)
     const QByteArray bytes = file.readAll();
 
     const QString name = ImageFileName(kind, nextGeneratorValue() + 1);
-    TableDataSet table(m_transaction);
-    table.SetTableName(QStringLiteral("IMGFL"));
-    table.SetFilter(QStringLiteral("FLNM = ") + SqlQuote(name));
-    table.Open();
-    table.Append();
-    table.FieldByName(QStringLiteral("IMCD")).SetAsInteger(0);
-    table.FieldByName(QStringLiteral("FLNM")).SetAsString(name);
-    table.FieldByName(QStringLiteral("FLTYP")).SetAsInteger(kind);
-    table.FieldByName(QStringLiteral("IMG")).SetValue(bytes);
-    table.Post();
-    table.Close();
+    // One plain insert on the shared transaction: a table dataset would read the table's
+    // columns and keys through transactions of their own, and on a database with forced
+    // writes every transaction started costs a page written to the disk.
+    db::Query insert(m_transaction);
+    insert.setSql(QStringLiteral("Insert into IMGFL (IMCD, FLNM, FLTYP, IMG) values (0, ?, ?, ?)"));
+    insert.setParam(0, name);
+    insert.setParam(1, kind);
+    insert.setParam(2, bytes);
+    insert.exec();
     return name;
 }
 
