@@ -60,9 +60,10 @@ double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const
 bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
 {
     // Most cells hold one short line that fits: it is set directly, without a layout or a
-    // clip, which keeps a thousand-page document quick to print.
+    // clip, which keeps a thousand-page document quick to print. Shrinking to fit changes
+    // nothing for a line that fits already, as most lines of a form's shrinking boxes do.
     const Alignment &a = request.alignment;
-    if (a.textRotation != 0 || a.wrapText || a.shrinkToFit || !request.runs.isEmpty() || request.fillAt >= 0
+    if (a.textRotation != 0 || a.wrapText || !request.runs.isEmpty() || request.fillAt >= 0
         || a.vertical == QLatin1String("justify") || a.vertical == QLatin1String("distributed")
         || horizontal(request) == Qt::AlignJustify || request.text.contains(u'\n'))
         return false;
@@ -70,6 +71,8 @@ bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
     const double width = metrics.horizontalAdvance(request.text);
     const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
     const QRectF room = roomOf(request, pointSize);
+    if (a.shrinkToFit && width > room.width())
+        return false;
     const Qt::Alignment h = horizontal(request);
     const double left = h == Qt::AlignRight ? room.right() - width
         : h == Qt::AlignHCenter             ? room.center().x() - width / 2
