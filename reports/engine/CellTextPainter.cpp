@@ -59,20 +59,23 @@ double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const
 
 bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
 {
-    // Most cells hold one short line that fits: it is set directly, without a layout or a
-    // clip, which keeps a thousand-page document quick to print. Shrinking to fit changes
-    // nothing for a line that fits already, as most lines of a form's shrinking boxes do.
+    // Most cells hold one short line that fits, or is shrunk until it fits: it is set
+    // directly, without a layout or a clip, which keeps a thousand-page document quick to
+    // print.
     const Alignment &a = request.alignment;
     if (a.textRotation != 0 || a.wrapText || !request.runs.isEmpty() || request.fillAt >= 0
         || a.vertical == QLatin1String("justify") || a.vertical == QLatin1String("distributed")
         || horizontal(request) == Qt::AlignJustify || request.text.contains(u'\n'))
         return false;
-    const QFontMetricsF metrics(request.font, painter.device());
-    const double width = metrics.horizontalAdvance(request.text);
     const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
     const QRectF room = roomOf(request, pointSize);
-    if (a.shrinkToFit && width > room.width())
-        return false;
+    QFont font = request.font;
+    double width = QFontMetricsF(font, painter.device()).horizontalAdvance(request.text);
+    if (a.shrinkToFit && width > room.width() && width > 0) {
+        font.setPointSizeF(request.font.pointSizeF() * std::max(0.05, room.width() / width));
+        width = QFontMetricsF(font, painter.device()).horizontalAdvance(request.text);
+    }
+    const QFontMetricsF metrics(font, painter.device());
     const Qt::Alignment h = horizontal(request);
     const double left = h == Qt::AlignRight ? room.right() - width
         : h == Qt::AlignHCenter             ? room.center().x() - width / 2
@@ -83,7 +86,7 @@ bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
         || top + metrics.height() > clip.bottom() + 1)
         return false;
     painter.setPen(request.color);
-    SyntheticBold::drawText(painter, QPointF(left, top + metrics.ascent()), request.text, request.font);
+    SyntheticBold::drawText(painter, QPointF(left, top + metrics.ascent()), request.text, font);
     return true;
 }
 
