@@ -52,10 +52,10 @@ QRectF roomOf(const CellTextPainter::Request &request, double pointSize)
 double CellTextPainter::naturalWidth(QPainter &painter, const QFont &font, const QString &text)
 {
     if (!text.contains(u'\n'))
-        return lineWidth(painter, font, text);
+        return lineWidth(painter.device(), font, text);
     double widest = 0;
     for (const QString &line : text.split(u'\n'))
-        widest = std::max(widest, lineWidth(painter, font, line));
+        widest = std::max(widest, lineWidth(painter.device(), font, line));
     return widest;
 }
 
@@ -76,18 +76,18 @@ size_t qHash(const MeasuredLine &line, size_t seed = 0)
 
 }  // namespace
 
-double CellTextPainter::lineWidth(QPainter &painter, const QFont &font, const QString &text)
+double CellTextPainter::lineWidth(const QPaintDevice *device, const QFont &font, const QString &text)
 {
     // Measuring shapes the text, and a register repeats the same captions, dates and hours
     // on every row: each line is measured once. Kept per thread, as fonts are, and dropped
     // whole when a document of unique texts has filled it.
     thread_local QHash<MeasuredLine, double> widths;
-    MeasuredLine line{font, painter.device()->logicalDpiY(), text};
+    MeasuredLine line{font, device->logicalDpiY(), text};
     if (const auto found = widths.constFind(line); found != widths.cend())
         return *found;
     if (widths.size() >= 100000)
         widths.clear();
-    const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    const double width = QFontMetricsF(font, device).horizontalAdvance(text);
     widths.insert(std::move(line), width);
     return width;
 }
@@ -105,10 +105,10 @@ bool CellTextPainter::paintPlain(QPainter &painter, const Request &request)
     const double pointSize = request.font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
     const QRectF room = roomOf(request, pointSize);
     QFont font = request.font;
-    double width = lineWidth(painter, font, request.text);
+    double width = lineWidth(painter.device(), font, request.text);
     if (a.shrinkToFit && width > room.width() && width > 0) {
         font.setPointSizeF(request.font.pointSizeF() * std::max(0.05, room.width() / width));
-        width = lineWidth(painter, font, request.text);
+        width = lineWidth(painter.device(), font, request.text);
     }
     const QFontMetricsF metrics(font, painter.device());
     const Qt::Alignment h = horizontal(request);

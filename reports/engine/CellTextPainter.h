@@ -34,8 +34,8 @@ public:
     static void paint(QPainter &painter, const Request &request);
     // How wide the text is on one line, for the overflow into neighbouring cells.
     static double naturalWidth(QPainter &painter, const QFont &font, const QString &text);
-    // The same for a text without line breaks.
-    static double lineWidth(QPainter &painter, const QFont &font, const QString &text);
+    // The same for a text without line breaks, on `device`.
+    static double lineWidth(const QPaintDevice *device, const QFont &font, const QString &text);
     // Room left between the text and the cell's edges, in points, as LibreOffice leaves it.
     static constexpr double kLeftPadding = 0.75;
     static constexpr double kRightPadding = 1.5;

@@ -3,7 +3,6 @@
 #include "CellTextPainter.h"
 #include "FontMapper.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -81,8 +80,12 @@ CellRange InkedCells::reach(const Row &row, int number, int column, const Cell &
         image.setDotsPerMeterY(2835);
         return image;
     }();
-    const double width = QFontMetricsF(FontMapper::font(font, font.size, 72), &pointDevice).horizontalAdvance(cell.text)
-        + CellTextPainter::kPadding;
+    const int fontId = m_styles.format(cell.style).fontId;
+    auto mapped = m_fonts.find(fontId);
+    if (mapped == m_fonts.end())
+        mapped = m_fonts.emplace(fontId, FontMapper::font(font, font.size, 72)).first;
+    const double width
+        = CellTextPainter::lineWidth(&pointDevice, mapped->second, cell.text) + CellTextPainter::kPadding;
     if (width <= room)
         return cells;
     const bool rightward = a.horizontal != QLatin1String("right");

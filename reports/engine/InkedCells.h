@@ -4,7 +4,10 @@
 #include "StyleSheet.h"
 #include "Worksheet.h"
 
+#include <QFont>
+
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -34,7 +37,8 @@ private:
     const Worksheet &m_sheet;
     const StyleSheet &m_styles;
     const SheetGeometry &m_geometry;
-    std::vector<bool> m_visibleFormat;  // per cell format: draws a fill or a line
+    std::vector<bool> m_visibleFormat;     // per cell format: draws a fill or a line
+    mutable std::map<int, QFont> m_fonts;  // by font number, as measured on a device of points
 };
 
 }  // namespace celvane
