@@ -14,7 +14,9 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 
@@ -23,22 +25,32 @@ namespace {
 // Controls whose caption is part of themselves rather than a label beside them.
 bool captionsItself(FieldKind kind)
 {
-    return kind == FieldKind::Check || kind == FieldKind::Radio;
+    return kind == FieldKind::Check || kind == FieldKind::Radio || kind == FieldKind::Text || kind == FieldKind::Button;
 }
 
 // Controls of a fixed size, kept at their size rather than stretched over the column.
 bool fixedSize(FieldKind kind)
 {
     return kind == FieldKind::Date || kind == FieldKind::CheckedDate || kind == FieldKind::Photo
-        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check;
+        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check
+        || kind == FieldKind::Text || kind == FieldKind::Button;
 }
 
 // Controls where Enter moves on as Tab does. A memo keeps Enter for its lines, the date
-// edit handles it itself, a picture has nothing to enter.
+// edit handles it itself, a picture has nothing to enter, a button is pressed by it.
 bool entersAsTab(FieldKind kind)
 {
     return kind != FieldKind::Memo && kind != FieldKind::Date && kind != FieldKind::Photo
-        && kind != FieldKind::Certificate && kind != FieldKind::Label;
+        && kind != FieldKind::Certificate && kind != FieldKind::Label && kind != FieldKind::Button;
+}
+
+// The caption before a control, named for code that recolours or renames it.
+QLabel *captionLabel(const FieldSpec &field, QWidget *parent)
+{
+    auto *label = new QLabel(field.caption, parent);
+    label->setObjectName(field.labelName);
+    label->setToolTip(field.hint);
+    return label;
 }
 
 }  // namespace
@@ -71,20 +83,21 @@ void EditorBuilder::fill(QGridLayout *grid, const QList<FieldSpec> &fields)
             ++row;
             column = 0;
         }
-        if (field.isContainer()) {
+        // A row is captioned like a control; other containers take both columns.
+        if (field.isContainer() && field.kind != FieldKind::Row) {
             grid->addWidget(container(field, owner), row, column, field.rowSpan, 2);
             column += 2;
             continue;
         }
         QWidget *control = create(field, owner);
         if (!field.caption.isEmpty() && !captionsItself(field.kind)) {
-            auto *label = new QLabel(field.caption, owner);
-            label->setObjectName(field.labelName);
-            label->setToolTip(field.hint);
+            QLabel *label = captionLabel(field, owner);
             label->setBuddy(control);
             grid->addWidget(label, row, column);
         }
-        const Qt::Alignment alignment = fixedSize(field.kind) ? Qt::AlignLeft | Qt::AlignTop : Qt::Alignment();
+        const Qt::Alignment alignment = field.kind == FieldKind::Text ? Qt::AlignLeft | Qt::AlignVCenter
+            : fixedSize(field.kind)                                   ? Qt::AlignLeft | Qt::AlignTop
+                                                                      : Qt::Alignment();
         grid->addWidget(control, row, column + 1, field.rowSpan, 1, alignment);
         column += 2;
     }
@@ -94,6 +107,8 @@ void EditorBuilder::fill(QGridLayout *grid, const QList<FieldSpec> &fields)
 
 QWidget *EditorBuilder::container(const FieldSpec &field, QWidget *parent)
 {
+    if (field.kind == FieldKind::Row)
+        return row(field, parent);
     if (field.kind == FieldKind::Pages) {
         auto *tabs = new QTabWidget(parent);
         tabs->setObjectName(field.objectName());
@@ -114,6 +129,28 @@ QWidget *EditorBuilder::container(const FieldSpec &field, QWidget *parent)
         grid->setContentsMargins(0, 0, 0, 0);
     fill(grid, field.children);
     return box;
+}
+
+QWidget *EditorBuilder::row(const FieldSpec &field, QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(field.name);
+    auto *line = new QHBoxLayout(panel);
+    line->setContentsMargins(0, 0, 0, 0);
+    bool widens = false;
+    for (FieldSpec child : field.children) {
+        if (!captionsItself(child.kind) && !child.isContainer()) {
+            if (!child.caption.isEmpty())
+                line->addWidget(captionLabel(child, panel));
+            else
+                child.caption = field.caption;  // names the field in messages
+        }
+        line->addWidget(create(child, panel));
+        widens = widens || (!fixedSize(child.kind) && child.width == 0);
+    }
+    if (!widens)
+        line->addStretch(1);
+    return panel;
 }
 
 QWidget *EditorBuilder::BuildControl(const FieldSpec &field, QWidget *parent)
@@ -185,7 +222,13 @@ QWidget *EditorBuilder::create(const FieldSpec &field, QWidget *parent)
     case FieldKind::Label:
         control = new DBText(parent);
         break;
+    case FieldKind::Text:
+        return text(field, parent);
+    case FieldKind::Button:
+        control = new QPushButton(field.caption, parent);
+        break;
     case FieldKind::Group:
+    case FieldKind::Row:
     case FieldKind::Pages:
     case FieldKind::Page:
         return container(field, parent);
@@ -209,6 +252,18 @@ QWidget *EditorBuilder::create(const FieldSpec &field, QWidget *parent)
         field.setup(*control);
     m_controls << control;
     return control;
+}
+
+QWidget *EditorBuilder::text(const FieldSpec &field, QWidget *parent)
+{
+    auto *label = new QLabel(field.caption, parent);
+    label->setObjectName(field.name);
+    label->setToolTip(field.hint);
+    if (field.width > 0)
+        label->setFixedWidth(field.width);
+    if (field.setup)
+        field.setup(*label);
+    return label;
 }
 
 void EditorBuilder::bind(QWidget *control, const FieldSpec &field)

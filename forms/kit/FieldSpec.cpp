@@ -125,7 +125,10 @@ QString FieldSpec::objectName() const
         return QStringLiteral("ChkGrid") + column;
     case FieldKind::Label:
         return QStringLiteral("DBText") + column;
+    case FieldKind::Text:
+    case FieldKind::Button:
     case FieldKind::Group:
+    case FieldKind::Row:
     case FieldKind::Pages:
     case FieldKind::Page:
         return {};
@@ -135,7 +138,7 @@ QString FieldSpec::objectName() const
 
 bool FieldSpec::isContainer() const
 {
-    return kind == FieldKind::Group || kind == FieldKind::Pages || kind == FieldKind::Page;
+    return kind == FieldKind::Group || kind == FieldKind::Row || kind == FieldKind::Pages || kind == FieldKind::Page;
 }
 
 FieldSpec Edit(const QString &caption, const QString &column)
@@ -208,6 +211,21 @@ FieldSpec CheckGrid(const QString &caption, const QString &column)
 FieldSpec Label(const QString &caption, const QString &column)
 {
     return field(FieldKind::Label, caption, column);
+}
+
+FieldSpec Text(const QString &text)
+{
+    return field(FieldKind::Text, text, {});
+}
+
+FieldSpec Button(const QString &caption, const QString &name)
+{
+    return field(FieldKind::Button, caption, {}).Named(name);
+}
+
+FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)
+{
+    return container(FieldKind::Row, caption, fields);
 }
 
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields)

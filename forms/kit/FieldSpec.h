@@ -24,7 +24,10 @@ enum class FieldKind {
     Certificate,   // DBImageFrame storing images of kind 1 ("GAZ…")
     CheckGrid,     // DBCheckGrid, ten boxes in a column of ten characters
     Label,         // DBText, a read-only text showing the column
+    Text,          // a fixed text of the form, bound to nothing
+    Button,        // a push button the editor connects itself
     Group,         // a group box (or a plain panel without caption) of fields
+    Row,           // fields side by side after one caption
     Pages,         // a tab control of Page fields
     Page,          // one tab of Pages
 };
@@ -41,8 +44,14 @@ enum class FieldKind {
 //   Photo("SDFL", "ImageFrame1").SameRow().Span(7),
 //
 // Fields run down in rows of caption and control; SameRow puts a field to the right of
-// the one before, Span lets a control reach down over several rows. The order of the
-// declaration is the order Enter and Tab move in.
+// the one before, Span lets a control reach down over several rows. A Row puts fields
+// side by side after one caption, each after its own caption when it has one:
+//
+//   Row("使用期間", {DateField({}, "STDT"), Text("～"), DateField({}, "FNDT")}),
+//
+// Fields of a row without a caption of their own are named by the row's in messages.
+// Groups side by side in a row share its width. The order of the declaration is the
+// order Enter and Tab move in.
 struct FieldSpec
 {
     FieldKind kind = FieldKind::Edit;
@@ -97,6 +106,11 @@ FieldSpec Photo(const QString &column, const QString &name);
 FieldSpec Certificate(const QString &column, const QString &name);
 FieldSpec CheckGrid(const QString &caption, const QString &column);
 FieldSpec Label(const QString &caption, const QString &column);
+// A text in the place of a control (a column heading, "～", "次"); name it to change it.
+FieldSpec Text(const QString &text);
+// A button named `name`, found with FindControl<QPushButton> and connected by the editor.
+FieldSpec Button(const QString &caption, const QString &name);
+FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages);
 FieldSpec Page(const QString &caption, const QList<FieldSpec> &fields);
