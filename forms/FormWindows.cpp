@@ -1,5 +1,8 @@
 #include "FormWindows.h"
 
+#include "editors/TCarryInfoForm.h"
+#include "editors/TKikaiInfoForm.h"
+#include "editors/TKouguInfoForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "pickers/TGyoListForm.h"
@@ -63,4 +66,36 @@ void FormWindows::editStaff(QWidget *parent)
 {
     TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
+}
+
+QString FormWindows::runEquipmentEditor(TEquipmentEditor &editor, const QString &kojiCode, const QString &gyoCode,
+                                        const QString &code, int startMode)
+{
+    editor.KojiCode = kojiCode;
+    editor.GyoCode = gyoCode;
+    editor.RecordCode = code;
+    editor.StartMode = startMode;
+    ModalService::current().run(editor);
+    return editor.NewRecord() ? QString() : editor.RecordCode;
+}
+
+QString FormWindows::editVehicle(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &code,
+                                 int startMode)
+{
+    TCarryInfoForm editor(editorContext(), parent);
+    return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
+}
+
+QString FormWindows::editMachine(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &code,
+                                 int startMode)
+{
+    TKikaiInfoForm editor(editorContext(), parent);
+    return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
+}
+
+QString FormWindows::editTools(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &code,
+                               int startMode)
+{
+    TKouguInfoForm editor(editorContext(), parent);
+    return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
 }
