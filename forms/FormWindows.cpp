@@ -5,6 +5,7 @@
 #include "editors/TKouguInfoForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
+#include "PrintWindows.h"
 #include "pickers/TGyoListForm.h"
 #include "pickers/TKojiListForm.h"
 #include "program/AppContext.h"
@@ -98,4 +99,12 @@ QString FormWindows::editTools(QWidget *parent, const QString &kojiCode, const Q
 {
     TKouguInfoForm editor(editorContext(), parent);
     return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
+}
+
+void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
+{
+    // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
+    // on a double-clicked worker. That editor is not among these windows yet; when it is,
+    // pass its opener here instead of none.
+    PrintWindows::Open(parent, request, {});
 }

@@ -11,9 +11,10 @@ class TDataModule1;
 class TEquipmentEditor;
 
 // The main window's modal windows as the program shows them: the pickers, the settings
-// window and the editors, each run through the installed ModalService. It holds the
-// context every editor is handed: the data module's transaction and image store, the
-// current project, the configuration and the real pickers.
+// window, the editors and the report windows, each run through the installed
+// ModalService. It holds the context every editor is handed: the data module's
+// transaction and image store, the current project, the configuration and the real
+// pickers.
 class FormWindows : public MainFormWindows
 {
 public:
@@ -28,6 +29,7 @@ public:
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
+    void openPrintWindow(QWidget *parent, const PrintRequest &request) override;
 
     // The vehicle, machine and tool editors, opened by the notification list on the
     // record `code` of a contractor, or on a new record when `code` is empty. StartMode 1

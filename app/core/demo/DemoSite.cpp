@@ -3,6 +3,7 @@
 #include "DemoEquipment.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
+#include "DemoRosterPrints.h"
 #include "DemoRowWriter.h"
 #include "DemoWorkers.h"
 #include "db/Error.h"
@@ -16,6 +17,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
         WriteDemoWorkers(writer);
+        WriteDemoRosterPrints(writer, transaction);
         WriteDemoEquipment(writer);
         transaction.commitRetaining();
     } catch (const db::Error &) {
