@@ -98,7 +98,7 @@ void TCarryInfoForm::btnOPNMClick()
     VehicleRules::TakeDriver(IBTable1, driver.Name, driver.Address, driver.BirthDate, driver.Qualification,
                              driver.Number);
     DataSource1.commitPending();
-    const QString notice = VehicleRules::LicenceNotice(FieldText(QStringLiteral("FNDT")), driver.Expiry);
+    const QString notice = VehicleRules::LicenceNotice(EditedDate(QStringLiteral("FNDT")), driver.Expiry);
     if (!notice.isEmpty())
         MessageService::current().information(notice);
 }

@@ -3,6 +3,7 @@
 #include "bases/TPanel.h"
 #include "config/ConfigKeys.h"
 #include "data/DataField.h"
+#include "kit/DBDateEdit.h"
 #include "program/CurrentProject.h"
 
 #include <QLabel>
@@ -48,6 +49,11 @@ void TEquipmentEditor::EditRecord()
 QString TEquipmentEditor::FieldText(const QString &column)
 {
     return IBTable1.FieldByName(column).AsString().trimmed();
+}
+
+QString TEquipmentEditor::EditedDate(const QString &column)
+{
+    return FindControl<DBDateEdit>(QStringLiteral("dt") + column)->GetDateText();
 }
 
 PackageRequest TEquipmentEditor::ExportRequest()

@@ -35,6 +35,9 @@ protected:
     // Puts the record into edit for a picker's choice.
     void EditRecord();
     QString FieldText(const QString &column);
+    // The date the era edit of `column` holds now, as typed or loaded ("yyyy/mm/dd";
+    // empty when it holds none): a period's end is compared before it is posted.
+    QString EditedDate(const QString &column);
 
 private:
     EquipmentRules &m_rules;

@@ -205,7 +205,7 @@ void TKikaiInfoForm::btnOPNMClick(int tag)
     EditRecord();
     MachineRules::TakeOperator(IBTable1, tag, driver.Name, driver.Qualification);
     DataSource1.commitPending();
-    const QString notice = MachineRules::LicenceNotice(FieldText(QStringLiteral("FNDT")), driver.Expiry);
+    const QString notice = MachineRules::LicenceNotice(EditedDate(QStringLiteral("FNDT")), driver.Expiry);
     if (!notice.isEmpty())
         MessageService::current().information(notice);
 }

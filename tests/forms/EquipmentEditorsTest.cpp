@@ -217,20 +217,25 @@ TEST_F(EquipmentEditorsTest, ADateTheEraEditCannotReadIsKeptUnlessTheUserChanges
     EXPECT_EQ(committed("select STDT || '|' || AZNM from CARRY where KJCD = 1 and CRCD = 1"), "2009/4/1|丸山 翔太");
 }
 
-TEST_F(EquipmentEditorsTest, TheDriverComesFromTheRosterAndAnExpiringLicenceIsPointedOut)
+TEST_F(EquipmentEditorsTest, TheDriverComesFromTheRosterAndALicenceExpiringBeforeTheTypedEndIsPointedOut)
 {
-    services.workers << WorkerQualificationChoice{
+    const WorkerQualificationChoice driver{
         "丸山 翔太", "1982/04/18", "札幌市南区真駒内上町3丁目2-8", "大型自動車第一種運転免許", "第 60 0412 7788 1 号",
-        "2026/12/31"};
+        "2027/02/20"};
+    services.workers << driver << driver;
     TCarryInfoForm form(context());
-    open(form, "2", "1");  // in use until 2027/02/26
+    open(form, "2", "1");  // stored in use until 2027/02/26
+    typeDay(form, "FNDT", "10");
+    form.btnOPNM->click();
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(date(form, "OPBNDT").GetDateText(), "1982/04/18");
+    typeDay(form, "FNDT", "25");
     form.btnOPNM->click();
     EXPECT_EQ(messages.texts(), QStringList{"ご注意：この運転者の免許有効期限が使用期間終了日前になっています。"});
     EXPECT_EQ(form.IBTable1.State(), DataSetState::Edit);
-    EXPECT_EQ(date(form, "OPBNDT").GetDateText(), "1982/04/18");
     form.btnPost->click();
-    EXPECT_EQ(committed("select OPLIC || '|' || OPLICNO from CARRY where KJCD = 1 and CRCD = 1"),
-              "大型自動車第一種運転免許|第 60 0412 7788 1 号");
+    EXPECT_EQ(committed("select OPLIC || '|' || OPLICNO || '|' || FNDT from CARRY where KJCD = 1 and CRCD = 1"),
+              "大型自動車第一種運転免許|第 60 0412 7788 1 号|2027/02/25");
 }
 
 TEST_F(EquipmentEditorsTest, TheDeputyOperatorTakesTheSecondNameAndAllChosenQualifications)
