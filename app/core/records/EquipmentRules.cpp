@@ -78,14 +78,16 @@ void EquipmentRules::takeConstructionSystem(DataSet &record)
 
 void EquipmentRules::TakeRepresentative(DataSet &record)
 {
-    SiteLookups lookups(m_context.Transaction);
-    const QString date = WorkDateText();
-    QString value;
-    if (lookups.GetContractorItem(m_kojiCode, m_gyoCode, QStringLiteral("PRNM"), date, value))
-        record.FieldByName(QStringLiteral("HNDPRE")).SetAsString(value);
-    value.clear();
-    if (lookups.GetContractorItem(m_kojiCode, m_gyoCode, QStringLiteral("TEL"), date, value))
-        record.FieldByName(QStringLiteral("HNDTEL")).SetAsString(value);
+    db::Query query(m_context.Transaction);
+    SetStatement(query,
+                 {QStringLiteral("Select first 1 PRNM, TEL from GYOSYA where KJCD = ? and GYOCD = ? "
+                                 "order by APDT desc"),
+                  {CodeParam(m_kojiCode), CodeParam(m_gyoCode)}});
+    query.open();
+    if (query.eof())
+        return;
+    record.FieldByName(QStringLiteral("HNDPRE")).SetAsString(query.field(QStringLiteral("PRNM")).asString());
+    record.FieldByName(QStringLiteral("HNDTEL")).SetAsString(query.field(QStringLiteral("TEL")).asString());
 }
 
 bool EquipmentRules::UseBarcode() const

@@ -55,8 +55,8 @@ public:
 protected:
     // The defaults of one kind of equipment, after those every notification has.
     virtual void EquipmentDefaults(DataSet &record) { }
-    // HNDPRE and HNDTEL: the representative and telephone of the contractor's version
-    // valid at the work date.
+    // HNDPRE and HNDTEL: the representative and telephone of the contractor's newest
+    // version, who signs what is handed in now.
     void TakeRepresentative(DataSet &record);
     // Whether the configuration has the unified barcode on.
     bool UseBarcode() const;

@@ -120,10 +120,11 @@ TEST_F(EquipmentRulesTest, ANewVehicleNamesItsCompaniesAndTheSiteAgent)
     EXPECT_EQ(vehicle.field("CRDT"), "2026/12/09");
 }
 
-TEST_F(EquipmentRulesTest, MachinesAndToolsNameTheRepresentativeOfTheVersionValidAtTheWorkDate)
+TEST_F(EquipmentRulesTest, MachinesAndToolsNameTheRepresentativeOfTheContractorsNewestVersion)
 {
     execute({"update GYOSYA set PRNM = '千葉 哲也' where KJCD = 1 and GYOCD = 5 and APDT = '2026/10/01'",
              "update GYOSYA set PRNM = '千葉 哲夫' where KJCD = 1 and GYOCD = 5 and APDT = '2026/04/01'"});
+    AppContext::instance().WorkDate = QDate(2026, 7, 1);  // the older version's time
     Notification<MachineRules> machine(context());
     machine.open("1", "5");
     EXPECT_EQ(machine.field("HNDOWCMPNM"), "千歳鉄筋工業所");
@@ -132,11 +133,15 @@ TEST_F(EquipmentRulesTest, MachinesAndToolsNameTheRepresentativeOfTheVersionVali
     EXPECT_EQ(machine.field("HNDTEL"), "0123-27-3341");
     machine.table.Cancel();
 
-    AppContext::instance().WorkDate = QDate(2026, 7, 1);
     Notification<ToolRules> tools(context());
     tools.open("1", "5");
-    EXPECT_EQ(tools.field("HNDPRE"), "千葉 哲夫");
+    EXPECT_EQ(tools.field("HNDPRE"), "千葉 哲也");
     EXPECT_EQ(tools.field("CMP1NM"), "株式会社丸山土木");
+
+    // A contractor without any version leaves them empty.
+    Notification<ToolRules> unregistered(context());
+    unregistered.open("1", "99");
+    EXPECT_EQ(unregistered.field("HNDPRE"), "");
 }
 
 TEST_F(EquipmentRulesTest, ANewMachineIsOwnedAndUncheckedEvenWhereTheFormShowsNothing)
