@@ -39,8 +39,8 @@ QList<FieldSpec> ToolTable()
         rows << Edit(QString::number(n), numbered("KKNM", n)) << Edit({}, numbered("SPEC", n)).Width(100).SameRow()
              << Edit({}, numbered("SENO", n)).Width(100).SameRow() << Edit({}, numbered("KNRNO", n)).Width(70).SameRow()
              << DateField({}, numbered("STDT", n)).SameRow() << DateField({}, numbered("FNDT", n)).SameRow()
-             << Edit({}, numbered("CHKRNM", n)).Width(90).SameRow()
-             << Edit({}, numbered("USERNM", n)).Width(90).SameRow()
+             << Edit({}, numbered("CHKRNM", n)).Width(110).SameRow()
+             << Edit({}, numbered("USERNM", n)).Width(120).SameRow()
              << Text({}).Named(toolNumberName(n)).Width(50).SameRow();
     }
     return rows;
