@@ -45,6 +45,7 @@ public:
     QString NextWorkerCode(const QString &kojiCode, const QString &gyoCode);
     bool WorkerHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
     bool VehicleHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &vehicleCode);
+    // Whether anything of the project refers to the contractor (ContractorRules::IsInUse).
     bool ContractorIsInUse(const QString &kojiCode, const QString &gyoCode);
     // The name in the construction system of the contractor's first-tier ancestor (the
     // contractor itself at levels 0 and 1); empty when the contractor is not in it.
