@@ -11,12 +11,14 @@ QString numbered(const char *pattern, int digit)
 
 FieldSpec StaffButton(const QString &column)
 {
-    return Button(QStringLiteral("btn") + column, QStringLiteral("…")).Hint(QStringLiteral("職員情報から選択します"));
+    return Button(QStringLiteral("btn") + column, QStringLiteral("…"))
+        .Width(30)
+        .Hint(QStringLiteral("職員情報から選択します"));
 }
 
 FieldSpec NamesButton(int tag)
 {
-    return Button(numbered("btnSikaku%1", tag), QStringLiteral("…")).Hint(QStringLiteral("資格マスタ参照します"));
+    return Button(numbered("btnSikaku%1", tag), QStringLiteral("…")).Width(30).Hint(QStringLiteral("資格マスタ参照します"));
 }
 
 FieldSpec StaffRow(const QString &caption, const QString &column)
@@ -77,18 +79,18 @@ FieldSpec PeopleBlock()
 // rows share their widths, so they line up under the header.
 FieldSpec PermitRow(int n)
 {
-    return Row({}, {Edit({}, numbered("KYGY%1", n)).Width(120), StaticText(QStringLiteral("工事業")),
-                    List({}, numbered("KYAREA%1", n), {QStringLiteral("大臣"), QStringLiteral("知事")}).Width(64),
-                    List({}, numbered("KYTYPE%1", n), {QStringLiteral("特定"), QStringLiteral("一般"), QString()}).Width(64),
-                    Edit({}, numbered("KYKIGO%1", n)).Width(70), StaticText(QStringLiteral("第")),
-                    Edit({}, numbered("KYNUM%1", n)).ImeOff().Width(70), StaticText(QStringLiteral("号")),
+    return Row({}, {Edit({}, numbered("KYGY%1", n)).Width(100), StaticText(QStringLiteral("工事業")),
+                    List({}, numbered("KYAREA%1", n), {QStringLiteral("大臣"), QStringLiteral("知事")}).Width(58),
+                    List({}, numbered("KYTYPE%1", n), {QStringLiteral("特定"), QStringLiteral("一般"), QString()}).Width(58),
+                    Edit({}, numbered("KYKIGO%1", n)).Width(56), StaticText(QStringLiteral("第")),
+                    Edit({}, numbered("KYNUM%1", n)).ImeOff().Width(60), StaticText(QStringLiteral("号")),
                     DateField({}, numbered("KYDT%1", n))});
 }
 
 FieldSpec Permits()
 {
-    const FieldSpec header = Row({}, {StaticText(QStringLiteral("施工に必要な許可業種")).Width(170),
-                                      StaticText(QStringLiteral("許可番号")).Width(338),
+    const FieldSpec header = Row({}, {StaticText(QStringLiteral("施工に必要な許可業種")).Width(150),
+                                      StaticText(QStringLiteral("許可番号")).Width(306),
                                       StaticText(QStringLiteral("許可年月日"))});
     return Group(QStringLiteral("建設業の許可"),
                  {header, PermitRow(1), PermitRow(2),
@@ -113,15 +115,19 @@ FieldSpec WorkPage()
         .Named(QStringLiteral("TabSheet1"));
 }
 
-// A payment term: the shares in per cent and the bill's period in days.
+// A payment term: the shares in per cent and the bill's period in days. The three terms
+// line up; only an advance payment has a share of the price.
 FieldSpec PaymentRow(const QString &caption, const QString &prefix, bool priceShare)
 {
+    const auto text = [](const QString &caption, int width) { return StaticText(caption).Width(width); };
     QList<FieldSpec> fields;
     if (priceShare)
-        fields << Number(QStringLiteral("下請代金の割合"), prefix + QStringLiteral("PER")).Width(44)
-               << StaticText(QStringLiteral("％"));
-    fields << Number(QStringLiteral("現金の割合"), prefix + QStringLiteral("MNYPER")).Width(44)
-           << StaticText(QStringLiteral("％")) << Number(QStringLiteral("手形の期間"), prefix + QStringLiteral("PN")).Width(44)
+        fields << text(QStringLiteral("下請代金の割合"), 104) << Number({}, prefix + QStringLiteral("PER")).Width(44);
+    else
+        fields << text({}, 104) << text({}, 44);
+    fields << text(QStringLiteral("％"), 18) << text(QStringLiteral("現金の割合"), 80)
+           << Number({}, prefix + QStringLiteral("MNYPER")).Width(44) << text(QStringLiteral("％"), 18)
+           << text(QStringLiteral("手形の期間"), 80) << Number({}, prefix + QStringLiteral("PN")).Width(44)
            << StaticText(QStringLiteral("日"));
     return Row(caption, fields);
 }
@@ -178,7 +184,7 @@ EditorSpec ContractorEditorSpec()
     spec.caption = QStringLiteral("業者情報");
     spec.idField = TVersionEditor::AppliedDateField();
     spec.packageKind = 1;
-    spec.size = {1240, 900};
+    spec.size = {1250, 900};
     QList<FieldSpec> engineers;
     for (int n = 1; n <= 4; ++n)
         engineers << ChiefEngineerPage(n);
@@ -186,7 +192,7 @@ EditorSpec ContractorEditorSpec()
     spec.fields = {
         Row({}, {CompanyBlock(), PeopleBlock()}),
         Row({}, {Pages(QStringLiteral("PageControl2"), {WorkPage(), LocalPage()}),
-                 Pages(QStringLiteral("PageControl1"), engineers).Width(440)}),
+                 Pages(QStringLiteral("PageControl1"), engineers).Width(530)}),
     };
     return spec;
 }

@@ -18,7 +18,7 @@ namespace {
 FieldSpec StaffRow(const QString &caption, const QString &column, int tag, const QString &button)
 {
     return Row(caption, {Edit({}, column).Named(QStringLiteral("DBEdit") + QString::number(tag)),
-                         Button(button, QStringLiteral("…")).Hint(QStringLiteral("職員情報から選択します"))});
+                         Button(button, QStringLiteral("…")).Width(30).Hint(QStringLiteral("職員情報から選択します"))});
 }
 
 EditorSpec ProjectEditor()
@@ -68,16 +68,19 @@ EditorSpec ProjectEditor()
          Group(QStringLiteral("副会長"),
                {Row(QStringLiteral("会社名"),
                     {Edit({}, QStringLiteral("FCNM")),
-                     Button(QStringLiteral("btnCom"), QStringLiteral("…")).Hint(QStringLiteral("業者一覧から選択します"))}),
+                     Button(QStringLiteral("btnCom"), QStringLiteral("…"))
+                         .Width(30)
+                         .Hint(QStringLiteral("業者一覧から選択します"))}),
                 StaffRow(QStringLiteral("氏名"), QStringLiteral("FUNM"), 17, QStringLiteral("btnFUNM"))})
              .Hint(QStringLiteral("施工体制図の副会長に使用します")),
          Group(QStringLiteral("安全衛生責任者"),
-               {Row(QStringLiteral("安全衛生責任者"),
+               {Row(QStringLiteral("氏名"),
                     {List({}, QStringLiteral("TTNM"), {QStringLiteral("元方"), QStringLiteral("店社")})
                          .Named(QStringLiteral("DBComboBox1"))
                          .Width(80),
                      Edit({}, QStringLiteral("ANNM")).Named(QStringLiteral("DBEdit18")),
                      Button(QStringLiteral("btnKJ"), QStringLiteral("…"))
+                         .Width(30)
                          .Hint(QStringLiteral("職員情報から選択します"))})})
              .Hint(QStringLiteral("施工体制図の安全責任者に使用します")),
          Group(QStringLiteral("書記"),
