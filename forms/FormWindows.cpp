@@ -4,6 +4,7 @@
 #include "editors/TKojiInfoForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
+#include "PrintWindows.h"
 #include "pickers/TGyoListForm.h"
 #include "pickers/TKojiListForm.h"
 #include "program/AppContext.h"
@@ -74,4 +75,12 @@ void FormWindows::editStaff(QWidget *parent)
 {
     TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
+}
+
+void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
+{
+    // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
+    // on a double-clicked worker. That editor is not among these windows yet; when it is,
+    // pass its opener here instead of none.
+    PrintWindows::Open(parent, request, {});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintRequest.h"
+
 #include <QString>
 
 class QWidget;
@@ -50,4 +52,6 @@ public:
     virtual void editSettings(QWidget *parent, bool companyNameOnly) = 0;
     // The staff master editor.
     virtual void editStaff(QWidget *parent) = 0;
+    // A report window, after the check it runs before it is shown.
+    virtual void openPrintWindow(QWidget *parent, const PrintRequest &request) = 0;
 };
