@@ -149,7 +149,8 @@ TEST_F(TKojiInfoFormTest, ASecondVersionOnTheSameDayIsRefusedOnceAndTheRowStaysO
     form.btnNew->click();
     retype(edit(form, "DBEditAPDT"), "2026/09/15");
     form.btnPost->click();
-    EXPECT_EQ(messages.texts(), QStringList{"キーの値が重複しています。\r適用日付がある場合は同じ値は使用できません。"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{"キーの値が重複しています。\r適用日付がある場合は同じ値は使用できません。"});
     EXPECT_EQ(form.IBTable1.State(), DataSetState::Insert);
     retype(edit(form, "DBEditAPDT"), "2026/09/16");
     form.btnPost->click();
@@ -169,8 +170,9 @@ TEST_F(TKojiInfoFormTest, ANewProjectInheritsNothingAndAppliesFromItsStart)
     EXPECT_EQ(form.IBTable1.State(), DataSetState::Insert);
     EXPECT_EQ(QApplication::focusWidget(), edit(form, "DBEditKJNM"));
     for (const QString &column : ProjectRules::RevisionColumns()) {
-        if (column != "JV" && column != "TTNM" && column != "KG" && column != "IK")
+        if (column != "JV" && column != "TTNM" && column != "KG" && column != "IK") {
             EXPECT_TRUE(field(form, column.toLatin1()).isEmpty()) << column.toStdString();
+        }
     }
     EXPECT_EQ(field(form, "JV") + field(form, "TTNM"), "0元方");
 

@@ -81,7 +81,8 @@ TEST_F(ContractorRulesTest, ANewContractorStartsFromTheProjectsNewestVersion)
     table.Append();
     EXPECT_EQ(value("GYOCD"), "2");
     EXPECT_EQ(value("APDT"), "2026/04/01");  // the project's start, not the work date
-    EXPECT_EQ(value("KTKG") + value("GBKG") + value("KTIK") + value("GBIK"), "契約による契約による書面による書面による");
+    EXPECT_EQ(value("KTKG") + value("GBKG") + value("KTIK") + value("GBIK"),
+              "契約による契約による書面による書面による");
     EXPECT_EQ(value("ISKJ"), "0");
     EXPECT_TRUE(value("PSNM").isEmpty());
     rules->FillFromProject(table);
@@ -121,12 +122,12 @@ TEST_F(ContractorRulesTest, TheLastVersionOfAContractorInUseStays)
     execute({"insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 1, '2026/04/01', '北辰建設')"});
     open("1", "1");
     EXPECT_TRUE(session->MayDelete());
-    for (const QString &use : {"insert into TAISEI (KJCD, GYOCD, CPNM) values (1, 1, 'x')",
-                               "insert into TAIKEI (KJCD, APDT, GYOCD) values (1, '2026/04/01', 1)",
-                               "insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 1, 1)",
-                               "insert into CARRY (KJCD, GYOCD, CRCD) values (1, 1, 1)",
-                               "insert into KIKAI (KJCD, GYOCD, MCCD) values (1, 1, 1)",
-                               "insert into KOUGU (KJCD, GYOCD, KGCD) values (1, 1, 1)"}) {
+    for (const QString use : {"insert into TAISEI (KJCD, GYOCD, CPNM) values (1, 1, 'x')",
+                              "insert into TAIKEI (KJCD, APDT, GYOCD) values (1, '2026/04/01', 1)",
+                              "insert into SAGYOIN (KJCD, GYOCD, INCD) values (1, 1, 1)",
+                              "insert into CARRY (KJCD, GYOCD, CRCD) values (1, 1, 1)",
+                              "insert into KIKAI (KJCD, GYOCD, MCCD) values (1, 1, 1)",
+                              "insert into KOUGU (KJCD, GYOCD, KGCD) values (1, 1, 1)"}) {
         const QString table = use.section(' ', 2, 2);
         execute({use});
         EXPECT_TRUE(ContractorRules::IsInUse(transaction(), "1", "1")) << table.toStdString();
