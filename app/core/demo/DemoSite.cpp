@@ -1,5 +1,6 @@
 #include "DemoSite.h"
 
+#include "DemoContractorDetails.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -15,6 +16,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoContractorDetails(transaction);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
         transaction.commitRetaining();
