@@ -32,7 +32,8 @@ TGyoInfoForm::TGyoInfoForm(const EditorContext &context, QWidget *parent)
     : TVersionEditor(context, std::make_unique<ContractorRules>(context.records), ContractorEditorSpec(), parent)
 {
     for (const char *column : {"KTNM", "GBNM", "ANNM", "ASNM", "KKNM"})
-        OnClick(QStringLiteral("btn") + QLatin1String(column), [this, column] { btnShokuClick(QLatin1String(column), 0); });
+        OnClick(QStringLiteral("btn") + QLatin1String(column),
+                [this, column] { btnShokuClick(QLatin1String(column), 0); });
     for (int tag = 1; tag <= 6; ++tag) {
         const QString name = ContractorRules::EngineerNameColumn(tag);
         OnClick(QStringLiteral("btn") + name, [this, name, tag] { btnShokuClick(name, tag); });
@@ -93,7 +94,8 @@ void TGyoInfoForm::fixLayout()
 void TGyoInfoForm::chkISKJClick()
 {
     const bool notContract = FindControl<DBCheckBox>(QStringLiteral("chkISKJ"))->isChecked();
-    FindControl<QLabel>(QStringLiteral("lblKJNY"))->setText(notContract ? QStringLiteral("作業内容") : QStringLiteral("工事内容"));
+    FindControl<QLabel>(QStringLiteral("lblKJNY"))
+        ->setText(notContract ? QStringLiteral("作業内容") : QStringLiteral("工事内容"));
     FindControl<QTabWidget>(QStringLiteral("PageControl1"))
         ->setTabText(0, notContract ? QStringLiteral("現場責任者") : QStringLiteral("監理・主任"));
 }

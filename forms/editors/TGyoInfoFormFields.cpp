@@ -18,7 +18,9 @@ FieldSpec StaffButton(const QString &column)
 
 FieldSpec NamesButton(int tag)
 {
-    return Button(numbered("btnSikaku%1", tag), QStringLiteral("…")).Width(30).Hint(QStringLiteral("資格マスタ参照します"));
+    return Button(numbered("btnSikaku%1", tag), QStringLiteral("…"))
+        .Width(30)
+        .Hint(QStringLiteral("資格マスタ参照します"));
 }
 
 FieldSpec StaffRow(const QString &caption, const QString &column)
@@ -29,72 +31,84 @@ FieldSpec StaffRow(const QString &caption, const QString &column)
 // The engineer's image with the button that empties the whole page.
 FieldSpec ImageRow(const QString &column, int tag)
 {
-    return Row({}, {Photo(column, numbered("ImageFrame%1", tag)), Button(numbered("btnClear%1", tag), QStringLiteral("消去"))});
+    return Row(
+        {},
+        {Photo(column, numbered("ImageFrame%1", tag)), Button(numbered("btnClear%1", tag), QStringLiteral("消去"))});
 }
 
 FieldSpec CompanyBlock()
 {
     return Group(
-        {}, {Row(QStringLiteral("会社名"),
-                 {Edit({}, QStringLiteral("CPNM")),
-                  Edit(QStringLiteral("登録NO"), QStringLiteral("GYOCD")).ReadOnly().Width(48).Setup([](QWidget &edit) {
-                      edit.setEnabled(false);
-                  })}),
-             Row(QStringLiteral("代表者役職・氏名"),
-                 {Edit({}, QStringLiteral("PSNM")).Width(150), Edit({}, QStringLiteral("PRNM"))}),
-             Edit(QStringLiteral("事業所名"), QStringLiteral("JGNM")),
-             Row(QStringLiteral("TEL"),
-                 {Edit({}, QStringLiteral("TEL")).ImeOff(), Edit(QStringLiteral("FAX"), QStringLiteral("FAX")).ImeOff()}),
-             Row(QStringLiteral("郵便番号"), {Edit({}, QStringLiteral("POST")).ImeOff().Width(90),
-                                              Edit(QStringLiteral("住所"), QStringLiteral("ADRS"))})});
+        {},
+        {Row(QStringLiteral("会社名"),
+             {Edit({}, QStringLiteral("CPNM")),
+              Edit(QStringLiteral("登録NO"), QStringLiteral("GYOCD")).ReadOnly().Width(48).Setup([](QWidget &edit) {
+                  edit.setEnabled(false);
+              })}),
+         Row(QStringLiteral("代表者役職・氏名"),
+             {Edit({}, QStringLiteral("PSNM")).Width(150), Edit({}, QStringLiteral("PRNM"))}),
+         Edit(QStringLiteral("事業所名"), QStringLiteral("JGNM")),
+         Row(QStringLiteral("TEL"),
+             {Edit({}, QStringLiteral("TEL")).ImeOff(), Edit(QStringLiteral("FAX"), QStringLiteral("FAX")).ImeOff()}),
+         Row(QStringLiteral("郵便番号"),
+             {Edit({}, QStringLiteral("POST")).ImeOff().Width(90),
+              Edit(QStringLiteral("住所"), QStringLiteral("ADRS"))})});
 }
 
 // The supervisor or the site agent: name, authority, how objections are raised.
 FieldSpec Appointee(const QString &caption, const QString &prefix)
 {
-    return Group(caption, {StaffRow(QStringLiteral("氏名"), prefix + QStringLiteral("NM")),
-                           Row(QStringLiteral("権限"), {Edit({}, prefix + QStringLiteral("KG")),
-                                                        Edit(QStringLiteral("意見申出方法"), prefix + QStringLiteral("IK"))})});
+    return Group(caption,
+                 {StaffRow(QStringLiteral("氏名"), prefix + QStringLiteral("NM")),
+                  Row(QStringLiteral("権限"),
+                      {Edit({}, prefix + QStringLiteral("KG")),
+                       Edit(QStringLiteral("意見申出方法"), prefix + QStringLiteral("IK"))})});
 }
 
 FieldSpec PeopleBlock()
 {
     const QString notForPrime = QStringLiteral("元請は必要有りません");
-    return Group({}, {Appointee(QStringLiteral("監督員名"), QStringLiteral("KT")).Hint(QStringLiteral("下請発注が有る場合必要です")),
-                      Appointee(QStringLiteral("現場代理人名"), QStringLiteral("GB")),
-                      StaffRow(QStringLiteral("安全衛生責任者名"), QStringLiteral("ANNM"))
-                          .LabelNamed(QStringLiteral("lblAZ1"))
-                          .Hint(notForPrime),
-                      StaffRow(QStringLiteral("安全衛生推進者名"), QStringLiteral("ASNM"))
-                          .LabelNamed(QStringLiteral("lblAZ2"))
-                          .Hint(notForPrime),
-                      StaffRow(QStringLiteral("雇用管理責任者名"), QStringLiteral("KKNM"))
-                          .LabelNamed(QStringLiteral("lblAZ3"))
-                          .Hint(notForPrime),
-                      Edit(QStringLiteral("提出先及び担当者"), QStringLiteral("TEIS"))
-                          .Hint(QStringLiteral("建設工事の通知文書の項目に使用します"))});
+    return Group(
+        {},
+        {Appointee(QStringLiteral("監督員名"), QStringLiteral("KT")).Hint(QStringLiteral("下請発注が有る場合必要です")),
+         Appointee(QStringLiteral("現場代理人名"), QStringLiteral("GB")),
+         StaffRow(QStringLiteral("安全衛生責任者名"), QStringLiteral("ANNM"))
+             .LabelNamed(QStringLiteral("lblAZ1"))
+             .Hint(notForPrime),
+         StaffRow(QStringLiteral("安全衛生推進者名"), QStringLiteral("ASNM"))
+             .LabelNamed(QStringLiteral("lblAZ2"))
+             .Hint(notForPrime),
+         StaffRow(QStringLiteral("雇用管理責任者名"), QStringLiteral("KKNM"))
+             .LabelNamed(QStringLiteral("lblAZ3"))
+             .Hint(notForPrime),
+         Edit(QStringLiteral("提出先及び担当者"), QStringLiteral("TEIS"))
+             .Hint(QStringLiteral("建設工事の通知文書の項目に使用します"))});
 }
 
 // One construction permit: trade, authority, kind, number sign and number, date. The
 // rows share their widths, so they line up under the header.
 FieldSpec PermitRow(int n)
 {
-    return Row({}, {Edit({}, numbered("KYGY%1", n)).Width(100), StaticText(QStringLiteral("工事業")),
-                    List({}, numbered("KYAREA%1", n), {QStringLiteral("大臣"), QStringLiteral("知事")}).Width(58),
-                    List({}, numbered("KYTYPE%1", n), {QStringLiteral("特定"), QStringLiteral("一般"), QString()}).Width(58),
-                    Edit({}, numbered("KYKIGO%1", n)).Width(56), StaticText(QStringLiteral("第")),
-                    Edit({}, numbered("KYNUM%1", n)).ImeOff().Width(60), StaticText(QStringLiteral("号")),
-                    DateField({}, numbered("KYDT%1", n))});
+    return Row(
+        {},
+        {Edit({}, numbered("KYGY%1", n)).Width(100), StaticText(QStringLiteral("工事業")),
+         List({}, numbered("KYAREA%1", n), {QStringLiteral("大臣"), QStringLiteral("知事")}).Width(58),
+         List({}, numbered("KYTYPE%1", n), {QStringLiteral("特定"), QStringLiteral("一般"), QString()}).Width(58),
+         Edit({}, numbered("KYKIGO%1", n)).Width(56), StaticText(QStringLiteral("第")),
+         Edit({}, numbered("KYNUM%1", n)).ImeOff().Width(60), StaticText(QStringLiteral("号")),
+         DateField({}, numbered("KYDT%1", n))});
 }
 
 FieldSpec Permits()
 {
-    const FieldSpec header = Row({}, {StaticText(QStringLiteral("施工に必要な許可業種")).Width(150),
-                                      StaticText(QStringLiteral("許可番号")).Width(306),
-                                      StaticText(QStringLiteral("許可年月日"))});
-    return Group(QStringLiteral("建設業の許可"),
-                 {header, PermitRow(1), PermitRow(2),
-                  Group({}, {PermitRow(3), PermitRow(4), PermitRow(5), PermitRow(6)}).Named(QStringLiteral("JVCtlPanel"))});
+    const FieldSpec header
+        = Row({},
+              {StaticText(QStringLiteral("施工に必要な許可業種")).Width(150),
+               StaticText(QStringLiteral("許可番号")).Width(306), StaticText(QStringLiteral("許可年月日"))});
+    return Group(
+        QStringLiteral("建設業の許可"),
+        {header, PermitRow(1), PermitRow(2),
+         Group({}, {PermitRow(3), PermitRow(4), PermitRow(5), PermitRow(6)}).Named(QStringLiteral("JVCtlPanel"))});
 }
 
 FieldSpec WorkPage()
@@ -109,8 +123,9 @@ FieldSpec WorkPage()
                  Edit(QStringLiteral("工事内容"), QStringLiteral("KJNM")).LabelNamed(QStringLiteral("lblKJNY")),
                  Edit(QStringLiteral("契約先名称"), QStringLiteral("KYCOM")).LabelNamed(QStringLiteral("lblKYNM")),
                  Edit(QStringLiteral("同住所"), QStringLiteral("KYADD")).LabelNamed(QStringLiteral("lblKYAD")),
-                 Row(QStringLiteral("工期"), {DateField(QStringLiteral("自"), QStringLiteral("STDT")),
-                                              DateField(QStringLiteral("至"), QStringLiteral("FNDT"))}),
+                 Row(QStringLiteral("工期"),
+                     {DateField(QStringLiteral("自"), QStringLiteral("STDT")),
+                      DateField(QStringLiteral("至"), QStringLiteral("FNDT"))}),
                  DateField(QStringLiteral("契約日"), QStringLiteral("SGDT")), Permits()})
         .Named(QStringLiteral("TabSheet1"));
 }
@@ -153,16 +168,17 @@ FieldSpec LocalPage()
 
 FieldSpec ChiefEngineerPage(int n)
 {
-    return Page(n == 1 ? QStringLiteral("監理・主任") : QStringLiteral("主任技術者"),
-                {Row(QStringLiteral("氏名"),
-                     {List({}, numbered("KSNM%1", n), {QStringLiteral("監理"), QStringLiteral("主任")}).Width(64),
-                      List({}, numbered("SNSE%1", n), {QStringLiteral("専任"), QStringLiteral("非専任")}).Width(72),
-                      Edit({}, numbered("SNNM%1", n)), StaffButton(numbered("SNNM%1", n))}),
-                 Row(QStringLiteral("資格内容"), {Edit({}, numbered("SNSK%1", n)), NamesButton(n)}),
-                 Edit(QStringLiteral("交付番号"), numbered("SNNO%1", n)),
-                 DateField(QStringLiteral("生年月日"), numbered("SNDT%1", n)).Era(degShowa),
-                 DateField(QStringLiteral("雇用年月日"), numbered("SNKYDT%1", n)).LabelNamed(numbered("lblSNKYDT%1", n)),
-                 ImageRow(numbered("SDFILE%1", n), n)})
+    return Page(
+               n == 1 ? QStringLiteral("監理・主任") : QStringLiteral("主任技術者"),
+               {Row(QStringLiteral("氏名"),
+                    {List({}, numbered("KSNM%1", n), {QStringLiteral("監理"), QStringLiteral("主任")}).Width(64),
+                     List({}, numbered("SNSE%1", n), {QStringLiteral("専任"), QStringLiteral("非専任")}).Width(72),
+                     Edit({}, numbered("SNNM%1", n)), StaffButton(numbered("SNNM%1", n))}),
+                Row(QStringLiteral("資格内容"), {Edit({}, numbered("SNSK%1", n)), NamesButton(n)}),
+                Edit(QStringLiteral("交付番号"), numbered("SNNO%1", n)),
+                DateField(QStringLiteral("生年月日"), numbered("SNDT%1", n)).Era(degShowa),
+                DateField(QStringLiteral("雇用年月日"), numbered("SNKYDT%1", n)).LabelNamed(numbered("lblSNKYDT%1", n)),
+                ImageRow(numbered("SDFILE%1", n), n)})
         .Named(numbered("TabEngineer%1", n));
 }
 
@@ -191,8 +207,9 @@ EditorSpec ContractorEditorSpec()
     engineers << SpecialistPage(1) << SpecialistPage(2);
     spec.fields = {
         Row({}, {CompanyBlock(), PeopleBlock()}),
-        Row({}, {Pages(QStringLiteral("PageControl2"), {WorkPage(), LocalPage()}),
-                 Pages(QStringLiteral("PageControl1"), engineers).Width(530)}),
+        Row({},
+            {Pages(QStringLiteral("PageControl2"), {WorkPage(), LocalPage()}),
+             Pages(QStringLiteral("PageControl1"), engineers).Width(530)}),
     };
     return spec;
 }

@@ -17,8 +17,9 @@ namespace {
 // A staff member's name with the button that picks it; the edit is named by the tag.
 FieldSpec StaffRow(const QString &caption, const QString &column, int tag, const QString &button)
 {
-    return Row(caption, {Edit({}, column).Named(QStringLiteral("DBEdit") + QString::number(tag)),
-                         Button(button, QStringLiteral("…")).Width(30).Hint(QStringLiteral("職員情報から選択します"))});
+    return Row(caption,
+               {Edit({}, column).Named(QStringLiteral("DBEdit") + QString::number(tag)),
+                Button(button, QStringLiteral("…")).Width(30).Hint(QStringLiteral("職員情報から選択します"))});
 }
 
 EditorSpec ProjectEditor()
@@ -33,8 +34,9 @@ EditorSpec ProjectEditor()
         {Group(QStringLiteral("契約情報"),
                {Edit(QStringLiteral("工事名称"), QStringLiteral("KJNM")),
                 Edit(QStringLiteral("工事内容"), QStringLiteral("KJNY")),
-                Row(QStringLiteral("工期"), {DateField(QStringLiteral("自"), QStringLiteral("STDT")),
-                                             DateField(QStringLiteral("至"), QStringLiteral("FNDT"))}),
+                Row(QStringLiteral("工期"),
+                    {DateField(QStringLiteral("自"), QStringLiteral("STDT")),
+                     DateField(QStringLiteral("至"), QStringLiteral("FNDT"))}),
                 DateField(QStringLiteral("契約日"), QStringLiteral("SGDT")),
                 Edit(QStringLiteral("登録NO"), QStringLiteral("KJCD")).ReadOnly().Width(60).Setup([](QWidget &edit) {
                     edit.setEnabled(false);
@@ -42,51 +44,54 @@ EditorSpec ProjectEditor()
          Group(QStringLiteral("契約営業所"),
                {Check(QStringLiteral("JV"), QStringLiteral("JV"))
                     .Hint(QStringLiteral("JVに選択すると元請業者情報の入力項目数が増えます")),
-                Row(QStringLiteral("元請契約"), {Edit(QStringLiteral("名称"), QStringLiteral("MTNM")),
-                                                 Edit(QStringLiteral("住所"), QStringLiteral("MTAD"))}),
-                Row(QStringLiteral("下請契約"), {Edit(QStringLiteral("名称"), QStringLiteral("STNM")),
-                                                 Edit(QStringLiteral("住所"), QStringLiteral("STAD"))})})
+                Row(QStringLiteral("元請契約"),
+                    {Edit(QStringLiteral("名称"), QStringLiteral("MTNM")),
+                     Edit(QStringLiteral("住所"), QStringLiteral("MTAD"))}),
+                Row(QStringLiteral("下請契約"),
+                    {Edit(QStringLiteral("名称"), QStringLiteral("STNM")),
+                     Edit(QStringLiteral("住所"), QStringLiteral("STAD"))})})
              .Hint(QStringLiteral("施工体制台帳の契約営業所に使用します"))});
-    const FieldSpec client = Page(
-        QStringLiteral("発注者"),
-        {Group(QStringLiteral("発注者名および住所"),
-               {Edit(QStringLiteral("発注者名称"), QStringLiteral("ODNM")),
-                Edit(QStringLiteral("郵便番号"), QStringLiteral("ODPOST")).ImeOff().Width(100),
-                Edit(QStringLiteral("住所"), QStringLiteral("ODADD"))})
-             .Hint(QStringLiteral("施工体制台帳の発注者名")),
-         Group(QStringLiteral("発注者の監督員名"),
-               {Edit(QStringLiteral("総括監督員"), QStringLiteral("SKNM")),
-                Edit(QStringLiteral("主任監督員"), QStringLiteral("SNNM")),
-                Edit(QStringLiteral("監督員"), QStringLiteral("KTNM")), Edit(QStringLiteral("権限"), QStringLiteral("KG")),
-                Edit(QStringLiteral("意見申出方法"), QStringLiteral("IK"))})
-             .Hint(QStringLiteral("施工体制台帳の発注者の監督員名"))});
-    const FieldSpec council = Page(
-        QStringLiteral("安全協議会"),
-        {Group(QStringLiteral("統括安全衛生責任者"),
-               {StaffRow(QStringLiteral("会長"), QStringLiteral("KANM"), 15, QStringLiteral("btnKANM"))})
-             .Hint(QStringLiteral("施工体制図の会長に使用します")),
-         Group(QStringLiteral("副会長"),
-               {Row(QStringLiteral("会社名"),
-                    {Edit({}, QStringLiteral("FCNM")),
-                     Button(QStringLiteral("btnCom"), QStringLiteral("…"))
-                         .Width(30)
-                         .Hint(QStringLiteral("業者一覧から選択します"))}),
-                StaffRow(QStringLiteral("氏名"), QStringLiteral("FUNM"), 17, QStringLiteral("btnFUNM"))})
-             .Hint(QStringLiteral("施工体制図の副会長に使用します")),
-         Group(QStringLiteral("安全衛生責任者"),
-               {Row(QStringLiteral("氏名"),
-                    {List({}, QStringLiteral("TTNM"), {QStringLiteral("元方"), QStringLiteral("店社")})
-                         .Named(QStringLiteral("DBComboBox1"))
-                         .Width(80),
-                     Edit({}, QStringLiteral("ANNM")).Named(QStringLiteral("DBEdit18")),
-                     Button(QStringLiteral("btnKJ"), QStringLiteral("…"))
-                         .Width(30)
-                         .Hint(QStringLiteral("職員情報から選択します"))})})
-             .Hint(QStringLiteral("施工体制図の安全責任者に使用します")),
-         Group(QStringLiteral("書記"),
-               {StaffRow(QStringLiteral("書記"), QStringLiteral("RPNM"), 19, QStringLiteral("btnRPNM"))})
-             .Hint(QStringLiteral("施工体制図の書記に使用します"))})
-                                  .Hint(QStringLiteral("施工体制台帳に使用します"));
+    const FieldSpec client
+        = Page(QStringLiteral("発注者"),
+               {Group(QStringLiteral("発注者名および住所"),
+                      {Edit(QStringLiteral("発注者名称"), QStringLiteral("ODNM")),
+                       Edit(QStringLiteral("郵便番号"), QStringLiteral("ODPOST")).ImeOff().Width(100),
+                       Edit(QStringLiteral("住所"), QStringLiteral("ODADD"))})
+                    .Hint(QStringLiteral("施工体制台帳の発注者名")),
+                Group(QStringLiteral("発注者の監督員名"),
+                      {Edit(QStringLiteral("総括監督員"), QStringLiteral("SKNM")),
+                       Edit(QStringLiteral("主任監督員"), QStringLiteral("SNNM")),
+                       Edit(QStringLiteral("監督員"), QStringLiteral("KTNM")),
+                       Edit(QStringLiteral("権限"), QStringLiteral("KG")),
+                       Edit(QStringLiteral("意見申出方法"), QStringLiteral("IK"))})
+                    .Hint(QStringLiteral("施工体制台帳の発注者の監督員名"))});
+    const FieldSpec council
+        = Page(QStringLiteral("安全協議会"),
+               {Group(QStringLiteral("統括安全衛生責任者"),
+                      {StaffRow(QStringLiteral("会長"), QStringLiteral("KANM"), 15, QStringLiteral("btnKANM"))})
+                    .Hint(QStringLiteral("施工体制図の会長に使用します")),
+                Group(QStringLiteral("副会長"),
+                      {Row(QStringLiteral("会社名"),
+                           {Edit({}, QStringLiteral("FCNM")),
+                            Button(QStringLiteral("btnCom"), QStringLiteral("…"))
+                                .Width(30)
+                                .Hint(QStringLiteral("業者一覧から選択します"))}),
+                       StaffRow(QStringLiteral("氏名"), QStringLiteral("FUNM"), 17, QStringLiteral("btnFUNM"))})
+                    .Hint(QStringLiteral("施工体制図の副会長に使用します")),
+                Group(QStringLiteral("安全衛生責任者"),
+                      {Row(QStringLiteral("氏名"),
+                           {List({}, QStringLiteral("TTNM"), {QStringLiteral("元方"), QStringLiteral("店社")})
+                                .Named(QStringLiteral("DBComboBox1"))
+                                .Width(80),
+                            Edit({}, QStringLiteral("ANNM")).Named(QStringLiteral("DBEdit18")),
+                            Button(QStringLiteral("btnKJ"), QStringLiteral("…"))
+                                .Width(30)
+                                .Hint(QStringLiteral("職員情報から選択します"))})})
+                    .Hint(QStringLiteral("施工体制図の安全責任者に使用します")),
+                Group(QStringLiteral("書記"),
+                      {StaffRow(QStringLiteral("書記"), QStringLiteral("RPNM"), 19, QStringLiteral("btnRPNM"))})
+                    .Hint(QStringLiteral("施工体制図の書記に使用します"))})
+              .Hint(QStringLiteral("施工体制台帳に使用します"));
     spec.fields = {Pages(QStringLiteral("PageControl1"), {contract, client, council})};
     return spec;
 }

@@ -31,13 +31,14 @@ protected:
         AppContext::instance().WorkDate = QDate(2026, 12, 9);
         AppContext::Project().Select({"1", "川沿地区道路改良工事", "2026/04/01", false});
         const QStringList columns = ContractorRules::RevisionColumns();
-        execute({"insert into KOJI (KJCD, APDT, KJNM, KJNY, MTNM, MTAD, STDT, FNDT, SGDT) values (1, '2026/04/01',"
-                 " '川沿地区道路改良工事', '道路改良工', '北辰建設 札幌支店', '札幌市中央区', '2026/04/01', '2027/03/19',"
-                 " '2026/03/24')",
-                 "insert into GYOSYA (KJCD, GYOCD, APDT, TEIS, CRDT, EDDT, " + columns.join(',') + ") values (1, 1,"
-                     + " '2026/04/01', '総務部 山田', '2026/04/01', '2026/04/01', " + distinctValues().join(',') + ")",
-                 "insert into SAGYOIN (KJCD, GYOCD, INCD, CPNM, NAME) values (1, 1, 1, '値0', '山田 太郎')",
-                 "insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, CPNM) values (0, 1, 1, 1, '値0')"});
+        execute(
+            {"insert into KOJI (KJCD, APDT, KJNM, KJNY, MTNM, MTAD, STDT, FNDT, SGDT) values (1, '2026/04/01',"
+             " '川沿地区道路改良工事', '道路改良工', '北辰建設 札幌支店', '札幌市中央区', '2026/04/01', '2027/03/19',"
+             " '2026/03/24')",
+             "insert into GYOSYA (KJCD, GYOCD, APDT, TEIS, CRDT, EDDT, " + columns.join(',') + ") values (1, 1,"
+                 + " '2026/04/01', '総務部 山田', '2026/04/01', '2026/04/01', " + distinctValues().join(',') + ")",
+             "insert into SAGYOIN (KJCD, GYOCD, INCD, CPNM, NAME) values (1, 1, 1, '値0', '山田 太郎')",
+             "insert into INSIKAKU (INNO, KJCD, GYOCD, INCD, CPNM) values (0, 1, 1, 1, '値0')"});
     }
 
     static QStringList distinctValues()
@@ -76,7 +77,10 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
         return form;
     }
-    static QString field(TGyoInfoForm &form, const QString &column) { return form.IBTable1.FieldByName(column).AsString(); }
+    static QString field(TGyoInfoForm &form, const QString &column)
+    {
+        return form.IBTable1.FieldByName(column).AsString();
+    }
     static QLineEdit *edit(TGyoInfoForm &form, const QString &column)
     {
         return form.FindControl<QLineEdit>("DBEdit" + column);
@@ -87,7 +91,10 @@ protected:
         edit->selectAll();
         TypeText(edit, text);
     }
-    static bool shown(TGyoInfoForm &form, const QString &name) { return form.FindControl<QWidget>(name)->isVisibleTo(&form); }
+    static bool shown(TGyoInfoForm &form, const QString &name)
+    {
+        return form.FindControl<QWidget>(name)->isVisibleTo(&form);
+    }
     static QTabWidget *pages(TGyoInfoForm &form, const char *name) { return form.FindControl<QTabWidget>(name); }
 };
 
@@ -170,8 +177,9 @@ TEST_F(TGyoInfoFormTest, WhatTheFormShowsFollowsTheContractorTheProjectAndTheEdi
         QString local;
         bool chiefPages, jvPermits, localPage, employment;
     };
-    for (const Case &c : {Case{true, true, "", true, true, false, false}, Case{true, false, "北海道", true, false, false, true},
-                          Case{true, false, "", false, false, false, false}, Case{false, true, "北海道", false, false, true, false}}) {
+    for (const Case &c :
+         {Case{true, true, "", true, true, false, false}, Case{true, false, "北海道", true, false, false, true},
+          Case{true, false, "", false, false, false, false}, Case{false, true, "北海道", false, false, true, false}}) {
         Config::write(*ini, Config::Local, c.local);
         AppContext::Project().Select({"1", "川沿地区道路改良工事", "2026/04/01", c.jv});
         auto form = open("1", c.prime);
@@ -303,7 +311,8 @@ TEST_F(TGyoInfoFormTest, Screenshots)
             engineers->setCurrentIndex(page);
             pages(*form, "PageControl2")->setCurrentIndex(prime ? 0 : 1);
             QApplication::processEvents();
-            form->grab().save(QDir(folder).filePath(QString("contractor_%1_%2.png").arg(prime ? "prime" : "sub").arg(page + 1)));
+            form->grab().save(
+                QDir(folder).filePath(QString("contractor_%1_%2.png").arg(prime ? "prime" : "sub").arg(page + 1)));
         }
     }
 }

@@ -59,9 +59,10 @@ bool ContractorRules::IsInUse(db::Transaction &transaction, const QString &kojiC
 {
     db::Query query(transaction);
     for (const char *table : {"TAISEI", "TAIKEI", "SAGYOIN", "CARRY", "KIKAI", "KOUGU"}) {
-        SetStatement(query, {QStringLiteral("Select first 1 GYOCD from %1 where KJCD = ? and GYOCD = ?")
-                                 .arg(QLatin1String(table)),
-                             {CodeParam(kojiCode), CodeParam(gyoCode)}});
+        SetStatement(
+            query,
+            {QStringLiteral("Select first 1 GYOCD from %1 where KJCD = ? and GYOCD = ?").arg(QLatin1String(table)),
+             {CodeParam(kojiCode), CodeParam(gyoCode)}});
         query.open();
         if (!query.eof())
             return true;
@@ -120,8 +121,9 @@ void ContractorRules::SetContractor(const QString &kojiCode, const QString &gyoC
 void ContractorRules::FillFromProject(DataSet &record) const
 {
     db::Query project(Context().Transaction);
-    SetStatement(project,
-                 {QStringLiteral("Select first 1 * from KOJI where KJCD = ? Order by APDT DESC"), {CodeParam(m_kojiCode)}});
+    SetStatement(
+        project,
+        {QStringLiteral("Select first 1 * from KOJI where KJCD = ? Order by APDT DESC"), {CodeParam(m_kojiCode)}});
     project.open();
     if (project.eof())
         return;
@@ -176,9 +178,9 @@ void ContractorRules::AfterPost(DataSet &record)
                               record.FieldByName(QStringLiteral("KJCD")).Value(),
                               record.FieldByName(QStringLiteral("GYOCD")).Value()};
     for (const char *table : {"SAGYOIN", "INSIKAKU"}) {
-        SetStatement(update, {QStringLiteral("Update %1 set CPNM = ? where KJCD = ? and GYOCD = ?")
-                                  .arg(QLatin1String(table)),
-                              values});
+        SetStatement(
+            update,
+            {QStringLiteral("Update %1 set CPNM = ? where KJCD = ? and GYOCD = ?").arg(QLatin1String(table)), values});
         update.exec();
     }
     m_codeUnwritten = false;

@@ -55,7 +55,8 @@ TEST_F(ProjectRulesTest, ANewProjectTakesTheLargestCodePlusOneWhateverIsMissingB
 
 TEST_F(ProjectRulesTest, ANewProjectTakesOnlyItsDefaults)
 {
-    execute({"insert into KOJI (KJCD, APDT, KJNM, JV, TTNM, ODNM) values (1, '2026/04/01', '他工事', 1, '店社', '市')"});
+    execute(
+        {"insert into KOJI (KJCD, APDT, KJNM, JV, TTNM, ODNM) values (1, '2026/04/01', '他工事', 1, '店社', '市')"});
     Config::write(*ini, Config::Kengen, "監督員の権限");
     AppContext::Project().SetSafetyKind("店社");
     open("0");
