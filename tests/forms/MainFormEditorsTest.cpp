@@ -36,6 +36,13 @@ protected:
             editor.btnPost->click();
         });
     }
+    void withPrime()
+    {
+        execute({"insert into KOJI (KJCD, APDT, KJNM) values (1, '2026/04/01', '新川橋架替工事')",
+                 "insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 1, '2026/04/01', '北辰建設')",
+                 "insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 1, '北辰建設', 0, 0)"});
+        configureMainWindow("1");
+    }
     void select(TMainForm &form, const QString &gyoCode)
     {
         form.TreeView1->setCurrentIndex(form.system().tree().find(gyoCode));
@@ -72,10 +79,7 @@ TEST_F(MainFormEditorsTest, AProjectAPrimeAndTwoSubcontractorsFromAnEmptyDatabas
 
 TEST_F(MainFormEditorsTest, ANameChangedInTheEditorRenamesTheNode)
 {
-    execute({"insert into KOJI (KJCD, APDT, KJNM) values (1, '2026/04/01', '新川橋架替工事')",
-             "insert into GYOSYA (KJCD, GYOCD, APDT, CPNM) values (1, 1, '2026/04/01', '北辰建設')",
-             "insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM) values (1, 1, '北辰建設', 0, 0)"});
-    configureMainWindow("1");
+    withPrime();
     TMainForm form(data, windows);
     select(form, "1");
     modal.thenShow<TGyoInfoForm>([](TGyoInfoForm &editor) {
@@ -89,6 +93,39 @@ TEST_F(MainFormEditorsTest, ANameChangedInTheEditorRenamesTheNode)
     form.actions().actGyoEdit->trigger();
     EXPECT_EQ(TreeCaptions(), QStringList{"北辰建設株式会社"});
     EXPECT_EQ(committedColumn("select CPNM from TAISEI"), QStringList{"北辰建設株式会社"});
+}
+
+TEST_F(MainFormEditorsTest, ADoubleClickOnANodeOpensItsContractor)
+{
+    withPrime();
+    TMainForm form(data, windows);
+    form.show();
+    const QModelIndex node = form.system().tree().find("1");
+    bool opened = false;
+    modal.thenShow<TGyoInfoForm>([&opened](TGyoInfoForm &editor) {
+        opened = true;
+        EXPECT_EQ(editor.GyoCode, "1");
+        EXPECT_TRUE(editor.IsPrime);
+        EXPECT_EQ(editor.FindControl<QLineEdit>("DBEditCPNM")->text(), "北辰建設");
+        editor.close();
+    });
+    const QPoint centre = form.TreeView1->visualRect(node).center();
+    QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(form.TreeView1->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(modal.unscripted(), 0);
+}
+
+// 業者の新規登録 registers a company for the project without placing it.
+TEST_F(MainFormEditorsTest, AContractorEnteredWithoutPlacingStaysOutOfTheTree)
+{
+    withPrime();
+    TMainForm form(data, windows);
+    nextEditorPosts<TGyoInfoForm>("DBEditCPNM", "株式会社丸山土木");
+    form.actions().actGyoAdd->trigger();
+    EXPECT_EQ(committedColumn("select GYOCD||'/'||CPNM from GYOSYA order by GYOCD"),
+              QStringList({"1/北辰建設", "2/株式会社丸山土木"}));
+    EXPECT_EQ(TreeCaptions(), QStringList{"北辰建設"});
 }
 
 }  // namespace
