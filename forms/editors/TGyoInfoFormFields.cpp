@@ -11,16 +11,12 @@ QString numbered(const char *pattern, int digit)
 
 FieldSpec StaffButton(const QString &column)
 {
-    return Button(QStringLiteral("btn") + column, QStringLiteral("…"))
-        .Width(30)
-        .Hint(QStringLiteral("職員情報から選択します"));
+    return PickerButton(QStringLiteral("btn") + column, QStringLiteral("職員情報から選択します"));
 }
 
 FieldSpec NamesButton(int tag)
 {
-    return Button(numbered("btnSikaku%1", tag), QStringLiteral("…"))
-        .Width(30)
-        .Hint(QStringLiteral("資格マスタ参照します"));
+    return PickerButton(numbered("btnSikaku%1", tag), QStringLiteral("資格マスタ参照します"));
 }
 
 FieldSpec StaffRow(const QString &caption, const QString &column)

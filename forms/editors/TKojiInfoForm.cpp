@@ -19,7 +19,7 @@ FieldSpec StaffRow(const QString &caption, const QString &column, int tag, const
 {
     return Row(caption,
                {Edit({}, column).Named(QStringLiteral("DBEdit") + QString::number(tag)),
-                Button(button, QStringLiteral("…")).Width(30).Hint(QStringLiteral("職員情報から選択します"))});
+                PickerButton(button, QStringLiteral("職員情報から選択します"))});
 }
 
 EditorSpec ProjectEditor()
@@ -73,9 +73,7 @@ EditorSpec ProjectEditor()
                 Group(QStringLiteral("副会長"),
                       {Row(QStringLiteral("会社名"),
                            {Edit({}, QStringLiteral("FCNM")),
-                            Button(QStringLiteral("btnCom"), QStringLiteral("…"))
-                                .Width(30)
-                                .Hint(QStringLiteral("業者一覧から選択します"))}),
+                            PickerButton(QStringLiteral("btnCom"), QStringLiteral("業者一覧から選択します"))}),
                        StaffRow(QStringLiteral("氏名"), QStringLiteral("FUNM"), 17, QStringLiteral("btnFUNM"))})
                     .Hint(QStringLiteral("施工体制図の副会長に使用します")),
                 Group(QStringLiteral("安全衛生責任者"),
@@ -84,9 +82,7 @@ EditorSpec ProjectEditor()
                                 .Named(QStringLiteral("DBComboBox1"))
                                 .Width(80),
                             Edit({}, QStringLiteral("ANNM")).Named(QStringLiteral("DBEdit18")),
-                            Button(QStringLiteral("btnKJ"), QStringLiteral("…"))
-                                .Width(30)
-                                .Hint(QStringLiteral("職員情報から選択します"))})})
+                            PickerButton(QStringLiteral("btnKJ"), QStringLiteral("職員情報から選択します"))})})
                     .Hint(QStringLiteral("施工体制図の安全責任者に使用します")),
                 Group(QStringLiteral("書記"),
                       {StaffRow(QStringLiteral("書記"), QStringLiteral("RPNM"), 19, QStringLiteral("btnRPNM"))})

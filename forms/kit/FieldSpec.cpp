@@ -229,6 +229,11 @@ FieldSpec Button(const QString &name, const QString &caption)
     return field(FieldKind::Button, caption, {}).Named(name);
 }
 
+FieldSpec PickerButton(const QString &name, const QString &hint)
+{
+    return Button(name, QStringLiteral("…")).Width(30).Hint(hint);
+}
+
 FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)
 {
     return container(FieldKind::Row, caption, fields);

@@ -110,6 +110,8 @@ FieldSpec CheckGrid(const QString &caption, const QString &column);
 FieldSpec Label(const QString &caption, const QString &column);
 FieldSpec StaticText(const QString &text);
 FieldSpec Button(const QString &name, const QString &caption);
+// The small "…" button beside a field that fills it from a picker, with its hint.
+FieldSpec PickerButton(const QString &name, const QString &hint);
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages);
