@@ -1,7 +1,9 @@
 #include "FormWindows.h"
 
 #include "editors/TCarryInfoForm.h"
+#include "editors/TGyoInfoForm.h"
 #include "editors/TKikaiInfoForm.h"
+#include "editors/TKojiInfoForm.h"
 #include "editors/TKouguInfoForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
@@ -45,14 +47,23 @@ bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const
     return PickContractor(parent, kojiCode, preset, {}, choice.kojiCode, choice.gyoCode, choice.name, leaveOutPlaced);
 }
 
-MainFormWindows::EditResult FormWindows::editProject(QWidget *, const QString &)
+MainFormWindows::EditResult FormWindows::editProject(QWidget *parent, const QString &kojiCode)
 {
-    return {};
+    TKojiInfoForm project(editorContext(), parent);
+    project.KojiCode = kojiCode;
+    ModalService::current().run(project);
+    return {project.Posted, project.KojiCode, {}};
 }
 
-MainFormWindows::EditResult FormWindows::editContractor(QWidget *, const QString &, const QString &, bool)
+MainFormWindows::EditResult FormWindows::editContractor(QWidget *parent, const QString &kojiCode,
+                                                        const QString &gyoCode, bool isPrime)
 {
-    return {};
+    TGyoInfoForm contractor(editorContext(), parent);
+    contractor.KojiCode = kojiCode;
+    contractor.GyoCode = gyoCode;
+    contractor.IsPrime = isPrime;
+    ModalService::current().run(contractor);
+    return {contractor.Posted, contractor.GyoCode, contractor.GyoName};
 }
 
 void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)

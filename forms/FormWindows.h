@@ -23,8 +23,6 @@ public:
     ProjectChoice pickProject(QWidget *parent, const QString &current) override;
     bool pickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, bool leaveOutPlaced,
                         ContractorChoice &choice) override;
-    // The project and contractor editors are windows still to come; until they are added
-    // here these open nothing and report that nothing was written.
     EditResult editProject(QWidget *parent, const QString &kojiCode) override;
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;

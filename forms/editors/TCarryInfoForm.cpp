@@ -18,7 +18,7 @@ QString u(const char *text)
 // A period of two era dates: "自" … "～" ….
 FieldSpec Period(const char *caption, const char *from, const char *to)
 {
-    return Row(u(caption), {DateField({}, u(from)), Text(u("～")), DateField({}, u(to))});
+    return Row(u(caption), {DateField({}, u(from)), StaticText(u("～")), DateField({}, u(to))});
 }
 
 EditorSpec VehicleEditor()
@@ -32,7 +32,8 @@ EditorSpec VehicleEditor()
               {
                   Edit(u("一次会社名"), u("CMP1NM")),
                   Label(u("受理番号"), u("JYUNO")).SameRow(),
-                  Row(u("持込会社名"), {Edit({}, u("USECMPNM")), Number({}, u("USEUNUM")).Width(40), Text(u("次"))}),
+                  Row(u("持込会社名"),
+                      {Edit({}, u("USECMPNM")), Number({}, u("USEUNUM")).Width(40), StaticText(u("次"))}),
                   Label(u("登録番号(#)"), u("CRCD")).SameRow(),
                   Edit(u("現場代理人"), u("DAIRI")),
                   BarcodeField(u("BARCD"), u("BARCDNO"))
@@ -52,8 +53,7 @@ EditorSpec VehicleEditor()
               }),
         Group(u("運転者"),
               {
-                  Row(u("氏名"),
-                      {Edit({}, u("OPNM")), Button(u("参照"), u("btnOPNM")).Hint(u("作業員名簿から参照します"))}),
+                  Row(u("氏名"), {Edit({}, u("OPNM")), PickerButton(u("btnOPNM"), u("作業員名簿から参照します"))}),
                   DateField(u("生年月日"), u("OPBNDT")).Era(degShowa).SameRow(),
                   Edit(u("住所"), u("OPADD")),
                   Edit(u("免許の種類"), u("OPLIC")),

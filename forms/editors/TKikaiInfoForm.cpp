@@ -66,7 +66,7 @@ FieldSpec ChecklistPage(const ChecklistSection &section)
             shown << Row(caption, checkPair(section.letter, item));
     }
     const qsizetype half = (shown.size() + 1) / 2;
-    const FieldSpec heading = Row(u("点検事項"), {Text(u("点検結果"))});
+    const FieldSpec heading = Row(u("点検事項"), {StaticText(u("点検結果"))});
     return Page(u(section.caption),
                 {Row({},
                      {Group({}, QList<FieldSpec>{heading} + shown.mid(0, half)),
@@ -76,7 +76,7 @@ FieldSpec ChecklistPage(const ChecklistSection &section)
 // Section H: four items the inspector names.
 FieldSpec FreeItemsPage()
 {
-    QList<FieldSpec> rows{Row({}, {Text(u("点検事項")).Width(ItemCaptionWidth), Text(u("点検結果"))})};
+    QList<FieldSpec> rows{Row({}, {StaticText(u("点検事項")).Width(ItemCaptionWidth), StaticText(u("点検結果"))})};
     for (int item = 1; item <= 4; ++item)
         rows << Row(QString::number(item),
                     QList<FieldSpec>{Edit({}, QStringLiteral("CHKCMT%1").arg(item)).Width(ItemCaptionWidth)}
@@ -95,7 +95,7 @@ FieldSpec UsePage()
                           {
                               Edit(u("一次会社名"), u("CMP1NM")),
                               Row(u("持込会社名"),
-                                  {Edit({}, u("HNDOWCMPNM")), Number({}, u("HNDUNUM")).Width(40), Text(u("次"))}),
+                                  {Edit({}, u("HNDOWCMPNM")), Number({}, u("HNDUNUM")).Width(40), StaticText(u("次"))}),
                               Edit(u("代表者名"), u("HNDPRE")),
                               Edit(u("電話"), u("HNDTEL")),
                           }),
@@ -122,12 +122,10 @@ FieldSpec UsePage()
             Group(u("運転者"),
                   {
                       Row(u("（正）氏名"),
-                          {Edit({}, u("DRV1")).Width(140),
-                           Button(u("参照"), u("btnOPNM")).Hint(u("作業員名簿から参照します")),
+                          {Edit({}, u("DRV1")).Width(140), PickerButton(u("btnOPNM"), u("作業員名簿から参照します")),
                            Edit(u("資格"), u("DRV1LS"))}),
                       Row(u("（副）氏名"),
-                          {Edit({}, u("DRV2")).Width(140),
-                           Button(u("参照"), u("btnOPNM2")).Hint(u("作業員名簿から参照します")),
+                          {Edit({}, u("DRV2")).Width(140), PickerButton(u("btnOPNM2"), u("作業員名簿から参照します")),
                            Edit(u("資格"), u("DRV2LS"))}),
                   }),
             Group(u("有効期限"),

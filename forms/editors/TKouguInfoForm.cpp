@@ -26,22 +26,22 @@ QString toolNumberName(int tool)
 // The ten tools as a table: one row per tool under one heading row.
 QList<FieldSpec> ToolTable()
 {
-    QList<FieldSpec> rows{Text(u("機械名")),
-                          Text(u("規格")).SameRow(),
-                          Text(u("性能")).SameRow(),
-                          Text(u("管理番号")).SameRow(),
-                          Text(u("持込年月日")).SameRow(),
-                          Text(u("搬出予定日")).SameRow(),
-                          Text(u("点検者")).SameRow(),
-                          Text(u("取扱者")).SameRow(),
-                          Text(u("受理No.")).SameRow()};
+    QList<FieldSpec> rows{StaticText(u("機械名")),
+                          StaticText(u("規格")).SameRow(),
+                          StaticText(u("性能")).SameRow(),
+                          StaticText(u("管理番号")).SameRow(),
+                          StaticText(u("持込年月日")).SameRow(),
+                          StaticText(u("搬出予定日")).SameRow(),
+                          StaticText(u("点検者")).SameRow(),
+                          StaticText(u("取扱者")).SameRow(),
+                          StaticText(u("受理No.")).SameRow()};
     for (int n = 1; n <= ToolRules::ToolCount; ++n) {
         rows << Edit(QString::number(n), numbered("KKNM", n)) << Edit({}, numbered("SPEC", n)).Width(100).SameRow()
              << Edit({}, numbered("SENO", n)).Width(100).SameRow() << Edit({}, numbered("KNRNO", n)).Width(70).SameRow()
              << DateField({}, numbered("STDT", n)).SameRow() << DateField({}, numbered("FNDT", n)).SameRow()
              << Edit({}, numbered("CHKRNM", n)).Width(110).SameRow()
              << Edit({}, numbered("USERNM", n)).Width(120).SameRow()
-             << Text({}).Named(toolNumberName(n)).Width(50).SameRow();
+             << StaticText({}).Named(toolNumberName(n)).Width(50).SameRow();
     }
     return rows;
 }
@@ -55,7 +55,7 @@ FieldSpec UsePage()
                               Edit(u("一次会社名"), u("CMP1NM")),
                               Label(u("登録番号"), u("KGCD")).SameRow(),
                               Row(u("持込会社名"),
-                                  {Edit({}, u("HNDOWCMPNM")), Number({}, u("HNDUNUM")).Width(40), Text(u("次"))}),
+                                  {Edit({}, u("HNDOWCMPNM")), Number({}, u("HNDUNUM")).Width(40), StaticText(u("次"))}),
                               Label(u("共通受理番号"), u("JYUNO")).SameRow(),
                               Edit(u("代表者名"), u("HNDPRE")),
                               DateField(u("受理年月日"), u("LBLSTDT")).SameRow(),
@@ -104,9 +104,9 @@ FieldSpec InspectionPage()
     };
     QList<FieldSpec> rows{DateField(u("点検日"), u("CHKYMD"))};
     for (const Item &item : items) {
-        rows << CheckRow(item.number, Text(u(item.caption)).Width(ItemCaptionWidth));
+        rows << CheckRow(item.number, StaticText(u(item.caption)).Width(ItemCaptionWidth));
         if (item.number == 10) {
-            QList<FieldSpec> values{Text(u("絶縁抵抗測定値")).Width(ItemCaptionWidth)};
+            QList<FieldSpec> values{StaticText(u("絶縁抵抗測定値")).Width(ItemCaptionWidth)};
             for (int n = 1; n <= ToolRules::ToolCount; ++n)
                 values << Edit({}, QStringLiteral("CHK11_%1").arg(n)).Width(DBCheckGrid::BoxWidth);
             rows << Row(u("11"), values);

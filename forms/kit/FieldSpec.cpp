@@ -125,7 +125,7 @@ QString FieldSpec::objectName() const
         return QStringLiteral("ChkGrid") + column;
     case FieldKind::Label:
         return QStringLiteral("DBText") + column;
-    case FieldKind::Text:
+    case FieldKind::StaticText:
     case FieldKind::Button:
     case FieldKind::Group:
     case FieldKind::Row:
@@ -139,6 +139,12 @@ QString FieldSpec::objectName() const
 bool FieldSpec::isContainer() const
 {
     return kind == FieldKind::Group || kind == FieldKind::Row || kind == FieldKind::Pages || kind == FieldKind::Page;
+}
+
+bool FieldSpec::captionsItself() const
+{
+    return kind == FieldKind::Check || kind == FieldKind::Radio || kind == FieldKind::StaticText
+        || kind == FieldKind::Button;
 }
 
 FieldSpec Edit(const QString &caption, const QString &column)
@@ -213,14 +219,19 @@ FieldSpec Label(const QString &caption, const QString &column)
     return field(FieldKind::Label, caption, column);
 }
 
-FieldSpec Text(const QString &text)
+FieldSpec StaticText(const QString &text)
 {
-    return field(FieldKind::Text, text, {});
+    return field(FieldKind::StaticText, text, {});
 }
 
-FieldSpec Button(const QString &caption, const QString &name)
+FieldSpec Button(const QString &name, const QString &caption)
 {
     return field(FieldKind::Button, caption, {}).Named(name);
+}
+
+FieldSpec PickerButton(const QString &name, const QString &hint)
+{
+    return Button(name, QStringLiteral("…")).Width(30).Hint(hint);
 }
 
 FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)

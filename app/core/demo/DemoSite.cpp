@@ -1,5 +1,6 @@
 #include "DemoSite.h"
 
+#include "DemoContractorDetails.h"
 #include "DemoEquipment.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
@@ -16,6 +17,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoContractorDetails(transaction);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
         WriteDemoEquipment(writer);

@@ -10,6 +10,7 @@
 #include "config/IniFile.h"
 #include "data/ImageStore.h"
 #include "messages/MessageService.h"
+#include "records/ContractorRules.h"
 #include "schema/GyosyaUpgrade.h"
 #include "schema/SchemaRepair.h"
 
@@ -229,12 +230,7 @@ bool TDataModule1::VehicleHasDailyRecords(const QString &kojiCode, const QString
 
 bool TDataModule1::ContractorIsInUse(const QString &kojiCode, const QString &gyoCode)
 {
-    for (const char *table : {"TAISEI", "TAIKEI", "SAGYOIN"}) {
-        if (hasRow(QStringLiteral("Select GYOCD from %1 where KJCD=? and GYOCD=?").arg(QLatin1String(table)),
-                   {code(kojiCode), code(gyoCode)}))
-            return true;
-    }
-    return false;
+    return ContractorRules::IsInUse(IBTransaction1, kojiCode, gyoCode);
 }
 
 QString TDataModule1::GetFirstTierName(const QString &kojiCode, const QString &gyoCode)

@@ -42,6 +42,7 @@ public:
     QString NextWorkerCode(const QString &kojiCode, const QString &gyoCode);
     bool WorkerHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
     bool VehicleHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &vehicleCode);
+    // Whether anything of the project refers to the contractor (ContractorRules::IsInUse).
     bool ContractorIsInUse(const QString &kojiCode, const QString &gyoCode);
     QString GetFirstTierName(const QString &kojiCode, const QString &gyoCode);
 
