@@ -8,6 +8,7 @@
 #include "ExchangeCommands.h"
 #include "PackageDialogs.h"
 #include "FormWindows.h"
+#include "config/IniFile.h"
 #include "controls/DBCheckGrid.h"
 #include "controls/DBControls.h"
 #include "data/DataField.h"
@@ -18,9 +19,11 @@
 #include "schema/SchemaDefinition.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 using namespace sorvik::package;
 
@@ -298,6 +301,39 @@ TEST_F(EquipmentEditorsTest, AnImportedToolSetKeepsItsDatesAndChecksAndTheLocalC
     EXPECT_EQ(committed("select GYOCD || '|' || KGCD || '|' || JYUNO || '|' || HNDOWCMPNM || '|' || STDT1 || '|' || "
                         "FNDT1 || '|' || CHK01 from KOUGU where KJCD = 1 and GYOCD = 6"),
               "6|2|2|株式会社北斗オペレーション|2026/06/01|2009/4/1|1100000001");
+}
+
+// Pictures of every page of the three editors on the demo site, for a person to look at
+// when SORVIK_SCREENSHOT_DIR is set.
+TEST_F(EquipmentEditorsTest, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "SORVIK_SCREENSHOT_DIR is not set";
+    ini->writeString("data", "BarCode", "1");
+    const auto shoot = [&](TEquipmentEditor &form, const QString &name) {
+        form.grab().save(QDir(folder).filePath(name + ".png"));
+        for (QTabWidget *tabs : form.findChildren<QTabWidget *>()) {
+            for (int page = 1; page < tabs->count(); ++page) {
+                tabs->setCurrentIndex(page);
+                QApplication::processEvents();
+                form.grab().save(
+                    QDir(folder).filePath(QString("%1_%2_%3.png").arg(name, tabs->objectName()).arg(page)));
+            }
+        }
+    };
+    TCarryInfoForm vehicle(context());
+    open(vehicle, "2", "1");
+    shoot(vehicle, "vehicle");
+    TCarryInfoForm newVehicle(context());
+    open(newVehicle, "6", "");
+    shoot(newVehicle, "vehicle_new");
+    TKikaiInfoForm machine(context());
+    open(machine, "4", "1");
+    shoot(machine, "machine");
+    TKouguInfoForm tools(context());
+    open(tools, "5", "1");
+    shoot(tools, "tools");
 }
 
 }  // namespace
