@@ -154,7 +154,7 @@ TEST_F(EquipmentEditorsTest, ANewVehicleGetsTheProjectsNextNumbersAndStaysOpenOn
     EXPECT_EQ(committed("select count(*) from CARRY where KJCD = 1 and GYOCD = 6"), "1");
 }
 
-TEST_F(EquipmentEditorsTest, CancellingANewRecordClosesWithoutAQuestionAndLeavesNoRow)
+TEST_F(EquipmentEditorsTest, CancellingANewRecordClosesWithoutAQuestionAndLeavesNoRowAndAStoredOneIsNamed)
 {
     FormWindows windows(data);
     modal.thenShow<TKikaiInfoForm>([](TKikaiInfoForm &form) {
@@ -171,6 +171,15 @@ TEST_F(EquipmentEditorsTest, CancellingANewRecordClosesWithoutAQuestionAndLeaves
     EXPECT_EQ(windows.editTools(nullptr, "1", "6", ""), "");
     EXPECT_TRUE(messages.messages().isEmpty());
     EXPECT_EQ(scalar("select count(*) from KOUGU where KJCD = 1 and GYOCD = 6"), "0");
+
+    // A stored new record is what the list selects afterwards.
+    modal.thenShow<TCarryInfoForm>([](TCarryInfoForm &form) {
+        TypeInto(&form, "DBEditCARNO", "札幌 400 な 11-22");
+        form.btnPost->click();
+        form.btnClose->click();
+    });
+    EXPECT_EQ(windows.editVehicle(nullptr, "1", "6", ""), "3");
+    EXPECT_EQ(committed("select CARNO from CARRY where KJCD = 1 and CRCD = 3"), "札幌 400 な 11-22");
 }
 
 TEST_F(EquipmentEditorsTest, AMachinesRemovalDateAsTypedIsComparedAndOnlyTheFirstExpiryIsPointedOut)
