@@ -1,5 +1,6 @@
 #include "FormWindows.h"
 
+#include "TTaikeizuForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "pickers/TGyoListForm.h"
@@ -63,4 +64,11 @@ void FormWindows::editStaff(QWidget *parent)
 {
     TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
+}
+
+void FormWindows::editChart(QWidget *parent, const QString &kojiCode)
+{
+    TTaikeizuForm chart(editorContext(), parent);
+    chart.ProjectCode = kojiCode;
+    ModalService::current().run(chart);
 }

@@ -27,6 +27,7 @@ public:
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
+    void editChart(QWidget *parent, const QString &kojiCode) override;
 
     FormServices &services() { return m_services; }
     // Made when the first editor opens, from the started data module.

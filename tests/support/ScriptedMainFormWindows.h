@@ -48,6 +48,7 @@ public:
 
     void editSettings(QWidget *, bool companyNameOnly) override { settingsRequests << companyNameOnly; }
     void editStaff(QWidget *) override { ++staffRequests; }
+    void editChart(QWidget *, const QString &kojiCode) override { chartRequests << kojiCode; }
 
     QList<ProjectChoice> projectAnswers;
     QList<ContractorChoice> contractorAnswers;
@@ -58,4 +59,5 @@ public:
     QStringList editedContractors;
     QList<bool> settingsRequests;
     int staffRequests = 0;
+    QStringList chartRequests;
 };

@@ -1,5 +1,6 @@
 #include "DemoSite.h"
 
+#include "DemoChart.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRowWriter.h"
@@ -15,6 +16,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
         WriteDemoWorkers(writer);
+        WriteDemoChart(writer);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

@@ -50,4 +50,6 @@ public:
     virtual void editSettings(QWidget *parent, bool companyNameOnly) = 0;
     // The staff master editor.
     virtual void editStaff(QWidget *parent) = 0;
+    // The organisation chart editor of a project.
+    virtual void editChart(QWidget *parent, const QString &kojiCode) = 0;
 };

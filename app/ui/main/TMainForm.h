@@ -76,6 +76,7 @@ private:
     void nmGyoEditClick();
     void nmSetClick();
     void nmShokuInfoClick();
+    void actPTaikeizuExecute();
 
     TDataModule1 &m_data;
     MainFormWindows &m_windows;
