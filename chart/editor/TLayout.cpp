@@ -25,7 +25,7 @@ void TLayout::MouseMove(Qt::KeyboardModifiers shift, int x, int y)
     TLayoutBase::MouseMove(shift, x, y);
     if (MouseState() != TMouseState::Moving)
         return;
-    const int boxY = m_scrollBox->viewport()->mapFrom(this, QPoint(x, y)).y();
+    const int boxY = mapTo(m_scrollBox->viewport(), QPoint(x, y)).y();
     const int height = m_scrollBox->viewport()->height();
     if (boxY < 0 && !ScrollTimer->isActive()) {
         ScrollUp = true;
@@ -61,7 +61,7 @@ void TLayout::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x
 
 bool TLayout::DropRefused(int x, int y)
 {
-    const QPoint pointer = m_scrollBox->viewport()->mapFrom(this, QPoint(x, y));
+    const QPoint pointer = mapTo(m_scrollBox->viewport(), QPoint(x, y));
     const QSize box = m_scrollBox->viewport()->size();
     if (pointer.x() < 0 || pointer.x() > box.width() || pointer.y() < 0 || pointer.y() > box.height())
         return true;
