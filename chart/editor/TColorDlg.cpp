@@ -1,6 +1,7 @@
 #include "TColorDlg.h"
 
 #include "BoxColors.h"
+#include "CloseButton.h"
 #include "FrameStyles.h"
 
 #include <QButtonGroup>
@@ -49,7 +50,7 @@ TColorDlg::TColorDlg(const QString &boxColor, int frameStyle, QWidget *parent)
         swatch->setFlat(true);
         swatch->setMinimumSize(64, 28);
         const QColor colour = ColorOf(choice.identifier, palette());
-        Paint(swatch, colour, QColor::fromRgb(colour.rgb() ^ 0xFFFFFFu));
+        Paint(swatch, colour, colour.lightness() < 128 ? Qt::white : Qt::black);
         connect(swatch, &QPushButton::clicked, this, [this, id = choice.identifier] { SwatchClick(id); });
         grid->addWidget(swatch, i / 4, i % 4);
         ++i;
@@ -77,11 +78,7 @@ TColorDlg::TColorDlg(const QString &boxColor, int frameStyle, QWidget *parent)
     (m_frames->button(frameStyle) ? m_frames->button(frameStyle) : m_frames->button(0))->setChecked(true);
     form->addWidget(rgLine);
 
-    auto *btnClose = new QPushButton(QStringLiteral("閉じる"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setAutoDefault(false);
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    form->addWidget(btnClose, 0, Qt::AlignRight);
+    AddCloseButton(*this, *form, QStringLiteral("閉じる"));
 
     ShowSample();
 }

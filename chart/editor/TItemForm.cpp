@@ -1,6 +1,7 @@
 #include "TItemForm.h"
 
 #include "ChartBox.h"
+#include "CloseButton.h"
 #include "dateedit/DateControl.h"
 #include "dateedit/TplDateEdit.h"
 #include "dates/DateText.h"
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,9 +59,5 @@ TItemForm::TItemForm(const ChartBox &box, QWidget *parent)
     dates->addWidget(Period(period, "dtFNDT", box.EndDate));
     form->addWidget(period);
 
-    auto *btnClose = new QPushButton(QStringLiteral("閉じる(&L)"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setAutoDefault(false);
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    form->addWidget(btnClose, 0, Qt::AlignRight);
+    AddCloseButton(*this, *form, QStringLiteral("閉じる(&L)"));
 }

@@ -81,31 +81,26 @@ void TKItem::Changed()
 
 void TKItem::SetBox(const ChartBox &box)
 {
-    if (box != m_box)
-        Store(box);
+    if (box == m_box)
+        return;
+    m_box = box;
+    SetColor(FillOf(box.BoxColor));
+    Changed();
 }
 
 void TKItem::SetFrameStyle(int frameStyle)
 {
-    if (frameStyle == m_box.FrameStyle)
-        return;
-    ChartBox box = m_box;
-    box.FrameStyle = frameStyle;
-    Store(box);
+    Set(&ChartBox::FrameStyle, frameStyle);
 }
 
 void TKItem::SetBoxColor(const QString &identifier)
 {
-    if (identifier == m_box.BoxColor)
-        return;
-    ChartBox box = m_box;
-    box.BoxColor = identifier;
-    Store(box);
+    Set(&ChartBox::BoxColor, identifier);
 }
 
-void TKItem::Store(const ChartBox &box)
+template<typename T> void TKItem::Set(T ChartBox::*field, const T &value)
 {
-    m_box = box;
-    SetColor(FillOf(box.BoxColor));
-    Changed();
+    ChartBox box = m_box;
+    box.*field = value;
+    SetBox(box);
 }

@@ -33,7 +33,7 @@ public:
 
 private:
     void DrawContractor(const QColor &fill, const QColor &textColor);
-    void Store(const ChartBox &box);
+    template<typename T> void Set(T ChartBox::*field, const T &value);
 
     TLayout &m_layout;
     ChartBox m_box;

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 
 namespace {
@@ -75,10 +76,7 @@ TTaikeizuForm::TTaikeizuForm(const EditorContext &context, QWidget *parent)
     BuildBottomPanel();
     TitlePanel->setCaption(context.records.Project.CurKojiName());
 
-    // One page of the grid shows at a time.
-    const int top = std::max(RirekiPanel->sizeHint().height(), TitlePanel->sizeHint().height());
-    resize(kCellSize * m_grid.ColCount() + 32,
-           kCellSize * m_grid.PageRows() + top + JobPanel->sizeHint().height() + StatusBar1->sizeHint().height() + 44);
+    FitOnePage();
 }
 
 TTaikeizuForm::~TTaikeizuForm() = default;
@@ -120,6 +118,20 @@ void TTaikeizuForm::BuildBottomPanel()
     btnCancel->setToolTip(QStringLiteral("編集した内容を取り消します"));
 }
 
+void TTaikeizuForm::FitOnePage()
+{
+    // The page, and around it the scroll box's frame and scroll bar, the margins of the
+    // editing area and the panels above and below it.
+    const QMargins margins = EditPanel->layout()->contentsMargins();
+    const int frame = 2 * ScrollBox1->frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
+    const int top
+        = std::max({RirekiPanel->sizeHint().height(), TitlePanel->sizeHint().height(), TitlePanel->minimumHeight()});
+    const int panels = top + JobPanel->sizeHint().height() + StatusBar1->sizeHint().height() + 3 * layout()->spacing();
+    resize(kCellSize * m_grid.ColCount() + margins.left() + margins.right() + frame + scrollBar,
+           kCellSize * m_grid.PageRows() + margins.top() + margins.bottom() + frame + panels);
+}
+
 QString TTaikeizuForm::Today() const
 {
     return DateToDateText(m_context.records.Today());
@@ -135,8 +147,7 @@ QList<TKItem *> TTaikeizuForm::Boxes() const
 
 TEditForm::ButtonStates TTaikeizuForm::CurrentButtonStates() const
 {
-    const ChartButtons buttons = ButtonsFor(m_editState, m_versions);
-    return {buttons.New, buttons.Del, buttons.Post, buttons.Cancel, buttons.Prev, buttons.Next};
+    return ButtonsFor(m_editState, m_versions);
 }
 
 void TTaikeizuForm::showEvent(QShowEvent *event)

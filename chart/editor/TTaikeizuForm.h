@@ -89,6 +89,8 @@ private:
     // Adds a built box under its parent among `added`, at its saved cell when it has one.
     TKItem *AddBox(const ChartEntry &entry, const QList<TKItem *> &added);
     void FitGrid();
+    // Sizes the window so that one whole page of the grid shows.
+    void FitOnePage();
     TKItem *MenuBox() const;
     QString Today() const;
 

@@ -2,9 +2,9 @@
 
 #include "ChartVersions.h"
 
-ChartButtons ButtonsFor(ChartEditState state, const ChartVersions &versions)
+EditButtons ButtonsFor(ChartEditState state, const ChartVersions &versions)
 {
-    ChartButtons buttons;
+    EditButtons buttons;
     const bool saved = state == ChartEditState::Saved;
     const bool editing = state == ChartEditState::New || state == ChartEditState::Modified;
     buttons.New = saved || state == ChartEditState::None;

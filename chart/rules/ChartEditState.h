@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/EditButtons.h"
+
 #include <QtGlobal>
 
 class ChartVersions;
@@ -8,20 +10,9 @@ class ChartVersions;
 // since it was built or loaded, or a saved version as it is stored.
 enum class ChartEditState : quint8 { None = 0, New = 1, Modified = 2, Saved = 3 };
 
-// Which of the editor's buttons may be pressed.
-struct ChartButtons
-{
-    bool New = false;
-    bool Del = false;
-    bool Post = false;
-    bool Cancel = false;
-    bool Prev = false;
-    bool Next = false;
-};
-
 // Building and deleting while a saved version is shown; saving and cancelling while there
 // is something to save; moving between versions whenever there is a version to move to.
-ChartButtons ButtonsFor(ChartEditState state, const ChartVersions &versions);
+EditButtons ButtonsFor(ChartEditState state, const ChartVersions &versions);
 
 // Any change of a box, of the boxes or of the date field: a saved version becomes
 // modified; a new or modified chart stays as it is.

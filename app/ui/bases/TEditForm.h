@@ -3,6 +3,7 @@
 #include "TmyForm.h"
 #include "data/DataSetObserver.h"
 #include "data/DataSource.h"
+#include "records/EditButtons.h"
 
 #include <QPushButton>
 #include <functional>
@@ -85,15 +86,7 @@ public:
     void AddPanel(QWidget *panel, PanelPlace place = PanelPlace::Bottom, int stretch = 0);
 
     // Which buttons may be pressed now. By default they follow the dataset's state.
-    struct ButtonStates
-    {
-        bool New = false;
-        bool Del = false;
-        bool Post = false;
-        bool Cancel = false;
-        bool Prev = false;
-        bool Next = false;
-    };
+    using ButtonStates = EditButtons;
     virtual ButtonStates CurrentButtonStates() const;
     // Applies CurrentButtonStates and the job buttons' rules.
     void UpdateButtons();

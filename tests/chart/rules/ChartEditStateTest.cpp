@@ -11,18 +11,18 @@ class ChartEditStateTest : public DemoSiteFixture
 TEST_F(ChartEditStateTest, ButtonsFollowTheStateAndTheShownVersion)
 {
     ChartVersions versions;
-    ChartButtons none = ButtonsFor(ChartEditState::None, versions);
+    EditButtons none = ButtonsFor(ChartEditState::None, versions);
     EXPECT_TRUE(none.New);
     EXPECT_FALSE(none.Del || none.Post || none.Cancel || none.Prev || none.Next);
 
     versions.Load(transaction(), QStringLiteral("1"));
-    const ChartButtons saved = ButtonsFor(ChartEditState::Saved, versions);
+    const EditButtons saved = ButtonsFor(ChartEditState::Saved, versions);
     EXPECT_TRUE(saved.New && saved.Del && saved.Prev);
     EXPECT_FALSE(saved.Post || saved.Cancel || saved.Next);
 
     versions.Step(-1);
     for (ChartEditState editing : {ChartEditState::New, ChartEditState::Modified}) {
-        const ChartButtons buttons = ButtonsFor(editing, versions);
+        const EditButtons buttons = ButtonsFor(editing, versions);
         EXPECT_TRUE(buttons.Post && buttons.Cancel && buttons.Next);
         EXPECT_FALSE(buttons.New || buttons.Del || buttons.Prev);
     }
