@@ -3,6 +3,7 @@
 #include "TTaikeizuForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
+#include "PrintWindows.h"
 #include "pickers/TGyoListForm.h"
 #include "pickers/TKojiListForm.h"
 #include "program/AppContext.h"
@@ -71,4 +72,12 @@ void FormWindows::editChart(QWidget *parent, const QString &kojiCode)
     TTaikeizuForm chart(editorContext(), parent);
     chart.ProjectCode = kojiCode;
     ModalService::current().run(chart);
+}
+
+void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
+{
+    // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
+    // on a double-clicked worker. That editor is not among these windows yet; when it is,
+    // pass its opener here instead of none.
+    PrintWindows::Open(parent, request, {});
 }

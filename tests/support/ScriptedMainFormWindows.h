@@ -49,6 +49,7 @@ public:
     void editSettings(QWidget *, bool companyNameOnly) override { settingsRequests << companyNameOnly; }
     void editStaff(QWidget *) override { ++staffRequests; }
     void editChart(QWidget *, const QString &kojiCode) override { chartRequests << kojiCode; }
+    void openPrintWindow(QWidget *, const PrintRequest &request) override { printRequests << request; }
 
     QList<ProjectChoice> projectAnswers;
     QList<ContractorChoice> contractorAnswers;
@@ -60,4 +61,5 @@ public:
     QList<bool> settingsRequests;
     int staffRequests = 0;
     QStringList chartRequests;
+    QList<PrintRequest> printRequests;
 };

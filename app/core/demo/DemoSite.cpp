@@ -3,6 +3,7 @@
 #include "DemoChart.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
+#include "DemoRosterPrints.h"
 #include "DemoRowWriter.h"
 #include "DemoWorkers.h"
 #include "db/Error.h"
@@ -17,6 +18,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoProjects(writer);
         WriteDemoWorkers(writer);
         WriteDemoChart(writer);
+        WriteDemoRosterPrints(writer, transaction);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintRequest.h"
+
 #include <QString>
 
 class QWidget;
@@ -52,4 +54,6 @@ public:
     virtual void editStaff(QWidget *parent) = 0;
     // The organisation chart editor of a project.
     virtual void editChart(QWidget *parent, const QString &kojiCode) = 0;
+    // A report window, after the check it runs before it is shown.
+    virtual void openPrintWindow(QWidget *parent, const PrintRequest &request) = 0;
 };
