@@ -1,3 +1,4 @@
+#include "BuiltTemplates.h"
 #include "DocumentRenderer.h"
 #include "PrintWindows.h"
 #include "RecordingOutput.h"
@@ -7,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -22,9 +22,7 @@ protected:
     void SetUp() override
     {
         DemoSiteFixture::SetUp();
-        QDir().mkpath(appDir());
-        ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
-                                appDir() + QStringLiteral("rpt")));
+        LinkBuiltTemplates(appDir());
         AppContext::instance().WorkDate = QDate(2026, 12, 1);
     }
 
