@@ -5,6 +5,8 @@
 #include "SiteFixture.h"
 #include "TTaikeiPrintForm.h"
 #include "UiInput.h"
+#include "bases/TPanel.h"
+#include "tree/ConstructionSystem.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -49,12 +51,15 @@ protected:
     }
 
     std::shared_ptr<RecordingOutput> output = std::make_shared<RecordingOutput>();
+    ConstructionSystem system{data.IBTransaction1, AppContext::Project()};
 };
 
 TEST_F(TTaikeiPrintFormTest, ListsTheSavedVersionsNewestFirstAndPrintsTheChosenOne)
 {
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     open(QStringLiteral("1"), [&](TTaikeiPrintForm &form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("技術者体系図"));
+        EXPECT_EQ(form.TitlePanel->caption(), QStringLiteral("国道230号 札幌市南区川沿地区道路改良工事"));
         ASSERT_EQ(form.ListBox1->count(), 2);
         EXPECT_EQ(form.ListBox1->item(0)->text(), QStringLiteral("2026/10/01"));
         EXPECT_EQ(form.ListBox1->item(1)->text(), QStringLiteral("2026/04/01"));
