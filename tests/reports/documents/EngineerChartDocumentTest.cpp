@@ -1,4 +1,5 @@
 #include "DocumentFixture.h"
+#include "chart/ChartConnector.h"
 #include "chart/EngineerChartDocument.h"
 #include "data/ImageStore.h"
 #include "program/DataModule1.h"
@@ -125,6 +126,52 @@ TEST_F(EngineerChartDocumentTest, PagesBeforeTheBoxesKeepTheirHeadAndALaterChild
     EXPECT_TRUE(thin(chart.border(2, kCompany, 15, 0).left));
     EXPECT_TRUE(thin(chart.border(2, kCompany, 15, 42).left));
     EXPECT_TRUE(thin(chart.border(2, kCompany, 15, 43).top));
+}
+
+TEST_F(EngineerChartDocumentTest, EveryKindOfConnectorIsDrawnEdgeByEdge)
+{
+    struct Child
+    {
+        int code, parent, page, row, column;
+        ConnectorCase expected;
+    };
+    // Stored on four rows a page; code 9 has no particulars.
+    const QList<Child> children{{2, 1, 1, 1, 1, ConnectorCase::G}, {4, 2, 1, 1, 3, ConnectorCase::F},
+                                {5, 2, 1, 2, 1, ConnectorCase::C}, {6, 2, 1, 3, 2, ConnectorCase::E},
+                                {3, 6, 1, 2, 3, ConnectorCase::D}, {7, 2, 2, 1, 1, ConnectorCase::A},
+                                {9, 7, 1, 3, 4, ConnectorCase::B}};
+    const QString date = QStringLiteral("2026/11/02");
+    QStringList rows{box(date, 1, 0, 0, 1, 1, 0)};
+    for (const Child &child : children)
+        rows << box(date, child.code, child.parent, 1, child.page, child.row, child.column);
+    execute(rows);
+    const DocumentPages chart = build(date);
+    ASSERT_EQ(chart.count(), 2);
+
+    const ChartPrintGrid grid(4, 3);
+    const auto placeOf = [&](int code) {
+        for (const Child &child : children)
+            if (child.code == code)
+                return grid.Place({child.page, child.row, child.column});
+        return PrintPlace{grid.Place({1, 1, 0}).Page, 1, 0};
+    };
+    for (const Child &child : children) {
+        SCOPED_TRACE(child.code);
+        const PrintPlace place = placeOf(child.code);
+        PrintPlace parent = placeOf(child.parent);
+        if (child.parent == 1)
+            parent.Page = place.Page;
+        const ChartConnector connector(place, parent, 3);
+        EXPECT_EQ(connector.Case(), child.expected);
+        ASSERT_FALSE(connector.Edges().isEmpty());
+        for (const ConnectorEdge &edge : connector.Edges()) {
+            const celvane::Border border = chart.border(place.Page - 1, kCompany, edge.x, edge.y);
+            const celvane::BorderLine &line = edge.side == ConnectorEdge::Side::Top ? border.top
+                : edge.side == ConnectorEdge::Side::Left                            ? border.left
+                                                                                    : border.right;
+            EXPECT_TRUE(thin(line)) << int(edge.side) << " (" << edge.x << ", " << edge.y << ")";
+        }
+    }
 }
 
 TEST_F(EngineerChartDocumentTest, APrimeContractorAloneLeavesTheTemplateUnwritten)
