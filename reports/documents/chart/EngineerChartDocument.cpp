@@ -41,8 +41,8 @@ EngineerChartDocument::EngineerChartDocument(TDataModule1 &data, PrintSettings s
 void EngineerChartDocument::Build(celvane::Celvane &engine)
 {
     MarkerWriter writer(engine, m_settings.templateFolder, m_config.templateFile);
-    writer.Begin();
     engine.Options().Set(kEngineOption304, 6);
+    writer.Begin();
     writer.Open(SheetName, QStringLiteral("1"));
 
     const QList<ChartPrintBox> boxes
