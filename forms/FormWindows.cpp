@@ -1,5 +1,6 @@
 #include "FormWindows.h"
 
+#include "TTaikeizuForm.h"
 #include "editors/TCarryInfoForm.h"
 #include "editors/TGyoInfoForm.h"
 #include "editors/TKikaiInfoForm.h"
@@ -110,6 +111,13 @@ QString FormWindows::editTools(QWidget *parent, const QString &kojiCode, const Q
 {
     TKouguInfoForm editor(editorContext(), parent);
     return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
+}
+
+void FormWindows::editChart(QWidget *parent, const QString &kojiCode)
+{
+    TTaikeizuForm chart(editorContext(), parent);
+    chart.ProjectCode = kojiCode;
+    ModalService::current().run(chart);
 }
 
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)

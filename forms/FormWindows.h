@@ -27,6 +27,7 @@ public:
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
+    void editChart(QWidget *parent, const QString &kojiCode) override;
     void openPrintWindow(QWidget *parent, const PrintRequest &request) override;
 
     // The vehicle, machine and tool editors, opened by the notification list on the

@@ -2,6 +2,7 @@
 
 #include "NotYetPrintForm.h"
 #include "TMeiboPrintForm.h"
+#include "TTaikeiPrintForm.h"
 #include "framework/PrintChecks.h"
 #include "messages/MessageService.h"
 #include "program/AppContext.h"
@@ -25,6 +26,13 @@ void openRoster(QWidget *parent, const PrintRequest &request, const WorkerEditor
     window.chkCardType->setChecked(request.mode == 1);
     if (window.LoadContractorList())
         ModalService::current().run(window);
+}
+
+void openEngineerChart(QWidget *parent, const PrintRequest &request)
+{
+    TTaikeiPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    ModalService::current().run(window);
 }
 
 // The checks of the windows still to come, so that the user meets them already.
@@ -65,8 +73,10 @@ void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &edit
     case PrintWindow::Roster:
         openRoster(parent, request, editWorkers);
         break;
-    case PrintWindow::Ledger:
     case PrintWindow::EngineerChart:
+        openEngineerChart(parent, request);
+        break;
+    case PrintWindow::Ledger:
     case PrintWindow::Instructions:
     case PrintWindow::Licences:
     case PrintWindow::Notifications:

@@ -2,6 +2,7 @@
 
 #include "DemoContractorDetails.h"
 #include "DemoEquipment.h"
+#include "DemoChart.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -19,6 +20,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoProjects(writer);
         WriteDemoContractorDetails(transaction);
         WriteDemoWorkers(writer);
+        WriteDemoChart(writer);
         WriteDemoRosterPrints(writer, transaction);
         WriteDemoEquipment(writer);
         transaction.commitRetaining();

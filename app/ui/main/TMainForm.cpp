@@ -192,6 +192,7 @@ void TMainForm::connectActions()
     run(a.nmGyoEdit, &TMainForm::nmGyoEditClick);
     run(a.nmSet, &TMainForm::nmSetClick);
     run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
+    run(a.actPTaikeizu, &TMainForm::actPTaikeizuExecute);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
     m_exchangeMenu = new MainExchangeMenu(
         m_data, a, [this](const QString &code) { LoadKojiOrNone(code); }, this);
@@ -459,6 +460,11 @@ void TMainForm::nmSetClick()
 void TMainForm::nmShokuInfoClick()
 {
     m_windows.editStaff(this);
+}
+
+void TMainForm::actPTaikeizuExecute()
+{
+    m_windows.editChart(this, AppContext::instance().Project().CurKojiCode());
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

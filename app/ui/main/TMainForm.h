@@ -79,6 +79,7 @@ private:
     void renameEdited(const QModelIndex &node, const QString &name);
     void nmSetClick();
     void nmShokuInfoClick();
+    void actPTaikeizuExecute();
 
     TDataModule1 &m_data;
     MainFormWindows &m_windows;

@@ -76,4 +76,16 @@ void MarkerWriter::AddPicture(const QString &marker, const celvane::CelvanePictu
     m_engine.Cell(marker, columnOffset, rowOffset).Drawing().AddPicture(picture, left, top, width, height);
 }
 
+celvane::CelvaneFormat MarkerWriter::Format(const QString &marker, int columnOffset, int rowOffset)
+{
+    check(marker);
+    return m_engine.Cell(marker, columnOffset, rowOffset).Format();
+}
+
+celvane::CelvaneDrawing MarkerWriter::Drawing(const QString &marker, int columnOffset, int rowOffset)
+{
+    check(marker);
+    return m_engine.Cell(marker, columnOffset, rowOffset).Drawing();
+}
+
 }  // namespace sorvik::documents

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CelvaneDrawing.h"
+#include "CelvaneFormat.h"
 #include "CelvanePicture.h"
 
 #include <QSet>
@@ -41,6 +43,10 @@ public:
     void Value(const QString &marker, qint64 number, int columnOffset = 0, int rowOffset = 0);
     void AddPicture(const QString &marker, const celvane::CelvanePicture &picture, double left, double top,
                     std::optional<double> width, std::optional<double> height, int columnOffset = 0, int rowOffset = 0);
+
+    // The lines and the drawing layer of a marker's cell, for the documents that draw.
+    celvane::CelvaneFormat Format(const QString &marker, int columnOffset = 0, int rowOffset = 0);
+    celvane::CelvaneDrawing Drawing(const QString &marker, int columnOffset = 0, int rowOffset = 0);
 
     // Every marker written so far, on any page.
     const QSet<QString> &written() const { return m_written; }

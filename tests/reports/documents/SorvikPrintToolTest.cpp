@@ -45,9 +45,40 @@ TEST_F(SorvikPrintToolTest, ListsTheDocumentsItMakes)
 {
     ASSERT_EQ(run({QStringLiteral("--list")}), 0);
     const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
+    ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("cards\t")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("roster\t")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("chart\t")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("roster\t")));
+}
+
+TEST_F(SorvikPrintToolTest, WritesTheNewestChartOrTheOneAskedFor)
+{
+    const QStringList chart{QStringLiteral("chart"), QStringLiteral("--db"), site.path(), QStringLiteral("--project"),
+                            QStringLiteral("1")};
+    ASSERT_EQ(run(chart + QStringList{output(QStringLiteral("chart.xlsx"))}), 0) << errors.join(u'\n').toStdString();
+    const celvane::Workbook book = celvane::XlsxReader::read(output(QStringLiteral("chart.xlsx")));
+    ASSERT_EQ(book.sheets.size(), 1u);
+    EXPECT_EQ(book.sheets[0].name, QStringLiteral("技術者体系図"));
+    QStringList names;
+    for (const auto &[number, row] : book.sheets[0].rows)
+        for (const auto &[column, cell] : row.cells)
+            if (cell.text.endsWith(QStringLiteral("株式会社千歳鉄筋")))
+                names << cell.text;
+    EXPECT_EQ(names.size(), 1);
+
+    EXPECT_EQ(run(chart
+                  + QStringList{QStringLiteral("--version"), QStringLiteral("2026/05/01"),
+                                output(QStringLiteral("none.pdf"))}),
+              1);
+    EXPECT_EQ(errors,
+              QStringList{QStringLiteral("sorvik-print: no chart of 2026/05/01; saved: 2026/10/01, 2026/04/01")});
+    EXPECT_EQ(
+        run(chart + QStringList{QStringLiteral("--lines"), QStringLiteral("maybe"), output(QStringLiteral("a.pdf"))}),
+        2);
+    ASSERT_EQ(run(chart
+                  + QStringList{QStringLiteral("--version"), QStringLiteral("2026/04/01"), QStringLiteral("--lines"),
+                                QStringLiteral("no"), output(QStringLiteral("spring.pdf"))}),
+              0);
 }
 
 TEST_F(SorvikPrintToolTest, WritesTheRosterAsWorkbookAndAsPdf)

@@ -1,3 +1,4 @@
+#include "BuiltTemplates.h"
 #include "DocumentRenderer.h"
 #include "RecordingOutput.h"
 #include "SiteFixture.h"
@@ -27,9 +28,7 @@ protected:
     void SetUp() override
     {
         DemoSiteFixture::SetUp();
-        QDir().mkpath(appDir());
-        ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
-                                appDir() + QStringLiteral("rpt")));
+        LinkBuiltTemplates(appDir());
         AppContext &context = AppContext::instance();
         context.WorkDate = QDate(2026, 6, 1);
         ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
