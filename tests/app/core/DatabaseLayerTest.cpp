@@ -140,6 +140,45 @@ TEST_F(DatabaseLayerTest, CommittedWorkSurvivesReopeningAndUncommittedDoesNot)
     EXPECT_EQ(open.field(0).asInt(), 1);
 }
 
+TEST_F(DatabaseLayerTest, ReconnectingSwapsTheFileUnderTheSharedTransactionAndQueries)
+{
+    exec(QStringLiteral("insert into T (ID) values (1)"));
+    transaction.commitRetaining();
+    db::Query open(transaction);
+    open.setSql(QStringLiteral("select count(*) from T"));
+    open.open();
+    DatabaseCopy other{PreparedDatabase::Blank};
+
+    database.reconnect([&] {
+        EXPECT_FALSE(database.isConnected());
+        EXPECT_FALSE(open.isOpen());
+        ASSERT_TRUE(QFile::remove(scratch.path()));
+        ASSERT_TRUE(QFile::copy(other.path(), scratch.path()));
+    });
+
+    EXPECT_TRUE(database.isConnected());
+    EXPECT_TRUE(database.tableNames().isEmpty());
+    exec(QStringLiteral("create table U (ID integer)"));
+    transaction.commitRetaining();
+    EXPECT_EQ(database.tableNames(), QStringList{QStringLiteral("U")});
+}
+
+TEST_F(DatabaseLayerTest, AFailureWhileClosedStillReopensAndAFailedReopenLeavesNoAttachment)
+{
+    EXPECT_THROW(database.reconnect([] { throw std::runtime_error("swap failed"); }), std::runtime_error);
+    EXPECT_TRUE(database.isConnected());
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from T")), QStringLiteral("0"));
+
+    try {
+        database.reconnect([&] { ASSERT_TRUE(QFile::remove(scratch.path())); });
+        ADD_FAILURE() << "a missing file reopened";
+    } catch (const db::Error &error) {
+        EXPECT_TRUE(error.message().contains(scratch.path())) << error.message().toStdString();
+    }
+    EXPECT_FALSE(database.isConnected());
+    EXPECT_THROW(scalar(QStringLiteral("select 1 from rdb$database")), db::Error);
+}
+
 TEST_F(DatabaseLayerTest, ListsTablesColumnsAndKeys)
 {
     EXPECT_EQ(database.tableNames(), QStringList{QStringLiteral("T")});
