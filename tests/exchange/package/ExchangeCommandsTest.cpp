@@ -117,7 +117,7 @@ TEST(PackageFilesTest, TheSafetyCopyNeverReplacesAnotherAndHoldsNoPathCharacters
     const QString appDir = dir.path() + QLatin1Char('/');
     const QDateTime now(QDate(2026, 12, 9), QTime(23, 59, 1));
     EXPECT_EQ(QFileInfo(safetyUnitPath(appDir, "A/B:C*?<>|\\\"", now)).fileName(),
-              "Sorvikユニット_A_B_C_______261209235901.LDF");
+              "Sorvikユニット_A_B_C________261209235901.LDF");
     const QString first = safetyUnitPath(appDir, "国道", now);
     QFile(first).open(QIODevice::WriteOnly);
     const QString second = safetyUnitPath(appDir, "国道", now);
