@@ -1,3 +1,4 @@
+#include "FileAnswers.h"
 #include "MainFormFixture.h"
 #include "UiInput.h"
 #include "main/MainActions.h"
@@ -10,7 +11,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -89,6 +92,32 @@ TEST_F(MaintenanceMenuTest, ImageCleanUpAsksFirst)
     a().nmPack->trigger();
     EXPECT_EQ(committedColumn(QStringLiteral("select count(*) from IMGFL")), QStringList{QStringLiteral("0")});
     EXPECT_EQ(messages.captions().last(), QStringLiteral("確認"));
+}
+
+TEST_F(MaintenanceMenuTest, BackupAndRestoreShowTheirLinesAndTheRestoredProjectIsShown)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 1);
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    QTemporaryDir scratch;
+    const QString archive = scratch.filePath(QStringLiteral("SorvikDB.LZH"));
+    FileAnswers files;
+    files.paths << archive;
+    a().nmBackup->trigger();
+    EXPECT_EQ(messages.texts().last(), MaintenanceMessages::BackupFinished);
+    EXPECT_TRUE(form->Memo1->isHidden());
+    EXPECT_TRUE(form->Memo1->toPlainText().contains(MaintenanceMessages::BackupStarted));
+
+    execute({QStringLiteral("update KOJI set KJNM = '名称変更' where KJCD = 1")});
+    form->LoadKojiOrNone(QStringLiteral("1"));
+    ASSERT_EQ(form->edtKJNM->text(), QStringLiteral("名称変更"));
+    messages.answer(true);
+    files.paths << archive;
+    a().nmRestore->trigger();
+    EXPECT_EQ(form->edtKJNM->text(), QStringLiteral("道路改良工事"));
+    EXPECT_FALSE(form->Memo1->isHidden());
+    EXPECT_TRUE(form->Memo1->toPlainText().contains(MaintenanceMessages::RestoreStarted));
+    EXPECT_EQ(messages.texts().last(), MaintenanceMessages::ConfirmRestore);
 }
 
 }  // namespace
