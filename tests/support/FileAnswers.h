@@ -21,7 +21,10 @@ public:
     QList<sorvik::package::FileRequest> requests;
 
     sorvik::package::ExportAnswer confirmExport(const QStringList &) override { return {}; }
-    sorvik::package::ImportAnswer confirmImport(const sorvik::package::ImportReview &) override { return {true, false}; }
+    sorvik::package::ImportAnswer confirmImport(const sorvik::package::ImportReview &) override
+    {
+        return {true, false};
+    }
     QString chooseOpenFile(const sorvik::package::FileRequest &request) override { return next(request); }
     QString chooseSaveFile(const sorvik::package::FileRequest &request) override { return next(request); }
 

@@ -52,8 +52,8 @@ bool accepts(int port)
 
 QString findProgram(const QString &name)
 {
-    return QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
-                                                 QStringLiteral("/opt/firebird/bin")});
+    return QStandardPaths::findExecutable(
+        name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/opt/firebird/bin")});
 }
 
 bool writeText(const QString &path, const QString &text)
@@ -98,7 +98,8 @@ QString FirebirdServer::addressPrefix() const
 
 bool FirebirdServer::prepareFolder()
 {
-    if (findProgram(QStringLiteral("firebird")).isEmpty() || !QFile::exists(PackageConfig + QStringLiteral("/plugins.conf"))) {
+    if (findProgram(QStringLiteral("firebird")).isEmpty()
+        || !QFile::exists(PackageConfig + QStringLiteral("/plugins.conf"))) {
         m_failure = QStringLiteral("the Firebird 3 server is not installed (Debian package firebird3.0-server)");
         return false;
     }
@@ -112,19 +113,19 @@ bool FirebirdServer::prepareFolder()
     // The server takes its configuration, its messages and the names of its plugins from
     // the folder FIREBIRD names; the plugins themselves stay where the package put them.
     const bool ready = root.mkpath(QStringLiteral("data")) && root.mkpath(QStringLiteral("lock"))
-                       && root.mkpath(QStringLiteral("tmp"))
-                       && QFile::copy(PackageConfig + QStringLiteral("/plugins.conf"), root.filePath(QStringLiteral("plugins.conf")))
-                       && QFile::copy(PackageConfig + QStringLiteral("/fbintl.conf"), root.filePath(QStringLiteral("fbintl.conf")))
-                       && QFile::link(PackageRoot + QStringLiteral("/firebird.msg"), root.filePath(QStringLiteral("firebird.msg")))
-                       && writeText(root.filePath(QStringLiteral("firebird.conf")),
-                                    QStringLiteral("RemoteServicePort = %1\nRemoteBindAddress = 127.0.0.1\n"
-                                                   "ServerMode = Super\nSecurityDatabase = %2\nAuthServer = Srp\n"
-                                                   "UserManager = Srp\nWireCrypt = Enabled\nUdfAccess = None\n"
-                                                   "IpcName = sorvik_test_%1\nTempDirectories = %3\n")
-                                        .arg(m_port)
-                                        .arg(security, root.filePath(QStringLiteral("tmp"))))
-                       && writeText(root.filePath(QStringLiteral("databases.conf")),
-                                    QStringLiteral("security.db = %1\n").arg(security));
+        && root.mkpath(QStringLiteral("tmp"))
+        && QFile::copy(PackageConfig + QStringLiteral("/plugins.conf"), root.filePath(QStringLiteral("plugins.conf")))
+        && QFile::copy(PackageConfig + QStringLiteral("/fbintl.conf"), root.filePath(QStringLiteral("fbintl.conf")))
+        && QFile::link(PackageRoot + QStringLiteral("/firebird.msg"), root.filePath(QStringLiteral("firebird.msg")))
+        && writeText(root.filePath(QStringLiteral("firebird.conf")),
+                     QStringLiteral("RemoteServicePort = %1\nRemoteBindAddress = 127.0.0.1\n"
+                                    "ServerMode = Super\nSecurityDatabase = %2\nAuthServer = Srp\n"
+                                    "UserManager = Srp\nWireCrypt = Enabled\nUdfAccess = None\n"
+                                    "IpcName = sorvik_test_%1\nTempDirectories = %3\n")
+                         .arg(m_port)
+                         .arg(security, root.filePath(QStringLiteral("tmp"))))
+        && writeText(root.filePath(QStringLiteral("databases.conf")),
+                     QStringLiteral("security.db = %1\n").arg(security));
     if (!ready)
         m_failure = QStringLiteral("the server's folder could not be prepared in %1").arg(m_root.path());
     return ready;
@@ -138,11 +139,11 @@ bool FirebirdServer::createSecurityDatabase()
         return false;
     }
     const db::ConnectionParams login;
-    const QByteArray script = QStringLiteral("create database '%1' user %2;\n"
-                                             "create user %2 password '%3' using plugin Srp;\ncommit;\nexit;\n")
-                                  .arg(m_root.filePath(QStringLiteral("security.fdb")), login.userName.toUpper(),
-                                       login.password)
-                                  .toUtf8();
+    const QByteArray script
+        = QStringLiteral("create database '%1' user %2;\n"
+                         "create user %2 password '%3' using plugin Srp;\ncommit;\nexit;\n")
+              .arg(m_root.filePath(QStringLiteral("security.fdb")), login.userName.toUpper(), login.password)
+              .toUtf8();
     QString output;
     if (!run(isql, {QStringLiteral("-q")}, script, output)
         || !QFile::exists(m_root.filePath(QStringLiteral("security.fdb")))) {
@@ -174,8 +175,7 @@ bool FirebirdServer::start()
     return true;
 }
 
-bool FirebirdServer::run(const QString &program, const QStringList &arguments, const QByteArray &input,
-                         QString &output)
+bool FirebirdServer::run(const QString &program, const QStringList &arguments, const QByteArray &input, QString &output)
 {
     QProcess process;
     process.setProcessEnvironment(serverEnvironment());

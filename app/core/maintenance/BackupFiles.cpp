@@ -12,8 +12,8 @@ sorvik::package::FileRequest saveRequest(const QDate &today)
     sorvik::package::FileRequest request;
     request.filter = QStringLiteral("バックアップファイル|SorvikDB*.LZH");
     request.defaultExt = QStringLiteral("LZH");
-    request.fileName = QStringLiteral("SorvikDBバックアップ_") + today.toString(QStringLiteral("yyMMdd"))
-                       + QStringLiteral(".LZH");
+    request.fileName
+        = QStringLiteral("SorvikDBバックアップ_") + today.toString(QStringLiteral("yyMMdd")) + QStringLiteral(".LZH");
     request.overwritePrompt = true;
     return request;
 }

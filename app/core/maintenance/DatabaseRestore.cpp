@@ -39,8 +39,7 @@ void swapIn(const QString &livePath, const QString &restoredPath)
 
 }  // namespace
 
-DatabaseRestore::DatabaseRestore(db::Database &database, sorvik::package::PackageDialogs &dialogs,
-                                 MaintenanceLog &log)
+DatabaseRestore::DatabaseRestore(db::Database &database, sorvik::package::PackageDialogs &dialogs, MaintenanceLog &log)
     : m_database(database)
     , m_dialogs(dialogs)
     , m_log(log)

@@ -12,7 +12,8 @@ inline const QString ProjectDeleted = QStringLiteral("関連工事情報　削�
 inline const QString SafetyCopyFailed
     = QStringLiteral("削除前の控え（ユニットファイル）を作成できませんでした。\n\r%1\n\r控えなしで削除しますか？");
 
-inline const QString NetworkDatabase = QStringLiteral("ネットワーク接続の場合はデータベースの専用ツールで行って下さい。");
+inline const QString NetworkDatabase
+    = QStringLiteral("ネットワーク接続の場合はデータベースの専用ツールで行って下さい。");
 inline const QString DatabaseSettings = QStringLiteral("データベース設定");
 inline const QString BackupStarted = QStringLiteral("バックアップDB作成開始");
 inline const QString BackupCompressing = QStringLiteral("バックアップDBを圧縮");
@@ -20,7 +21,8 @@ inline const QString BackupFinished
     = QStringLiteral("バックアップ終了しました。リストア作業は専用コマンドを用いて行う必要があります。");
 
 inline const QString RestoreTitle = QStringLiteral("データベースのリストア");
-inline const QString ConfirmRestore = QStringLiteral("リストア作業は以前バックアップした時の状態に戻します。よろしいですか？");
+inline const QString ConfirmRestore
+    = QStringLiteral("リストア作業は以前バックアップした時の状態に戻します。よろしいですか？");
 inline const QString RestoreFileName = QStringLiteral("リストアファイル名：");
 inline const QString RestoreStarted = QStringLiteral("リストア開始");
 inline const QString NoBackupInArchive

@@ -39,7 +39,7 @@ QByteArray mailUrl(const QString &address, const QStringList &lines)
     for (const QString &line : lines)
         body += QUrl::toPercentEncoding(line) + "%0D%0A";
     return "mailto:" + QUrl::toPercentEncoding(address.trimmed(), "@") + "?subject=" + QUrl::toPercentEncoding(Subject)
-           + "&cc=&bcc=&body=" + body;
+        + "&cc=&bcc=&body=" + body;
 }
 
 bool sendMailInquiry(IniFile &ini, const Inquirer &inquirer)

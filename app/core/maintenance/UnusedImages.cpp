@@ -48,7 +48,7 @@ int UnusedImages::remove(db::Transaction &transaction)
 {
     try {
         const QList<int> unused = unusedKeys(transaction, 0, names(transaction, PhotoReferences))
-                                  + unusedKeys(transaction, 1, names(transaction, CertificateReferences));
+            + unusedKeys(transaction, 1, names(transaction, CertificateReferences));
         db::Query remove(transaction);
         remove.setSql(QStringLiteral("delete from IMGFL where IMCD = ?"));
         for (int key : unused) {

@@ -88,9 +88,9 @@ void MainMaintenanceMenu::nmVersionClick()
 void MainMaintenanceMenu::nmQMailClick()
 {
     const QString program = ProgramFilePath();
-    SupportLinks::sendMailInquiry(*m_data.iniFile, {StartupMessages::ApplicationTitle,
-                                                    AppContext::instance().CompanyName,
-                                                    GetVersionString(program, 3), GetLoginUserName()});
+    SupportLinks::sendMailInquiry(*m_data.iniFile,
+                                  {StartupMessages::ApplicationTitle, AppContext::instance().CompanyName,
+                                   GetVersionString(program, 3), GetLoginUserName()});
 }
 
 void MainMaintenanceMenu::nmHPageClick()

@@ -16,9 +16,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     const QString program = ProgramFilePath();
 
     auto *icon = new QLabel(this);
-    const QIcon programIcon = QApplication::windowIcon().isNull()
-                                  ? style()->standardIcon(QStyle::SP_ComputerIcon)
-                                  : QApplication::windowIcon();
+    const QIcon programIcon = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
+                                                                  : QApplication::windowIcon();
     icon->setPixmap(programIcon.pixmap(48, 48));
     ProductName = new QLabel(QStringLiteral("Product : ") + GetVersionString(program, 8), this);
     ProductName->setObjectName(QStringLiteral("ProductName"));

@@ -34,10 +34,11 @@ TDelAllForm::TDelAllForm(TDataModule1 &data, MainFormWindows &windows, QWidget *
     btnPick = new QPushButton(QStringLiteral("…"), group);
     btnPick->setObjectName(QStringLiteral("btnPick"));
     btnPick->setToolTip(QStringLiteral("工事を選択します"));
+    btnPick->setMaximumWidth(40);
     nameRow->addWidget(btnPick);
     groupLayout->addLayout(nameRow);
-    groupLayout->addWidget(
-        new QLabel(QStringLiteral("（再利用するときは、その工事を選択して各画面で作成ボタンでエクスポートします）"), group));
+    groupLayout->addWidget(new QLabel(
+        QStringLiteral("（再利用するときは、その工事を選択して各画面で作成ボタンでエクスポートします）"), group));
     chkReusable = new QCheckBox(QStringLiteral("上記工事で登録した再利用可能な業者情報、作業員情報を削除する"), group);
     chkReusable->setObjectName(QStringLiteral("chkReusable"));
     groupLayout->addWidget(chkReusable);

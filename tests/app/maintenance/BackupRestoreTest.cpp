@@ -106,8 +106,8 @@ TEST_F(BackupRestoreTest, TheArchiveHoldsOnlyTheEnginesBackupWhichGbakRestoresTo
     copy.close();
     const QString restored = scratchPath(QStringLiteral("restored.fdb"));
     QProcess gbak;
-    gbak.start(QStringLiteral("gbak"), {QStringLiteral("-c"), fbk, restored, QStringLiteral("-user"),
-                                        QStringLiteral("SYSDBA")});
+    gbak.start(QStringLiteral("gbak"),
+               {QStringLiteral("-c"), fbk, restored, QStringLiteral("-user"), QStringLiteral("SYSDBA")});
     ASSERT_TRUE(gbak.waitForFinished(60000));
     ASSERT_EQ(gbak.exitCode(), 0) << gbak.readAllStandardError().toStdString();
     EXPECT_EQ(rowCounts(restored), rowCounts(databasePath()));

@@ -23,8 +23,9 @@ TEST_F(MaintenanceBench, BackupAndRestoreOfTenThousandWorkers)
 {
     execute(ProjectRows(1, QStringLiteral("国道")));
     db::Query insert(data.IBTransaction1);
-    insert.setSql(QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME, FURI, BNDT, ADRS) values (1, ?, ?, ?, ?, "
-                                 "'1980/04/01', '北海道札幌市中央区北一条西二丁目')"));
+    insert.setSql(
+        QStringLiteral("insert into SAGYOIN (KJCD, GYOCD, INCD, NAME, FURI, BNDT, ADRS) values (1, ?, ?, ?, ?, "
+                       "'1980/04/01', '北海道札幌市中央区北一条西二丁目')"));
     for (int i = 0; i < 10000; ++i) {
         insert.setParam(0, 2 + i / 1000);
         insert.setParam(1, i % 1000 + 1);

@@ -24,8 +24,8 @@ public:
 
 // The thirteen tables a project's deletion empties, in the order it empties them.
 inline const QStringList ProjectTables
-    = {QStringLiteral("TAISEI"),  QStringLiteral("TAIKEI"), QStringLiteral("DEZURA"),  QStringLiteral("D_CARRY"),
-       QStringLiteral("D_KIKAI"), QStringLiteral("KOJI"),   QStringLiteral("GYOSYA"),  QStringLiteral("SAGYOIN"),
+    = {QStringLiteral("TAISEI"),   QStringLiteral("TAIKEI"), QStringLiteral("DEZURA"), QStringLiteral("D_CARRY"),
+       QStringLiteral("D_KIKAI"),  QStringLiteral("KOJI"),   QStringLiteral("GYOSYA"), QStringLiteral("SAGYOIN"),
        QStringLiteral("INSIKAKU"), QStringLiteral("NMCARD"), QStringLiteral("CARRY"),  QStringLiteral("KIKAI"),
        QStringLiteral("KOUGU")};
 

@@ -50,8 +50,9 @@ protected:
     QString byAddress() const { return server().addressPrefix() + m_path; }
     QString protocol()
     {
-        return ScalarValue(data.IBTransaction1, QStringLiteral("select MON$REMOTE_PROTOCOL from MON$ATTACHMENTS"
-                                                                " where MON$ATTACHMENT_ID = CURRENT_CONNECTION"));
+        return ScalarValue(data.IBTransaction1,
+                           QStringLiteral("select MON$REMOTE_PROTOCOL from MON$ATTACHMENTS"
+                                          " where MON$ATTACHMENT_ID = CURRENT_CONNECTION"));
     }
     QStringList projects(const QString &name) const
     {
@@ -93,7 +94,8 @@ TEST_F(ServerSiteTest, BackupAndRestoreGoThroughTheServersServiceManager)
     DatabaseBackup backup(data.IBDatabase1, dialogs, log);
     ASSERT_TRUE(backup.backupTo(archive));
     EXPECT_GT(log.lines.size(), 10);
-    ExecuteCommitted(data.IBTransaction1, {QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (2, '2026/06/01', '後から')")});
+    ExecuteCommitted(data.IBTransaction1,
+                     {QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (2, '2026/06/01', '後から')")});
 
     DatabaseRestore restore(data.IBDatabase1, dialogs, log);
     ASSERT_TRUE(restore.restoreFrom(archive));
@@ -112,7 +114,8 @@ TEST_F(ServerSiteTest, ADatabaseNamedByTheServersAddressIsRefusedForBackupAndRes
     DatabaseRestore restore(remote, dialogs, log);
     EXPECT_FALSE(backup.run());
     EXPECT_FALSE(restore.run());
-    EXPECT_EQ(messages.texts(), (QStringList{MaintenanceMessages::NetworkDatabase, MaintenanceMessages::NetworkDatabase}));
+    EXPECT_EQ(messages.texts(),
+              (QStringList{MaintenanceMessages::NetworkDatabase, MaintenanceMessages::NetworkDatabase}));
     EXPECT_TRUE(dialogs.requests.isEmpty());
     EXPECT_FALSE(restore.reconnected());
 }

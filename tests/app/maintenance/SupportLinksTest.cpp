@@ -28,8 +28,7 @@ TEST_F(SupportLinksTest, TheMailCarriesTheSixLinesEncodedWithLiteralLineBreaks)
     ASSERT_EQ(urls.opened.size(), 1);
     const QByteArray sent = urls.opened[0].toEncoded();
     const QByteArray expected = "mailto:support@dealer.example?subject="
-                                + QUrl::toPercentEncoding(QStringLiteral("Sorvik管理システムお問い合せ"))
-                                + "&cc=&bcc=&body=";
+        + QUrl::toPercentEncoding(QStringLiteral("Sorvik管理システムお問い合せ")) + "&cc=&bcc=&body=";
     ASSERT_TRUE(sent.startsWith(expected)) << sent.constData();
     EXPECT_TRUE(sent.endsWith("%0D%0A"));
     EXPECT_EQ(sent.count("%0D%0A"), 6);

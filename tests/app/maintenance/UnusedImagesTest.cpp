@@ -8,7 +8,10 @@ class UnusedImagesTest : public SiteFixture
 protected:
     void addImage(int key, int kind, const QString &name)
     {
-        execute({QStringLiteral("insert into IMGFL (IMCD, FLNM, FLTYP) values (%1, '%2', %3)").arg(key).arg(name).arg(kind)});
+        execute({QStringLiteral("insert into IMGFL (IMCD, FLNM, FLTYP) values (%1, '%2', %3)")
+                     .arg(key)
+                     .arg(name)
+                     .arg(kind)});
     }
     QStringList kept() { return committedColumn(QStringLiteral("select FLNM from IMGFL order by FLNM")); }
 };
@@ -23,10 +26,10 @@ TEST_F(UnusedImagesTest, RemovesEveryUnusedRowAndKeepsEveryReferencedOne)
              QStringLiteral("insert into INSIKAKU (KJCD, GYOCD, INCD, YOBIS2) values (1, 1, 1, 'licence.jpg')")});
     // Two unused rows next to each other in key order, so that a walk that deletes as it
     // goes would step over the second.
-    const QStringList names = {QStringLiteral("worker.jpg"), QStringLiteral("unused1.jpg"),
-                               QStringLiteral("unused2.jpg"), QStringLiteral("seal.jpg"),
-                               QStringLiteral("permit.jpg"),  QStringLiteral("sign.jpg"),
-                               QStringLiteral("staff.jpg"),   QStringLiteral("card.jpg")};
+    const QStringList names
+        = {QStringLiteral("worker.jpg"), QStringLiteral("unused1.jpg"), QStringLiteral("unused2.jpg"),
+           QStringLiteral("seal.jpg"),   QStringLiteral("permit.jpg"),  QStringLiteral("sign.jpg"),
+           QStringLiteral("staff.jpg"),  QStringLiteral("card.jpg")};
     for (int i = 0; i < names.size(); ++i)
         addImage(i + 1, 0, names[i]);
     addImage(20, 1, QStringLiteral("licence.jpg"));
@@ -34,10 +37,10 @@ TEST_F(UnusedImagesTest, RemovesEveryUnusedRowAndKeepsEveryReferencedOne)
 
     EXPECT_EQ(UnusedImages::remove(data.IBTransaction1), 3);
 
-    EXPECT_EQ(kept(), (QStringList{QStringLiteral("card.jpg"), QStringLiteral("licence.jpg"),
-                                   QStringLiteral("permit.jpg"), QStringLiteral("seal.jpg"),
-                                   QStringLiteral("sign.jpg"), QStringLiteral("staff.jpg"),
-                                   QStringLiteral("worker.jpg")}));
+    EXPECT_EQ(kept(),
+              (QStringList{QStringLiteral("card.jpg"), QStringLiteral("licence.jpg"), QStringLiteral("permit.jpg"),
+                           QStringLiteral("seal.jpg"), QStringLiteral("sign.jpg"), QStringLiteral("staff.jpg"),
+                           QStringLiteral("worker.jpg")}));
     EXPECT_EQ(committedColumn(QStringLiteral("select FLTYP from IMGFL where FLNM = 'worker.jpg'")),
               QStringList{QStringLiteral("0")});
 }

@@ -17,6 +17,13 @@
 
 namespace {
 
+// With SORVIK_SCREENSHOT_DIR set, keeps a picture of the window for a person to look at.
+void saveScreenshot(QWidget &window, const QString &name)
+{
+    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+        EXPECT_TRUE(window.grab().save(folder + QLatin1Char('/') + name));
+}
+
 class MaintenanceMenuTest : public MainFormFixture
 {
 protected:
@@ -27,7 +34,8 @@ TEST_F(MaintenanceMenuTest, DeletingTheCurrentProjectThroughItsWindowLeavesNoPro
 {
     addProject(1, QStringLiteral("道路改良工事"), 1);
     addProject(2, QStringLiteral("河川工事"), 1);
-    execute({QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 1, '業者1', 0, 0, 1)")});
+    execute(
+        {QStringLiteral("Insert into TAISEI (KJCD, GYOCD, CPNM, HTYCD, UNUM, EFECT) values (1, 1, '業者1', 0, 0, 1)")});
     Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
     open();
     ASSERT_EQ(AppContext::Project().CurKojiCode(), QStringLiteral("1"));
@@ -39,6 +47,7 @@ TEST_F(MaintenanceMenuTest, DeletingTheCurrentProjectThroughItsWindowLeavesNoPro
         ClickButton(&window, "btnPick");
         EXPECT_EQ(window.edtKJNM->text(), QStringLiteral("道路改良工事"));
         window.chkReusable->click();
+        saveScreenshot(window, QStringLiteral("delete-all.png"));
         messages.answer(true);
         ClickButton(&window, "btnOK");
         EXPECT_EQ(window.KojiCode, QStringLiteral("0"));
@@ -61,6 +70,7 @@ TEST_F(MaintenanceMenuTest, TheVersionWindowShowsTheProgramsProductAndFileVersio
     modal.thenShow<TAboutBox>([&](TAboutBox &box) {
         product = box.ProductName->text();
         version = box.Version->text();
+        saveScreenshot(box, QStringLiteral("about.png"));
         box.OKButton->click();
     });
     a().nmVersion->trigger();
