@@ -3,7 +3,8 @@
 #include "MaintenanceMessages.h"
 #include "PackageExchange.h"
 #include "PackageFiles.h"
-#include "db/Query.h"
+#include "db/Error.h"
+#include "db/StatementBatch.h"
 #include "messages/MessageService.h"
 #include "program/AppContext.h"
 #include "program/DataModule1.h"
@@ -65,17 +66,10 @@ QString ProjectDeletion::writeSafetyCopy(const QString &kojiCode, const QString 
 
 bool ProjectDeletion::deleteRows(const QStringList &statements)
 {
-    db::Transaction &transaction = m_data.IBTransaction1;
     try {
-        db::Query query(transaction);
-        for (const QString &sql : statements) {
-            query.setSql(sql);
-            query.exec();
-        }
-        transaction.commitRetaining();
+        db::commitAll(m_data.IBTransaction1, statements);
         return true;
     } catch (const db::Error &error) {
-        transaction.rollbackRetaining();
         MessageService::current().error(error.message());
         return false;
     }
