@@ -157,6 +157,8 @@ bool FirebirdServer::start()
 {
     m_server.setProcessEnvironment(serverEnvironment());
     m_server.setProcessChannelMode(QProcess::MergedChannels);
+    // A question of the server (a backup's next volume) ends at once instead of waiting.
+    m_server.setStandardInputFile(QProcess::nullDevice());
     m_server.start(findProgram(QStringLiteral("firebird")), {});
     if (!m_server.waitForStarted(10000)) {
         m_failure = QStringLiteral("the server did not start: ") + m_server.errorString();

@@ -6,6 +6,8 @@
 #include "PackageFiles.h"
 #include "SiteFixture.h"
 #include "SiteSql.h"
+#include "data/DataField.h"
+#include "data/TableDataSet.h"
 #include "db/Database.h"
 
 #include <QDir>
@@ -13,6 +15,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace {
 
@@ -117,9 +121,22 @@ TEST_F(BackupRestoreTest, ARestorePutsTheBackupInPlaceAndKeepsTheOldFileBeside)
 {
     const QString archive = backedUp();
     execute({QStringLiteral("insert into KOJI (KJCD, APDT, KJNM) values (5, '2026/06/01', '後から')")});
+    TableDataSet projects(data.IBTransaction1);
+    projects.SetTableName(QStringLiteral("KOJI"));
+    projects.Open();
+    ASSERT_EQ(projects.RecordCount(), 3);
 
     DatabaseRestore restore(data.IBDatabase1, dialogs, log);
     ASSERT_TRUE(restore.restoreFrom(archive));
+    // A dataset open across the restore reads the restored rows and writes on.
+    projects.Refresh();
+    EXPECT_EQ(projects.RecordCount(), 2);
+    projects.Edit();
+    projects.FieldByName(QStringLiteral("KJNM")).SetAsString(QStringLiteral("復元後に変更"));
+    projects.Post();
+    data.IBTransaction1.commitRetaining();
+    EXPECT_EQ(committedColumn(QStringLiteral("select count(*) from KOJI where KJNM = '復元後に変更'")),
+              QStringList{QStringLiteral("1")});
 
     EXPECT_TRUE(restore.reconnected());
     EXPECT_TRUE(data.IBDatabase1.isConnected());
@@ -146,8 +163,17 @@ TEST_F(BackupRestoreTest, ATruncatedBackupLeavesTheDatabaseItsDataAndTheConnecti
                                       {{QStringLiteral("sorvikdb.fbk"), whole.left(whole.size() / 2)}});
     const QStringList before = rowCounts(databasePath());
 
+    // Standard input stays open, as for a program started from a terminal: the engine's
+    // question for the next volume must not wait there.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const int savedInput = ::dup(STDIN_FILENO);
+    ::dup2(pipeEnds[0], STDIN_FILENO);
     DatabaseRestore restore(data.IBDatabase1, dialogs, log);
     EXPECT_THROW(restore.restoreFrom(archive), db::Error);
+    ::dup2(savedInput, STDIN_FILENO);
+    for (int fd : {savedInput, pipeEnds[0], pipeEnds[1]})
+        ::close(fd);
 
     EXPECT_TRUE(data.IBDatabase1.isConnected());
     EXPECT_EQ(rowCounts(databasePath()), before);

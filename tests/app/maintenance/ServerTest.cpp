@@ -7,6 +7,7 @@
 #include "SiteSql.h"
 #include "data/DataField.h"
 #include "data/TableDataSet.h"
+#include "schema/SchemaBuilder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,8 +22,8 @@ FirebirdServer &server()
     return instance;
 }
 
-// The program started on a database of the test's own server, named as a site names its
-// server's database: dbpc "localhost/PORT:" and dbname the path on the server.
+// The program started on a database made through the test's own server, named as a site
+// names its server's database: dbpc "localhost/PORT:" and dbname the path on the server.
 class ServerSiteTest : public ProgramFolderFixture
 {
 protected:
@@ -34,7 +35,7 @@ protected:
         m_path = QDir(server().databaseFolder())
                      .filePath(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
                                + QStringLiteral(".fdb"));
-        CopyPreparedDatabase(PreparedDatabase::Current, m_path);
+        CreateSorvikDatabase(server().localhostPrefix() + m_path);
         writeIni(QStringLiteral("[system]\ndbpc=%1\ndbname=%2\n").arg(server().localhostPrefix(), m_path));
         ASSERT_TRUE(data.start(appDir())) << messages.texts().join(QLatin1Char('|')).toStdString();
         ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join(QLatin1Char('|')).toStdString();
