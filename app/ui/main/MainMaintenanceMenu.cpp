@@ -34,17 +34,13 @@ MainMaintenanceMenu::MainMaintenanceMenu(TDataModule1 &data, MainActions &action
     , m_loadProject(std::move(loadProject))
     , m_window(parent)
 {
-    const auto run = [this](QAction *action, void (MainMaintenanceMenu::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                [this, handler] { RunUserAction([this, handler] { (this->*handler)(); }); });
-    };
-    run(actions.nmDelAll, &MainMaintenanceMenu::nmDelAllClick);
-    run(actions.nmBackup, &MainMaintenanceMenu::nmBackupClick);
-    run(actions.nmRestore, &MainMaintenanceMenu::nmRestoreClick);
-    run(actions.nmPack, &MainMaintenanceMenu::nmPackClick);
-    run(actions.nmVersion, &MainMaintenanceMenu::nmVersionClick);
-    run(actions.nmQMail, &MainMaintenanceMenu::nmQMailClick);
-    run(actions.nmHPage, &MainMaintenanceMenu::nmHPageClick);
+    ConnectUserAction(actions.nmDelAll, this, &MainMaintenanceMenu::nmDelAllClick);
+    ConnectUserAction(actions.nmBackup, this, &MainMaintenanceMenu::nmBackupClick);
+    ConnectUserAction(actions.nmRestore, this, &MainMaintenanceMenu::nmRestoreClick);
+    ConnectUserAction(actions.nmPack, this, &MainMaintenanceMenu::nmPackClick);
+    ConnectUserAction(actions.nmVersion, this, &MainMaintenanceMenu::nmVersionClick);
+    ConnectUserAction(actions.nmQMail, this, &MainMaintenanceMenu::nmQMailClick);
+    ConnectUserAction(actions.nmHPage, this, &MainMaintenanceMenu::nmHPageClick);
 }
 
 void MainMaintenanceMenu::nmDelAllClick()
