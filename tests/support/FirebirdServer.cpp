@@ -16,7 +16,18 @@
 namespace {
 
 const QString PackageConfig = QStringLiteral("/etc/firebird/3.0");
-const QString PackageRoot = QStringLiteral("/usr/lib/x86_64-linux-gnu/firebird/3.0");
+
+// The package's messages file, under the machine's own library folder.
+QString packageMessages()
+{
+    for (const QString &folder :
+         QDir(QStringLiteral("/usr/lib")).entryList({QStringLiteral("*-linux-gnu*")}, QDir::Dirs)) {
+        const QString path = QStringLiteral("/usr/lib/%1/firebird/3.0/firebird.msg").arg(folder);
+        if (QFile::exists(path))
+            return path;
+    }
+    return {};
+}
 
 // A loopback port nobody listens on at this moment.
 int freeLoopbackPort()
@@ -116,7 +127,7 @@ bool FirebirdServer::prepareFolder()
         && root.mkpath(QStringLiteral("tmp"))
         && QFile::copy(PackageConfig + QStringLiteral("/plugins.conf"), root.filePath(QStringLiteral("plugins.conf")))
         && QFile::copy(PackageConfig + QStringLiteral("/fbintl.conf"), root.filePath(QStringLiteral("fbintl.conf")))
-        && QFile::link(PackageRoot + QStringLiteral("/firebird.msg"), root.filePath(QStringLiteral("firebird.msg")))
+        && QFile::link(packageMessages(), root.filePath(QStringLiteral("firebird.msg")))
         && writeText(root.filePath(QStringLiteral("firebird.conf")),
                      QStringLiteral("RemoteServicePort = %1\nRemoteBindAddress = 127.0.0.1\n"
                                     "ServerMode = Super\nSecurityDatabase = %2\nAuthServer = Srp\n"
