@@ -7,6 +7,7 @@
 #include "db/EngineControl.h"
 #include "db/Query.h"
 #include "db/ServiceManager.h"
+#include "db/ServiceTarget.h"
 #include "db/Transaction.h"
 
 #include <QFile>
@@ -221,6 +222,18 @@ TEST(DatabaseConnection, LocalAndServerNames)
     for (const char *file :
          {"/home/u/sorvik.fdb", "sorvik.fdb", "C:\\Database\\s.fdb", "/data/a:b.fdb", "./x:y.fdb", ""})
         EXPECT_FALSE(db::Database::isServerName(QLatin1String(file))) << file;
+}
+
+TEST(DatabaseConnection, AServiceReachesTheServerOfTheNameAndNamesTheDatabaseByItsPath)
+{
+    const db::ServiceTarget server = db::ServiceTarget::of(QStringLiteral("localhost/3051:/data/a:b.fdb"));
+    EXPECT_EQ(server.host, QStringLiteral("localhost/3051"));
+    EXPECT_EQ(server.path, QStringLiteral("/data/a:b.fdb"));
+    EXPECT_EQ(server.databaseName(QStringLiteral("/data/c.fdb")), QStringLiteral("localhost/3051:/data/c.fdb"));
+    const db::ServiceTarget embedded = db::ServiceTarget::of(QStringLiteral("/home/u/sorvik.fdb"));
+    EXPECT_TRUE(embedded.host.isEmpty());
+    EXPECT_EQ(embedded.databaseName(QStringLiteral("/home/u/x.fdb")), QStringLiteral("/home/u/x.fdb"));
+    EXPECT_THROW(db::ServiceTarget::of(QStringLiteral("inet://server/data/s.fdb")), db::Error);
 }
 
 TEST(DatabaseConnection, AnEngineThatDoesNotAnswerEndsInAMessageNamingTheDatabase)
