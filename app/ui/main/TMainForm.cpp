@@ -11,6 +11,7 @@
 #include "MainActions.h"
 #include "MainExchangeMenu.h"
 #include "MainFormWindows.h"
+#include "MainMaintenanceMenu.h"
 #include "MainPrintMenu.h"
 #include "PrintPanel.h"
 #include "bases/TmyForm.h"
@@ -221,6 +222,8 @@ void TMainForm::connectActions()
     connect(ExchangePanel->chkHide, &QCheckBox::toggled, this, &TMainForm::chkHideToggled);
     connect(ExchangePanel, &ExchangeGuidePanel::notificationsClicked, a.actTodoke, &QAction::trigger);
     new MainPrintMenu(a, *m_system, *PrintPanel1, m_windows, this);
+    new MainMaintenanceMenu(
+        m_data, a, m_windows, *Memo1, [this](const QString &code) { LoadKojiOrNone(code); }, this);
 }
 
 void TMainForm::FormCreate()
