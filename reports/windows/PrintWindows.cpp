@@ -1,6 +1,7 @@
 #include "PrintWindows.h"
 
 #include "NotYetPrintForm.h"
+#include "TDaityoPrintForm.h"
 #include "TMeiboPrintForm.h"
 #include "framework/PrintChecks.h"
 #include "messages/MessageService.h"
@@ -25,6 +26,14 @@ void openRoster(QWidget *parent, const PrintRequest &request, const WorkerEditor
     window.chkCardType->setChecked(request.mode == 1);
     if (window.LoadContractorList())
         ModalService::current().run(window);
+}
+
+void openLedger(QWidget *parent, const PrintRequest &request)
+{
+    TDaityoPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    window.SetMode(request.mode);
+    ModalService::current().run(window);
 }
 
 // The checks of the windows still to come, so that the user meets them already.
@@ -66,6 +75,8 @@ void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &edit
         openRoster(parent, request, editWorkers);
         break;
     case PrintWindow::Ledger:
+        openLedger(parent, request);
+        break;
     case PrintWindow::EngineerChart:
     case PrintWindow::Instructions:
     case PrintWindow::Licences:

@@ -10,9 +10,14 @@
 
 namespace {
 
-const QStringList kValueOptions
-    = {QStringLiteral("--db"),   QStringLiteral("--project"), QStringLiteral("--contractor"),
-       QStringLiteral("--date"), QStringLiteral("--order"),   QStringLiteral("--ini")};
+const QStringList kValueOptions = {QStringLiteral("--db"),
+                                   QStringLiteral("--project"),
+                                   QStringLiteral("--contractor"),
+                                   QStringLiteral("--date"),
+                                   QStringLiteral("--order"),
+                                   QStringLiteral("--ini"),
+                                   QStringLiteral("--subcontractor"),
+                                   QStringLiteral("--layout")};
 
 }  // namespace
 

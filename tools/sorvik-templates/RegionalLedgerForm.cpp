@@ -97,13 +97,15 @@ SheetBuilder primeLedger()
     s.text(p.span(row, 6, 7), QStringLiteral("氏　　名"), p.label());
     s.text(p.span(row, 8, 10), QStringLiteral("資格内容"), p.label());
     s.text(p.span(row, 11, 12), QStringLiteral("雇用年月日"), p.label());
+    // "KSNM" of engineer 2 is "KSNM20": the engineer's number, then the upper section's 0.
+    const auto engineer = [](const char *column, int n) { return QLatin1String(column) + QString::number(n) + u'0'; };
     for (int n = 1; n <= 4; ++n) {
         const int r = p.at(row, n);
-        s.marker(p.span(r, 2, 3), QStringLiteral("KSNM%10").arg(n), p.value().center());
-        s.marker(p.span(r, 4, 5), QStringLiteral("SNSE%10").arg(n), p.value().center());
-        s.marker(p.span(r, 6, 7), QStringLiteral("SNNM%10").arg(n), p.value());
-        s.marker(p.span(r, 8, 10), QStringLiteral("SNSK%10").arg(n), p.value());
-        s.marker(p.span(r, 11, 12), QStringLiteral("SNKYDT%10").arg(n), p.value().center());
+        s.marker(p.span(r, 2, 3), engineer("KSNM", n), p.value().center());
+        s.marker(p.span(r, 4, 5), engineer("SNSE", n), p.value().center());
+        s.marker(p.span(r, 6, 7), engineer("SNNM", n), p.value());
+        s.marker(p.span(r, 8, 10), engineer("SNSK", n), p.value());
+        s.marker(p.span(r, 11, 12), engineer("SNKYDT", n), p.value().center());
     }
     s.box(p.span(engineers, 0, 12, 5), Line::Thin);
     row = p.specialists(p.at(row, 5), {QStringLiteral("GJNM10"), QStringLiteral("GJSI10"), QStringLiteral("GJKJ10")},

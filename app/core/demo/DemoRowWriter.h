@@ -23,6 +23,8 @@ public:
     using Numbers = std::initializer_list<std::pair<const char *, int>>;
 
     void insert(const char *table, Texts texts, Numbers numbers = {});
+    // Sets the columns of every row that `where` ("KJCD = 1 and GYOCD = 2") selects.
+    void update(const char *table, Texts texts, Numbers numbers, const QString &where);
 
 private:
     db::Transaction &m_transaction;

@@ -1,5 +1,6 @@
 #include "DemoSite.h"
 
+#include "DemoLedger.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -15,6 +16,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoLedger(writer);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
         transaction.commitRetaining();

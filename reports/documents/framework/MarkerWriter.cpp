@@ -76,4 +76,11 @@ void MarkerWriter::AddPicture(const QString &marker, const celvane::CelvanePictu
     m_engine.Cell(marker, columnOffset, rowOffset).Drawing().AddPicture(picture, left, top, width, height);
 }
 
+void MarkerWriter::AddShape(const QString &marker, double left, double top, double width, double height,
+                            const QVariantList &values, int columnOffset, int rowOffset)
+{
+    check(marker);
+    m_engine.Cell(marker, columnOffset, rowOffset).Drawing().AddShape(left, top, width, height, values);
+}
+
 }  // namespace sorvik::documents

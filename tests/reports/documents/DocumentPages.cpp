@@ -71,6 +71,16 @@ std::vector<const DrawingObject *> DocumentPages::pictures(int page, const QStri
     return found;
 }
 
+std::vector<const DrawingObject *> DocumentPages::shapes(int page) const
+{
+    std::vector<const DrawingObject *> found;
+    if (m_sheet)
+        for (const DrawingObject &object : m_sheet->drawings)
+            if (object.kind == DrawingObject::Kind::Shape && object.from.row / m_pageRows == page)
+                found.push_back(&object);
+    return found;
+}
+
 QStringList DocumentPages::markersLeft(int page) const
 {
     QStringList left;

@@ -24,6 +24,8 @@ public:
     // The pictures whose top-left corner lies in the cell.
     std::vector<const celvane::DrawingObject *> pictures(int page, const QString &marker, int columnOffset = 0,
                                                          int rowOffset = 0) const;
+    // The shapes the engine drew on a page (their top-left corner in its rows).
+    std::vector<const celvane::DrawingObject *> shapes(int page) const;
     // The template cell of a marker (1-based column and row).
     QPoint markerCell(const QString &marker) const;
     // Every cell text of a page that still reads like a marker ("**NAME").
