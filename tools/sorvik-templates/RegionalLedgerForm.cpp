@@ -166,9 +166,10 @@ SheetBuilder subcontractorLedger()
 }
 
 // The subcontract as the region asks for it: tier, rating, retirement mutual aid,
-// insurance numbers, the planned amount and how it is paid. The tier cell is 9 mm wide
-// with an empty cell after it: the program writes 一次・二次以下 there and rings 一次 in
-// the cell or 二次以下 in the next one.
+// insurance numbers, the planned amount and how it is paid. The tier cell is 7.5 mm
+// wide with an empty cell after it: the program writes 一次・二次以下 there and rings 一次
+// (0 to 8 mm) or 二次以下 from 2 mm into the next cell, a millimetre before the fourth
+// character of the 10-point text begins.
 SheetBuilder subcontractTerms()
 {
     constexpr int kLastRow = 58;
@@ -176,7 +177,7 @@ SheetBuilder subcontractTerms()
     LedgerParts head(s, 1);
     LedgerParts p(s, 1, 2);
     ledgerPage(s, kLastRow, 4.2, QStringLiteral("施工体制台帳（下請契約の状況）"));
-    s.columns(3, {9, 19});
+    s.columns(3, {7.5, 20.5});
 
     int row = p.line(4, QStringLiteral("工 事 名 称"), QStringLiteral("KJNM"));
     row = p.line(row, QStringLiteral("注 文 者 名"), QStringLiteral("ODCMPNM"));
