@@ -1,15 +1,12 @@
-#include "RecordingOutput.h"
-#include "SiteFixture.h"
+#include "PrintFormFixture.h"
 #include "TDaityoPrintForm.h"
 #include "UiInput.h"
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
-#include "tree/ConstructionSystem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -21,19 +18,9 @@ namespace {
 
 // The ledger print on the demo site's road project (prime 1; 2 and 3 below it; 4 and 5
 // below 2; 6 below 4), opened as the main window opens it, its documents recorded.
-class TDaityoPrintFormTest : public DemoSiteFixture
+class TDaityoPrintFormTest : public PrintFormFixture
 {
 protected:
-    void SetUp() override
-    {
-        DemoSiteFixture::SetUp();
-        QDir().mkpath(appDir());
-        ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
-                                appDir() + QStringLiteral("rpt")));
-        AppContext::instance().WorkDate = QDate(2026, 6, 1);
-        ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    }
-
     void open(int mode)
     {
         form = std::make_unique<TDaityoPrintForm>();
@@ -81,8 +68,6 @@ protected:
         return false;
     }
 
-    ConstructionSystem system{data.IBTransaction1, AppContext::Project()};
-    std::shared_ptr<RecordingOutput> output = std::make_shared<RecordingOutput>();
     std::unique_ptr<TDaityoPrintForm> form;
 };
 
