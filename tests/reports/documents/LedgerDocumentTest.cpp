@@ -88,6 +88,10 @@ TEST_F(LedgerDocumentTest, JointVenturePrimeSpreadsItsPermitsOverTheSlotsOfTheir
                              QStringLiteral("20")};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(five.value(0, QStringLiteral("**KYGY") + places[i]), trades[i]) << i;
+    // The form lists the slots in the order they fill: the permits read in row order.
+    for (int i = 1; i < 5; ++i)
+        EXPECT_LT(five.markerCell(QStringLiteral("**KYGY") + places[i - 1]).y(),
+                  five.markerCell(QStringLiteral("**KYGY") + places[i]).y());
     EXPECT_EQ(five.value(0, QStringLiteral("**KYNUM40")), QStringLiteral("知事・特定  特-5 第        10452 号"));
     EXPECT_FALSE(written("**KYGY60"));
     EXPECT_FALSE(written("**KYNUM60"));
