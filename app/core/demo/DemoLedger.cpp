@@ -9,72 +9,23 @@ QString u(const char *text)
     return QString::fromUtf8(text);
 }
 
-QString contractor(int project, int code)
-{
-    return QStringLiteral("KJCD = %1 and GYOCD = %2").arg(project).arg(code);
-}
-
-// The road project's subcontractors: a permit of the governor of Hokkaido, the contract
-// with the contractor above them and what the third regional sheet asks.
-struct Subcontract
-{
-    int code;
-    const char *trade;
-    const char *sign;
-    const char *number;
-    const char *permitDate;
-    const char *contractDate;
-    const char *party;  // the contractor above, as the contract names it
-    const char *partyAddress;
-    int amount;  // thousand yen
-    const char *content;
-    const char *rating;
-};
-
-const Subcontract roadSubcontracts[] = {
-    {2, "土木工事業", "般-4", "8721", "2022/06/30", "2026/04/10", "北辰建設株式会社 札幌支店",
-     "札幌市中央区北3条西7丁目1-1", 186000, "土工事、排水構造物工事", "A"},
-    {3, "舗装工事業", "特-5", "10452", "2023/02/14", "2026/07/15", "北辰建設株式会社 札幌支店",
-     "札幌市中央区北3条西7丁目1-1", 142500, "アスファルト舗装工事 A=6,200㎡", "A"},
-    {4, "とび・土工工事業", "般-3", "15530", "2021/09/01", "2026/04/25", "株式会社丸山土木",
-     "札幌市南区真駒内上町3丁目2-8", 38400, "掘削・積込運搬（重機土工）", "B"},
-    {5, "鉄筋工事業", "般-6", "20817", "2024/03/18", "2026/05/20", "株式会社丸山土木", "札幌市南区真駒内上町3丁目2-8",
-     12600, "排水構造物の鉄筋組立", "C"},
-    {6, "とび・土工工事業", "般-2", "23904", "2020/11/05", "2026/04/30", "有限会社石狩重機", "石狩市新港西2丁目775-3",
-     9800, "バックホウ・ブルドーザの運転", "C"},
-    {7, "とび・土工工事業", "般-5", "17266", "2023/08/22", "2027/01/20", "道央舗装株式会社",
-     "札幌市西区発寒13条4丁目12-5", 4200, "区画線の設置", "C"},
-};
-
+// The road prime holds a second permit, names its 監理技術者 beside its 主任 and two
+// specialist engineers: only columns the contractor details leave empty.
 void writeRoadPrime(DemoRowWriter &w)
 {
     w.update("GYOSYA",
-             {{"KYGY1", u("土木工事業")},
-              {"KYAREA1", u("大臣")},
-              {"KYTYPE1", u("特定")},
-              {"KYKIGO1", u("特-5")},
-              {"KYNUM1", u("3456")},
-              {"KYDT1", u("2023/05/12")},
-              {"KYGY2", u("舗装工事業")},
+             {{"KYGY2", u("舗装")},
               {"KYAREA2", u("大臣")},
               {"KYTYPE2", u("特定")},
-              {"KYKIGO2", u("特-5")},
-              {"KYNUM2", u("3456")},
-              {"KYDT2", u("2023/05/12")},
-              {"SGDT", u("2026/03/24")},
-              {"FAX", u("011-231-5510")},
-              {"KTNM", u("北村 一郎")},
-              {"KTKG", u("契約による")},
-              {"KTIK", u("書面による")},
-              {"ASNM", u("伊藤 美咲")},
-              {"KKNM", u("高橋 誠")},
-              {"SNNO1", u("第 1234567 号")},
-              {"SNKYDT1", u("1996/04/01")},
+              {"KYKIGO2", u("国土交通大臣")},
+              {"KYNUM2", u("002871")},
+              {"KYDT2", u("2023/06/12")},
               {"KSNM2", u("監理")},
               {"SNSE2", u("専任")},
               {"SNNM2", u("中川 博")},
               {"SNSK2", u("1級土木施工管理技士")},
-              {"SNNO2", u("第 2345678 号")},
+              {"SNNO2", u("第 00234567 号")},
+              {"SNDT2", u("1968/11/02")},
               {"SNKYDT2", u("1992/04/01")},
               {"GJNM1", u("山本 修")},
               {"GJSI1", u("1級舗装施工管理技術者")},
@@ -82,39 +33,7 @@ void writeRoadPrime(DemoRowWriter &w)
               {"GJNM2", u("斎藤 聡")},
               {"GJSI2", u("1級電気工事施工管理技士")},
               {"GJKJ2", u("道路照明設備工")}},
-             {}, contractor(1, 1));
-}
-
-void writeRoadSubcontract(DemoRowWriter &w, const Subcontract &s)
-{
-    w.update("GYOSYA",
-             {{"KYGY1", u(s.trade)},
-              {"KYAREA1", u("知事")},
-              {"KYTYPE1", u(s.sign)[0] == QChar(u'特') ? u("特定") : u("一般")},
-              {"KYKIGO1", u(s.sign)},
-              {"KYNUM1", u(s.number)},
-              {"KYDT1", u(s.permitDate)},
-              {"SGDT", u(s.contractDate)},
-              {"KYCOM", u(s.party)},
-              {"KYADD", u(s.partyAddress)},
-              {"ASNM", u("職長")},
-              {"KKNM", u("総務担当")},
-              {"LANK2", u(s.rating)},
-              {"KTKDT", u("2015/04/01")},
-              {"KTKNO", QStringLiteral("01-%1-0%2").arg(QLatin1String(s.number)).arg(s.code)},
-              {"KENPONO", QStringLiteral("0110%1").arg(QLatin1String(s.number))},
-              {"NENKINNO", QStringLiteral("01-ア-%1").arg(QLatin1String(s.number))},
-              {"KOYONO", QStringLiteral("0101-%1-%2").arg(QLatin1String(s.number)).arg(s.code)},
-              {"UKKJNY", u(s.content)}},
-             {{"UKSAL", s.amount},
-              {"MAEPER", 30},
-              {"MAEMNYPER", 100},
-              {"MAEPN", 0},
-              {"HARFMNYPER", 80},
-              {"HARFPN", 90},
-              {"CMPLMNYPER", 100},
-              {"CMPLPN", 0}},
-             contractor(1, s.code));
+             {}, QStringLiteral("KJCD = 1 and GYOCD = 1"));
 }
 
 // The joint venture: its prime is the venture itself and lists the five permits of its
@@ -228,7 +147,5 @@ void writeJointVenture(DemoRowWriter &w)
 void WriteDemoLedger(DemoRowWriter &writer)
 {
     writeRoadPrime(writer);
-    for (const Subcontract &s : roadSubcontracts)
-        writeRoadSubcontract(writer, s);
     writeJointVenture(writer);
 }

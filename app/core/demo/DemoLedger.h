@@ -3,8 +3,8 @@
 class DemoRowWriter;
 
 // What the construction-system ledger and the re-subcontracting notice print on the demo
-// site: the road project's contractors gain their construction permits, contract dates,
-// engineers, contract partners, insurances and payment terms (every version of each, only
-// in columns the site left empty); and a third project, a joint venture whose prime holds
-// five permits, with two subcontractors. Written after the projects.
+// site beyond the contractors' details: the road prime's second permit, its 監理技術者 and
+// specialist engineers (only in columns left empty, every version); and a third project,
+// a joint venture whose prime lists five permits, with a contractor on each of two tiers.
+// Written after the contractors' details.
 void WriteDemoLedger(DemoRowWriter &writer);

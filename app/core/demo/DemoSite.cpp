@@ -1,5 +1,7 @@
 #include "DemoSite.h"
 
+#include "DemoContractorDetails.h"
+#include "DemoEquipment.h"
 #include "DemoLedger.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
@@ -16,9 +18,11 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoContractorDetails(transaction);
         WriteDemoLedger(writer);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
+        WriteDemoEquipment(writer);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

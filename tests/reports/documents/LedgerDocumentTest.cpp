@@ -51,10 +51,10 @@ TEST_F(LedgerDocumentTest, LedgerGivesEachDirectSubcontractorAPageUnderTheSameUp
         EXPECT_EQ(ledger.value(page, QStringLiteral("**ODPOST")), QStringLiteral("060-8506"));
         EXPECT_EQ(ledger.value(page, QStringLiteral("**CPNM0")), QStringLiteral("北辰建設株式会社"));
         EXPECT_EQ(ledger.value(page, QStringLiteral("**JGNM0")), QStringLiteral("札幌支店"));
-        EXPECT_EQ(ledger.value(page, QStringLiteral("**KYGY10")), QStringLiteral("土木工事業"));
+        EXPECT_EQ(ledger.value(page, QStringLiteral("**KYGY10")), QStringLiteral("土木"));
         EXPECT_EQ(ledger.value(page, QStringLiteral("**KYNUM20")),
-                  QStringLiteral("大臣・特定  特-5 第         3456 号"));
-        EXPECT_EQ(ledger.value(page, QStringLiteral("**KYDT20")), QStringLiteral("令和 05年05月12日"));
+                  QStringLiteral("大臣・特定 国土交通大臣 第       002871 号"));
+        EXPECT_EQ(ledger.value(page, QStringLiteral("**KYDT20")), QStringLiteral("令和 05年06月12日"));
         EXPECT_EQ(ledger.value(page, QStringLiteral("**KSNM10")), QStringLiteral("主任"));
         EXPECT_EQ(ledger.value(page, QStringLiteral("**GJNM20")), QStringLiteral("斎藤 聡"));
         EXPECT_EQ(ledger.value(page, QStringLiteral("**STAD")), QStringLiteral("札幌市中央区北3条西7丁目1-1"));
@@ -68,10 +68,10 @@ TEST_F(LedgerDocumentTest, LedgerGivesEachDirectSubcontractorAPageUnderTheSameUp
     EXPECT_EQ(ledger.value(0, QStringLiteral("**ADD1")), QStringLiteral("札幌市南区真駒内上町3丁目2-8"));
     EXPECT_EQ(ledger.value(0, QStringLiteral("**KJNY1")), QStringLiteral("土工事・排水構造物工事"));
     EXPECT_EQ(ledger.value(0, QStringLiteral("**STDT1")), QStringLiteral("令和 08年04月20日"));
-    EXPECT_EQ(ledger.value(0, QStringLiteral("**KYNUM11")), QStringLiteral("知事・一般  般-4 第         8721 号"));
+    EXPECT_EQ(ledger.value(0, QStringLiteral("**KYNUM11")), QStringLiteral("知事・一般   石狩 第        07415 号"));
     EXPECT_EQ(ledger.value(0, QStringLiteral("**SNNM11")), QStringLiteral("丸山 翔太"));
     EXPECT_EQ(ledger.value(1, QStringLiteral("**CPNM1")), QStringLiteral("道央舗装株式会社"));
-    EXPECT_EQ(ledger.value(1, QStringLiteral("**KYGY11")), QStringLiteral("舗装工事業"));
+    EXPECT_EQ(ledger.value(1, QStringLiteral("**KYGY11")), QStringLiteral("舗装"));
     // Joint-venture slots stay blank on an ordinary project.
     EXPECT_FALSE(written("**KYGY30"));
     EXPECT_EQ(ledger.value(0, QStringLiteral("**KYGY30")), QString());
@@ -122,7 +122,7 @@ TEST_F(LedgerDocumentTest, NoticeOfASecondTierContractorNamesTheContractorItWork
     EXPECT_EQ(notice.value(0, QStringLiteral("**CPNM0")), QStringLiteral("有限会社石狩重機"));
     EXPECT_EQ(notice.value(0, QStringLiteral("**ADD0")), QStringLiteral("石狩市新港西2丁目775-3"));
     EXPECT_EQ(notice.value(0, QStringLiteral("**KJNY")), QStringLiteral("掘削・積込運搬（重機土工）"));
-    EXPECT_EQ(notice.value(0, QStringLiteral("**KYGY10")), QStringLiteral("とび・土工工事業"));
+    EXPECT_EQ(notice.value(0, QStringLiteral("**KYGY10")), QStringLiteral("とび・土工"));
     EXPECT_EQ(notice.value(0, QStringLiteral("**SNSK10")), QStringLiteral("2級土木施工管理技士"));
     EXPECT_EQ(notice.value(0, QStringLiteral("**CPNM1")), QStringLiteral("株式会社北斗オペレーション"));
     EXPECT_EQ(notice.value(0, QStringLiteral("**GBNM1")), QStringLiteral("北斗 亮"));

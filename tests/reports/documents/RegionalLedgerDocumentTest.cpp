@@ -40,13 +40,13 @@ TEST_F(RegionalLedgerDocumentTest, PrimeLayoutsAreOnePageWhateverTheSubcontracto
     const DocumentPages ledger1 = build(Layout::Ledger1, directOfPrime);
     EXPECT_EQ(ledger1.count(), 1);
     EXPECT_EQ(ledger1.value(0, QStringLiteral("**ODNM")), QStringLiteral("国土交通省 北海道開発局 札幌開発建設部"));
-    EXPECT_EQ(ledger1.value(0, QStringLiteral("**KTNM0")), QStringLiteral("北村 一郎"));
+    EXPECT_EQ(ledger1.value(0, QStringLiteral("**GBNM0")), QStringLiteral("高橋 誠"));
     EXPECT_EQ(ledger1.value(0, QStringLiteral("**KSNM20")), QStringLiteral("監理"));
     EXPECT_EQ(ledger1.value(0, QStringLiteral("**SNNM20")), QStringLiteral("中川 博"));
     // The employment date as stored.
     EXPECT_EQ(ledger1.value(0, QStringLiteral("**SNKYDT20")), QStringLiteral("1992/04/01"));
     EXPECT_EQ(ledger1.value(0, QStringLiteral("**GJSI10")), QStringLiteral("1級舗装施工管理技術者"));
-    EXPECT_EQ(ledger1.value(0, QStringLiteral("**KYGY20")), QStringLiteral("舗装工事業"));
+    EXPECT_EQ(ledger1.value(0, QStringLiteral("**KYGY20")), QStringLiteral("舗装"));
     EXPECT_TRUE(ledger1.markersLeft(0).isEmpty()) << ledger1.markersLeft(0).join(u' ').toStdString();
 }
 
@@ -62,8 +62,8 @@ TEST_F(RegionalLedgerDocumentTest, SubcontractorLayoutsGiveEachAPage)
     const DocumentPages ledger2 = build(Layout::Ledger2, directOfPrime);
     ASSERT_EQ(ledger2.count(), 2);
     EXPECT_EQ(ledger2.value(0, QStringLiteral("**CPNM1")), QStringLiteral("株式会社丸山土木"));
-    EXPECT_EQ(ledger2.value(0, QStringLiteral("**SGDT1")), QStringLiteral("令和 08年04月10日"));
-    EXPECT_EQ(ledger2.value(1, QStringLiteral("**KYNUM11")), QStringLiteral("知事・特定  特-5 第        10452 号"));
+    EXPECT_EQ(ledger2.value(0, QStringLiteral("**SGDT1")), QStringLiteral("令和 08年03月26日"));
+    EXPECT_EQ(ledger2.value(1, QStringLiteral("**KYNUM11")), QStringLiteral("知事・特定   石狩 第        05522 号"));
     for (int page = 0; page < 2; ++page)
         EXPECT_TRUE(ledger2.markersLeft(page).isEmpty()) << ledger2.markersLeft(page).join(u' ').toStdString();
 }
@@ -85,10 +85,10 @@ TEST_F(RegionalLedgerDocumentTest, ThirdLedgerSheetRingsTheTierOfEachSubcontract
     EXPECT_EQ(ringAt(first, 0), mark.x());
     EXPECT_EQ(ringAt(first, 1), mark.x());
     EXPECT_EQ(first.value(0, QStringLiteral("**ODCMPNM")), QStringLiteral("北辰建設株式会社"));
-    EXPECT_EQ(first.value(0, QStringLiteral("**SALSUM")), QStringLiteral("186000"));
-    EXPECT_EQ(first.value(0, QStringLiteral("**KJNY")), QStringLiteral("土工事、排水構造物工事"));
-    EXPECT_EQ(first.value(0, QStringLiteral("**HARFPN")), QStringLiteral("90"));
-    EXPECT_EQ(first.value(0, QStringLiteral("**KTKDT")), QStringLiteral("平成 27年04月01日"));
+    EXPECT_EQ(first.value(0, QStringLiteral("**SALSUM")), QStringLiteral("86400"));
+    EXPECT_EQ(first.value(0, QStringLiteral("**KJNY")), QStringLiteral("現場作業に係る施工一式"));
+    EXPECT_EQ(first.value(0, QStringLiteral("**CMPLPN")), QStringLiteral("90"));
+    EXPECT_EQ(first.value(0, QStringLiteral("**KTKDT")), QStringLiteral("平成 20年04月01日"));
     EXPECT_EQ(first.value(1, QStringLiteral("**LANK2")), QStringLiteral("A"));
     EXPECT_TRUE(first.markersLeft(0).isEmpty()) << first.markersLeft(0).join(u' ').toStdString();
 
