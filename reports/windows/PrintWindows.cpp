@@ -1,6 +1,7 @@
 #include "PrintWindows.h"
 
 #include "NotYetPrintForm.h"
+#include "TDaityoPrintForm.h"
 #include "TMeiboPrintForm.h"
 #include "TTaikeiPrintForm.h"
 #include "framework/PrintChecks.h"
@@ -32,6 +33,14 @@ void openEngineerChart(QWidget *parent, const PrintRequest &request)
 {
     TTaikeiPrintForm window(parent);
     window.KojiCode = request.kojiCode;
+    ModalService::current().run(window);
+}
+
+void openLedger(QWidget *parent, const PrintRequest &request)
+{
+    TDaityoPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    window.SetMode(request.mode);
     ModalService::current().run(window);
 }
 
@@ -73,10 +82,12 @@ void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &edit
     case PrintWindow::Roster:
         openRoster(parent, request, editWorkers);
         break;
+    case PrintWindow::Ledger:
+        openLedger(parent, request);
+        break;
     case PrintWindow::EngineerChart:
         openEngineerChart(parent, request);
         break;
-    case PrintWindow::Ledger:
     case PrintWindow::Instructions:
     case PrintWindow::Licences:
     case PrintWindow::Notifications:

@@ -10,9 +10,11 @@
 
 namespace {
 
-const QStringList kValueOptions = {
-    QStringLiteral("--db"),    QStringLiteral("--project"), QStringLiteral("--contractor"), QStringLiteral("--date"),
-    QStringLiteral("--order"), QStringLiteral("--ini"),     QStringLiteral("--version"),    QStringLiteral("--lines")};
+const QStringList kValueOptions
+    = {QStringLiteral("--db"),      QStringLiteral("--project"), QStringLiteral("--contractor"),
+       QStringLiteral("--date"),    QStringLiteral("--order"),   QStringLiteral("--ini"),
+       QStringLiteral("--version"), QStringLiteral("--lines"),   QStringLiteral("--subcontractor"),
+       QStringLiteral("--layout")};
 
 }  // namespace
 

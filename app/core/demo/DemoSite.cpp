@@ -3,6 +3,7 @@
 #include "DemoContractorDetails.h"
 #include "DemoEquipment.h"
 #include "DemoChart.h"
+#include "DemoLedger.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -19,6 +20,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
         WriteDemoContractorDetails(transaction);
+        WriteDemoLedger(writer);
         WriteDemoWorkers(writer);
         WriteDemoChart(writer);
         WriteDemoRosterPrints(writer, transaction);

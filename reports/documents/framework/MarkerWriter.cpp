@@ -88,4 +88,11 @@ celvane::CelvaneDrawing MarkerWriter::Drawing(const QString &marker, int columnO
     return m_engine.Cell(marker, columnOffset, rowOffset).Drawing();
 }
 
+void MarkerWriter::AddShape(const QString &marker, double left, double top, double width, double height,
+                            const QVariantList &values, int columnOffset, int rowOffset)
+{
+    check(marker);
+    m_engine.Cell(marker, columnOffset, rowOffset).Drawing().AddShape(left, top, width, height, values);
+}
+
 }  // namespace sorvik::documents

@@ -92,6 +92,16 @@ Border DocumentPages::border(int page, const QString &marker, int columnOffset, 
     return size_t(id) < m_styles->borders.size() ? m_styles->borders[size_t(id)] : Border{};
 }
 
+std::vector<const DrawingObject *> DocumentPages::shapes(int page) const
+{
+    std::vector<const DrawingObject *> found;
+    if (m_sheet)
+        for (const DrawingObject &object : m_sheet->drawings)
+            if (object.kind == DrawingObject::Kind::Shape && object.from.row / m_pageRows == page)
+                found.push_back(&object);
+    return found;
+}
+
 QStringList DocumentPages::markersLeft(int page) const
 {
     QStringList left;

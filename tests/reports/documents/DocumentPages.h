@@ -29,6 +29,8 @@ public:
                                                        int columns) const;
     // The lines around the cell.
     celvane::Border border(int page, const QString &marker, int columnOffset = 0, int rowOffset = 0) const;
+    // The shapes the engine drew on a page (their top-left corner in its rows).
+    std::vector<const celvane::DrawingObject *> shapes(int page) const;
     // The template cell of a marker (1-based column and row).
     QPoint markerCell(const QString &marker) const;
     // Every cell text of a page that still reads like a marker ("**NAME").
