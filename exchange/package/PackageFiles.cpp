@@ -1,6 +1,7 @@
 #include "PackageFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace sorvik::package {
 
@@ -48,6 +49,11 @@ QString recordPrefix(int kind)
     }
 }
 
+QString recordExportTitle(int kind)
+{
+    return kind == 0 || kind == 1 ? QStringLiteral("作成するファイル名を決めてください") : QString();
+}
+
 QString recordImportTitle(int kind)
 {
     switch (kind) {
@@ -64,9 +70,13 @@ QString recordImportTitle(int kind)
 
 FileRequest recordExportRequest(int kind, const QString &name, const QDate &today)
 {
+    // A name such as "A/B工業" must not turn the proposed file into a folder path.
+    QString fileName = name.trimmed();
+    fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
     return saveRequest(kPackageFilter, kPackageExt,
-                       recordPrefix(kind) + QLatin1Char('_') + name.trimmed() + QLatin1Char('_') + yymmdd(today)
-                           + QStringLiteral(".LZH"));
+                       recordPrefix(kind) + QLatin1Char('_') + fileName + QLatin1Char('_') + yymmdd(today)
+                           + QStringLiteral(".LZH"),
+                       recordExportTitle(kind));
 }
 
 FileRequest recordImportRequest(int kind)
@@ -126,14 +136,17 @@ FileRequest unitLoadRequest()
 
 QString safetyUnitPath(const QString &appDir, const QString &projectName, const QDateTime &now)
 {
-    const QString stamp = QStringLiteral("%1%2%3%4%5")
-                              .arg(now.date().year() % 100, 2, 10, QLatin1Char('0'))
-                              .arg(now.date().month())
-                              .arg(now.date().day())
-                              .arg(now.time().hour())
-                              .arg(now.time().minute());
-    return QDir(appDir).filePath(QStringLiteral("Sorvikユニット_") + projectName.trimmed() + QLatin1Char('_') + stamp
-                                 + QStringLiteral(".LDF"));
+    QString name = projectName.trimmed();
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    const QString stem = QDir(appDir).filePath(QStringLiteral("Sorvikユニット_") + name + QLatin1Char('_')
+                                               + now.toString(QStringLiteral("yyMMddhhmmss")));
+    QString path = stem + QStringLiteral(".LDF");
+    for (int counter = 2; QFileInfo::exists(path); ++counter)
+        path = stem + QStringLiteral("_%1.LDF").arg(counter);
+    return path;
 }
 
 }  // namespace sorvik::package

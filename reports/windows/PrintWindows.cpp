@@ -1,7 +1,9 @@
 #include "PrintWindows.h"
 
 #include "NotYetPrintForm.h"
+#include "TDaityoPrintForm.h"
 #include "TMeiboPrintForm.h"
+#include "TTaikeiPrintForm.h"
 #include "framework/PrintChecks.h"
 #include "messages/MessageService.h"
 #include "program/AppContext.h"
@@ -25,6 +27,21 @@ void openRoster(QWidget *parent, const PrintRequest &request, const WorkerEditor
     window.chkCardType->setChecked(request.mode == 1);
     if (window.LoadContractorList())
         ModalService::current().run(window);
+}
+
+void openEngineerChart(QWidget *parent, const PrintRequest &request)
+{
+    TTaikeiPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    ModalService::current().run(window);
+}
+
+void openLedger(QWidget *parent, const PrintRequest &request)
+{
+    TDaityoPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    window.SetMode(request.mode);
+    ModalService::current().run(window);
 }
 
 // The checks of the windows still to come, so that the user meets them already.
@@ -66,7 +83,11 @@ void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &edit
         openRoster(parent, request, editWorkers);
         break;
     case PrintWindow::Ledger:
+        openLedger(parent, request);
+        break;
     case PrintWindow::EngineerChart:
+        openEngineerChart(parent, request);
+        break;
     case PrintWindow::Instructions:
     case PrintWindow::Licences:
     case PrintWindow::Notifications:

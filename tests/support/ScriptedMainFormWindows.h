@@ -48,6 +48,7 @@ public:
 
     void editSettings(QWidget *, bool companyNameOnly) override { settingsRequests << companyNameOnly; }
     void editStaff(QWidget *) override { ++staffRequests; }
+    void editChart(QWidget *, const QString &kojiCode) override { chartRequests << kojiCode; }
     void openPrintWindow(QWidget *, const PrintRequest &request) override { printRequests << request; }
 
     QList<ProjectChoice> projectAnswers;
@@ -59,5 +60,6 @@ public:
     QStringList editedContractors;
     QList<bool> settingsRequests;
     int staffRequests = 0;
+    QStringList chartRequests;
     QList<PrintRequest> printRequests;
 };

@@ -11,8 +11,10 @@
 namespace {
 
 const QStringList kValueOptions
-    = {QStringLiteral("--db"),   QStringLiteral("--project"), QStringLiteral("--contractor"),
-       QStringLiteral("--date"), QStringLiteral("--order"),   QStringLiteral("--ini")};
+    = {QStringLiteral("--db"),      QStringLiteral("--project"), QStringLiteral("--contractor"),
+       QStringLiteral("--date"),    QStringLiteral("--order"),   QStringLiteral("--ini"),
+       QStringLiteral("--version"), QStringLiteral("--lines"),   QStringLiteral("--subcontractor"),
+       QStringLiteral("--layout")};
 
 }  // namespace
 
@@ -57,7 +59,6 @@ void PrintJob::start(const QString &templateFolder)
     const QString database = required("--db");
     if (!QFileInfo(database).isFile() && !database.contains(u':'))
         throw PrintFailure(QStringLiteral("no database at ") + database);
-    std::unique_ptr<IniFile> ini;
     if (const QString path = option("--ini"); !path.isEmpty()) {
         if (!QFileInfo(path).isFile())
             throw PrintFailure(QStringLiteral("no settings file at ") + path);

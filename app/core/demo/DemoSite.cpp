@@ -1,5 +1,9 @@
 #include "DemoSite.h"
 
+#include "DemoContractorDetails.h"
+#include "DemoEquipment.h"
+#include "DemoChart.h"
+#include "DemoLedger.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -15,8 +19,12 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoContractorDetails(transaction);
+        WriteDemoLedger(writer);
         WriteDemoWorkers(writer);
+        WriteDemoChart(writer);
         WriteDemoRosterPrints(writer, transaction);
+        WriteDemoEquipment(writer);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

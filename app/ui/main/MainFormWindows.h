@@ -52,6 +52,8 @@ public:
     virtual void editSettings(QWidget *parent, bool companyNameOnly) = 0;
     // The staff master editor.
     virtual void editStaff(QWidget *parent) = 0;
+    // The organisation chart editor of a project.
+    virtual void editChart(QWidget *parent, const QString &kojiCode) = 0;
     // A report window, after the check it runs before it is shown.
     virtual void openPrintWindow(QWidget *parent, const PrintRequest &request) = 0;
 };

@@ -11,6 +11,7 @@
 #include "MainActions.h"
 #include "MainExchangeMenu.h"
 #include "MainFormWindows.h"
+#include "MainMaintenanceMenu.h"
 #include "MainPrintMenu.h"
 #include "PrintPanel.h"
 #include "bases/TmyForm.h"
@@ -192,6 +193,7 @@ void TMainForm::connectActions()
     run(a.nmGyoEdit, &TMainForm::nmGyoEditClick);
     run(a.nmSet, &TMainForm::nmSetClick);
     run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
+    run(a.actPTaikeizu, &TMainForm::actPTaikeizuExecute);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
     m_exchangeMenu = new MainExchangeMenu(
         m_data, a, [this](const QString &code) { LoadKojiOrNone(code); }, this);
@@ -220,6 +222,8 @@ void TMainForm::connectActions()
     connect(ExchangePanel->chkHide, &QCheckBox::toggled, this, &TMainForm::chkHideToggled);
     connect(ExchangePanel, &ExchangeGuidePanel::notificationsClicked, a.actTodoke, &QAction::trigger);
     new MainPrintMenu(a, *m_system, *PrintPanel1, m_windows, this);
+    new MainMaintenanceMenu(
+        m_data, a, m_windows, *Memo1, [this](const QString &code) { LoadKojiOrNone(code); }, this);
 }
 
 void TMainForm::FormCreate()
@@ -372,8 +376,13 @@ void TMainForm::actGyoEditExecute()
         return;
     const MainFormWindows::EditResult edited = m_windows.editContractor(
         this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode(), m_system->SelectedIsPrime());
-    if (!edited.name.isEmpty() && edited.name != m_system->tree().caption(node))
-        m_system->RenameNode(node, edited.name);
+    renameEdited(node, edited.name);
+}
+
+void TMainForm::renameEdited(const QModelIndex &node, const QString &name)
+{
+    if (node.isValid() && !name.isEmpty() && name != m_system->tree().caption(node))
+        m_system->RenameNode(node, name);
 }
 
 void TMainForm::actSetMotoNewExecute()
@@ -438,7 +447,9 @@ void TMainForm::nmGyoEditClick()
     const QString project = AppContext::instance().Project().CurKojiCode();
     MainFormWindows::ContractorChoice choice;
     while (m_windows.pickContractor(this, project, {}, false, choice)) {
-        m_windows.editContractor(this, project, choice.gyoCode, choice.gyoCode == m_system->PrimeGyoCode());
+        const MainFormWindows::EditResult edited
+            = m_windows.editContractor(this, project, choice.gyoCode, choice.gyoCode == m_system->PrimeGyoCode());
+        renameEdited(m_system->tree().find(choice.gyoCode), edited.name);
     }
 }
 
@@ -452,6 +463,11 @@ void TMainForm::nmSetClick()
 void TMainForm::nmShokuInfoClick()
 {
     m_windows.editStaff(this);
+}
+
+void TMainForm::actPTaikeizuExecute()
+{
+    m_windows.editChart(this, AppContext::instance().Project().CurKojiCode());
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -44,6 +44,11 @@ QString EraSpaced(const QString &storedDate)
     return storedEra(storedDate, &DateTextToEraSpaced);
 }
 
+QString EraLong(const QString &storedDate)
+{
+    return storedEra(storedDate, &DateTextToEraLong);
+}
+
 QString SiteOffice(TDataModule1 &data, const QString &kojiCode, const QDate &date)
 {
     return primeContractorItem(data, kOffice, kojiCode, date);

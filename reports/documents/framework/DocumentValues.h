@@ -17,6 +17,8 @@ QString CreationDate(const QDate &date, const QString &picture, const QString &b
 // shows itself on the paper instead of ending the whole document.
 QString EraShort(const QString &storedDate);
 QString EraSpaced(const QString &storedDate);
+// The long form "gg ee年mm月dd日" the ledger and the notice print.
+QString EraLong(const QString &storedDate);
 
 // "**JIGYONM": the prime contractor's office name (JGNM) valid at `date`.
 QString SiteOffice(TDataModule1 &data, const QString &kojiCode, const QDate &date);

@@ -1,6 +1,7 @@
 #include "NotYetPrintForm.h"
 #include "PrintWindows.h"
 #include "SiteFixture.h"
+#include "TDaityoPrintForm.h"
 #include "TMeiboPrintForm.h"
 #include "bases/TPanel.h"
 #include "framework/PrintChecks.h"
@@ -56,9 +57,8 @@ TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
     ConstructionSystem system(data.IBTransaction1, AppContext::Project());
     ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
     QStringList captions;
-    for (PrintWindow window :
-         {PrintWindow::Ledger, PrintWindow::EngineerChart, PrintWindow::Instructions, PrintWindow::Licences,
-          PrintWindow::Notifications, PrintWindow::Inspections, PrintWindow::OtherSafety}) {
+    for (PrintWindow window : {PrintWindow::Instructions, PrintWindow::Licences, PrintWindow::Notifications,
+                               PrintWindow::Inspections, PrintWindow::OtherSafety}) {
         modal.then([&](QDialog &dialog) {
             auto *form = qobject_cast<NotYetPrintForm *>(&dialog);
             EXPECT_NE(form, nullptr);
@@ -80,10 +80,32 @@ TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
         PrintWindows::Open(nullptr, request(window), {});
     }
     EXPECT_EQ(captions,
-              QString("施工体制台帳印刷画面,体系図印刷画面,安全衛生印刷画面,資格者一覧印刷画面,"
+              QString("安全衛生印刷画面,資格者一覧印刷画面,"
                       "車両届・持込機械使用届,各種点検表印刷,その他安全文書印刷")
                   .split(','));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(PrintWindowsTest, LedgerAndNoticeOpenTheLedgerPrintInTheirMode)
+{
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    for (int mode : {1, 2}) {
+        PrintRequest ledger = request(PrintWindow::Ledger);
+        ledger.mode = mode;
+        modal.then([&](QDialog &dialog) {
+            auto *form = qobject_cast<TDaityoPrintForm *>(&dialog);
+            EXPECT_NE(form, nullptr);
+            if (form) {
+                EXPECT_EQ(form->Mode(), mode);
+                EXPECT_EQ(form->KojiCode, QStringLiteral("1"));
+                EXPECT_EQ(form->windowTitle(), QStringLiteral("施工体制台帳印刷画面"));
+            }
+            return int(QDialog::Rejected);
+        });
+        PrintWindows::Open(nullptr, ledger, {});
+    }
+    EXPECT_EQ(modal.unscripted(), 0);
 }
 
 TEST_F(PrintWindowsTest, TheCardCommandOpensTheRosterPrintOnCards)
