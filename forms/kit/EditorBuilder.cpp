@@ -30,7 +30,8 @@ bool captionsItself(FieldKind kind)
 bool fixedSize(FieldKind kind)
 {
     return kind == FieldKind::Date || kind == FieldKind::CheckedDate || kind == FieldKind::Photo
-        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check;
+        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check
+        || kind == FieldKind::Widget;
 }
 
 // Controls where Enter moves on as Tab does. A memo keeps Enter for its lines, the date
@@ -38,7 +39,7 @@ bool fixedSize(FieldKind kind)
 bool entersAsTab(FieldKind kind)
 {
     return kind != FieldKind::Memo && kind != FieldKind::Date && kind != FieldKind::Photo
-        && kind != FieldKind::Certificate && kind != FieldKind::Label;
+        && kind != FieldKind::Certificate && kind != FieldKind::Label && kind != FieldKind::Widget;
 }
 
 }  // namespace
@@ -84,7 +85,9 @@ void EditorBuilder::fill(QGridLayout *grid, const QList<FieldSpec> &fields)
             label->setBuddy(control);
             grid->addWidget(label, row, column);
         }
-        const Qt::Alignment alignment = fixedSize(field.kind) ? Qt::AlignLeft | Qt::AlignTop : Qt::Alignment();
+        const Qt::Alignment alignment = field.kind == FieldKind::Widget ? Qt::AlignLeft | Qt::AlignVCenter
+            : fixedSize(field.kind)                                     ? Qt::AlignLeft | Qt::AlignTop
+                                                                        : Qt::Alignment();
         grid->addWidget(control, row, column + 1, field.rowSpan, 1, alignment);
         column += 2;
     }
@@ -184,6 +187,9 @@ QWidget *EditorBuilder::create(const FieldSpec &field, QWidget *parent)
         break;
     case FieldKind::Label:
         control = new DBText(parent);
+        break;
+    case FieldKind::Widget:
+        control = field.make(parent);
         break;
     case FieldKind::Group:
     case FieldKind::Pages:

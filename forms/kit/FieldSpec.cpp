@@ -1,5 +1,8 @@
 #include "FieldSpec.h"
 
+#include <QLabel>
+#include <QPushButton>
+
 namespace {
 
 FieldSpec field(FieldKind kind, const QString &caption, const QString &column)
@@ -125,6 +128,8 @@ QString FieldSpec::objectName() const
         return QStringLiteral("ChkGrid") + column;
     case FieldKind::Label:
         return QStringLiteral("DBText") + column;
+    case FieldKind::Widget:
+        return {};
     case FieldKind::Group:
     case FieldKind::Pages:
     case FieldKind::Page:
@@ -223,4 +228,30 @@ FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages)
 FieldSpec Page(const QString &caption, const QList<FieldSpec> &fields)
 {
     return container(FieldKind::Page, caption, fields);
+}
+
+FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make)
+{
+    FieldSpec spec = field(FieldKind::Widget, caption, {});
+    spec.name = name;
+    spec.make = std::move(make);
+    return spec;
+}
+
+FieldSpec Button(const QString &caption, const QString &name, bool small)
+{
+    return Widget({}, name, [caption, small](QWidget *parent) {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        if (small) {
+            button->setFocusPolicy(Qt::NoFocus);
+            button->setFixedWidth(button->fontMetrics().horizontalAdvance(caption) + 12);
+        }
+        return button;
+    });
+}
+
+FieldSpec Note(const QString &text, const QString &name)
+{
+    return Widget({}, name, [text](QWidget *parent) { return new QLabel(text, parent); });
 }

@@ -24,6 +24,7 @@ enum class FieldKind {
     Certificate,   // DBImageFrame storing images of kind 1 ("GAZ…")
     CheckGrid,     // DBCheckGrid, ten boxes in a column of ten characters
     Label,         // DBText, a read-only text showing the column
+    Widget,        // a control the editor makes itself, not bound (a button, a note)
     Group,         // a group box (or a plain panel without caption) of fields
     Pages,         // a tab control of Page fields
     Page,          // one tab of Pages
@@ -62,7 +63,8 @@ struct FieldSpec
     bool readOnly = false;
     bool sameRow = false;
     bool imeOff = false;
-    std::function<void(QWidget &)> setup;  // any further option of the control
+    std::function<void(QWidget &)> setup;            // any further option of the control
+    std::function<QWidget *(QWidget *parent)> make;  // Widget: creates the control
 
     FieldSpec &Named(const QString &objectName);
     FieldSpec &Hint(const QString &text);
@@ -97,6 +99,15 @@ FieldSpec Photo(const QString &column, const QString &name);
 FieldSpec Certificate(const QString &column, const QString &name);
 FieldSpec CheckGrid(const QString &caption, const QString &column);
 FieldSpec Label(const QString &caption, const QString &column);
+// A control of no column, made by `make`, with `caption` beside it unless empty: the
+// editor wires it (FindControl<QComboBox>(name)). The kit names, places and orders it;
+// Enter keeps its own meaning there.
+FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make);
+// A push button captioned `caption`; `small` makes the narrow button beside a field that
+// opens a choice for it, which takes no focus (entering the field opens the choice too).
+FieldSpec Button(const QString &caption, const QString &name, bool small = false);
+// A fixed text on the form (a note under a field, a "～" between two fields).
+FieldSpec Note(const QString &text, const QString &name = {});
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages);
 FieldSpec Page(const QString &caption, const QList<FieldSpec> &fields);
