@@ -1,5 +1,7 @@
 #include "FormWindows.h"
 
+#include "editors/TMeiboListForm.h"
+#include "editors/TSikakuForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "pickers/TGyoListForm.h"
@@ -63,4 +65,28 @@ void FormWindows::editStaff(QWidget *parent)
 {
     TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
+}
+
+void FormWindows::editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode)
+{
+    EditWorkers(parent, kojiCode, gyoCode, {});
+}
+
+void FormWindows::EditWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
+                              const QString &workerCode)
+{
+    TMeiboListForm roster(editorContext(), parent);
+    roster.KojiCode = kojiCode;
+    roster.KojiName = AppContext::Project().CurKojiName();
+    if (!roster.LoadContractorList())
+        return;
+    roster.SelectContractor(gyoCode);
+    if (!workerCode.isEmpty())
+        roster.LocateWorker(workerCode);
+    ModalService::current().run(roster);
+}
+
+void FormWindows::editNames(QWidget *parent)
+{
+    EditNamesMaster(editorContext(), parent);
 }

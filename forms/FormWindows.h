@@ -27,6 +27,11 @@ public:
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
+    void editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode) override;
+    void editNames(QWidget *parent) override;
+    // The worker roster as editWorkers opens it, moved to the worker `workerCode` when
+    // given (the roster print opens it on a worker).
+    void EditWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
 
     FormServices &services() { return m_services; }
     // Made when the first editor opens, from the started data module.

@@ -48,6 +48,11 @@ public:
 
     void editSettings(QWidget *, bool companyNameOnly) override { settingsRequests << companyNameOnly; }
     void editStaff(QWidget *) override { ++staffRequests; }
+    void editWorkers(QWidget *, const QString &kojiCode, const QString &gyoCode) override
+    {
+        editedRosters << kojiCode + QLatin1Char('/') + gyoCode;
+    }
+    void editNames(QWidget *) override { ++namesRequests; }
 
     QList<ProjectChoice> projectAnswers;
     QList<ContractorChoice> contractorAnswers;
@@ -58,4 +63,6 @@ public:
     QStringList editedContractors;
     QList<bool> settingsRequests;
     int staffRequests = 0;
+    QStringList editedRosters;
+    int namesRequests = 0;
 };

@@ -50,4 +50,9 @@ public:
     virtual void editSettings(QWidget *parent, bool companyNameOnly) = 0;
     // The staff master editor.
     virtual void editStaff(QWidget *parent) = 0;
+    // The worker roster of a project, on the contractor `gyoCode` (the first of the
+    // construction system when it is not there); nothing opens without contractors.
+    virtual void editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode) = 0;
+    // The names master.
+    virtual void editNames(QWidget *parent) = 0;
 };

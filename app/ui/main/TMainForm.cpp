@@ -191,6 +191,8 @@ void TMainForm::connectActions()
     run(a.nmGyoEdit, &TMainForm::nmGyoEditClick);
     run(a.nmSet, &TMainForm::nmSetClick);
     run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
+    run(a.actMeibo, &TMainForm::actMeiboExecute);
+    run(a.actSikaku, &TMainForm::actSikakuExecute);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
     m_exchangeMenu = new MainExchangeMenu(
         m_data, a, [this](const QString &code) { LoadKojiOrNone(code); }, this);
@@ -450,6 +452,16 @@ void TMainForm::nmSetClick()
 void TMainForm::nmShokuInfoClick()
 {
     m_windows.editStaff(this);
+}
+
+void TMainForm::actMeiboExecute()
+{
+    m_windows.editWorkers(this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode());
+}
+
+void TMainForm::actSikakuExecute()
+{
+    m_windows.editNames(this);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

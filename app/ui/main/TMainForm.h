@@ -76,6 +76,8 @@ private:
     void nmGyoEditClick();
     void nmSetClick();
     void nmShokuInfoClick();
+    void actMeiboExecute();
+    void actSikakuExecute();
 
     TDataModule1 &m_data;
     MainFormWindows &m_windows;
