@@ -14,6 +14,7 @@
 #include "kit/DBDateEdit.h"
 #include "pickers/PickerSql.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -411,6 +412,48 @@ TEST_F(TMeiboListFormTest, TheRosterPrintOpensTheRosterOnAWorker)
     AppContext::Project().PublishTree({});
     windows.editWorkers(nullptr, QStringLiteral("1"), QStringLiteral("2"));
     EXPECT_EQ(modal.unscripted(), 0);  // not shown
+}
+
+}  // namespace
+
+namespace {
+
+// Every caption and button of `window` shows its whole text.
+QStringList cutTexts(QWidget &window)
+{
+    QStringList cut;
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->text().isEmpty() && label->width() < label->sizeHint().width())
+            cut << label->text();
+    }
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && !button->text().isEmpty() && button->width() < button->sizeHint().width())
+            cut << button->text();
+    }
+    return cut;
+}
+
+void keepPicture(QWidget &window, const char *name)
+{
+    if (const QByteArray dir = qgetenv("SORVIK_SCREENSHOT_DIR"); !dir.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name));
+}
+
+// The roster and the qualification editor as the demo site shows them; with
+// SORVIK_SCREENSHOT_DIR set, the pictures are kept.
+TEST_F(TMeiboListFormTest, RosterAndQualificationsShowEveryCaptionWhole)
+{
+    auto form = open();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cutTexts(*form), QStringList());
+    keepPicture(*form, "roster.png");
+    modal.thenShow<TInSikakuForm>([](TInSikakuForm &qualifications) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(cutTexts(qualifications), QStringList());
+        keepPicture(qualifications, "qualifications.png");
+        qualifications.close();
+    });
+    ClickButton(form.get(), "btnMeisho2");
 }
 
 }  // namespace
