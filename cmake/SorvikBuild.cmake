@@ -89,7 +89,8 @@ endfunction()
 
 # sorvik_test_suite(NAME SOURCES ... LIBS ... [GUI] [PROPERTIES ...])
 # One GoogleTest executable per suite. cmake/TestEnvironment.cpp sets the environment the
-# tests expect (offscreen Qt, SORVIK_SOURCE_DIR, SORVIK_BINARY_DIR). GUI suites get the one
+# tests expect (offscreen Qt, SORVIK_SOURCE_DIR, SORVIK_BINARY_DIR, the database engine's
+# private lock folder). GUI suites get the one
 # application object of the test support library before their first test.
 function(sorvik_test_suite name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
@@ -99,7 +100,7 @@ function(sorvik_test_suite name)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/GuiTestMain.cpp)
     list(APPEND ARG_LIBS sorvik-test-support)
   endif()
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Core GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} sorvik-common Qt6::Core GTest::gtest GTest::gtest_main GTest::gmock)
   sorvik_test_compile_settings(${name})
   if(sorvik-test-support IN_LIST ARG_LIBS)
     target_precompile_headers(${name} REUSE_FROM sorvik-test-support)

@@ -4,6 +4,7 @@
 #include "editors/TSikakuForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
+#include "PrintWindows.h"
 #include "pickers/TGyoListForm.h"
 #include "pickers/TKojiListForm.h"
 #include "program/AppContext.h"
@@ -89,4 +90,11 @@ void FormWindows::EditWorkers(QWidget *parent, const QString &kojiCode, const QS
 void FormWindows::editNames(QWidget *parent)
 {
     EditNamesMaster(editorContext(), parent);
+}
+
+void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
+{
+    PrintWindows::Open(parent, request, [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
+        EditWorkers(parent, kojiCode, gyoCode, workerCode);
+    });
 }

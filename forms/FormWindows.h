@@ -10,9 +10,10 @@
 class TDataModule1;
 
 // The main window's modal windows as the program shows them: the pickers, the settings
-// window and the editors, each run through the installed ModalService. It holds the
-// context every editor is handed: the data module's transaction and image store, the
-// current project, the configuration and the real pickers.
+// window, the editors and the report windows, each run through the installed
+// ModalService. It holds the context every editor is handed: the data module's
+// transaction and image store, the current project, the configuration and the real
+// pickers.
 class FormWindows : public MainFormWindows
 {
 public:
@@ -32,6 +33,7 @@ public:
     // The worker roster as editWorkers opens it, moved to the worker `workerCode` when
     // given (the roster print opens it on a worker).
     void EditWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
+    void openPrintWindow(QWidget *parent, const PrintRequest &request) override;
 
     FormServices &services() { return m_services; }
     // Made when the first editor opens, from the started data module.

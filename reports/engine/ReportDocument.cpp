@@ -191,10 +191,11 @@ Worksheet &ReportDocument::currentSheet()
 
 bool ReportDocument::isMarker(const QString &text)
 {
-    if (text.size() < 3 || !text.startsWith(QLatin1String("**")) || text[2] < u'A' || text[2] > u'Z')
+    // A marker name may begin with a digit, as "**1UCPMNM" (the first-tier company) does.
+    const auto upperOrDigit = [](QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); };
+    if (text.size() < 3 || !text.startsWith(QLatin1String("**")) || !upperOrDigit(text[2]))
         return false;
-    return std::all_of(text.begin() + 3, text.end(),
-                       [](QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'; });
+    return std::all_of(text.begin() + 3, text.end(), [&](QChar c) { return upperOrDigit(c) || c == u'_'; });
 }
 
 void ReportDocument::blankMarkers(Worksheet &sheet)

@@ -29,7 +29,8 @@ public:
     // The finished workbook: only the opened sheets, pages closed, and every marker that the
     // document did not write left blank on every page, so that no "**NAME" is ever printed.
     const Workbook &finished();
-    // Whether a cell text is a marker: two asterisks and an upper-case name ("**CMPNM").
+    // Whether a cell text is a marker: two asterisks and an upper-case name ("**CMPNM"),
+    // which may begin with a digit ("**1UCPMNM").
     static bool isMarker(const QString &text);
 
 private:

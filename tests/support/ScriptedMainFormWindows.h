@@ -53,6 +53,7 @@ public:
         editedRosters << kojiCode + QLatin1Char('/') + gyoCode;
     }
     void editNames(QWidget *) override { ++namesRequests; }
+    void openPrintWindow(QWidget *, const PrintRequest &request) override { printRequests << request; }
 
     QList<ProjectChoice> projectAnswers;
     QList<ContractorChoice> contractorAnswers;
@@ -65,4 +66,5 @@ public:
     int staffRequests = 0;
     QStringList editedRosters;
     int namesRequests = 0;
+    QList<PrintRequest> printRequests;
 };

@@ -3,9 +3,11 @@
 #include <QStringList>
 #include <QTextStream>
 
-// The command line of sorvik-dbtool, kept apart from main() so tests can run it.
-//   create [--version 0.4|0.4.6|0.5] PATH   a new, empty database
-//   check PATH                              prints the version of an existing database
-//   demo PATH                               the demo site, in a new or empty database
+// The command line of sorvik-dbtool, kept apart from main() so tests can run it. DATABASE
+// is a file of the embedded engine or "host:path" on a Firebird server.
+//   create [--version 0.4|0.4.6|0.5] DATABASE   a new, empty database, made whole or not at all
+//   check DATABASE                              prints the layout version of a database that
+//                                               passes the engine's full validation
+//   demo DATABASE                               the demo site, in a new or empty database
 // Returns the process exit code: 0 success, 1 failure, 2 wrong usage.
 int RunDbTool(const QStringList &arguments, QTextStream &out, QTextStream &err);

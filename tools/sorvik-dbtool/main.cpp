@@ -1,12 +1,14 @@
 #include "DbToolCommand.h"
 
+#include "system/DatabaseToolInterrupts.h"
+
 #include <QCoreApplication>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    DatabaseToolInterrupts interrupts("sorvik-dbtool");
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunDbTool(app.arguments().mid(1), out, err);
+    return interrupts.exitCode(RunDbTool(app.arguments().mid(1), out, err), err);
 }

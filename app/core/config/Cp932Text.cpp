@@ -13,9 +13,9 @@ QByteArray Cp932Encode(const QString &text, bool *lossless)
     return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
-QString Cp932Decode(const QByteArray &bytes)
+QString Cp932Decode(const QByteArray &bytes, bool *valid)
 {
-    const std::string utf8 = sorvik::cp932::toUtf8(std::string_view(bytes.constData(), size_t(bytes.size())));
+    const std::string utf8 = sorvik::cp932::toUtf8(std::string_view(bytes.constData(), size_t(bytes.size())), valid);
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 

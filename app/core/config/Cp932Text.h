@@ -11,8 +11,9 @@
 // `lossless` (when given) tells whether that happened.
 QByteArray Cp932Encode(const QString &text, bool *lossless = nullptr);
 
-// Bytes that are not valid code page 932 become U+FFFD.
-QString Cp932Decode(const QByteArray &bytes);
+// Bytes that are not valid code page 932 become U+FFFD; `valid` (when given) tells whether
+// there were none.
+QString Cp932Decode(const QByteArray &bytes, bool *valid = nullptr);
 
 // Line ends of the files: CR LF on writing; CR LF, LF or CR accepted on reading.
 QString ToCrLf(const QString &text);

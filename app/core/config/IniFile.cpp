@@ -1,9 +1,35 @@
 #include "IniFile.h"
 
+#include "AtomicFile.h"
 #include "Cp932Text.h"
+#include "system/SmallFileRead.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+namespace {
+
+const QByteArray CrLf("\r\n");
+
+// The file's bytes cut at CR LF, LF or CR; each piece keeps the line end it had. Code page
+// 932 never uses CR or LF inside a character, so the bytes are cut before decoding.
+std::vector<std::pair<QByteArray, QByteArray>> splitLines(const QByteArray &bytes)
+{
+    std::vector<std::pair<QByteArray, QByteArray>> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype stop = start;
+        while (stop < bytes.size() && bytes[stop] != '\r' && bytes[stop] != '\n')
+            ++stop;
+        qsizetype next = stop;
+        if (next < bytes.size())
+            next += bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n' ? 2 : 1;
+        lines.emplace_back(bytes.mid(start, stop - start), bytes.mid(stop, next - stop));
+        start = next;
+    }
+    return lines;
+}
+
+}  // namespace
 
 IniFile::IniFile(QString fileName)
     : m_fileName(std::move(fileName))
@@ -13,46 +39,85 @@ IniFile::IniFile(QString fileName)
 
 void IniFile::load()
 {
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const SmallFileRead file = SmallFileRead::read(m_fileName, MaximumSize);
+    if (file.outcome == SmallFileRead::Outcome::Refused) {
+        m_writeProblem = QStringLiteral("設定ファイル %1 は%2。既定の設定で動き、このファイルは書き換えません。")
+                             .arg(m_fileName, file.problem);
         return;
-    const QString text = Cp932Decode(file.readAll());
-    QString normal = text;
-    normal.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = normal.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    }
+    parse(file.bytes);
+}
 
-    m_sections.push_back({});
-    for (const QString &raw : lines) {
-        const QString line = raw.trimmed();
+void IniFile::parse(const QByteArray &bytes)
+{
+    bool valid = true;
+    Section leading;
+    leading.headed = false;
+    m_sections.push_back(std::move(leading));
+    for (auto &[raw, end] : splitLines(bytes)) {
+        bool lineValid = true;
+        const QString decoded = Cp932Decode(raw, &lineValid);
+        valid = valid && lineValid;
+        const QString line = decoded.trimmed();
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            m_sections.push_back({line.mid(1, line.size() - 2).trimmed(), {}});
+            Section section;
+            section.name = line.mid(1, line.size() - 2).trimmed();
+            section.header.raw = raw;
+            section.header.end = end;
+            m_sections.push_back(std::move(section));
             continue;
         }
-        const qsizetype equals = raw.indexOf(QLatin1Char('='));
+        const qsizetype equals = decoded.indexOf(QLatin1Char('='));
         const bool comment = line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'));
-        if (equals > 0 && !comment && !raw.left(equals).trimmed().isEmpty())
-            m_sections.back().lines.push_back({raw.left(equals).trimmed(), raw.mid(equals + 1).trimmed()});
-        else
-            m_sections.back().lines.push_back({QString(), raw});
+        Line entry;
+        entry.raw = raw;
+        entry.end = end;
+        if (equals > 0 && !comment && !decoded.left(equals).trimmed().isEmpty()) {
+            entry.key = decoded.left(equals).trimmed();
+            entry.value = decoded.mid(equals + 1).trimmed();
+        }
+        m_sections.back().lines.push_back(std::move(entry));
     }
     if (m_sections.front().lines.empty())
         m_sections.erase(m_sections.begin());
+    if (!valid)
+        m_writeProblem = QStringLiteral("設定ファイル %1 には Shift-JIS (CP932) として読めない文字があります。"
+                                        "読める設定だけを使い、このファイルは書き換えません。")
+                             .arg(m_fileName);
+}
+
+QByteArray IniFile::text() const
+{
+    QByteArray bytes;
+    auto append = [&bytes](const Line &line, const QString &fresh) {
+        // A last line that had no line end gets one when something follows it.
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+            bytes += CrLf;
+        if (line.changed)
+            bytes += Cp932Encode(fresh) + (line.end.isEmpty() ? CrLf : line.end);
+        else
+            bytes += line.raw + line.end;
+    };
+    for (const Section &section : m_sections) {
+        if (section.headed)
+            append(section.header, QLatin1Char('[') + section.name + QLatin1Char(']'));
+        for (const Line &line : section.lines)
+            append(line, line.key.isEmpty() ? QString() : line.key + QLatin1Char('=') + line.value);
+    }
+    return bytes;
 }
 
 bool IniFile::save()
 {
-    QString text;
-    for (const Section &section : m_sections) {
-        if (!section.name.isEmpty())
-            text += QLatin1Char('[') + section.name + QLatin1String("]\n");
-        for (const Line &line : section.lines)
-            text += (line.key.isEmpty() ? line.value : line.key + QLatin1Char('=') + line.value) + QLatin1Char('\n');
+    if (!m_writeProblem.isEmpty()) {
+        m_error = m_writeProblem;
+        return false;
     }
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Cp932Encode(ToCrLf(text))) < 0 || !file.commit()) {
-        m_error = file.errorString();
+    const QByteArray bytes = text();
+    std::string reason;
+    if (!sorvik::writeFileAtomically(QFile::encodeName(m_fileName).toStdString(),
+                                     std::string_view(bytes.constData(), size_t(bytes.size())), &reason)) {
+        m_error = QString::fromStdString(reason);
         return false;
     }
     m_error.clear();
@@ -72,7 +137,10 @@ IniFile::Section &IniFile::sectionFor(const QString &name)
 {
     if (const Section *found = findSection(name))
         return const_cast<Section &>(*found);
-    m_sections.push_back({name, {}});
+    Section added;
+    added.name = name;
+    added.header.changed = true;
+    m_sections.push_back(std::move(added));
     return m_sections.back();
 }
 
@@ -88,20 +156,37 @@ const IniFile::Line *IniFile::findLine(const QString &section, const QString &ke
     return nullptr;
 }
 
+IniFile::Line *IniFile::findLine(const QString &section, const QString &key)
+{
+    return const_cast<Line *>(std::as_const(*this).findLine(section, key));
+}
+
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const Line *line = findLine(section, key);
     return line ? line->value : defaultValue;
 }
 
-int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
+std::optional<int> IniFile::integerValue(const QString &section, const QString &key) const
 {
     const Line *line = findLine(section, key);
     if (!line)
-        return defaultValue;
+        return std::nullopt;
+    const QString &value = line->value;
     bool ok = false;
-    const int value = line->value.toInt(&ok, 0);  // decimal, or 0x… as older files may hold
-    return ok ? value : defaultValue;
+    int number = 0;
+    if (value.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        number = value.mid(2).toInt(&ok, 16);
+    else if (value.startsWith(QLatin1Char('$')))
+        number = value.mid(1).toInt(&ok, 16);
+    else
+        number = value.toInt(&ok, 10);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    return integerValue(section, key).value_or(defaultValue);
 }
 
 bool IniFile::readBool(const QString &section, const QString &key, bool defaultValue) const
@@ -111,32 +196,50 @@ bool IniFile::readBool(const QString &section, const QString &key, bool defaultV
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    Section &target = sectionFor(section);
     // Values are single lines; a line break would split the entry when read back.
     QString flat = value;
     flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (const Line *existing = findLine(section, key)) {
-        Line &line = const_cast<Line &>(*existing);
-        line.key = key;  // the spelling last written wins, as Windows does
-        line.value = flat;
+    bool lossless = true;
+    Cp932Encode(key + flat, &lossless);
+    if (!lossless) {
+        m_error = QStringLiteral("「%1」には設定ファイルに書けない文字があります。").arg(flat);
+        return false;
+    }
+    if (Line *line = findLine(section, key)) {
+        if (line->value == flat)
+            return true;
+        line->key = key;  // the spelling last written wins, as Windows does
+        line->value = flat;
+        line->changed = true;
     } else {
+        Section &target = sectionFor(section);
         // Insert after the section's last entry, before trailing blank lines.
         auto position = target.lines.end();
         while (position != target.lines.begin() && std::prev(position)->key.isEmpty()
-               && std::prev(position)->value.trimmed().isEmpty())
+               && Cp932Decode(std::prev(position)->raw).trimmed().isEmpty())
             --position;
-        target.lines.insert(position, {key, flat});
+        Line added;
+        added.key = key;
+        added.value = flat;
+        added.changed = true;
+        target.lines.insert(position, std::move(added));
     }
     return save();
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
 {
+    // "065" already says 65: the line stays as it is.
+    if (integerValue(section, key) == value)
+        return true;
     return writeString(section, key, QString::number(value));
 }
 
 bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 {
+    const std::optional<int> stored = integerValue(section, key);
+    if (stored && (*stored != 0) == value)
+        return true;
     return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 

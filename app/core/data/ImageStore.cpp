@@ -1,5 +1,6 @@
 #include "ImageStore.h"
 
+#include "AtomicFile.h"
 #include "db/SqlText.h"
 #include "TableDataSet.h"
 #include "DataField.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 ImageStore::ImageStore(db::Transaction &transaction)
     : m_transaction(transaction)
@@ -55,10 +55,25 @@ QString ImageStore::StoreImageFile(int kind, const QString &path)
     return name;
 }
 
+bool ImageStore::IsBareFileName(const QString &fileName)
+{
+    if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+        return false;
+    for (const QChar c : fileName) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20)
+            return false;
+    }
+    return true;
+}
+
 bool ImageStore::FetchImageFile(const QString &fileName, const QString &folder)
 {
     if (fileName.isEmpty())
         return false;
+    // The name comes from the database, which a received package may have filled: it may
+    // only name a file in the folder, never a path out of it.
+    if (!IsBareFileName(fileName))
+        throw db::Error(QStringLiteral("画像ファイル名「%1」はファイル名ではないため取り出せません。").arg(fileName));
     db::Query query(m_transaction);
     query.setSql(QStringLiteral("Select IMG from IMGFL where FLNM = ") + SqlQuote(fileName));
     query.open();
@@ -66,9 +81,21 @@ bool ImageStore::FetchImageFile(const QString &fileName, const QString &folder)
         return true;
     const QByteArray bytes = query.field(0).asBytes();
     query.close();
-    QSaveFile out(QDir(folder).filePath(fileName));
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    // Written whole or not at all, and never through a link planted under the name.
+    const QString target = QDir(folder).filePath(fileName);
+    std::string reason;
+    if (!sorvik::writeFileAtomically(QFile::encodeName(target).toStdString(),
+                                     std::string_view(bytes.constData(), size_t(bytes.size())), &reason))
         throw db::Error(
-            QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(out.fileName(), out.errorString()));
+            QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(target, QString::fromStdString(reason)));
     return true;
+}
+
+QByteArray ImageStore::ImageBytes(const QString &fileName)
+{
+    db::Query query(m_transaction);
+    query.setSql(QStringLiteral("Select IMG from IMGFL where FLNM = ?"));
+    query.setParam(0, fileName);
+    query.open();
+    return query.eof() ? QByteArray() : query.field(0).asBytes();
 }

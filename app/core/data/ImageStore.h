@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace db {
@@ -25,10 +26,19 @@ public:
     // but cannot be read, and database failures, raise db::Error.
     QString StoreImageFile(int kind, const QString &path);
 
-    // Writes the stored file `fileName` into `folder`, replacing a file of that name.
-    // False for an empty name; true otherwise, also when no such image is stored (then
-    // nothing is written). A file that cannot be written raises db::Error.
+    // Writes the stored file `fileName` into `folder`, replacing a regular file of that
+    // name. False for an empty name; true otherwise, also when no such image is stored
+    // (then nothing is written). A name that is not a bare file name (a path, "..") and a
+    // file that cannot be written raise db::Error; nothing is ever written outside
+    // `folder`, nor through a link in it.
     bool FetchImageFile(const QString &fileName, const QString &folder);
+
+    // A name of a file inside a folder: no '/' or '\', not "." or "..", no control characters.
+    static bool IsBareFileName(const QString &fileName);
+
+    // The bytes of the stored file `fileName`; empty when no such image is stored. For
+    // documents, which place pictures without writing them to a scratch folder first.
+    QByteArray ImageBytes(const QString &fileName);
 
     // "KAO00012.JPG" for kind 0 and number 12.
     static QString ImageFileName(int kind, qint64 number);

@@ -3,6 +3,7 @@
 #include "FbApi.h"
 #include "SqlText.h"
 #include "Query.h"
+#include "TimeLimitedOpen.h"
 #include "Transaction.h"
 
 #include <QFileInfo>
@@ -12,7 +13,9 @@ namespace db {
 
 namespace {
 
-QByteArray connectionBlock(const ConnectionParams &params, bool creating)
+enum class Purpose { Open, Create, Validate };
+
+QByteArray connectionBlock(const QString &name, const ConnectionParams &params, Purpose purpose)
 {
     fb::Status status;
     Firebird::IXpbBuilder *dpb = fb::util()->getXpbBuilder(&status, Firebird::IXpbBuilder::DPB, nullptr, 0);
@@ -22,13 +25,31 @@ QByteArray connectionBlock(const ConnectionParams &params, bool creating)
     dpb->insertInt(&status, isc_dpb_sql_dialect, params.sqlDialect);
     if (params.forcedWrites >= 0)
         dpb->insertInt(&status, isc_dpb_force_write, params.forcedWrites);
-    if (creating) {
+    if (params.connectTimeLimitSeconds() > 0 && Database::isServerName(name))
+        dpb->insertInt(&status, isc_dpb_connect_timeout, params.connectTimeLimitSeconds());
+    if (purpose == Purpose::Validate)
+        dpb->insertInt(&status, isc_dpb_verify, isc_dpb_pages | isc_dpb_records | isc_dpb_indices | isc_dpb_no_update);
+    if (purpose == Purpose::Create) {
         dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
         dpb->insertInt(&status, isc_dpb_page_size, 4096);
     }
     QByteArray block(reinterpret_cast<const char *>(dpb->getBuffer(&status)), int(dpb->getBufferLength(&status)));
     dpb->dispose();
     return block;
+}
+
+// Attaches to (or creates) the database within the time limit of the parameters.
+Firebird::IAttachment *connect(const QString &name, const ConnectionParams &params, Purpose purpose)
+{
+    const QByteArray dpb = connectionBlock(name, params, purpose);
+    const QByteArray engineName = fb::toEngineText(name);
+    return fb::openWithin<Firebird::IAttachment>(params.connectTimeLimit, name, [dpb, engineName, purpose] {
+        fb::Status status;
+        const auto *block = reinterpret_cast<const unsigned char *>(dpb.constData());
+        if (purpose == Purpose::Create)
+            return fb::provider()->createDatabase(&status, engineName.constData(), unsigned(dpb.size()), block);
+        return fb::provider()->attachDatabase(&status, engineName.constData(), unsigned(dpb.size()), block);
+    });
 }
 
 }  // namespace
@@ -55,13 +76,7 @@ void Database::open()
         return;
     if (m_name.isEmpty())
         throw Error(QStringLiteral("No database name is set."));
-    const QByteArray dpb = connectionBlock(m_params, false);
-    fb::guarded([&] {
-        fb::Status status;
-        m_attachment
-            = fb::provider()->attachDatabase(&status, fb::toEngineText(m_name).constData(), unsigned(dpb.size()),
-                                             reinterpret_cast<const unsigned char *>(dpb.constData()));
-    });
+    m_attachment = connect(m_name, m_params, Purpose::Open);
 }
 
 void Database::close()
@@ -81,16 +96,26 @@ void Database::close()
     }
 }
 
-void Database::create(const QString &name, const ConnectionParams &params)
+void Database::drop()
 {
-    if (QFileInfo::exists(name))
-        throw Error(QStringLiteral("The database file already exists: %1").arg(name));
-    const QByteArray dpb = connectionBlock(params, true);
+    Firebird::IAttachment *attachment = handle();
+    for (Transaction *transaction : m_transactions)
+        transaction->abandon();
     fb::guarded([&] {
         fb::Status status;
-        Firebird::IAttachment *attachment
-            = fb::provider()->createDatabase(&status, fb::toEngineText(name).constData(), unsigned(dpb.size()),
-                                             reinterpret_cast<const unsigned char *>(dpb.constData()));
+        attachment->dropDatabase(&status);
+    });
+    // A dropped attachment is released by the engine.
+    m_attachment = nullptr;
+}
+
+void Database::create(const QString &name, const ConnectionParams &params)
+{
+    if (!isServerName(name) && QFileInfo::exists(name))
+        throw Error(QStringLiteral("The database file already exists: %1").arg(name));
+    Firebird::IAttachment *attachment = connect(name, params, Purpose::Create);
+    fb::guarded([&] {
+        fb::Status status;
         attachment->detach(&status);
     });
 }
@@ -100,6 +125,59 @@ Firebird::IAttachment *Database::handle() const
     if (!m_attachment)
         throw Error(QStringLiteral("The database is not connected."));
     return m_attachment;
+}
+
+ValidationCounts Database::validate(const QString &name, const ConnectionParams &params)
+{
+    // The engine validates while it attaches; the counts are then items of the attachment.
+    Firebird::IAttachment *attachment = connect(name, params, Purpose::Validate);
+    const unsigned char items[]
+        = {isc_info_page_errors,  isc_info_record_errors, isc_info_bpage_errors, isc_info_dpage_errors,
+           isc_info_ipage_errors, isc_info_ppage_errors,  isc_info_tpage_errors, isc_info_end};
+    unsigned char buffer[256] = {};
+    ValidationCounts counts;
+    fb::guarded([&] {
+        fb::Status status;
+        attachment->getInfo(&status, sizeof items, items, sizeof buffer, buffer);
+        attachment->detach(&status);
+    });
+    for (const unsigned char *p = buffer; p + 3 <= buffer + sizeof buffer && *p != isc_info_end;) {
+        const unsigned char item = *p++;
+        const int length = p[0] | (p[1] << 8);
+        p += 2;
+        if (p + length > buffer + sizeof buffer)
+            break;
+        qint64 value = 0;  // little-endian, as the engine writes info items
+        for (int i = length - 1; i >= 0; --i)
+            value = (value << 8) | p[i];
+        p += length;
+        switch (item) {
+        case isc_info_page_errors:
+            counts.pages = int(value);
+            break;
+        case isc_info_record_errors:
+            counts.records = int(value);
+            break;
+        case isc_info_bpage_errors:
+            counts.blobPages = int(value);
+            break;
+        case isc_info_dpage_errors:
+            counts.dataPages = int(value);
+            break;
+        case isc_info_ipage_errors:
+            counts.indexPages = int(value);
+            break;
+        case isc_info_ppage_errors:
+            counts.pointerPages = int(value);
+            break;
+        case isc_info_tpage_errors:
+            counts.tipPages = int(value);
+            break;
+        default:
+            break;
+        }
+    }
+    return counts;
 }
 
 QStringList Database::stringColumn(const QString &sql)
@@ -140,14 +218,22 @@ QStringList Database::primaryKeyFields(const QString &table)
 
 bool Database::isLocalName(const QString &name)
 {
-    if (name.contains(QLatin1String("localhost"), Qt::CaseInsensitive))
+    return name.contains(QLatin1String("localhost"), Qt::CaseInsensitive) || !isServerName(name);
+}
+
+bool Database::isServerName(const QString &name)
+{
+    // "inet://host/path" and the other protocol forms, "\\host\path".
+    if (name.contains(QLatin1String("://")) || name.startsWith(QLatin1String("\\\\")))
         return true;
-    if (name.startsWith(QLatin1String("inet"), Qt::CaseInsensitive) && name.contains(QLatin1String("://")))
+    // "host:path" or "host/port:path"; a colon in second place is a Windows drive letter,
+    // and a colon after a folder ("/data/a:b.fdb") belongs to a file name.
+    const qsizetype colon = name.indexOf(QLatin1Char(':'));
+    if (colon < 2)
         return false;
-    if (name.startsWith(QLatin1String("\\\\")))
-        return false;
-    // "host:path" names a server; a colon in second place is a Windows drive letter.
-    return name.indexOf(QLatin1Char(':')) < 2;
+    const QString host = name.left(colon);
+    return !host.startsWith(QLatin1Char('/')) && !host.startsWith(QLatin1Char('.')) && !host.contains(QLatin1Char('\\'))
+        && host.count(QLatin1Char('/')) <= 1;
 }
 
 void Database::attach(Transaction *transaction)

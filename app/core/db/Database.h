@@ -32,6 +32,7 @@
 
 #include "ConnectionParams.h"
 #include "Error.h"
+#include "ValidationCounts.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,13 +60,23 @@ public:
     void setParams(const ConnectionParams &params) { m_params = params; }
     const ConnectionParams &params() const { return m_params; }
 
+    // Connects, or throws db::Error; ConnectTimeout when the engine does not answer within
+    // params().connectTimeLimit.
     void open();
     void close();
+    // Deletes the connected database for good and closes the connection.
+    void drop();
     bool isConnected() const { return m_attachment != nullptr; }
 
-    // Creates an empty database file (UTF8, dialect 3, 4096-byte pages) and detaches.
-    // Refuses to overwrite an existing file.
+    // Creates an empty database (UTF8, dialect 3, 4096-byte pages) and detaches. Refuses
+    // to overwrite an existing file. Like open(), fails with ConnectTimeout when the engine
+    // does not answer within the time limit of the parameters.
     static void create(const QString &name, const ConnectionParams &params = {});
+
+    // The engine's full validation of every page, record and index of a database that is
+    // not connected (what "gfix -validate -full -no_update" does), changing nothing.
+    // Damage that stops the walk raises db::Error; what the walk counts is returned.
+    static ValidationCounts validate(const QString &name, const ConnectionParams &params = {});
 
     // Names of the user tables (no system tables, no views), upper case, sorted.
     QStringList tableNames();
@@ -76,6 +87,9 @@ public:
 
     // A database counts as local when its name contains "localhost" or has no host prefix.
     static bool isLocalName(const QString &name);
+    // Whether the name reaches a database server ("host:path", "host/port:path",
+    // "inet://host/path", "\\host\path") rather than a file of the embedded engine.
+    static bool isServerName(const QString &name);
 
     Firebird::IAttachment *handle() const;
 

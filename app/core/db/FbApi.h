@@ -10,10 +10,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
+#include <functional>
 
 namespace db::fb {
 
 Firebird::IMaster *master();
+// Whether master() has been reached, that is the client library started, in this process.
+bool started();
 Firebird::IUtil *util();
 Firebird::IProvider *provider();
 
@@ -50,5 +54,17 @@ template<typename Interface> void release(Interface *&object)
 }
 
 QByteArray toEngineText(const QString &text);
+
+// Engine calls given up after their time limit that have not come back yet.
+std::atomic<int> &abandonedCalls();
+
+std::function<void()> &firstConnectionAction();
+// Set once the program has been told to stop its database work (db::stopDatabaseWork()).
+std::atomic<bool> &stopping();
+// Throws db::Error when it is set: called before every statement.
+void throwIfStopping();
+
+// Runs the action registered with db::whenEngineFirstConnects() after the first connection.
+void noteConnected();
 
 }  // namespace db::fb

@@ -96,6 +96,7 @@ QByteArray Query::inputMessage(Firebird::IMessageMetadata *&metadata)
 
 void Query::open()
 {
+    fb::throwIfStopping();
     close();
     prepare();
     Firebird::ITransaction *transaction = m_transaction.handle();
@@ -151,6 +152,7 @@ void Query::close()
 
 void Query::exec()
 {
+    fb::throwIfStopping();
     close();
     prepare();
     if (isSelect()) {

@@ -1,6 +1,11 @@
 #include "ServiceManager.h"
 
 #include "FbApi.h"
+#include "TimeLimitedOpen.h"
+
+#include <QDir>
+#include <QThread>
+#include <QElapsedTimer>
 
 namespace db {
 
@@ -23,6 +28,11 @@ template<typename Fill> QByteArray serviceBlock(unsigned kind, Fill &&fill)
     }
 }
 
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
 }  // namespace
 
 ServiceManager::ServiceManager(ConnectionParams params)
@@ -39,16 +49,19 @@ void ServiceManager::attach(const QString &host)
 {
     detach();
     const QString name = host.isEmpty() ? QStringLiteral("service_mgr") : host + QStringLiteral(":service_mgr");
-    fb::guarded([&] {
-        const QByteArray spb
-            = serviceBlock(Firebird::IXpbBuilder::SPB_ATTACH, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
-                  b->insertString(&status, isc_spb_user_name, fb::toEngineText(m_params.userName).constData());
-                  b->insertString(&status, isc_spb_password, fb::toEngineText(m_params.password).constData());
-              });
+    const QByteArray spb = fb::guarded([&] {
+        return serviceBlock(Firebird::IXpbBuilder::SPB_ATTACH, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
+            b->insertString(&status, isc_spb_user_name, fb::toEngineText(m_params.userName).constData());
+            b->insertString(&status, isc_spb_password, fb::toEngineText(m_params.password).constData());
+            if (m_params.connectTimeLimitSeconds() > 0 && !host.isEmpty())
+                b->insertInt(&status, isc_spb_connect_timeout, m_params.connectTimeLimitSeconds());
+        });
+    });
+    const QByteArray engineName = fb::toEngineText(name);
+    m_service = fb::openWithin<Firebird::IService>(m_params.connectTimeLimit, name, [spb, engineName] {
         fb::Status status;
-        m_service
-            = fb::provider()->attachServiceManager(&status, fb::toEngineText(name).constData(), unsigned(spb.size()),
-                                                   reinterpret_cast<const unsigned char *>(spb.constData()));
+        return fb::provider()->attachServiceManager(&status, engineName.constData(), unsigned(spb.size()),
+                                                    reinterpret_cast<const unsigned char *>(spb.constData()));
     });
 }
 
@@ -63,6 +76,21 @@ void ServiceManager::detach()
     } catch (const Firebird::FbException &) {
         fb::release(m_service);
     }
+    awaitServiceThreads();
+}
+
+void ServiceManager::awaitServiceThreads()
+{
+    // The embedded engine runs each service on a thread that ends only after the detach,
+    // on its own time. A process that exits meanwhile unloads the engine under that
+    // thread and crashes; so the detach waits for it, a few milliseconds as a rule.
+    if (m_threadsBeforeStart < 0)
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    while (threadCount() > m_threadsBeforeStart && waited.elapsed() < 2000)
+        QThread::msleep(1);
+    m_threadsBeforeStart = -1;
 }
 
 void ServiceManager::backup(const QString &database, const QString &backupFile, const BackupOptions &options,
@@ -107,6 +135,8 @@ void ServiceManager::start(const QByteArray &request)
 {
     if (!m_service)
         throw Error(QStringLiteral("The service manager is not attached."));
+    if (m_threadsBeforeStart < 0)
+        m_threadsBeforeStart = threadCount();
     fb::Status status;
     m_service->start(&status, unsigned(request.size()), reinterpret_cast<const unsigned char *>(request.constData()));
 }

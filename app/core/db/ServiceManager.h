@@ -50,9 +50,11 @@ public:
 private:
     void start(const QByteArray &request);
     void readOutput(const LineHandler &onLine);
+    void awaitServiceThreads();
 
     ConnectionParams m_params;
     Firebird::IService *m_service = nullptr;
+    int m_threadsBeforeStart = -1;  // the process's threads before the first service started
 };
 
 }  // namespace db

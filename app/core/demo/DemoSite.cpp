@@ -2,6 +2,7 @@
 
 #include "DemoMasters.h"
 #include "DemoProjects.h"
+#include "DemoRosterPrints.h"
 #include "DemoRowWriter.h"
 #include "DemoWorkers.h"
 #include "db/Error.h"
@@ -15,6 +16,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
         WriteDemoWorkers(writer);
+        WriteDemoRosterPrints(writer, transaction);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

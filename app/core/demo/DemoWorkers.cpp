@@ -1,49 +1,12 @@
 #include "DemoWorkers.h"
 
-#include "dates/DateText.h"
-#include "DemoRowWriter.h"
+#include "DemoWorker.h"
 
-#include <QDate>
 #include <QHash>
-#include <initializer_list>
 
 namespace {
 
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-struct Qualification
-{
-    int kind;
-    const char *abbreviation;
-    const char *name;
-    const char *number;
-    const char *issued;
-};
-
-struct Worker
-{
-    int contractor;
-    const char *company;
-    const char *name;
-    const char *reading;
-    const char *birth;
-    const char *jobs;
-    const char *marks;
-    const char *address;
-    const char *tel;
-    const char *hired;
-    int experience;
-    const char *blood;
-    int pressureLow;
-    int pressureHigh;
-    bool female;
-    std::initializer_list<Qualification> qualifications;
-};
-
-const Worker workers[] = {
+const DemoWorker workers[] = {
     {2,
      "株式会社丸山土木",
      "丸山 翔太",
@@ -216,79 +179,13 @@ const Worker workers[] = {
       {2, "小移ク", "小型移動式クレーン運転技能講習", "第 07-1260 号", "2007/02/16"}}},
 };
 
-int ageOn(const QDate &birth, const QDate &day)
-{
-    int age = day.year() - birth.year();
-    if (day.month() < birth.month() || (day.month() == birth.month() && day.day() < birth.day()))
-        --age;
-    return age;
-}
-
-QString abbreviations(const Worker &w, int kind)
-{
-    QStringList list;
-    for (const Qualification &q : w.qualifications) {
-        if (q.kind == kind)
-            list << u(q.abbreviation);
-    }
-    return list.join(QLatin1Char(','));
-}
-
 }  // namespace
 
 void WriteDemoWorkers(DemoRowWriter &writer)
 {
-    const QDate today = QDate::currentDate();
     QHash<int, int> nextCode;
-    for (const Worker &w : workers) {
+    for (const DemoWorker &w : workers) {
         const int code = ++nextCode[w.contractor];
-        const QDate birth = DateTextToDate(u(w.birth));
-        const int age = ageOn(birth, today);
-        writer.insert("SAGYOIN",
-                      {{"APDT", u("2026/04/20")},
-                       {"CPNM", u(w.company)},
-                       {"NAME", u(w.name)},
-                       {"FURI", u(w.reading)},
-                       {"BNDT", u(w.birth)},
-                       {"TYP", u(w.jobs)},
-                       {"KIGO", u(w.marks)},
-                       {"KYDT", u(w.hired)},
-                       {"ADRS", u(w.address)},
-                       {"TEL", u(w.tel)},
-                       {"FAMADD", u(w.address)},
-                       {"FAMTEL", u(w.tel)},
-                       {"KKDT", u("2026/04/10")},
-                       {"BRED", u(w.blood)},
-                       {"BRRH", u("+")},
-                       {"INDT", u("2026/05/07")},
-                       {"UKDT", u("2026/05/07")},
-                       {"MENKYO", abbreviations(w, 1)},
-                       {"GINOKYO", abbreviations(w, 2)},
-                       {"TOKUKYO", abbreviations(w, 3)},
-                       {"CRDT", u("2026/04/20")},
-                       {"EDDT", u("2026/04/20")}},
-                      {{"KJCD", 1},
-                       {"GYOCD", w.contractor},
-                       {"INCD", code},
-                       {"ODRNO", code},
-                       {"FMLE", w.female ? 1 : 0},
-                       {"YNG", age < 18 ? 1 : 0},
-                       {"ADVA", age >= 65 ? 1 : 0},
-                       {"KKNUM", w.experience},
-                       {"OLD", age},
-                       {"PRESL", w.pressureLow},
-                       {"PRESU", w.pressureHigh},
-                       {"SEL", 1}});
-        for (const Qualification &q : w.qualifications) {
-            writer.insert("INSIKAKU",
-                          {{"CPNM", u(w.company)},
-                           {"NAME", u(w.name)},
-                           {"BNDT", u(w.birth)},
-                           {"PRNM", u(q.abbreviation)},
-                           {"SKNM", u(q.name)},
-                           {"SKNO", u(q.number)},
-                           {"SKDT", u(q.issued)}},
-                          {{"INNO", 0}, {"KJCD", 1}, {"GYOCD", w.contractor}, {"INCD", code}, {"KBN", q.kind}});
-        }
+        WriteDemoWorker(writer, w, code);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "data/SqlStatement.h"
+#include "db/ConnectTimeout.h"
 #include "startup/StartupMessages.h"
 #include "system/SystemInfo.h"
 #include "config/ConfigKeys.h"
@@ -107,6 +108,11 @@ bool TDataModule1::connect()
         IBDatabase1.open();
         IBTransaction1.start();
         return true;
+    } catch (const db::ConnectTimeout &timeout) {
+        // Not a wrong setting: the engine did not answer, and the message says where to look.
+        MessageService::current().error(StartupMessages::ConnectFailed + QStringLiteral("\n\n") + timeout.message());
+        IBDatabase1.close();
+        return false;
     } catch (const db::Error &) {
         MessageService::current().error(StartupMessages::ConnectFailed);
         IBDatabase1.close();

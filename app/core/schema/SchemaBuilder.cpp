@@ -2,10 +2,9 @@
 
 #include "SchemaDefinition.h"
 #include "db/Database.h"
+#include "db/NewDatabaseFile.h"
 #include "db/Query.h"
 #include "db/Transaction.h"
-
-#include <QFile>
 
 namespace {
 
@@ -31,26 +30,45 @@ void runStatements(const QString &path, const QStringList &statements, const db:
     transaction.commit();
 }
 
+// Connecting with a forced-writes setting stores it in the database.
+void connectOnce(const QString &path, const db::ConnectionParams &params)
+{
+    db::Database database;
+    database.setDatabaseName(path);
+    database.setParams(params);
+    database.open();
+}
+
+void fillDatabase(const QString &path, const db::ConnectionParams &params,
+                  const std::function<void(db::Transaction &)> &fill)
+{
+    db::Database database;
+    database.setDatabaseName(path);
+    database.setParams(params);
+    database.open();
+    db::Transaction transaction(database);
+    fill(transaction);
+    transaction.commit();
+}
+
 }  // namespace
 
-void CreateSorvikDatabase(const QString &path, SchemaVersion version)
+void CreateSorvikDatabase(const QString &name, SchemaVersion version,
+                          const std::function<void(db::Transaction &)> &fill)
 {
     if (version == SchemaVersion::Unknown)
         throw db::Error(QStringLiteral("Unknown database version."));
-    // The file is built without waiting for the disk at every commit, then made safe.
+    db::NewDatabaseFile file(name);
+    // The database is built and filled without waiting for the disk at every commit, then
+    // made safe; the build is flushed as a whole before it takes its name.
     db::ConnectionParams building;
     building.forcedWrites = 0;
-    db::Database::create(path, building);
-    try {
-        runStatements(path, SchemaStatements(version), building);
-        db::ConnectionParams finished;
-        finished.forcedWrites = 1;
-        db::Database database;
-        database.setDatabaseName(path);
-        database.setParams(finished);
-        database.open();
-    } catch (...) {
-        QFile::remove(path);
-        throw;
-    }
+    file.create(building);
+    runStatements(file.buildName(), SchemaStatements(version), building);
+    if (fill)
+        fillDatabase(file.buildName(), building, fill);
+    db::ConnectionParams finished;
+    finished.forcedWrites = 1;
+    connectOnce(file.buildName(), finished);
+    file.finish();
 }

@@ -1,13 +1,12 @@
 #include "SingleInstanceLock.h"
 
-#include <QDir>
-#include <unistd.h>
+#include "PrivateFolder.h"
 
 SingleInstanceLock::SingleInstanceLock(const QString &name)
 {
-    // The temporary folder is shared by all users, so the user id keeps the name personal.
-    m_path = defaultFolder() + QLatin1Char('/') + name + QLatin1Char('-') + QString::number(getuid())
-        + QStringLiteral(".lock");
+    const QString folder = defaultFolder(&m_error);
+    if (!folder.isEmpty())
+        m_path = folder + QLatin1Char('/') + name + QStringLiteral(".lock");
 }
 
 SingleInstanceLock::~SingleInstanceLock()
@@ -15,23 +14,29 @@ SingleInstanceLock::~SingleInstanceLock()
     release();
 }
 
-QString SingleInstanceLock::defaultFolder()
+QString SingleInstanceLock::defaultFolder(QString *error)
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists())
-        return runtime;
-    return QDir::tempPath();
+    std::string reason;
+    const std::string folder = sorvik::userPrivateFolder(&reason);
+    if (error)
+        *error = QString::fromStdString(reason);
+    return QString::fromStdString(folder);
 }
 
 bool SingleInstanceLock::tryAcquire()
 {
     if (m_lock)
         return true;
+    if (m_path.isEmpty())
+        return false;
     auto lock = std::make_unique<QLockFile>(m_path);
     // Only a lock whose process has gone counts as stale, never one that is merely old.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
+    if (!lock->tryLock(0)) {
+        if (lock->error() != QLockFile::LockFailedError)
+            m_error = QStringLiteral("%1 を作れません").arg(m_path);
         return false;
+    }
     m_lock = std::move(lock);
     return true;
 }

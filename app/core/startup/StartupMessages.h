@@ -8,6 +8,9 @@ namespace StartupMessages {
 
 inline const QString ApplicationTitle = QStringLiteral("Sorvik(NET版)");
 inline const QString SecondInstance = QStringLiteral("同一プログラムの二重起動は出来ません。");
+// Ours: the lock that keeps a second copy out cannot be made (an unwritable home folder).
+inline const QString LockFailed
+    = QStringLiteral("二重起動を防ぐためのロックファイルを作れないため、起動できません。\n");
 inline const QString ConnectFailed = QStringLiteral("データベースがないか設定ファイルに誤りがあります");
 inline const QString Version04 = QStringLiteral("接続しているデータベースのバージョンは『0.4』です。\n\r"
                                                 "付属のＤＢアップツールを実行して更新して下さい。\n\r"

@@ -34,10 +34,10 @@ MainActions::MainActions(QMainWindow *window)
     actP2Daityo = make(QStringLiteral("actP2Daityo"), QStringLiteral("再下請負通知書(&L)"));
     actPTaikeizu = make(QStringLiteral("actPTaikeizu"), QStringLiteral("施工体系図表(&K)"));
     actPEnginer = make(QStringLiteral("actPEnginer"), QStringLiteral("技術者体系図(&E)"));
-    actPNissi = make(QStringLiteral("actPNissi"), QStringLiteral("指示・報告書(&N)"));
-    actPTenken = make(QStringLiteral("actPTenken"), QStringLiteral("点検表(&I)"));
-    actPSonota = make(QStringLiteral("actPSonota"), QStringLiteral("その他安全書類(&O)"));
-    actTodoke = make(QStringLiteral("actTodoke"), QStringLiteral("持込機械・車両届(&B)"));
+    actPNissi = make(QStringLiteral("actPNissi"), QStringLiteral("指示書・報告書(&N)"));
+    actPTenken = make(QStringLiteral("actPTenken"), QStringLiteral("各種点検表(&H)"));
+    actPSonota = make(QStringLiteral("actPSonota"), QStringLiteral("その他安全文書(&A)"));
+    actTodoke = make(QStringLiteral("actTodoke"), QStringLiteral("車両・機械使用届(&C)"));
 
     nmSet = make(QStringLiteral("nmSet"), QStringLiteral("各種設定(&S)"));
     nmUnload = make(QStringLiteral("nmUnload"), QStringLiteral("工事ユニットのアンロード(&U)"),

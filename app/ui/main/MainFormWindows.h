@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintRequest.h"
+
 #include <QString>
 
 class QWidget;
@@ -55,4 +57,6 @@ public:
     virtual void editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode) = 0;
     // The names master.
     virtual void editNames(QWidget *parent) = 0;
+    // A report window, after the check it runs before it is shown.
+    virtual void openPrintWindow(QWidget *parent, const PrintRequest &request) = 0;
 };

@@ -11,6 +11,7 @@
 #include "MainActions.h"
 #include "MainExchangeMenu.h"
 #include "MainFormWindows.h"
+#include "MainPrintMenu.h"
 #include "PrintPanel.h"
 #include "bases/TmyForm.h"
 #include "services/UserAction.h"
@@ -220,6 +221,7 @@ void TMainForm::connectActions()
             [this] { AppContext::instance().WorkDate = MonthCalendar1->selectedDate(); });
     connect(ExchangePanel->chkHide, &QCheckBox::toggled, this, &TMainForm::chkHideToggled);
     connect(ExchangePanel, &ExchangeGuidePanel::notificationsClicked, a.actTodoke, &QAction::trigger);
+    new MainPrintMenu(a, *m_system, *PrintPanel1, m_windows, this);
 }
 
 void TMainForm::FormCreate()

@@ -1,7 +1,10 @@
+#include "EngineInitLockHolder.h"
 #include "PreparedDatabase.h"
 #include "SiteSql.h"
 
+#include "db/ConnectTimeout.h"
 #include "db/Database.h"
+#include "db/EngineControl.h"
 #include "db/Query.h"
 #include "db/ServiceManager.h"
 #include "db/Transaction.h"
@@ -165,13 +168,59 @@ TEST(DatabaseConnection, CreateRefusesAnExistingFile)
     EXPECT_THROW(db::Database::create(scratch.path()), db::Error);
 }
 
-TEST(DatabaseConnection, LocalNames)
+TEST(DatabaseConnection, LocalAndServerNames)
 {
     EXPECT_TRUE(db::Database::isLocalName(QStringLiteral("/home/u/sorvik.fdb")));
     EXPECT_TRUE(db::Database::isLocalName(QStringLiteral("localhost:/data/sorvik.fdb")));
     EXPECT_TRUE(db::Database::isLocalName(QStringLiteral("C:\\Database\\sorvik.fdb")));
     EXPECT_FALSE(db::Database::isLocalName(QStringLiteral("server:/data/sorvik.fdb")));
     EXPECT_FALSE(db::Database::isLocalName(QStringLiteral("inet://server/data/sorvik.fdb")));
+
+    for (const char *server : {"localhost:/data/s.fdb", "db.example.jp:/data/s.fdb", "192.168.1.5/3051:/s.fdb",
+                               "inet://server/data/s.fdb", "server:C:\\Database\\s.fdb"})
+        EXPECT_TRUE(db::Database::isServerName(QLatin1String(server))) << server;
+    for (const char *file :
+         {"/home/u/sorvik.fdb", "sorvik.fdb", "C:\\Database\\s.fdb", "/data/a:b.fdb", "./x:y.fdb", ""})
+        EXPECT_FALSE(db::Database::isServerName(QLatin1String(file))) << file;
+}
+
+TEST(DatabaseConnection, AnEngineThatDoesNotAnswerEndsInAMessageNamingTheDatabase)
+{
+    DatabaseCopy scratch;
+    db::Database database;
+    database.setDatabaseName(scratch.path());
+    db::ConnectionParams params;
+    params.connectTimeLimit = std::chrono::milliseconds(150);
+    database.setParams(params);
+    {
+        const EngineInitLockHolder holder;
+        try {
+            database.open();
+            FAIL() << "opened past a held engine lock";
+        } catch (const db::ConnectTimeout &timeout) {
+            EXPECT_TRUE(timeout.message().contains(scratch.path())) << timeout.message().toStdString();
+        }
+        EXPECT_FALSE(database.isConnected());
+        EXPECT_TRUE(db::abandonedCallRunning());
+    }
+    // The given-up open comes back and ends its own connection; nothing stays blocked.
+    EXPECT_TRUE(EngineInitLockHolder::awaitAbandonedCalls());
+    database.open();
+    EXPECT_TRUE(database.isConnected());
+}
+
+TEST(DatabaseConnection, ValidationReadsEveryPageAndFailsACutOffFile)
+{
+    DatabaseCopy scratch{PreparedDatabase::Demo};
+    EXPECT_EQ(db::Database::validate(scratch.path()).total(), 0);
+
+    QFile file(scratch.path());
+    ASSERT_TRUE(file.resize(file.size() * 9 / 10));
+    db::Database database;
+    database.setDatabaseName(scratch.path());
+    database.open();  // the header is there: an open alone does not see the damage
+    database.close();
+    EXPECT_THROW(db::Database::validate(scratch.path()), db::Error);
 }
 
 TEST(ServiceManagerTest, BacksUpAndRestoresAWholeDatabase)

@@ -2,6 +2,8 @@
 #include "SiteSql.h"
 
 #include "data/ImageStore.h"
+#include "db/Error.h"
+#include "db/SqlText.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,6 +91,44 @@ TEST_F(ImageStoreTest, FetchOfAnEmptyNameOrAMissingRow)
     EXPECT_FALSE(store.FetchImageFile("", folder.path()));
     EXPECT_TRUE(store.FetchImageFile("KAO09999.JPG", folder.path()));
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("KAO09999.JPG")));
+}
+
+TEST_F(ImageStoreTest, ANameFromTheDatabaseThatIsAPathIsRefusedAndNothingIsWrittenOutside)
+{
+    // What a received package can put into IMGFL: names that climb out of the folder.
+    QTemporaryDir outside;
+    QDir().mkpath(outside.filePath(QStringLiteral("a/image")));
+    const QString folder = outside.filePath(QStringLiteral("a/image"));
+    const QString absolute = outside.filePath(QStringLiteral("abs.JPG"));
+    for (const QString &name : {QStringLiteral("../../x.JPG"), QStringLiteral("..\\x.JPG"), absolute,
+                                QStringLiteral(".."), QStringLiteral("sub/KAO00001.JPG")}) {
+        exec(QStringLiteral("insert into IMGFL (IMCD, FLNM, FLTYP, IMG) values (0, %1, 0, 'x')").arg(SqlQuote(name)));
+        EXPECT_THROW(store.FetchImageFile(name, folder), db::Error) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(QDir(outside.filePath(QStringLiteral("a"))).entryList(QDir::Files), QStringList());
+    EXPECT_FALSE(QFile::exists(absolute));
+}
+
+TEST_F(ImageStoreTest, ALinkPlantedUnderTheNameIsNotFollowed)
+{
+    const QString name = store.StoreImageFile(0, makeFile("a.jpg", "JPEG"));
+    QTemporaryDir folder;
+    const QString victim = files.filePath(QStringLiteral("victim.txt"));
+    makeFile(QStringLiteral("victim.txt"), "keep me");
+    ASSERT_TRUE(QFile::link(victim, QDir(folder.path()).filePath(name)));
+    EXPECT_THROW(store.FetchImageFile(name, folder.path()), db::Error);
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+}
+
+TEST_F(ImageStoreTest, BytesAreReadByNameWithoutAScratchFile)
+{
+    const QString name = store.StoreImageFile(1, makeFile("a.jpg", QByteArray("\xff\xd8\x00\x01", 4)));
+    EXPECT_EQ(store.ImageBytes(name), QByteArray("\xff\xd8\x00\x01", 4));
+    EXPECT_TRUE(store.ImageBytes(QStringLiteral("GAZ99999.JPG")).isEmpty());
+    EXPECT_TRUE(store.ImageBytes(QStringLiteral("x' or '1' = '1")).isEmpty());
 }
 
 }  // namespace

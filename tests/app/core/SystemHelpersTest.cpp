@@ -1,9 +1,11 @@
+#include "EnvironmentOverride.h"
 #include "system/FileHelpers.h"
 #include "startup/SingleInstanceLock.h"
 #include "system/SystemInfo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -46,10 +48,28 @@ TEST(SingleInstanceLockTest, LockOfAProgramThatDiedIsTakenOver)
     EXPECT_TRUE(lock.tryAcquire());
 }
 
-TEST(SingleInstanceLockTest, TheLockIsPerUser)
+TEST(SingleInstanceLockTest, TheLockLivesInAFolderOnlyTheUserMayEnter)
 {
+    // Never the shared temporary folder, where another user could create the file first.
     SingleInstanceLock lock;
-    EXPECT_TRUE(lock.path().contains(QStringLiteral("SORVIKN-%1").arg(getuid())));
+    const QFileInfo folder(QFileInfo(lock.path()).absolutePath());
+    EXPECT_TRUE(lock.path().endsWith(QStringLiteral("/sorvik/SORVIKN.lock"))) << lock.path().toStdString();
+    EXPECT_EQ(folder.ownerId(), getuid());
+    EXPECT_EQ(folder.permissions()
+                  & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                     | QFile::ExeOther),
+              QFile::Permissions());
+}
+
+TEST(SingleInstanceLockTest, AFolderThatCannotBeMadeIsToldNotTakenForASecondInstance)
+{
+    QTemporaryDir dir;
+    touch(dir.filePath(QStringLiteral("file")));
+    EnvironmentOverride runtime("XDG_RUNTIME_DIR", std::nullopt);
+    EnvironmentOverride cache("XDG_CACHE_HOME", dir.filePath(QStringLiteral("file")).toUtf8());  // not a folder
+    SingleInstanceLock lock;
+    EXPECT_FALSE(lock.tryAcquire());
+    EXPECT_FALSE(lock.errorString().isEmpty());
 }
 
 TEST(ClearFolderTest, DeletesFilesButNotSubfolders)

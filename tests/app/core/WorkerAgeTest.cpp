@@ -1,6 +1,6 @@
 #include "config/ConfigKeys.h"
 #include "config/IniFile.h"
-#include "records/WorkerAge.h"
+#include "dates/WorkerAge.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -205,11 +205,11 @@ TEST_F(TMainFormTest, MenuItemsHaveTheirCaptionsInOrder)
         "印刷(&P)/再下請負通知書(&L)",
         "印刷(&P)/施工体系図表(&K)",
         "印刷(&P)/技術者体系図(&E)",
-        "印刷(&P)/指示・報告書(&N)",
-        "印刷(&P)/点検表(&I)",
-        "印刷(&P)/その他安全書類(&O)",
+        "印刷(&P)/指示書・報告書(&N)",
+        "印刷(&P)/各種点検表(&H)",
+        "印刷(&P)/その他安全文書(&A)",
         "印刷(&P)/名簿印刷(&M)",
-        "印刷(&P)/持込機械・車両届(&B)",
+        "印刷(&P)/車両・機械使用届(&C)",
         "ﾏｽﾀﾒﾝﾃ(&M)",
         "ﾏｽﾀﾒﾝﾃ(&M)/職員情報(&S)",
         "ﾏｽﾀﾒﾝﾃ(&M)/資格ﾏｽﾀ(&M)",
@@ -434,6 +434,54 @@ TEST_F(TMainFormTest, OnlyTheLastExchangeLabelActsAndOnlyWithAProject)
     EXPECT_TRUE(form->ExchangePanel->lblImportWorkers->isEnabled());
     QApplication::sendEvent(form->ExchangePanel->lblImportNotifications, &release);
     EXPECT_EQ(notifications, 1);
+}
+
+TEST_F(TMainFormTest, EachPrintCommandOpensItsWindowWithWhatTheMainWindowKnows)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 3);
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    windows.contractorAnswers << Choice{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("業者1")}
+                              << Choice{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("業者3")};
+    a().actSetMotoList->trigger();
+    selectNode(QStringLiteral("1"));
+    a().actSetGyoList->trigger();
+    selectNode(QStringLiteral("3"));
+    form->PrintPanel1->PageControl1->setCurrentIndex(2);
+
+    struct Expected
+    {
+        QAction *action;
+        PrintWindow window;
+        QString gyoCode;
+        int mode;
+        int page;
+    };
+    const QString selected = QStringLiteral("3"), prime = QStringLiteral("1");
+    const Expected expected[] = {
+        {a().actPMeibo, PrintWindow::Roster, selected, 0, 0},
+        {a().actPInCard, PrintWindow::Roster, selected, 1, 0},
+        {a().nmLicenseList, PrintWindow::Licences, selected, 0, 0},
+        {a().actPDaityo, PrintWindow::Ledger, {}, 1, 0},
+        {a().actP2Daityo, PrintWindow::Ledger, {}, 2, 0},
+        {a().actPEnginer, PrintWindow::EngineerChart, {}, 0, 0},
+        {a().actPNissi, PrintWindow::Instructions, prime, 0, 0},
+        {a().actPTenken, PrintWindow::Inspections, {}, 0, 2},
+        {a().actPSonota, PrintWindow::OtherSafety, {}, 0, 0},
+        {a().actTodoke, PrintWindow::Notifications, selected, 0, 0},
+    };
+    for (const Expected &e : expected) {
+        SCOPED_TRACE(e.action->objectName().toStdString());
+        windows.printRequests.clear();
+        e.action->trigger();
+        ASSERT_EQ(windows.printRequests.size(), 1);
+        const PrintRequest &request = windows.printRequests.first();
+        EXPECT_EQ(request.window, e.window);
+        EXPECT_EQ(request.kojiCode, QStringLiteral("1"));
+        EXPECT_EQ(request.gyoCode, e.gyoCode);
+        EXPECT_EQ(request.mode, e.mode);
+        EXPECT_EQ(request.page, e.page);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "main/PrintRequest.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The main window's openers of the report windows: each window is made, given the
+// request's fields, checked and, when its check passes, shown modally and freed. Windows
+// whose documents are still to come open as NotYetPrintForm under their own caption.
+namespace PrintWindows {
+
+using WorkerEditor = std::function<void(const QString &kojiCode, const QString &gyoCode, const QString &workerCode)>;
+
+// `editWorkers` opens the worker roster editor from the roster print; it may be empty.
+void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers);
+
+QString Caption(PrintWindow window);
+
+}  // namespace PrintWindows

@@ -1,0 +1,112 @@
+#include "NotYetPrintForm.h"
+#include "PrintWindows.h"
+#include "SiteFixture.h"
+#include "TMeiboPrintForm.h"
+#include "bases/TPanel.h"
+#include "framework/PrintChecks.h"
+#include "tree/ConstructionSystem.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace sorvik::documents;
+
+namespace {
+
+class PrintWindowsTest : public DemoSiteFixture
+{
+protected:
+    PrintRequest request(PrintWindow window, const QString &kojiCode = QStringLiteral("1"))
+    {
+        PrintRequest request;
+        request.window = window;
+        request.kojiCode = kojiCode;
+        return request;
+    }
+};
+
+TEST_F(PrintWindowsTest, AProjectWithoutContractorsNeverShowsTheRosterOrTheNotifications)
+{
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("2")));
+    for (PrintWindow window : {PrintWindow::Roster, PrintWindow::Notifications}) {
+        messages.clear();
+        PrintWindows::Open(nullptr, request(window, QStringLiteral("2")), {});
+        EXPECT_EQ(messages.texts(), QStringList{PrintChecks::NoContractors});
+    }
+    EXPECT_EQ(modal.unscripted(), 0);
+}
+
+TEST_F(PrintWindowsTest, QualificationListsNeedAContractorWithQualifications)
+{
+    PrintWindows::Open(nullptr, request(PrintWindow::Licences, QStringLiteral("2")), {});
+    EXPECT_EQ(messages.texts(), QStringList{PrintChecks::NoQualifications});
+    EXPECT_EQ(modal.unscripted(), 0);
+
+    messages.clear();
+    PrintWindows::Open(nullptr, request(PrintWindow::Licences), {});
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(modal.unscripted(), 1);
+}
+
+// With SORVIK_SCREENSHOT_DIR set, keeps a picture of each window for a person to look at.
+TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
+{
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    QStringList captions;
+    for (PrintWindow window :
+         {PrintWindow::Ledger, PrintWindow::EngineerChart, PrintWindow::Instructions, PrintWindow::Licences,
+          PrintWindow::Notifications, PrintWindow::Inspections, PrintWindow::OtherSafety}) {
+        modal.then([&](QDialog &dialog) {
+            auto *form = qobject_cast<NotYetPrintForm *>(&dialog);
+            EXPECT_NE(form, nullptr);
+            if (!form)
+                return int(QDialog::Rejected);
+            dialog.show();
+            captions << dialog.windowTitle();
+            EXPECT_EQ(form->KojiCode, QStringLiteral("1"));
+            EXPECT_EQ(form->TitlePanel->caption(), AppContext::Project().CurKojiName());
+            EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("lblNotice"))->text(), NotYetPrintForm::Notice);
+            EXPECT_FALSE(form->btnPrint->isEnabled());
+            EXPECT_FALSE(form->btnPrevew->isEnabled());
+            EXPECT_TRUE(form->btnClose->isEnabled());
+            if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
+                EXPECT_TRUE(form->grab().save(folder + QStringLiteral("/not-yet-%1.png").arg(captions.size())));
+            }
+            return int(QDialog::Rejected);
+        });
+        PrintWindows::Open(nullptr, request(window), {});
+    }
+    EXPECT_EQ(captions,
+              QString("施工体制台帳印刷画面,体系図印刷画面,安全衛生印刷画面,資格者一覧印刷画面,"
+                      "車両届・持込機械使用届,各種点検表印刷,その他安全文書印刷")
+                  .split(','));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(PrintWindowsTest, TheCardCommandOpensTheRosterPrintOnCards)
+{
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    for (int mode : {0, 1}) {
+        PrintRequest cards = request(PrintWindow::Roster);
+        cards.gyoCode = QStringLiteral("4");
+        cards.mode = mode;
+        modal.then([&](QDialog &dialog) {
+            auto *form = qobject_cast<TMeiboPrintForm *>(&dialog);
+            EXPECT_NE(form, nullptr);
+            if (form) {
+                EXPECT_EQ(form->windowTitle(), QStringLiteral("作業員名簿印刷"));
+                EXPECT_EQ(form->GyoCode, QStringLiteral("4"));
+                EXPECT_EQ(form->chkCardType->isChecked(), mode == 1);
+            }
+            return int(QDialog::Rejected);
+        });
+        PrintWindows::Open(nullptr, cards, {});
+    }
+    EXPECT_EQ(modal.unscripted(), 0);
+}
+
+}  // namespace
