@@ -94,7 +94,8 @@ void FormWindows::editNames(QWidget *parent)
 
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
 {
-    PrintWindows::Open(parent, request, [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
-        EditWorkers(parent, kojiCode, gyoCode, workerCode);
-    });
+    PrintWindows::Open(parent, request,
+                       [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
+                           EditWorkers(parent, kojiCode, gyoCode, workerCode);
+                       });
 }

@@ -1,4 +1,4 @@
-#include "EditorFixture.h"
+#include "RosterFixture.h"
 #include "FormWindows.h"
 #include "ProjectTree.h"
 #include "UiInput.h"
@@ -24,31 +24,12 @@
 
 namespace {
 
-// The roster of the demo site's road project on a work date of 2026/06/01: contractor 2
-// (株式会社丸山土木) has workers 1 丸山 翔太, 2 菅原 勇気 and 3 三浦 真由美, all selected;
-// worker 1 holds the skill trainings 車両系 and 地山主 and the education 職長.
-class TMeiboListFormTest : public EditorFixture<DemoSiteFixture>
+class TMeiboListFormTest : public RosterFixture
 {
 protected:
-    void SetUp() override
-    {
-        EditorFixture::SetUp();
-        AppContext::instance().WorkDate = QDate(2026, 6, 1);
-        SelectProject(QStringLiteral("1"), QStringLiteral("国道230号 道路改良工事"));
-        AppContext::Project().PublishTree({{QStringLiteral("北辰建設株式会社"), QStringLiteral("1"), 0},
-                                           {QStringLiteral("株式会社丸山土木"), QStringLiteral("2"), 1},
-                                           {QStringLiteral("道央舗装株式会社"), QStringLiteral("3"), 1}});
-    }
-
     std::unique_ptr<TMeiboListForm> open(const QString &gyoCode = QStringLiteral("2"))
     {
-        auto form = std::make_unique<TMeiboListForm>(context());
-        form->KojiCode = QStringLiteral("1");
-        form->KojiName = QStringLiteral("国道230号 道路改良工事");
-        EXPECT_TRUE(form->LoadContractorList());
-        form->SelectContractor(gyoCode);
-        form->show();
-        return form;
+        return openRoster(context(), gyoCode);
     }
     // The window active, so that focus moves as a user's do.
     static void activate(QWidget &form)
@@ -414,10 +395,6 @@ TEST_F(TMeiboListFormTest, TheRosterPrintOpensTheRosterOnAWorker)
     EXPECT_EQ(modal.unscripted(), 0);  // not shown
 }
 
-}  // namespace
-
-namespace {
-
 // Every caption and button of `window` shows its whole text.
 QStringList cutTexts(QWidget &window)
 {
@@ -427,8 +404,10 @@ QStringList cutTexts(QWidget &window)
             cut << label->text();
     }
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
-        if (button->isVisible() && !button->text().isEmpty() && button->width() < button->sizeHint().width())
-            cut << button->text();
+        const QString text = button->text().remove(QLatin1Char('&'));
+        if (button->isVisible() && !text.isEmpty()
+            && button->fontMetrics().horizontalAdvance(text) > button->contentsRect().width())
+            cut << text;
     }
     return cut;
 }

@@ -2,7 +2,7 @@
 
 #include "RecordContext.h"
 #include "RecordRules.h"
-#include "WorkerAge.h"
+#include "dates/WorkerAge.h"
 
 class TableDataSet;
 
