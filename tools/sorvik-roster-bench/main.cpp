@@ -14,6 +14,7 @@
 #include "schema/SchemaBuilder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +67,7 @@ public:
         AppContext &app = AppContext::instance();
         app.WorkDate = QDate(2026, 6, 1);
         app.ImageRoot = m_context.records.ImageRoot;
+        QDir(app.ImageRoot).mkpath(QStringLiteral("image"));
         app.Project().Select({QStringLiteral("1"), QStringLiteral("国道230号"), {}, false});
         app.Project().PublishTree({{QStringLiteral("北辰建設株式会社"), QStringLiteral("1"), 0},
                                    {QStringLiteral("株式会社丸山土木"), QStringLiteral("2"), 1}});
