@@ -11,6 +11,8 @@
 #include "program/DataModule1.h"
 #include "services/ModalService.h"
 
+#include <QApplication>
+
 FormWindows::FormWindows(TDataModule1 &data)
     : m_data(data)
     , m_images(data.IBTransaction1)
@@ -94,8 +96,10 @@ void FormWindows::editNames(QWidget *parent)
 
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
 {
+    // The roster opens over the print window the worker was double-clicked in.
     PrintWindows::Open(parent, request,
                        [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
-                           EditWorkers(parent, kojiCode, gyoCode, workerCode);
+                           QWidget *printWindow = QApplication::activeModalWidget();
+                           EditWorkers(printWindow ? printWindow : parent, kojiCode, gyoCode, workerCode);
                        });
 }

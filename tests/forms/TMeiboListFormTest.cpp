@@ -13,6 +13,7 @@
 #include "editors/TSikakuForm.h"
 #include "kit/DBDateEdit.h"
 #include "pickers/PickerSql.h"
+#include "TMeiboPrintForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -383,6 +384,27 @@ TEST_F(TMeiboListFormTest, AgesAreRecalculatedOnTheWorkDate)
 TEST_F(TMeiboListFormTest, TheRosterPrintOpensTheRosterOnAWorker)
 {
     FormWindows windows(data);
+    // A double click on the third worker of the print window.
+    bool opened = false;
+    modal.thenShow<TMeiboPrintForm>([&opened](TMeiboPrintForm &print) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&print));
+        DBGrid &grid = *print.DBGrid1;
+        // A user's double click: a click that makes the worker current, then the second.
+        const QPoint worker = grid.visualRect(grid.model()->index(2, 2)).center();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, worker);
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, worker);
+        EXPECT_TRUE(opened);
+        print.close();
+    });
+    modal.thenShow<TMeiboListForm>([&opened](TMeiboListForm &roster) {
+        opened = true;
+        EXPECT_EQ(roster.GyoCode, QStringLiteral("2"));
+        EXPECT_EQ(roster.IBTable1.FieldByName(QStringLiteral("INCD")).AsString(), QStringLiteral("3"));
+        roster.close();
+    });
+    windows.openPrintWindow(nullptr, {PrintWindow::Roster, QStringLiteral("1"), QStringLiteral("2")});
+    EXPECT_EQ(modal.unscripted(), 0);
+
     modal.thenShow<TMeiboListForm>([](TMeiboListForm &roster) {
         EXPECT_EQ(roster.KojiName, QStringLiteral("国道230号 道路改良工事"));
         EXPECT_EQ(roster.IBTable1.FieldByName(QStringLiteral("NAME")).AsString(), QStringLiteral("三浦 真由美"));
