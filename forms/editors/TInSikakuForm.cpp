@@ -30,12 +30,10 @@ EditorSpec QualificationEditor()
     spec.caption = QStringLiteral("作業員資格詳細画面");
     spec.fields = {
         Edit(QStringLiteral("資格"), QStringLiteral("SKNM")),
-        Button(QStringLiteral("…"), QStringLiteral("btnSikaku"), true)
-            .Hint(QStringLiteral("資格マスタ参照します"))
-            .SameRow(),
+        PickerButton(QStringLiteral("btnSikaku"), QStringLiteral("資格マスタ参照します")).SameRow(),
         Certificate(QStringLiteral("YOBIS2"), QStringLiteral("ImageFrame1")).SameRow().Span(7),
         Edit(QStringLiteral("資格略称"), QStringLiteral("PRNM")).MaxLength(QualificationRules::AbbreviationLength),
-        Note(QStringLiteral("↑　帳票はこちらを採用")),
+        StaticText(QStringLiteral("↑　帳票はこちらを採用")),
         Edit(QStringLiteral("交付番号"), QStringLiteral("SKNO")).ImeOff(),
         DateField(QStringLiteral("交付年月日"), QStringLiteral("SKDT")),
         DateField(QStringLiteral("有効期限"), QStringLiteral("YOBIS1"))
@@ -48,8 +46,8 @@ EditorSpec QualificationEditor()
                       [](QWidget *parent) { return radio(parent, QStringLiteral("期限なし")); })
                    .SameRow()}),
         Group({},
-              {Note(QStringLiteral("無ければ→")),
-               Button(QStringLiteral("資格マスタを作成"), QStringLiteral("btnMSikaku")).SameRow()}),
+              {StaticText(QStringLiteral("無ければ→")),
+               Button(QStringLiteral("btnMSikaku"), QStringLiteral("資格マスタを作成")).SameRow()}),
     };
     spec.grid = {{QStringLiteral("SKNM"), QStringLiteral("資格名称"), 260},
                  {QStringLiteral("PRNM"), QStringLiteral("略称"), 90},

@@ -7,7 +7,8 @@
 #include "controls/DBGrid.h"
 #include "data/DataField.h"
 #include "dates/DateText.h"
-#include "kit/BarcodeField.h"
+#include "kit/BarcodeInput.h"
+#include "records/BarcodeNumber.h"
 #include "kit/DBDateEdit.h"
 #include "messages/MessageService.h"
 #include "program/CurrentProject.h"
@@ -38,7 +39,7 @@ FieldSpec chosen(const QString &caption, int tag)
 
 FieldSpec chooseButton(int tag)
 {
-    return Button(QStringLiteral("…"), QStringLiteral("btnMeisho") + QString::number(tag), true)
+    return PickerButton(QStringLiteral("btnMeisho") + QString::number(tag), {})
         .Setup([tag](QWidget &button) { button.setProperty(kTag, tag); })
         .SameRow();
 }
@@ -74,14 +75,15 @@ EditorSpec RosterEditor()
             .Width(50)
             .Hint(QStringLiteral("表示順、任意の数字を入れます"))
             .SameRow(),
-        BarcodeNumberField(QStringLiteral("BARCD"), QStringLiteral("BARCDNO"))
+        BarcodeField(QStringLiteral("BARCD"), QStringLiteral("BARCDNO"))
+            .Hint(BarcodeNumber::Hint)
             .Named(QStringLiteral("editBarcd"))
             .LabelNamed(QStringLiteral("lblBarcd"))
             .Width(90),
         DateField(QStringLiteral("健康診断日"), QStringLiteral("KKDT")).Era(degReiwa),
         Group({},
               {Number(QStringLiteral("血圧"), QStringLiteral("PRESU")).Width(50).Hint(QStringLiteral("血圧（上）")),
-               Note(QStringLiteral("～")).SameRow(),
+               StaticText(QStringLiteral("～")).SameRow(),
                Number({}, QStringLiteral("PRESL")).Width(50).Hint(QStringLiteral("血圧（下）")).SameRow()}),
         Group({},
               {List(QStringLiteral("血液型"), QStringLiteral("BRED"),

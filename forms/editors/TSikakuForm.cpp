@@ -21,7 +21,7 @@ EditorSpec NamesEditor()
                    return kinds;
                }),
         Edit(QStringLiteral("略称"), QStringLiteral("PRNM")),
-        Note(QStringLiteral("←通常この項目が適用されます")).SameRow(),
+        StaticText(QStringLiteral("←通常この項目が適用されます")).SameRow(),
         Edit(QStringLiteral("名称"), QStringLiteral("NM")),
         Number(QStringLiteral("表示順"), QStringLiteral("ODRNO")).Width(60),
     };

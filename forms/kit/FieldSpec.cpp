@@ -1,8 +1,5 @@
 #include "FieldSpec.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 namespace {
 
 FieldSpec field(FieldKind kind, const QString &caption, const QString &column)
@@ -128,9 +125,11 @@ QString FieldSpec::objectName() const
         return QStringLiteral("ChkGrid") + column;
     case FieldKind::Label:
         return QStringLiteral("DBText") + column;
+    case FieldKind::StaticText:
+    case FieldKind::Button:
     case FieldKind::Widget:
-        return {};
     case FieldKind::Group:
+    case FieldKind::Row:
     case FieldKind::Pages:
     case FieldKind::Page:
         return {};
@@ -140,7 +139,13 @@ QString FieldSpec::objectName() const
 
 bool FieldSpec::isContainer() const
 {
-    return kind == FieldKind::Group || kind == FieldKind::Pages || kind == FieldKind::Page;
+    return kind == FieldKind::Group || kind == FieldKind::Row || kind == FieldKind::Pages || kind == FieldKind::Page;
+}
+
+bool FieldSpec::captionsItself() const
+{
+    return kind == FieldKind::Check || kind == FieldKind::Radio || kind == FieldKind::StaticText
+        || kind == FieldKind::Button;
 }
 
 FieldSpec Edit(const QString &caption, const QString &column)
@@ -215,6 +220,34 @@ FieldSpec Label(const QString &caption, const QString &column)
     return field(FieldKind::Label, caption, column);
 }
 
+FieldSpec StaticText(const QString &text)
+{
+    return field(FieldKind::StaticText, text, {});
+}
+
+FieldSpec Button(const QString &name, const QString &caption)
+{
+    return field(FieldKind::Button, caption, {}).Named(name);
+}
+
+FieldSpec PickerButton(const QString &name, const QString &hint)
+{
+    return Button(name, QStringLiteral("…")).Width(30).Hint(hint);
+}
+
+FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make)
+{
+    FieldSpec spec = field(FieldKind::Widget, caption, {});
+    spec.name = name;
+    spec.make = std::move(make);
+    return spec;
+}
+
+FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)
+{
+    return container(FieldKind::Row, caption, fields);
+}
+
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields)
 {
     return container(FieldKind::Group, caption, fields);
@@ -228,30 +261,4 @@ FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages)
 FieldSpec Page(const QString &caption, const QList<FieldSpec> &fields)
 {
     return container(FieldKind::Page, caption, fields);
-}
-
-FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make)
-{
-    FieldSpec spec = field(FieldKind::Widget, caption, {});
-    spec.name = name;
-    spec.make = std::move(make);
-    return spec;
-}
-
-FieldSpec Button(const QString &caption, const QString &name, bool small)
-{
-    return Widget({}, name, [caption, small](QWidget *parent) {
-        auto *button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
-        if (small) {
-            button->setFocusPolicy(Qt::NoFocus);
-            button->setFixedWidth(button->fontMetrics().horizontalAdvance(caption) + 12);
-        }
-        return button;
-    });
-}
-
-FieldSpec Note(const QString &text, const QString &name)
-{
-    return Widget({}, name, [text](QWidget *parent) { return new QLabel(text, parent); });
 }

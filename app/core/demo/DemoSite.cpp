@@ -1,5 +1,7 @@
 #include "DemoSite.h"
 
+#include "DemoContractorDetails.h"
+#include "DemoEquipment.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -15,8 +17,10 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoContractorDetails(transaction);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
+        WriteDemoEquipment(writer);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

@@ -1,36 +1,39 @@
 #include "BarcodeNumber.h"
 
+#include "data/DataField.h"
+#include "data/DataSet.h"
+
+#include <algorithm>
+
 namespace BarcodeNumber {
 
-namespace {
-
-bool isNumberCharacter(QChar c)
+bool IsCharacter(QChar c)
 {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 
-}  // namespace
+QString Typed(const QString &text)
+{
+    QString typed = text;
+    for (QChar &c : typed) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = c.toUpper();
+    }
+    return typed;
+}
 
-bool IsAcceptable(const QString &text)
+bool IsValid(const QString &text)
 {
     if (text.isEmpty())
         return true;
     if (text.size() < 6 || text.size() > MaxLength)
         return false;
-    for (const QChar c : text) {
-        if (!isNumberCharacter(c))
-            return false;
-    }
-    return true;
+    return std::all_of(text.cbegin(), text.cend(), IsCharacter);
 }
 
-QChar Typed(QChar character)
+PostCheck Check(const QString &column)
 {
-    if (character >= QLatin1Char('a') && character <= QLatin1Char('z'))
-        return character.toUpper();
-    if (isNumberCharacter(character) || !character.isPrint())
-        return character;
-    return QChar();
+    return {column, Malformed, [column](DataSet &record) { return IsValid(record.FieldByName(column).AsString()); }};
 }
 
 }  // namespace BarcodeNumber

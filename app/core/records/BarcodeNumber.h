@@ -1,23 +1,29 @@
 #pragma once
 
+#include "PostCheck.h"
+
 #include <QChar>
 #include <QString>
 
-// The unified barcode number of a worker or a machine (BARCDNO): 6 to 8 characters of
-// 0-9 and A-Z, printed as a Code 39 barcode on the worker cards. Letters typed in lower
-// case are taken as upper case; any other printable character is refused while typing.
+// The unified barcode number of a worker or a vehicle or machine (BARCDNO): six to eight
+// characters 0-9 and A-Z, or none. Typing turns a-z into capitals and refuses any other
+// character; a number that breaks the rule is refused on leaving the field and at a post.
 namespace BarcodeNumber {
 
-inline constexpr int MaxLength = 8;
+inline const QString Malformed = QStringLiteral("統一バーコードは英数字６～８桁固定にして下さい");
+// Posting without a number while the site uses unified barcodes.
+inline const QString Missing = QStringLiteral("BARCDが有りません。各種設定の統一バーコード採用時必須です。");
+// The hint of the worker's field; the "7桁" is the number as sites know it.
 inline const QString Hint = QStringLiteral("統一バーコード7桁（0-9,A-Z）");
-inline const QString InvalidMessage = QStringLiteral("統一バーコードは英数字６～８桁固定にして下さい");
-inline const QString RequiredMessage = QStringLiteral("BARCDが有りません。各種設定の統一バーコード採用時必須です。");
+constexpr int MaxLength = 8;
 
-// Whether `text` may be stored: empty (no number), or a well-formed number.
-bool IsAcceptable(const QString &text);
-// What a typed character becomes: itself for 0-9 and A-Z, upper case for a-z, and a
-// null character for any other printable character (refused). Control characters
-// (backspace, Enter) pass unchanged.
-QChar Typed(QChar character);
+// Whether `c` may stand in a barcode number (after upper-casing).
+bool IsCharacter(QChar c);
+// What typing `text` gives: lower-case letters a-z in capitals, everything else as typed.
+QString Typed(const QString &text);
+// Empty, or six to eight characters 0-9 and A-Z.
+bool IsValid(const QString &text);
+// The post check of `column`: refused with Malformed when it holds no valid number.
+PostCheck Check(const QString &column);
 
 }  // namespace BarcodeNumber

@@ -52,11 +52,8 @@ QList<PostCheck> WorkerRules::PostChecks() const
     QList<PostCheck> checks{Required(QStringLiteral("NAME"), QStringLiteral("氏名が有りません")),
                             Required(QStringLiteral("BNDT"), QStringLiteral("生年月日が入力されていません"))};
     if (m_useBarcode) {
-        checks << Required(QStringLiteral("BARCDNO"), BarcodeNumber::RequiredMessage)
-               << PostCheck{QStringLiteral("BARCDNO"), BarcodeNumber::InvalidMessage, [](DataSet &record) {
-                                return BarcodeNumber::IsAcceptable(
-                                    record.FieldByName(QStringLiteral("BARCDNO")).AsString());
-                            }};
+        checks << Required(QStringLiteral("BARCDNO"), BarcodeNumber::Missing)
+               << BarcodeNumber::Check(QStringLiteral("BARCDNO"));
     }
     return checks;
 }
