@@ -6,6 +6,8 @@
 #include "editors/TKikaiInfoForm.h"
 #include "editors/TKojiInfoForm.h"
 #include "editors/TKouguInfoForm.h"
+#include "editors/TMeiboListForm.h"
+#include "editors/TSikakuForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "PrintWindows.h"
@@ -14,6 +16,8 @@
 #include "program/AppContext.h"
 #include "program/DataModule1.h"
 #include "services/ModalService.h"
+
+#include <QApplication>
 
 FormWindows::FormWindows(TDataModule1 &data)
     : m_data(data)
@@ -81,6 +85,30 @@ void FormWindows::editStaff(QWidget *parent)
     ModalService::current().run(staff);
 }
 
+void FormWindows::editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode)
+{
+    EditWorkers(parent, kojiCode, gyoCode, {});
+}
+
+void FormWindows::EditWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
+                              const QString &workerCode)
+{
+    TMeiboListForm roster(editorContext(), parent);
+    roster.KojiCode = kojiCode;
+    roster.KojiName = AppContext::Project().CurKojiName();
+    if (!roster.LoadContractorList())
+        return;
+    roster.SelectContractor(gyoCode);
+    if (!workerCode.isEmpty())
+        roster.LocateWorker(workerCode);
+    ModalService::current().run(roster);
+}
+
+void FormWindows::editNames(QWidget *parent)
+{
+    EditNamesMaster(editorContext(), parent);
+}
+
 QString FormWindows::runEquipmentEditor(TEquipmentEditor &editor, const QString &kojiCode, const QString &gyoCode,
                                         const QString &code, int startMode)
 {
@@ -122,8 +150,10 @@ void FormWindows::editChart(QWidget *parent, const QString &kojiCode)
 
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
 {
-    // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
-    // on a double-clicked worker. That editor is not among these windows yet; when it is,
-    // pass its opener here instead of none.
-    PrintWindows::Open(parent, request, {});
+    // The roster opens over the print window the worker was double-clicked in.
+    PrintWindows::Open(parent, request,
+                       [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
+                           QWidget *printWindow = QApplication::activeModalWidget();
+                           EditWorkers(printWindow ? printWindow : parent, kojiCode, gyoCode, workerCode);
+                       });
 }

@@ -194,6 +194,8 @@ void TMainForm::connectActions()
     run(a.nmSet, &TMainForm::nmSetClick);
     run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
     run(a.actPTaikeizu, &TMainForm::actPTaikeizuExecute);
+    run(a.actMeibo, &TMainForm::actMeiboExecute);
+    run(a.actSikaku, &TMainForm::actSikakuExecute);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
     m_exchangeMenu = new MainExchangeMenu(
         m_data, a, [this](const QString &code) { LoadKojiOrNone(code); }, this);
@@ -468,6 +470,16 @@ void TMainForm::nmShokuInfoClick()
 void TMainForm::actPTaikeizuExecute()
 {
     m_windows.editChart(this, AppContext::instance().Project().CurKojiCode());
+}
+
+void TMainForm::actMeiboExecute()
+{
+    m_windows.editWorkers(this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode());
+}
+
+void TMainForm::actSikakuExecute()
+{
+    m_windows.editNames(this);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

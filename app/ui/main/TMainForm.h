@@ -80,6 +80,8 @@ private:
     void nmSetClick();
     void nmShokuInfoClick();
     void actPTaikeizuExecute();
+    void actMeiboExecute();
+    void actSikakuExecute();
 
     TDataModule1 &m_data;
     MainFormWindows &m_windows;

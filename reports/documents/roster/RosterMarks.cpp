@@ -65,15 +65,15 @@ int RecalculateAges(TableDataSet &table, const QDate &date, int oldAge, int youn
     const TableDataSet::Bookmark current = table.GetBookmark();
     commitTableChange(table, [&] {
         for (table.First(); !table.Eof(); table.Next()) {
-            const std::optional<int> age = WorkerAgeOn(table.FieldByName(QStringLiteral("BNDT")).AsString(), date);
+            const std::optional<int> age = AgeInYears(table.FieldByName(QStringLiteral("BNDT")).AsString(), date);
             DataField old = table.FieldByName(QStringLiteral("OLD"));
             if (!age || (!old.IsNull() && old.AsInteger() == *age))
                 continue;
-            const WorkerAgeFlags flags = WorkerAgeFlagsFor(*age, oldAge, youngAge);
+            const AgeFlags flags = FlagsForAge(*age, {oldAge, youngAge});
             table.Edit();
             old.SetAsInteger(*age);
-            table.FieldByName(QStringLiteral("ADVA")).SetAsInteger(flags.ADVA);
-            table.FieldByName(QStringLiteral("YNG")).SetAsInteger(flags.YNG);
+            table.FieldByName(QStringLiteral("ADVA")).SetAsInteger(flags.aged ? 1 : 0);
+            table.FieldByName(QStringLiteral("YNG")).SetAsInteger(flags.young ? 1 : 0);
             table.Post();
             ++changed;
         }
