@@ -73,8 +73,9 @@ bool isReplaceableFile(const std::string &path, std::string *error)
     return false;
 }
 
-AtomicFile::AtomicFile(std::string target)
+AtomicFile::AtomicFile(std::string target, Durability durability)
     : m_target(std::move(target))
+    , m_durability(durability)
 {
 }
 
@@ -151,10 +152,11 @@ bool AtomicFile::commit()
 {
     if (m_temporary.empty())
         return fail("nothing to commit", 0);
+    const bool synced = m_durability == Durability::Synced;
     if (m_fd >= 0) {
         const int fd = m_fd;
         m_fd = -1;
-        if (::fsync(fd) != 0) {
+        if (synced && ::fsync(fd) != 0) {
             const int e = errno;
             ::close(fd);
             return fail("cannot flush to the disk", e);
@@ -169,7 +171,7 @@ bool AtomicFile::commit()
         if (::lstat(m_temporary.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             return fail("the written file is missing", errno);
         const int fd = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0 || ::fsync(fd) != 0) {
+        if (fd < 0 || (synced && ::fsync(fd) != 0)) {
             const int e = errno;
             if (fd >= 0)
                 ::close(fd);
@@ -188,13 +190,14 @@ bool AtomicFile::commit()
         return fail("cannot replace the file", errno);
     m_temporary.clear();
     m_committed = true;
-    syncFolder(folderOf(m_target));
+    if (synced)
+        syncFolder(folderOf(m_target));
     return true;
 }
 
-bool writeFileAtomically(const std::string &path, std::string_view bytes, std::string *error)
+bool writeFileAtomically(const std::string &path, std::string_view bytes, std::string *error, Durability durability)
 {
-    AtomicFile file(path);
+    AtomicFile file(path, durability);
     const bool ok = file.open() && file.write(bytes) && file.commit();
     if (!ok && error)
         *error = file.error();

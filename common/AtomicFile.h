@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Durability.h"
+
 #include <string>
 #include <string_view>
 
@@ -23,7 +25,8 @@ namespace sorvik {
 class AtomicFile
 {
 public:
-    explicit AtomicFile(std::string target);
+    // A Scratch file is not forced to the disk before it takes its name (see Durability).
+    explicit AtomicFile(std::string target, Durability durability = Durability::Synced);
     ~AtomicFile();
     AtomicFile(const AtomicFile &) = delete;
     AtomicFile &operator=(const AtomicFile &) = delete;
@@ -44,13 +47,15 @@ private:
     std::string m_target;
     std::string m_temporary;
     std::string m_error;
+    Durability m_durability;
     int m_fd = -1;
     bool m_committed = false;
 };
 
 // The whole of `bytes` as the new content of `path`. On failure returns false with the
 // reason in `*error` (when given) and leaves any old file as it was.
-bool writeFileAtomically(const std::string &path, std::string_view bytes, std::string *error = nullptr);
+bool writeFileAtomically(const std::string &path, std::string_view bytes, std::string *error = nullptr,
+                         Durability durability = Durability::Synced);
 
 // Whether `path` may be replaced: it does not exist, or it is a regular file (not a link).
 // On refusal `*error` says why.

@@ -101,7 +101,7 @@ QStringList companyNameNotes()
 // and the folder (left empty) reads as no package at all.
 PackageFolder unpack(const QString &archive, const WorkFolder &folder)
 {
-    lzh::ExtractArchive(archive, folder.path(), lzh::Durability::Scratch);
+    lzh::ExtractArchive(archive, folder.path(), Durability::Scratch);
     return PackageFolder(folder.path());
 }
 
@@ -360,7 +360,7 @@ bool PackageExchange::loadUnitTable(const QString &tablePackage, const PackageKi
     const WorkFolder temp(appDir(), kTempFolder);
     if (!temp.ready())
         return false;
-    if (!lzh::ExtractArchive(tablePackage, temp.path(), lzh::Durability::Scratch))
+    if (!lzh::ExtractArchive(tablePackage, temp.path(), Durability::Scratch))
         return false;
     const PackageFolder folder(temp.path());
     const PackageContent content = PackageContent::read(folder);

@@ -10,10 +10,11 @@ namespace sorvik::package {
 
 namespace {
 
+// Members are written into a work folder only to be packed: they need not wait for the disk.
 bool writeMember(const QString &folder, const QString &name, const std::string &bytes, QString *error)
 {
     std::string reason;
-    if (writeFileAtomically(QDir(folder).filePath(name).toStdString(), bytes, &reason))
+    if (writeFileAtomically(QDir(folder).filePath(name).toStdString(), bytes, &reason, Durability::Scratch))
         return true;
     if (error)
         *error = QString::fromStdString(reason);

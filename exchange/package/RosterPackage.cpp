@@ -65,7 +65,7 @@ bool RosterPackage::Import(const QString &file, const QString &gyoCode, const QS
     const WorkFolder work(AppContext::instance().AppDir, kRosterFolder);
     if (!work.ready())
         return false;
-    if (!lzh::ExtractArchive(file, work.path(), lzh::Durability::Scratch))
+    if (!lzh::ExtractArchive(file, work.path(), Durability::Scratch))
         return false;
     const PackageFolder members(work.path());
     if (!members.contains(kWorkersMember)) {

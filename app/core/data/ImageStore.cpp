@@ -77,11 +77,14 @@ bool ImageStore::FetchImageFile(const QString &fileName, const QString &folder)
         return true;
     const QByteArray bytes = query.field(0).asBytes();
     query.close();
-    // Written whole or not at all, and never through a link planted under the name.
+    // Written whole or not at all, and never through a link planted under the name. The
+    // folders images are fetched into are work folders, filled again whenever an image is
+    // shown or packed: the file need not wait for the disk.
     const QString target = QDir(folder).filePath(fileName);
     std::string reason;
     if (!sorvik::writeFileAtomically(QFile::encodeName(target).toStdString(),
-                                     std::string_view(bytes.constData(), size_t(bytes.size())), &reason))
+                                     std::string_view(bytes.constData(), size_t(bytes.size())), &reason,
+                                     sorvik::Durability::Scratch))
         throw db::Error(
             QStringLiteral("画像ファイルを書き込めません。\n%1\n%2").arg(target, QString::fromStdString(reason)));
     return true;
