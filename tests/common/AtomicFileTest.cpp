@@ -85,6 +85,19 @@ TEST_F(AtomicFileTest, RefusesToReplaceALinkAndLeavesItsTargetAlone)
     EXPECT_TRUE(fs::is_symlink(path("out")));
 }
 
+TEST_F(AtomicFileTest, AScratchFileSkipsOnlyTheFlushAndIsGuardedAlike)
+{
+    std::string error;
+    ASSERT_TRUE(writeFileAtomically(path("KAO00001.JPG"), "old", &error, sorvik::Durability::Scratch)) << error;
+    ASSERT_TRUE(writeFileAtomically(path("KAO00001.JPG"), "new", &error, sorvik::Durability::Scratch)) << error;
+    EXPECT_EQ(read(path("KAO00001.JPG")), "new");
+    EXPECT_EQ(entries(), 1u);
+    put(path("secret"), "untouched");
+    fs::create_symlink(path("secret"), path("link.JPG"));
+    EXPECT_FALSE(writeFileAtomically(path("link.JPG"), "evil", &error, sorvik::Durability::Scratch));
+    EXPECT_EQ(read(path("secret")), "untouched");
+}
+
 TEST_F(AtomicFileTest, APlantedLinkWithTheOldTemporaryNameIsNeverFollowed)
 {
     put(path("secret"), "untouched");
