@@ -60,6 +60,7 @@ PreviewWindow::PreviewWindow(const Workbook &document, bool allowSave,
     m_scroll->setWidgetResizable(true);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -154,11 +155,13 @@ void PreviewWindow::refresh()
     }
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent *event)
+bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (m_zoom != Zoom::Percent)
+    // The page is fitted to the room the scroll area shows, which gets its size only after
+    // the window's own (first when the window is shown): fit when that room changes.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom != Zoom::Percent)
         refresh();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent *event)

@@ -39,7 +39,7 @@ public:
     QPushButton *saveButton() const { return m_save; }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -139,6 +139,13 @@ TEST_F(TMainFormTest, WindowShowsTheMenusLabelsAndHiddenPartsAtStart)
     ASSERT_EQ(buttons.size(), 2);
     for (ActionButton *button : buttons)
         EXPECT_FALSE(button->isVisibleTo(form.get()));
+    // A page with nothing to print shows no tab, until one of its prints is shown.
+    EXPECT_TRUE(form->PrintPanel1->PageControl1->isTabVisible(0));
+    EXPECT_TRUE(form->PrintPanel1->PageControl1->isTabVisible(1));
+    EXPECT_FALSE(form->PrintPanel1->PageControl1->isTabVisible(2));
+    a().actTodoke->setVisible(true);
+    EXPECT_TRUE(form->PrintPanel1->PageControl1->isTabVisible(2));
+    a().actTodoke->setVisible(false);
     EXPECT_EQ(form->PrintPanel1->PageControl1->currentIndex(), 0);
     EXPECT_EQ(AppContext::instance().WorkDate, QDate::currentDate());
 }

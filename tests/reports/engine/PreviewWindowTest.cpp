@@ -6,6 +6,7 @@
 #include "XlsxReader.h"
 
 #include <QComboBox>
+#include <QScrollArea>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -96,6 +97,18 @@ TEST_F(Preview, ZoomsToTheWholePageThePageWidthOrAPercentage)
     shown->findChild<QComboBox *>()->setCurrentIndex(0);
     emit shown->findChild<QComboBox *>()->activated(6);  // 200%
     EXPECT_NEAR(shown->shownPageSize().width(), 2 * 297 / 25.4 * 96, 3);
+}
+
+TEST_F(Preview, OpensWithThePageFillingTheWindow)
+{
+    // The window is laid out only when it is shown: the first page must be drawn for the
+    // room the window has then, not for the room its scroll area had before.
+    auto shown = window(false);
+    QCoreApplication::processEvents();
+    const QSize room = shown->findChild<QScrollArea *>()->viewport()->size();
+    const QSize page = shown->shownPageSize();
+    EXPECT_TRUE(page.width() >= room.width() - 20 || page.height() >= room.height() - 20)
+        << page.width() << "x" << page.height() << " in " << room.width() << "x" << room.height();
 }
 
 TEST_F(Preview, SavesAsWorkbookOrPdfOnlyWhenAllowed)
