@@ -1,5 +1,6 @@
 #include "DemoSite.h"
 
+#include "DemoEquipment.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -17,6 +18,7 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoProjects(writer);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
+        WriteDemoEquipment(writer, transaction);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

@@ -39,6 +39,11 @@ QString EraShort(const QString &storedDate)
     return storedEra(storedDate, &DateTextToEraShort);
 }
 
+QString EraLong(const QString &storedDate)
+{
+    return storedEra(storedDate, &DateTextToEraLong);
+}
+
 QString EraSpaced(const QString &storedDate)
 {
     return storedEra(storedDate, &DateTextToEraSpaced);
