@@ -11,8 +11,11 @@
 namespace {
 
 const QStringList kValueOptions
-    = {QStringLiteral("--db"),   QStringLiteral("--project"), QStringLiteral("--contractor"),
-       QStringLiteral("--date"), QStringLiteral("--order"),   QStringLiteral("--ini")};
+    = {QStringLiteral("--db"), QStringLiteral("--project"), QStringLiteral("--contractor"), QStringLiteral("--date"),
+       QStringLiteral("--order"), QStringLiteral("--ini"),
+       // The equipment notifications, the qualification holders, the sheets.
+       QStringLiteral("--records"), QStringLiteral("--qualification"), QStringLiteral("--sheet"),
+       QStringLiteral("--place"), QStringLiteral("--machine"), QStringLiteral("--acceptance")};
 
 }  // namespace
 
