@@ -17,8 +17,7 @@ protected:
         return {QStringLiteral("1"), codes, QDate(2026, 6, 1), dated};
     }
 
-    template<class Document>
-    DocumentPages build(const EquipmentChoices &choices, int lastRow)
+    template<class Document> DocumentPages build(const EquipmentChoices &choices, int lastRow)
     {
         Document document(data, settings, choices);
         document.Build(engine);
@@ -33,8 +32,8 @@ const QString kMark = QStringLiteral("ﾚ");
 
 TEST_F(EquipmentNotificationTest, VehiclesOfTwoContractorsPrintAPageEachWithTheirPeriodsAndUnits)
 {
-    const DocumentPages vehicles = build<VehicleNotificationDocument>(
-        chosen({QStringLiteral("2"), QStringLiteral("1")}), -1);
+    const DocumentPages vehicles
+        = build<VehicleNotificationDocument>(chosen({QStringLiteral("2"), QStringLiteral("1")}), -1);
     ASSERT_EQ(vehicles.count(), 2);
     // In code order, whatever the order of the selection.
     EXPECT_EQ(vehicles.value(0, QStringLiteral("**CARNO")), QStringLiteral("札幌 400 さ 12-34"));

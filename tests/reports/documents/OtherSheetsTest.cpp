@@ -64,15 +64,16 @@ TEST_F(OtherSheetsTest, SafetySheetsDateInTheirOwnPictureOrItsBlankShape)
 TEST_F(OtherSheetsTest, InspectionSheetsCarryWhatWasTyped)
 {
     using Sheet = InspectionSheetDocument::Sheet;
-    InspectionSheetDocument(settings, {Sheet::ScaffoldBeforeWork, QStringLiteral("現場"), QStringLiteral("第2工区 橋台"), {},
-                                       {}})
+    InspectionSheetDocument(settings,
+                            {Sheet::ScaffoldBeforeWork, QStringLiteral("現場"), QStringLiteral("第2工区 橋台"), {}, {}})
         .Build(engine);
     const DocumentPages scaffold = pages(InspectionSheetDocument::TemplateFile, QStringLiteral("足場始業前"), -1);
     EXPECT_EQ(scaffold.value(0, QStringLiteral("**JIGYONM")), QStringLiteral("現場"));
     EXPECT_EQ(scaffold.value(0, QStringLiteral("**BASHO")), QStringLiteral("第2工区 橋台"));
 
-    InspectionSheetDocument(settings, {Sheet::MachinePeriodic, QStringLiteral("現場"), {}, QStringLiteral("バックホウ"),
-                                       QStringLiteral("A12")})
+    InspectionSheetDocument(
+        settings,
+        {Sheet::MachinePeriodic, QStringLiteral("現場"), {}, QStringLiteral("バックホウ"), QStringLiteral("A12")})
         .Build(engine);
     const DocumentPages machine = pages(InspectionSheetDocument::TemplateFile, QStringLiteral("機械定期"), -1);
     EXPECT_EQ(machine.value(0, QStringLiteral("**KKNM")), QStringLiteral("バックホウ"));
@@ -99,8 +100,9 @@ TEST_F(OtherSheetsTest, TheNoticeFallsBackToOfficeAndManagerWithoutANoticeText)
 TEST_F(OtherSheetsTest, MachineSearchKeepsMachinesStillOnSiteAndTakesNamesAsTyped)
 {
     MachineSearch search{QStringLiteral("1"), {}, {}, {}};
-    EXPECT_EQ(found(search), (QStringList{QStringLiteral("バックホウ"), QStringLiteral("ラフテレーンクレーン"),
-                                          QStringLiteral("タイヤローラ")}));
+    EXPECT_EQ(found(search),
+              (QStringList{QStringLiteral("バックホウ"), QStringLiteral("ラフテレーンクレーン"),
+                           QStringLiteral("タイヤローラ")}));
     // In October the roller has gone out; the others have no exit date.
     search.usedOn = QDate(2026, 10, 1);
     EXPECT_EQ(found(search), (QStringList{QStringLiteral("バックホウ"), QStringLiteral("ラフテレーンクレーン")}));

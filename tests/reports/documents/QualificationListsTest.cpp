@@ -24,8 +24,9 @@ protected:
                               .arg(incd)
                               .arg(name)
                               .arg(n % 4)
-                              .arg(qualification.isEmpty() ? QStringLiteral("資格%1").arg(n, 2, 10, QLatin1Char('0'))
-                                                           : QString(qualification).replace(u'\'', QStringLiteral("''")))
+                              .arg(qualification.isEmpty()
+                                       ? QStringLiteral("資格%1").arg(n, 2, 10, QLatin1Char('0'))
+                                       : QString(qualification).replace(u'\'', QStringLiteral("''")))
                               .arg(n)
                               .arg(1 + n % 9);
         execute(statements);
