@@ -1,7 +1,12 @@
 #include "PrintWindows.h"
 
 #include "NotYetPrintForm.h"
+#include "TKikaiPrintForm.h"
+#include "TLicencePrintForm.h"
 #include "TMeiboPrintForm.h"
+#include "TNissiPrintForm.h"
+#include "TSonotaPrintForm.h"
+#include "TTenkenPrintForm.h"
 #include "framework/PrintChecks.h"
 #include "messages/MessageService.h"
 #include "program/AppContext.h"
@@ -27,31 +32,38 @@ void openRoster(QWidget *parent, const PrintRequest &request, const WorkerEditor
         ModalService::current().run(window);
 }
 
-// The checks of the windows still to come, so that the user meets them already.
-bool passesCheck(const PrintRequest &request)
+void openNotifications(QWidget *parent, const PrintRequest &request, const EquipmentEditorOpener &editEquipment)
 {
-    switch (request.window) {
-    case PrintWindow::Notifications:
-        if (AppContext::Project().Tree().isEmpty()) {
-            MessageService::current().information(PrintChecks::NoContractors);
-            return false;
-        }
-        return true;
-    case PrintWindow::Licences:
-        if (PrintChecks::QualifiedContractors(TDataModule1::instance()->IBTransaction1, request.kojiCode).isEmpty()) {
-            MessageService::current().information(PrintChecks::NoQualifications);
-            return false;
-        }
-        return true;
-    default:
-        return true;
-    }
+    TKikaiPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    window.OpenEditor = editEquipment;
+    if (!window.LoadContractorList())
+        return;
+    window.SelectContractor(request.gyoCode);
+    ModalService::current().run(window);
+}
+
+void openLicences(QWidget *parent, const PrintRequest &request)
+{
+    TLicencePrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    window.GyoCode = request.gyoCode;
+    if (window.LoadContractorList())
+        ModalService::current().run(window);
+}
+
+template<class Window>
+void openSheets(QWidget *parent, const PrintRequest &request, const std::function<void(Window &)> &prepare = {})
+{
+    Window window(parent);
+    window.KojiCode = request.kojiCode;
+    if (prepare)
+        prepare(window);
+    ModalService::current().run(window);
 }
 
 void openNotYet(QWidget *parent, const PrintRequest &request)
 {
-    if (!passesCheck(request))
-        return;
     NotYetPrintForm window(Caption(request.window), parent);
     window.KojiCode = request.kojiCode;
     ModalService::current().run(window);
@@ -59,19 +71,31 @@ void openNotYet(QWidget *parent, const PrintRequest &request)
 
 }  // namespace
 
-void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers)
+void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers,
+          const EquipmentEditorOpener &editEquipment)
 {
     switch (request.window) {
     case PrintWindow::Roster:
         openRoster(parent, request, editWorkers);
         break;
+    case PrintWindow::Notifications:
+        openNotifications(parent, request, editEquipment);
+        break;
+    case PrintWindow::Licences:
+        openLicences(parent, request);
+        break;
+    case PrintWindow::Instructions:
+        openSheets<TNissiPrintForm>(parent, request,
+                                    [&](TNissiPrintForm &window) { window.GyoCode = request.gyoCode; });
+        break;
+    case PrintWindow::Inspections:
+        openSheets<TTenkenPrintForm>(parent, request, [&](TTenkenPrintForm &window) { window.SetPage(request.page); });
+        break;
+    case PrintWindow::OtherSafety:
+        openSheets<TSonotaPrintForm>(parent, request);
+        break;
     case PrintWindow::Ledger:
     case PrintWindow::EngineerChart:
-    case PrintWindow::Instructions:
-    case PrintWindow::Licences:
-    case PrintWindow::Notifications:
-    case PrintWindow::Inspections:
-    case PrintWindow::OtherSafety:
         openNotYet(parent, request);
         break;
     }

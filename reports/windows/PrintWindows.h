@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EquipmentEditorOpener.h"
 #include "main/PrintRequest.h"
 
 #include <QString>
@@ -14,8 +15,10 @@ namespace PrintWindows {
 
 using WorkerEditor = std::function<void(const QString &kojiCode, const QString &gyoCode, const QString &workerCode)>;
 
-// `editWorkers` opens the worker roster editor from the roster print; it may be empty.
-void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers);
+// `editWorkers` opens the worker roster editor from the roster print, `editEquipment` the
+// vehicle, machine and tool editors from the notification list; either may be empty.
+void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers,
+          const EquipmentEditorOpener &editEquipment = {});
 
 QString Caption(PrintWindow window);
 
