@@ -83,6 +83,7 @@ void TKikaiListForm::SetMode(int mode)
     const bool picker = mode == PickerMode;
     btnPrint->setVisible(!picker);
     btnPrevew->setVisible(!picker);
+    btnClose->setVisible(!picker);  // キャンセル closes the picker
     btnOK->setVisible(picker);
     btnCansel->setVisible(picker);
 }
