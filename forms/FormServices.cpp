@@ -13,6 +13,11 @@ QString FormServices::PickName(QWidget *parent, const QPoint &topLeft, int kind)
     return ::PickName(topLeft.y(), topLeft.x(), kind, parent);
 }
 
+NameChoice FormServices::PickNameChoice(QWidget *parent, const QPoint &topLeft, int kind)
+{
+    return ::PickNameChoice(topLeft.y(), topLeft.x(), kind, parent);
+}
+
 bool FormServices::PickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
                                   const QString &leaveOut, ContractorChoice &choice)
 {

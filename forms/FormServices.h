@@ -17,6 +17,7 @@ public:
 
     StaffChoice PickStaff(QWidget *parent) override;
     QString PickName(QWidget *parent, const QPoint &topLeft, int kind) override;
+    NameChoice PickNameChoice(QWidget *parent, const QPoint &topLeft, int kind) override;
     bool PickContractor(QWidget *parent, const QString &kojiCode, const QString &preset, const QString &leaveOut,
                         ContractorChoice &choice) override;
     WorkerQualificationChoice PickWorkerQualification(QWidget *parent, const QString &kojiCode, const QString &gyoCode,

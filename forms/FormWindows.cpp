@@ -1,5 +1,10 @@
 #include "FormWindows.h"
 
+#include "editors/TCarryInfoForm.h"
+#include "editors/TGyoInfoForm.h"
+#include "editors/TKikaiInfoForm.h"
+#include "editors/TKojiInfoForm.h"
+#include "editors/TKouguInfoForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "PrintWindows.h"
@@ -42,14 +47,23 @@ bool FormWindows::pickContractor(QWidget *parent, const QString &kojiCode, const
     return PickContractor(parent, kojiCode, preset, {}, choice.kojiCode, choice.gyoCode, choice.name, leaveOutPlaced);
 }
 
-MainFormWindows::EditResult FormWindows::editProject(QWidget *, const QString &)
+MainFormWindows::EditResult FormWindows::editProject(QWidget *parent, const QString &kojiCode)
 {
-    return {};
+    TKojiInfoForm project(editorContext(), parent);
+    project.KojiCode = kojiCode;
+    ModalService::current().run(project);
+    return {project.Posted, project.KojiCode, {}};
 }
 
-MainFormWindows::EditResult FormWindows::editContractor(QWidget *, const QString &, const QString &, bool)
+MainFormWindows::EditResult FormWindows::editContractor(QWidget *parent, const QString &kojiCode,
+                                                        const QString &gyoCode, bool isPrime)
 {
-    return {};
+    TGyoInfoForm contractor(editorContext(), parent);
+    contractor.KojiCode = kojiCode;
+    contractor.GyoCode = gyoCode;
+    contractor.IsPrime = isPrime;
+    ModalService::current().run(contractor);
+    return {contractor.Posted, contractor.GyoCode, contractor.GyoName};
 }
 
 void FormWindows::editSettings(QWidget *parent, bool companyNameOnly)
@@ -64,6 +78,38 @@ void FormWindows::editStaff(QWidget *parent)
 {
     TSyokuInfo staff(editorContext(), parent);
     ModalService::current().run(staff);
+}
+
+QString FormWindows::runEquipmentEditor(TEquipmentEditor &editor, const QString &kojiCode, const QString &gyoCode,
+                                        const QString &code, int startMode)
+{
+    editor.KojiCode = kojiCode;
+    editor.GyoCode = gyoCode;
+    editor.RecordCode = code;
+    editor.StartMode = startMode;
+    ModalService::current().run(editor);
+    return editor.NewRecord() ? QString() : editor.RecordCode;
+}
+
+QString FormWindows::editVehicle(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &code,
+                                 int startMode)
+{
+    TCarryInfoForm editor(editorContext(), parent);
+    return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
+}
+
+QString FormWindows::editMachine(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &code,
+                                 int startMode)
+{
+    TKikaiInfoForm editor(editorContext(), parent);
+    return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
+}
+
+QString FormWindows::editTools(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &code,
+                               int startMode)
+{
+    TKouguInfoForm editor(editorContext(), parent);
+    return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
 }
 
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)

@@ -48,6 +48,11 @@ QString recordPrefix(int kind)
     }
 }
 
+QString recordExportTitle(int kind)
+{
+    return kind == 0 || kind == 1 ? QStringLiteral("作成するファイル名を決めてください") : QString();
+}
+
 QString recordImportTitle(int kind)
 {
     switch (kind) {
@@ -64,9 +69,13 @@ QString recordImportTitle(int kind)
 
 FileRequest recordExportRequest(int kind, const QString &name, const QDate &today)
 {
+    // A name such as "A/B工業" must not turn the proposed file into a folder path.
+    QString fileName = name.trimmed();
+    fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
     return saveRequest(kPackageFilter, kPackageExt,
-                       recordPrefix(kind) + QLatin1Char('_') + name.trimmed() + QLatin1Char('_') + yymmdd(today)
-                           + QStringLiteral(".LZH"));
+                       recordPrefix(kind) + QLatin1Char('_') + fileName + QLatin1Char('_') + yymmdd(today)
+                           + QStringLiteral(".LZH"),
+                       recordExportTitle(kind));
 }
 
 FileRequest recordImportRequest(int kind)

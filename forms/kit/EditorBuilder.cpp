@@ -14,31 +14,41 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 
 namespace {
 
-// Controls whose caption is part of themselves rather than a label beside them.
-bool captionsItself(FieldKind kind)
-{
-    return kind == FieldKind::Check || kind == FieldKind::Radio;
-}
-
 // Controls of a fixed size, kept at their size rather than stretched over the column.
 bool fixedSize(FieldKind kind)
 {
     return kind == FieldKind::Date || kind == FieldKind::CheckedDate || kind == FieldKind::Photo
-        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check;
+        || kind == FieldKind::Certificate || kind == FieldKind::CheckGrid || kind == FieldKind::Check
+        || kind == FieldKind::StaticText || kind == FieldKind::Button;
 }
 
 // Controls where Enter moves on as Tab does. A memo keeps Enter for its lines, the date
-// edit handles it itself, a picture has nothing to enter.
+// edit handles it itself, a picture has nothing to enter, a button is pressed by it.
 bool entersAsTab(FieldKind kind)
 {
     return kind != FieldKind::Memo && kind != FieldKind::Date && kind != FieldKind::Photo
-        && kind != FieldKind::Certificate && kind != FieldKind::Label;
+        && kind != FieldKind::Certificate && kind != FieldKind::Label && kind != FieldKind::StaticText
+        && kind != FieldKind::Button;
+}
+
+// The caption beside a control, when it has one of its own kind.
+QLabel *captionLabel(const FieldSpec &field, QWidget *owner, QWidget *control)
+{
+    if (field.caption.isEmpty() || field.captionsItself())
+        return nullptr;
+    auto *label = new QLabel(field.caption, owner);
+    label->setObjectName(field.labelName);
+    label->setToolTip(field.hint);
+    label->setBuddy(control);
+    return label;
 }
 
 }  // namespace
@@ -71,19 +81,14 @@ void EditorBuilder::fill(QGridLayout *grid, const QList<FieldSpec> &fields)
             ++row;
             column = 0;
         }
-        if (field.isContainer()) {
+        if (field.isContainer() && (field.kind != FieldKind::Row || field.caption.isEmpty())) {
             grid->addWidget(container(field, owner), row, column, field.rowSpan, 2);
             column += 2;
             continue;
         }
-        QWidget *control = create(field, owner);
-        if (!field.caption.isEmpty() && !captionsItself(field.kind)) {
-            auto *label = new QLabel(field.caption, owner);
-            label->setObjectName(field.labelName);
-            label->setToolTip(field.hint);
-            label->setBuddy(control);
+        QWidget *control = field.isContainer() ? container(field, owner) : create(field, owner);
+        if (QLabel *label = captionLabel(field, owner, control))
             grid->addWidget(label, row, column);
-        }
         const Qt::Alignment alignment = fixedSize(field.kind) ? Qt::AlignLeft | Qt::AlignTop : Qt::Alignment();
         grid->addWidget(control, row, column + 1, field.rowSpan, 1, alignment);
         column += 2;
@@ -92,20 +97,55 @@ void EditorBuilder::fill(QGridLayout *grid, const QList<FieldSpec> &fields)
     grid->setRowStretch(row + 1, 1);
 }
 
+QWidget *EditorBuilder::line(const FieldSpec &field, QWidget *parent)
+{
+    auto *line = new QWidget(parent);
+    line->setObjectName(field.name);
+    line->setToolTip(field.hint);
+    auto *layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    bool stretches = false;
+    for (FieldSpec part : field.children) {
+        if (part.caption.isEmpty())
+            part.displayName = field.caption;
+        QWidget *control = part.isContainer() ? container(part, line) : create(part, line);
+        if (QLabel *label = part.isContainer() ? nullptr : captionLabel(part, line, control))
+            layout->addWidget(label);
+        const bool kept = part.width > 0 || fixedSize(part.kind);
+        layout->addWidget(control, kept ? 0 : 1);
+        stretches = stretches || !kept;
+    }
+    if (!stretches)
+        layout->addStretch(1);
+    return line;
+}
+
 QWidget *EditorBuilder::container(const FieldSpec &field, QWidget *parent)
 {
-    if (field.kind == FieldKind::Pages) {
-        auto *tabs = new QTabWidget(parent);
-        tabs->setObjectName(field.objectName());
-        for (const FieldSpec &page : field.children) {
-            auto *tab = new QWidget(tabs);
-            tab->setObjectName(page.name);
-            tab->setToolTip(page.hint);
-            fill(new QGridLayout(tab), page.children);
-            tabs->addTab(tab, page.caption);
-        }
-        return tabs;
+    QWidget *made = field.kind == FieldKind::Row ? line(field, parent)
+        : field.kind == FieldKind::Pages         ? pages(field, parent)
+                                                 : box(field, parent);
+    if (field.width > 0)
+        made->setFixedWidth(field.width);
+    return made;
+}
+
+QWidget *EditorBuilder::pages(const FieldSpec &field, QWidget *parent)
+{
+    auto *tabs = new QTabWidget(parent);
+    tabs->setObjectName(field.objectName());
+    for (const FieldSpec &page : field.children) {
+        auto *tab = new QWidget(tabs);
+        tab->setObjectName(page.name);
+        tab->setToolTip(page.hint);
+        fill(new QGridLayout(tab), page.children);
+        tabs->addTab(tab, page.caption);
     }
+    return tabs;
+}
+
+QWidget *EditorBuilder::box(const FieldSpec &field, QWidget *parent)
+{
     QWidget *box = field.caption.isEmpty() ? new QWidget(parent) : new QGroupBox(field.caption, parent);
     box->setObjectName(field.name);
     box->setToolTip(field.hint);
@@ -185,7 +225,20 @@ QWidget *EditorBuilder::create(const FieldSpec &field, QWidget *parent)
     case FieldKind::Label:
         control = new DBText(parent);
         break;
+    case FieldKind::StaticText:
+        control = new QLabel(field.caption, parent);
+        break;
+    case FieldKind::Button: {
+        auto *button = new QPushButton(field.caption, parent);
+        button->setAutoDefault(false);
+        // Pressed with the mouse; Enter and Tab run through the fields. Taking the focus
+        // on a click hands the text being typed to its field first.
+        button->setFocusPolicy(Qt::ClickFocus);
+        control = button;
+        break;
+    }
     case FieldKind::Group:
+    case FieldKind::Row:
     case FieldKind::Pages:
     case FieldKind::Page:
         return container(field, parent);
@@ -217,8 +270,9 @@ void EditorBuilder::bind(QWidget *control, const FieldSpec &field)
     if (!bound || field.column.isEmpty())
         return;
     m_byColumn.insert(field.column.toUpper(), control);
-    if (DataSet *dataSet = m_source.dataSet(); dataSet && !field.caption.isEmpty())
-        dataSet->SetDisplayLabel(field.column, field.caption);
+    const QString display = field.caption.isEmpty() ? field.displayName : field.caption;
+    if (DataSet *dataSet = m_source.dataSet(); dataSet && !display.isEmpty())
+        dataSet->SetDisplayLabel(field.column, display);
     FieldDataLink &link = bound->link();
     link.setReadOnly(field.readOnly);
     link.setMaxLength(field.maxLength);

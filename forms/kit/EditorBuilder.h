@@ -38,6 +38,9 @@ public:
 private:
     void fill(QGridLayout *grid, const QList<FieldSpec> &fields);
     QWidget *container(const FieldSpec &field, QWidget *parent);
+    QWidget *line(const FieldSpec &field, QWidget *parent);
+    QWidget *pages(const FieldSpec &field, QWidget *parent);
+    QWidget *box(const FieldSpec &field, QWidget *parent);
     QWidget *create(const FieldSpec &field, QWidget *parent);
     void bind(QWidget *control, const FieldSpec &field);
     QStringList names(int kind) const;

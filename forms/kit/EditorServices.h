@@ -2,6 +2,7 @@
 
 #include "pickers/TGyoListForm.h"
 #include "pickers/TInListForm.h"
+#include "pickers/TMeishoBox.h"
 #include "pickers/TShokuListForm.h"
 
 #include <QPoint>
@@ -41,6 +42,10 @@ public:
     // The names picker of a names-master kind with its top-left corner at `topLeft` on
     // the screen; empty when nothing was chosen.
     virtual QString PickName(QWidget *parent, const QPoint &topLeft, int kind) = 0;
+    // The same with the entry's bare name, for fields that keep the name alone (an
+    // engineer's qualification): cutting the returned text at its tenth character would
+    // leave the tail of an abbreviation of ten characters or more in front of it.
+    virtual NameChoice PickNameChoice(QWidget *parent, const QPoint &topLeft, int kind) = 0;
     virtual bool PickContractor(QWidget *parent, const QString &kojiCode, const QString &preset,
                                 const QString &leaveOut, ContractorChoice &choice)
         = 0;

@@ -125,7 +125,10 @@ QString FieldSpec::objectName() const
         return QStringLiteral("ChkGrid") + column;
     case FieldKind::Label:
         return QStringLiteral("DBText") + column;
+    case FieldKind::StaticText:
+    case FieldKind::Button:
     case FieldKind::Group:
+    case FieldKind::Row:
     case FieldKind::Pages:
     case FieldKind::Page:
         return {};
@@ -135,7 +138,13 @@ QString FieldSpec::objectName() const
 
 bool FieldSpec::isContainer() const
 {
-    return kind == FieldKind::Group || kind == FieldKind::Pages || kind == FieldKind::Page;
+    return kind == FieldKind::Group || kind == FieldKind::Row || kind == FieldKind::Pages || kind == FieldKind::Page;
+}
+
+bool FieldSpec::captionsItself() const
+{
+    return kind == FieldKind::Check || kind == FieldKind::Radio || kind == FieldKind::StaticText
+        || kind == FieldKind::Button;
 }
 
 FieldSpec Edit(const QString &caption, const QString &column)
@@ -208,6 +217,26 @@ FieldSpec CheckGrid(const QString &caption, const QString &column)
 FieldSpec Label(const QString &caption, const QString &column)
 {
     return field(FieldKind::Label, caption, column);
+}
+
+FieldSpec StaticText(const QString &text)
+{
+    return field(FieldKind::StaticText, text, {});
+}
+
+FieldSpec Button(const QString &name, const QString &caption)
+{
+    return field(FieldKind::Button, caption, {}).Named(name);
+}
+
+FieldSpec PickerButton(const QString &name, const QString &hint)
+{
+    return Button(name, QStringLiteral("…")).Width(30).Hint(hint);
+}
+
+FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)
+{
+    return container(FieldKind::Row, caption, fields);
 }
 
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields)

@@ -24,7 +24,10 @@ enum class FieldKind {
     Certificate,   // DBImageFrame storing images of kind 1 ("GAZ…")
     CheckGrid,     // DBCheckGrid, ten boxes in a column of ten characters
     Label,         // DBText, a read-only text showing the column
+    StaticText,    // a fixed text between controls ("工事業", "％"), bound to nothing
+    Button,        // a push button beside a field (a picker, a clear button), bound to nothing
     Group,         // a group box (or a plain panel without caption) of fields
+    Row,           // fields side by side in one line, each after its caption
     Pages,         // a tab control of Page fields
     Page,          // one tab of Pages
 };
@@ -41,8 +44,11 @@ enum class FieldKind {
 //   Photo("SDFL", "ImageFrame1").SameRow().Span(7),
 //
 // Fields run down in rows of caption and control; SameRow puts a field to the right of
-// the one before, Span lets a control reach down over several rows. The order of the
-// declaration is the order Enter and Tab move in.
+// the one before, Span lets a control reach down over several rows. A Row lines its
+// fields up one after the other (a permit: trade, "工事業", authority, kind, number, date)
+// beside its own caption; controls with a Width keep it, the others share the line. The
+// order of the declaration is the order Enter and Tab move in; buttons and fixed texts
+// are no stops.
 struct FieldSpec
 {
     FieldKind kind = FieldKind::Edit;
@@ -59,6 +65,8 @@ struct FieldSpec
     int rowSpan = 1;
     QString hint;
     QString labelName;  // the caption label's name, for code that recolours or renames it
+    // The name messages give a field without a caption of its own: its row's caption.
+    QString displayName;
     bool readOnly = false;
     bool sameRow = false;
     bool imeOff = false;
@@ -81,6 +89,9 @@ struct FieldSpec
     // The control's name: the given one, else the one of its kind.
     QString objectName() const;
     bool isContainer() const;
+    // Whether the control shows the caption itself (a check box, a button) rather than a
+    // label beside it.
+    bool captionsItself() const;
 };
 
 FieldSpec Edit(const QString &caption, const QString &column);
@@ -97,6 +108,11 @@ FieldSpec Photo(const QString &column, const QString &name);
 FieldSpec Certificate(const QString &column, const QString &name);
 FieldSpec CheckGrid(const QString &caption, const QString &column);
 FieldSpec Label(const QString &caption, const QString &column);
+FieldSpec StaticText(const QString &text);
+FieldSpec Button(const QString &name, const QString &caption);
+// The small "…" button beside a field that fills it from a picker, with its hint.
+FieldSpec PickerButton(const QString &name, const QString &hint);
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields);
+FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages);
 FieldSpec Page(const QString &caption, const QList<FieldSpec> &fields);

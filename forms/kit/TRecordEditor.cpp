@@ -1,11 +1,13 @@
 #include "TRecordEditor.h"
 
 #include "bases/TPanel.h"
+#include "controls/BoundControl.h"
 #include "controls/DBGrid.h"
 #include "db/Transaction.h"
 #include "services/UserAction.h"
 
 #include <QLabel>
+#include <stdexcept>
 
 TRecordEditor::TRecordEditor(const EditorContext &context, std::unique_ptr<RecordRules> rules, const EditorSpec &spec,
                              QWidget *parent)
@@ -48,6 +50,20 @@ TRecordEditor::~TRecordEditor() = default;
 QWidget *TRecordEditor::FindBoundControl(const QString &name) const
 {
     return findChild<QWidget *>(name);
+}
+
+QPushButton *TRecordEditor::OnClick(const QString &name, std::function<void()> handler)
+{
+    auto *button = findChild<QPushButton *>(name);
+    if (!button)
+        throw std::logic_error("no declared button " + name.toStdString());
+    connect(button, &QPushButton::clicked, this, [handler = std::move(handler)] { RunUserAction(handler); });
+    return button;
+}
+
+void TRecordEditor::SetColumnText(const QString &column, const QString &text)
+{
+    SetBoundFieldText(ControlOf(column), text);
 }
 
 void TRecordEditor::focusColumn(const QString &column)
@@ -116,7 +132,8 @@ void TRecordEditor::btnExportClick()
 
 void TRecordEditor::btnImportClick()
 {
-    m_context.services.ImportRecord(this, ImportRequest(), IBTable1);
+    if (m_context.services.ImportRecord(this, ImportRequest(), IBTable1))
+        RecordImported();
 }
 
 void TRecordEditor::FormCloseQuery(bool &canClose)

@@ -8,6 +8,7 @@
 #include "records/RecordRules.h"
 #include "records/RecordSession.h"
 
+#include <functional>
 #include <memory>
 
 class DBGrid;
@@ -41,6 +42,13 @@ public:
     QWidget *ControlOf(const QString &column) const { return m_builder.ControlOf(column); }
     template<typename Control> Control *FindControl(const QString &name) const { return findChild<Control *>(name); }
 
+    // Runs `handler` as a user action whenever the declared button `name` is clicked.
+    QPushButton *OnClick(const QString &name, std::function<void()> handler);
+    // Writes `text` into `column` as a picker's choice: the record goes into edit first,
+    // then the field takes the text and its control shows it at once. An empty text
+    // stores null.
+    void SetColumnText(const QString &column, const QString &text);
+
     // Opens the table when it is not open yet; the first showing does it too.
     void OpenRecords();
 
@@ -63,6 +71,8 @@ protected:
     // What the exchange buttons ask the package dialogs for.
     virtual PackageRequest ExportRequest();
     virtual PackageRequest ImportRequest();
+    // After a package was read into the table.
+    virtual void RecordImported() { }
 
     void showEvent(QShowEvent *event) override;
 

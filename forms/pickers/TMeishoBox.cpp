@@ -26,8 +26,10 @@ TMeishoBox::TMeishoBox(int kind, QWidget *parent)
     SetStatement(query, PickerSql::NameList(kind));
     for (query.open(); !query.eof(); query.next()) {
         const QString abbreviation = query.field(QStringLiteral("PRNM")).asString();
-        ListBox1->addItem(PickerSql::NameEntry(abbreviation, query.field(QStringLiteral("NM")).asString()));
+        const QString name = query.field(QStringLiteral("NM")).asString();
+        ListBox1->addItem(PickerSql::NameEntry(abbreviation, name));
         Abbreviations << abbreviation;
+        Names << name;
     }
 }
 
@@ -37,6 +39,7 @@ void TMeishoBox::choose()
     if (row < 0 || !ListBox1->currentItem()->isSelected())
         return;
     Result = PickerSql::NameResult(m_kind, ListBox1->item(row)->text(), Abbreviations.at(row));
+    ResultName = Names.at(row);
     accept();
 }
 
@@ -48,6 +51,7 @@ void TMeishoBox::keyPressEvent(QKeyEvent *event)
     }
     if (event->key() == Qt::Key_Escape) {
         Result.clear();
+        ResultName.clear();
         reject();
         return;
     }
@@ -67,8 +71,13 @@ bool TMeishoBox::eventFilter(QObject *watched, QEvent *event)
 
 QString PickName(int top, int left, int kind, QWidget *parent)
 {
+    return PickNameChoice(top, left, kind, parent).Text;
+}
+
+NameChoice PickNameChoice(int top, int left, int kind, QWidget *parent)
+{
     TMeishoBox box(kind, parent);
     box.move(left, top);
     ModalService::current().run(box);
-    return box.Result;
+    return {box.Result, box.ResultName};
 }

@@ -16,6 +16,12 @@ public:
         nameKinds << kind;
         return names.isEmpty() ? QString() : names.takeFirst();
     }
+    NameChoice PickNameChoice(QWidget *, const QPoint &topLeft, int kind) override
+    {
+        nameKinds << kind;
+        namePlaces << topLeft;
+        return nameChoices.isEmpty() ? NameChoice{} : nameChoices.takeFirst();
+    }
     bool PickContractor(QWidget *, const QString &, const QString &, const QString &leaveOut,
                         ContractorChoice &choice) override
     {
@@ -46,6 +52,8 @@ public:
     QList<StaffChoice> staff;
     QStringList names;
     QList<int> nameKinds;
+    QList<NameChoice> nameChoices;
+    QList<QPoint> namePlaces;
     QList<ContractorChoice> contractors;
     QStringList leaveOuts;
     QList<WorkerQualificationChoice> workers;

@@ -8,6 +8,7 @@
 #include "db/Query.h"
 
 #include <QStringList>
+#include <algorithm>
 
 TableDataSet::TableDataSet(db::Transaction &transaction)
     : m_transaction(transaction)
@@ -295,7 +296,9 @@ void TableDataSet::refreshKeepingRow()
             return;
         }
     }
-    placeWithoutEvents(m_current, false, false);
+    // The row stood on is gone (deleted by another user): stay at its place, or on the
+    // last row when it was the last.
+    placeWithoutEvents(std::min(m_current, int(m_rows.size()) - 1), false, false);
 }
 
 void TableDataSet::Refresh()

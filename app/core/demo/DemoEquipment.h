@@ -2,12 +2,6 @@
 
 class DemoRowWriter;
 
-namespace db {
-class Transaction;
-}
-
-// The vehicles, machines and power tools brought onto the road project, so that the
-// notification list shows each page filled and every notification prints: two vehicles,
-// three machines (one gone out in September, two still on site, inspected), and a tool
-// record with three tools and its check grid.
-void WriteDemoEquipment(DemoRowWriter &writer, db::Transaction &transaction);
+// The vehicles, machines and power tools the road project's contractors have brought in,
+// as their notifications would have been entered.
+void WriteDemoEquipment(DemoRowWriter &writer);

@@ -20,3 +20,15 @@ void DemoRowWriter::insert(const char *table, Texts texts, Numbers numbers)
                      .arg(QLatin1String(table), columns.join(QLatin1Char(',')), values.join(QLatin1Char(','))));
     query.exec();
 }
+
+void DemoRowWriter::update(const char *table, const QString &condition, const QStringList &columns,
+                           const QString &value)
+{
+    QStringList assignments;
+    for (const QString &column : columns)
+        assignments << column + QStringLiteral(" = ") + value;
+    db::Query query(m_transaction);
+    query.setSql(QStringLiteral("Update %1 set %2 where %3")
+                     .arg(QLatin1String(table), assignments.join(QLatin1Char(',')), condition));
+    query.exec();
+}

@@ -23,6 +23,9 @@ public:
     using Numbers = std::initializer_list<std::pair<const char *, int>>;
 
     void insert(const char *table, Texts texts, Numbers numbers = {});
+    // Sets every one of `columns` to the SQL literal `value` in the rows of `table` that
+    // `condition` selects (a run of check columns).
+    void update(const char *table, const QString &condition, const QStringList &columns, const QString &value);
 
 private:
     db::Transaction &m_transaction;

@@ -1,5 +1,6 @@
 #include "DemoSite.h"
 
+#include "DemoContractorDetails.h"
 #include "DemoEquipment.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
@@ -16,9 +17,10 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoNames(writer);
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
+        WriteDemoContractorDetails(transaction);
         WriteDemoWorkers(writer);
         WriteDemoRosterPrints(writer, transaction);
-        WriteDemoEquipment(writer, transaction);
+        WriteDemoEquipment(writer);
         transaction.commitRetaining();
     } catch (const db::Error &) {
         transaction.rollbackRetaining();

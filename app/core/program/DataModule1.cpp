@@ -1,6 +1,7 @@
 #include "DataModule1.h"
 
 #include "AppContext.h"
+#include "SiteLookups.h"
 #include "data/SqlStatement.h"
 #include "db/ConnectTimeout.h"
 #include "startup/StartupMessages.h"
@@ -9,12 +10,11 @@
 #include "config/IniFile.h"
 #include "data/ImageStore.h"
 #include "messages/MessageService.h"
+#include "records/ContractorRules.h"
 #include "schema/GyosyaUpgrade.h"
 #include "schema/SchemaRepair.h"
 
 #include <QDir>
-#include <QRegularExpression>
-#include <QSet>
 #include <QSettings>
 
 namespace {
@@ -29,15 +29,6 @@ QString withTrailingSlash(const QString &folder)
 QVariant code(const QString &text)
 {
     return CodeParam(text);
-}
-
-// Column names are written into the SQL as identifiers.
-QString identifier(const QString &column)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]*$"));
-    if (!plain.match(column).hasMatch())
-        throw db::Error(QStringLiteral("Not a column name: %1").arg(column));
-    return column;
 }
 
 }  // namespace
@@ -189,48 +180,21 @@ void TDataModule1::loadContext()
     context.ChartGRows = Config::read(*iniFile, Config::ChartGRows);
 }
 
-bool TDataModule1::validVersionItem(const QString &from, const QString &column, const QString &where,
-                                    const QVariantList &params, const QString &date, QString &value)
-{
-    db::Query query(IBTransaction1);
-    const QString select = QStringLiteral("Select %1 AS DATA from %2 where %3").arg(identifier(column), from, where);
-    SetStatement(query, {select + QStringLiteral(" and APDT <= ? order by APDT DESC"), QVariantList(params) << date});
-    query.open();
-    if (query.eof()) {
-        // No version is that early: the newest one holds.
-        SetStatement(query, {select + QStringLiteral(" order by APDT DESC"), params});
-        query.open();
-        if (query.eof())
-            return false;
-    }
-    value = query.field(QStringLiteral("DATA")).asString();
-    return true;
-}
-
 bool TDataModule1::GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column,
                                      const QString &date, QString &value)
 {
-    return validVersionItem(QStringLiteral("GYOSYA"), column, QStringLiteral("KJCD = ? and GYOCD = ?"),
-                            {code(kojiCode), code(gyoCode)}, date, value);
+    return SiteLookups(IBTransaction1).GetContractorItem(kojiCode, gyoCode, column, date, value);
 }
 
 bool TDataModule1::GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
                                  const QString &column, const QString &date, QString &value)
 {
-    return validVersionItem(QStringLiteral("SAGYOIN"), column, QStringLiteral("KJCD = ? and GYOCD = ? and INCD = ?"),
-                            {code(kojiCode), code(gyoCode), code(workerCode)}, date, value);
+    return SiteLookups(IBTransaction1).GetWorkerItem(kojiCode, gyoCode, workerCode, column, date, value);
 }
 
 bool TDataModule1::GetPrimeContractorItem(int kind, const QString &date, const QString &kojiCode, QString &value)
 {
-    static const char *const columns[] = {"GBNM", "JGNM", "CPNM", "ANNM"};
-    if (kind < 1 || kind > 4)
-        return false;
-    const QVariant project = code(kojiCode);
-    return validVersionItem(
-        QStringLiteral("GYOSYA"), QLatin1String(columns[kind - 1]),
-        QStringLiteral("KJCD = ? and GYOCD = (Select GYOCD from TAISEI where KJCD = ? and UNUM = 0)"),
-        {project, project}, date, value);
+    return SiteLookups(IBTransaction1).GetPrimeContractorItem(kind, date, kojiCode, value);
 }
 
 QString TDataModule1::NextWorkerCode(const QString &kojiCode, const QString &gyoCode)
@@ -266,33 +230,12 @@ bool TDataModule1::VehicleHasDailyRecords(const QString &kojiCode, const QString
 
 bool TDataModule1::ContractorIsInUse(const QString &kojiCode, const QString &gyoCode)
 {
-    for (const char *table : {"TAISEI", "TAIKEI", "SAGYOIN"}) {
-        if (hasRow(QStringLiteral("Select GYOCD from %1 where KJCD=? and GYOCD=?").arg(QLatin1String(table)),
-                   {code(kojiCode), code(gyoCode)}))
-            return true;
-    }
-    return false;
+    return ContractorRules::IsInUse(IBTransaction1, kojiCode, gyoCode);
 }
 
 QString TDataModule1::GetFirstTierName(const QString &kojiCode, const QString &gyoCode)
 {
-    db::Query query(IBTransaction1);
-    QVariant current = code(gyoCode);
-    // A damaged tree whose parents run in a circle must not hang the program.
-    QSet<qlonglong> visited;
-    while (!current.isNull() && !visited.contains(current.toLongLong())) {
-        visited.insert(current.toLongLong());
-        SetStatement(query,
-                     {QStringLiteral("Select CPNM,UNUM,HTYCD from TAISEI where KJCD = ? and GYOCD = ?"),
-                      {code(kojiCode), current}});
-        query.open();
-        if (query.eof())
-            return {};
-        if (query.field(QStringLiteral("UNUM")).asInt() < 2)
-            return query.field(QStringLiteral("CPNM")).asString();
-        current = code(query.field(QStringLiteral("HTYCD")).asString());
-    }
-    return {};
+    return SiteLookups(IBTransaction1).GetFirstTierName(kojiCode, gyoCode);
 }
 
 QString TDataModule1::StoreImageFile(int kind, const QString &path)

@@ -32,10 +32,7 @@ public:
     db::Query IBQuery1{IBTransaction1};
     std::unique_ptr<IniFile> iniFile;
 
-    // The version valid at `date` (the greatest APDT not later than it, else the newest) of
-    // column `column` of a contractor, a worker or the project's prime contractor
-    // (kind 1 GBNM, 2 JGNM, 3 CPNM, 4 ANNM). When there is no row `value` is left as it
-    // was and the result is false.
+    // The lookups of SiteLookups on the program's transaction.
     bool GetContractorItem(const QString &kojiCode, const QString &gyoCode, const QString &column, const QString &date,
                            QString &value);
     bool GetWorkerItem(const QString &kojiCode, const QString &gyoCode, const QString &workerCode,
@@ -45,9 +42,8 @@ public:
     QString NextWorkerCode(const QString &kojiCode, const QString &gyoCode);
     bool WorkerHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
     bool VehicleHasDailyRecords(const QString &kojiCode, const QString &gyoCode, const QString &vehicleCode);
+    // Whether anything of the project refers to the contractor (ContractorRules::IsInUse).
     bool ContractorIsInUse(const QString &kojiCode, const QString &gyoCode);
-    // The name in the construction system of the contractor's first-tier ancestor (the
-    // contractor itself at levels 0 and 1); empty when the contractor is not in it.
     QString GetFirstTierName(const QString &kojiCode, const QString &gyoCode);
 
     // The image store on the shared transaction (see data/ImageStore.h).
@@ -62,7 +58,5 @@ private:
     void upgradeGyosya();
     void writeInstallationRecord();
     void loadContext();
-    bool validVersionItem(const QString &from, const QString &column, const QString &where, const QVariantList &params,
-                          const QString &date, QString &value);
     bool hasRow(const QString &sql, const QVariantList &params);
 };

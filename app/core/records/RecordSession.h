@@ -35,6 +35,9 @@ public:
     void SetCarrying(bool carrying) { m_carrying = carrying; }
     bool Carrying() const { return m_carrying; }
 
+    // The value of a carried column remembered before the latest move; null when none was.
+    QVariant Carried(const QString &column) const { return m_carried.value(column); }
+
     // Opens the table in the rules' order; a filter is set before.
     void Open();
     // False after showing the rules' refusal; true when the current record may go.

@@ -14,6 +14,7 @@ DBCheckGrid::DBCheckGrid(QWidget *parent)
     for (int n = 0; n < BoxCount; ++n) {
         auto *box = new QCheckBox(QString(QChar(0x2460 + n)), this);
         box->setObjectName(QStringLiteral("box%1").arg(n + 1));
+        box->setFixedWidth(BoxWidth);
         connect(box, &QCheckBox::clicked, this, [this] {
             const QString value = Get();
             if (!RunUserAction([&] { m_link.write(value); }))

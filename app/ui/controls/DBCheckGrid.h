@@ -17,6 +17,8 @@ class DBCheckGrid : public DataBoundControl<QWidget>
     Q_OBJECT
 public:
     static constexpr int BoxCount = 10;
+    // Every box is this wide, so that a row of values can be lined up under the boxes.
+    static constexpr int BoxWidth = 48;
 
     explicit DBCheckGrid(QWidget *parent = nullptr);
 

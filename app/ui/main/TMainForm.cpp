@@ -372,8 +372,13 @@ void TMainForm::actGyoEditExecute()
         return;
     const MainFormWindows::EditResult edited = m_windows.editContractor(
         this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode(), m_system->SelectedIsPrime());
-    if (!edited.name.isEmpty() && edited.name != m_system->tree().caption(node))
-        m_system->RenameNode(node, edited.name);
+    renameEdited(node, edited.name);
+}
+
+void TMainForm::renameEdited(const QModelIndex &node, const QString &name)
+{
+    if (node.isValid() && !name.isEmpty() && name != m_system->tree().caption(node))
+        m_system->RenameNode(node, name);
 }
 
 void TMainForm::actSetMotoNewExecute()
@@ -438,7 +443,9 @@ void TMainForm::nmGyoEditClick()
     const QString project = AppContext::instance().Project().CurKojiCode();
     MainFormWindows::ContractorChoice choice;
     while (m_windows.pickContractor(this, project, {}, false, choice)) {
-        m_windows.editContractor(this, project, choice.gyoCode, choice.gyoCode == m_system->PrimeGyoCode());
+        const MainFormWindows::EditResult edited
+            = m_windows.editContractor(this, project, choice.gyoCode, choice.gyoCode == m_system->PrimeGyoCode());
+        renameEdited(m_system->tree().find(choice.gyoCode), edited.name);
     }
 }
 

@@ -11,6 +11,7 @@ class PrintPanel;
 class QCalendarWidget;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QPlainTextEdit;
 class QTimer;
 class QTreeView;
@@ -74,6 +75,8 @@ private:
     void actSetGyoListExecute();
     void actGyoDelExecute();
     void nmGyoEditClick();
+    // The tree's node of a contractor follows the name its editor ended with.
+    void renameEdited(const QModelIndex &node, const QString &name);
     void nmSetClick();
     void nmShokuInfoClick();
 

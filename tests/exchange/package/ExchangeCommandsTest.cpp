@@ -105,6 +105,13 @@ TEST(PackageFilesTest, EditorsAndTheSafetyCopyNameTheirFiles)
     EXPECT_EQ(recordExportRequest(0, "道路改良", QDate(2026, 12, 9)).fileName, "工事_道路改良_261209.LZH");
     EXPECT_EQ(recordExportRequest(6, "札幌100", QDate(2026, 1, 2)).fileName, "車両_札幌100_260102.LZH");
     EXPECT_EQ(recordImportRequest(8).filter, "EXPファイル|*.LZH|工具EXPファイル|工具*.LZH");
+    // Projects and contractors ask with a title of their own; a slash in the name stays
+    // out of the path.
+    const FileRequest contractor = recordExportRequest(1, " A/B工業 ", QDate(2026, 12, 9));
+    EXPECT_EQ(contractor.fileName, "業者_A_B工業_261209.LZH");
+    EXPECT_EQ(contractor.title, "作成するファイル名を決めてください");
+    EXPECT_TRUE(contractor.overwritePrompt);
+    EXPECT_TRUE(recordExportRequest(6, "札幌100", QDate(2026, 1, 2)).title.isEmpty());
     EXPECT_EQ(safetyUnitPath("/opt/sorvik/", " 国道 ", QDateTime(QDate(2026, 3, 4), QTime(5, 6))),
               "/opt/sorvik/Sorvikユニット_国道_263456.LDF");
 }

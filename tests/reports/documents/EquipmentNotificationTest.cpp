@@ -1,4 +1,5 @@
 #include "DocumentFixture.h"
+#include "EquipmentRows.h"
 #include "equipment/MachineNotificationDocument.h"
 #include "equipment/ToolNotificationDocument.h"
 #include "equipment/VehicleNotificationDocument.h"
@@ -7,11 +8,16 @@ using namespace sorvik::documents;
 
 namespace {
 
-// The demo site's equipment of the road project: vehicles 1 (contractor 2) and 2
-// (contractor 4), machines 1 to 3 of three contractors, tool record 1 with three tools.
+// The notifications of the equipment of EquipmentRows.h.
 class EquipmentNotificationTest : public DocumentFixture
 {
 protected:
+    void SetUp() override
+    {
+        DocumentFixture::SetUp();
+        ReplaceEquipment(data.IBTransaction1);
+    }
+
     EquipmentChoices chosen(const QStringList &codes, bool dated = true) const
     {
         return {QStringLiteral("1"), codes, QDate(2026, 6, 1), dated};

@@ -64,7 +64,7 @@ QStringList project(QStringList more = {})
 INSTANTIATE_TEST_SUITE_P(
     DemoSite, OtherDocumentsSideBySideTest,
     ::testing::Values(
-        SideBySide{"vehicles", project(), 2}, SideBySide{"machines", project(), 6}, SideBySide{"tools", project(), 2},
+        SideBySide{"vehicles", project(), 2}, SideBySide{"machines", project(), 4}, SideBySide{"tools", project(), 2},
         SideBySide{"qualifications", project({QStringLiteral("--contractor"), QStringLiteral("6")}), 2},
         SideBySide{"holders", project({QStringLiteral("--qualification"), QStringLiteral("玉掛け技能講習")}), 1},
         SideBySide{"safety-instruction", project({QStringLiteral("--sheet"), QStringLiteral("instruction")}), 1},

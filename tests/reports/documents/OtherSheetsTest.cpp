@@ -1,4 +1,5 @@
 #include "DocumentFixture.h"
+#include "EquipmentRows.h"
 #include "data/DataField.h"
 #include "data/QueryDataSet.h"
 #include "others/ConstructionNoticeDocument.h"
@@ -99,6 +100,7 @@ TEST_F(OtherSheetsTest, TheNoticeFallsBackToOfficeAndManagerWithoutANoticeText)
 
 TEST_F(OtherSheetsTest, MachineSearchKeepsMachinesStillOnSiteAndTakesNamesAsTyped)
 {
+    ReplaceEquipment(data.IBTransaction1);
     MachineSearch search{QStringLiteral("1"), {}, {}, {}};
     EXPECT_EQ(found(search),
               (QStringList{QStringLiteral("バックホウ"), QStringLiteral("ラフテレーンクレーン"),

@@ -96,7 +96,7 @@ TEST_F(OtherPrintFormsTest, InspectionSheetsNeedAChosenSheetAndTakeAPickedMachin
     });
     QTest::mouseClick(window.btnKKNM, Qt::LeftButton);
     EXPECT_EQ(window.txtKikaiNM->text(), QStringLiteral("バックホウ"));
-    EXPECT_EQ(window.txtJNO->text(), QStringLiteral("A12"));
+    EXPECT_EQ(window.txtJNO->text(), QStringLiteral("重1"));
 
     window.grpCCItems->button(1)->click();
     QTest::mouseClick(window.btnPrevew, Qt::LeftButton);
@@ -110,7 +110,7 @@ TEST_F(OtherPrintFormsTest, AMachineSearchWithoutMatchSaysSoAndAPickerCancelRetu
     prepare(picker);
     picker.SetMode(TKikaiListForm::PickerMode);
     picker.show();
-    EXPECT_EQ(picker.cmbCMP1NM->count(), 4);  // none, and three machines' companies
+    EXPECT_EQ(picker.cmbCMP1NM->count(), 3);  // none, and the two machines' company
     picker.txtName->setText(QStringLiteral("クレーン'"));
     QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{TKikaiListForm::NothingFound});

@@ -88,7 +88,7 @@ TEST_F(TKikaiPrintFormTest, AContractorOutsideTheTreeOpensOnAllWithNewRecordsRef
     EXPECT_EQ(form->ComboBox1->currentIndex(), 0);
     EXPECT_TRUE(form->GyoCode.isEmpty());
     form->PageControl1->setCurrentIndex(1);
-    EXPECT_EQ(form->DBGrid2->model()->rowCount(), 3);
+    EXPECT_EQ(form->DBGrid2->model()->rowCount(), 2);
     QTest::mouseClick(form->btnNew, Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{TKikaiPrintForm::ChooseContractor});
     EXPECT_TRUE(editorCalls.isEmpty());
@@ -96,7 +96,7 @@ TEST_F(TKikaiPrintFormTest, AContractorOutsideTheTreeOpensOnAllWithNewRecordsRef
 
 TEST_F(TKikaiPrintFormTest, EditorButtonsOpenTheActivePagesEditorOnItsRecordOrANewOne)
 {
-    open(QStringLiteral("2"));
+    open(QStringLiteral("5"));
     form->PageControl1->setCurrentIndex(2);
     QTest::mouseClick(form->btnEdit, Qt::LeftButton);
     QTest::mouseClick(form->btnExport, Qt::LeftButton);
@@ -134,7 +134,7 @@ TEST_F(TKikaiPrintFormTest, SelectedRowsAcrossContractorsPrintAPageEach)
 TEST_F(TKikaiPrintFormTest, AVehicleWithDailyRecordsIsKeptAndADeclinedDeleteChangesNothing)
 {
     exec(QStringLiteral("Insert into D_CARRY (KJCD, GYOCD, WKDT, CRCD) values (1, 2, '2026/06/01', 1)"));
-    open(QStringLiteral("2"));
+    open({});
     QTest::mouseClick(form->btnDel, Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{TKikaiPrintForm::UsedInDailyRecords});
 
@@ -157,15 +157,15 @@ TEST_F(TKikaiPrintFormTest, TheMainWindowsOpenerHandsOverTheTreeContractor)
     PrintRequest request;
     request.window = PrintWindow::Notifications;
     request.kojiCode = QStringLiteral("1");
-    request.gyoCode = QStringLiteral("3");
+    request.gyoCode = QStringLiteral("4");
     modal.then([&](QDialog &dialog) {
         auto *window = qobject_cast<TKikaiPrintForm *>(&dialog);
         EXPECT_NE(window, nullptr);
         if (window) {
             dialog.show();
-            EXPECT_EQ(window->GyoCode, QStringLiteral("3"));
+            EXPECT_EQ(window->GyoCode, QStringLiteral("4"));
             window->PageControl1->setCurrentIndex(1);
-            EXPECT_EQ(window->DBGrid2->model()->rowCount(), 1);
+            EXPECT_EQ(window->DBGrid2->model()->rowCount(), 2);
             if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
                 EXPECT_TRUE(window->grab().save(folder + QStringLiteral("/kikai-print.png")));
         }
