@@ -117,11 +117,18 @@ void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
     // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
     // on a double-clicked worker. That editor is not among these windows yet; when it is,
     // pass its opener here instead of none.
-    // EQUIPMENT EDITOR HOOK: the notification list (TKikaiPrintForm) opens the vehicle,
-    // machine and tool editors. They join these windows as editVehicle, editMachine and
-    // editTools; when they are here, pass
-    //   [this](QWidget *p, EquipmentKind kind, const QString &koji, const QString &gyo,
-    //          const QString &code, int mode) { return kind == EquipmentKind::Vehicle ? editVehicle(...) : …; }
-    // instead of none. Until then the list's editor buttons stay disabled.
-    PrintWindows::Open(parent, request, {}, {});
+    using sorvik::documents::EquipmentKind;
+    const auto editEquipment = [this](QWidget *owner, EquipmentKind kind, const QString &kojiCode,
+                                      const QString &gyoCode, const QString &code, int startMode) {
+        switch (kind) {
+        case EquipmentKind::Vehicle:
+            return editVehicle(owner, kojiCode, gyoCode, code, startMode);
+        case EquipmentKind::Machine:
+            return editMachine(owner, kojiCode, gyoCode, code, startMode);
+        case EquipmentKind::Tool:
+            break;
+        }
+        return editTools(owner, kojiCode, gyoCode, code, startMode);
+    };
+    PrintWindows::Open(parent, request, {}, editEquipment);
 }

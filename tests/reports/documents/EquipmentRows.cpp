@@ -1,7 +1,8 @@
 #include "EquipmentRows.h"
 
-#include "DemoRowWriter.h"
+#include "demo/DemoRowWriter.h"
 #include "db/Query.h"
+#include "db/Transaction.h"
 
 #include <QStringList>
 

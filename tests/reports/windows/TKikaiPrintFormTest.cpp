@@ -103,8 +103,8 @@ TEST_F(TKikaiPrintFormTest, EditorButtonsOpenTheActivePagesEditorOnItsRecordOrAN
     QTest::mouseClick(form->btnNew, Qt::LeftButton);
     QTest::mouseClick(form->btnImport, Qt::LeftButton);
     EXPECT_EQ(editorCalls,
-              (QStringList{QStringLiteral("2 1 2 1 0"), QStringLiteral("2 1 2 1 2"), QStringLiteral("2 1 2  0"),
-                           QStringLiteral("2 1 2  1")}));
+              (QStringList{QStringLiteral("2 1 5 1 0"), QStringLiteral("2 1 5 1 2"), QStringLiteral("2 1 5  0"),
+                           QStringLiteral("2 1 5  1")}));
 }
 
 TEST_F(TKikaiPrintFormTest, WithoutEditorsTheirButtonsStayDisabled)
