@@ -1,11 +1,11 @@
 #include "QualificationHoldersDocument.h"
 
 #include "ProjectRows.h"
+#include "QualificationCells.h"
 #include "data/DataField.h"
 #include "data/QueryDataSet.h"
 #include "data/SqlStatement.h"
 #include "dates/DateText.h"
-#include "framework/DocumentValues.h"
 #include "framework/MarkerWriter.h"
 #include "program/DataModule1.h"
 
@@ -52,13 +52,9 @@ void QualificationHoldersDocument::Build(celvane::Celvane &engine)
             writer.Value(QStringLiteral("**CPNM"), company, 0, offset);
             lastCompany = company;
         }
-        QString name = rows.FieldByName(QStringLiteral("NAME")).AsString();
-        m_data.GetWorkerItem(m_choices.kojiCode, gyoCode, rows.FieldByName(QStringLiteral("INCD")).AsString(),
-                             QStringLiteral("NAME"), date, name);
-        writer.Value(QStringLiteral("**NAME"), name, 0, offset);
-        writer.Value(QStringLiteral("**SKNO"), rows.FieldByName(QStringLiteral("SKNO")).AsString(), 0, offset);
-        writer.Value(QStringLiteral("**SKDT"),
-                     DocumentValues::EraLong(rows.FieldByName(QStringLiteral("SKDT")).AsString()), 0, offset);
+        writer.Value(QStringLiteral("**NAME"), QualificationCells::HolderName(m_data, m_choices.kojiCode, rows, date),
+                     0, offset);
+        QualificationCells::WriteNumberAndDate(writer, rows, offset);
         ++row;
     }
     writer.Close();

@@ -1,10 +1,10 @@
 #include "QualificationsByWorkerDocument.h"
 
+#include "QualificationCells.h"
 #include "data/DataField.h"
 #include "data/QueryDataSet.h"
 #include "data/SqlStatement.h"
 #include "dates/DateText.h"
-#include "framework/DocumentValues.h"
 #include "framework/MarkerWriter.h"
 #include "program/DataModule1.h"
 
@@ -56,10 +56,8 @@ void QualificationsByWorkerDocument::Build(celvane::Celvane &engine)
         if (row == 1) {
             writer.SetRows(1, -1);
             writer.Value(QStringLiteral("**CPNM"), company);
-            // A worker no longer in the roster keeps the name the qualification was stored with.
-            QString name = rows.FieldByName(QStringLiteral("NAME")).AsString();
-            m_data.GetWorkerItem(m_choices.kojiCode, m_choices.gyoCode, worker, QStringLiteral("NAME"), date, name);
-            writer.Value(QStringLiteral("**NAME"), name);
+            writer.Value(QStringLiteral("**NAME"),
+                         QualificationCells::HolderName(m_data, m_choices.kojiCode, rows, date));
             writer.Value(QStringLiteral("**PRDT"), date);
             pageWorker = worker;
         }
@@ -67,9 +65,7 @@ void QualificationsByWorkerDocument::Build(celvane::Celvane &engine)
         writer.Value(QStringLiteral("**SKNM"), rows.FieldByName(QStringLiteral("SKNM")).AsString(), 0, offset);
         writer.Value(QStringLiteral("**PRNM"), rows.FieldByName(QStringLiteral("PRNM")).AsString(), 0, offset);
         writer.Value(QStringLiteral("**KBN"), KindText(rows.FieldByName(QStringLiteral("KBN")).AsInteger()), 0, offset);
-        writer.Value(QStringLiteral("**SKNO"), rows.FieldByName(QStringLiteral("SKNO")).AsString(), 0, offset);
-        writer.Value(QStringLiteral("**SKDT"),
-                     DocumentValues::EraLong(rows.FieldByName(QStringLiteral("SKDT")).AsString()), 0, offset);
+        QualificationCells::WriteNumberAndDate(writer, rows, offset);
         ++row;
     }
     writer.Close();

@@ -1,7 +1,6 @@
 #include "CheckedDatePicker.h"
 #include "PrintWindows.h"
-#include "RecordingOutput.h"
-#include "SiteFixture.h"
+#include "ReportWindowFixture.h"
 #include "TKikaiListForm.h"
 #include "TLicencePrintForm.h"
 #include "TNissiPrintForm.h"
@@ -21,19 +20,9 @@
 namespace {
 
 // The smaller report windows on the demo site's road project, their documents recorded.
-class OtherPrintFormsTest : public DemoSiteFixture
+class OtherPrintFormsTest : public ReportWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        DemoSiteFixture::SetUp();
-        QDir().mkpath(appDir());
-        ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
-                                appDir() + QStringLiteral("rpt")));
-        AppContext::instance().WorkDate = QDate(2026, 6, 1);
-        ConstructionSystem system(data.IBTransaction1, AppContext::Project());
-        ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    }
     template<class Window> void prepare(Window &window)
     {
         window.Celvane1.setOutputHandler(output);
@@ -46,8 +35,6 @@ protected:
         if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
             EXPECT_TRUE(window.grab().save(folder + u'/' + QLatin1String(name) + QStringLiteral(".png")));
     }
-
-    std::shared_ptr<RecordingOutput> output = std::make_shared<RecordingOutput>();
 };
 
 TEST_F(OtherPrintFormsTest, TheSafetySheetsPrintTheActivePage)

@@ -1,7 +1,6 @@
 #include "CheckedDatePicker.h"
 #include "PrintWindows.h"
-#include "RecordingOutput.h"
-#include "SiteFixture.h"
+#include "ReportWindowFixture.h"
 #include "TKikaiPrintForm.h"
 #include "controls/DBGrid.h"
 #include "equipment/VehicleNotificationDocument.h"
@@ -18,19 +17,9 @@ namespace {
 
 // The notification list on the demo site's road project, opened as the main window opens
 // it, with its documents recorded instead of shown and its editors scripted.
-class TKikaiPrintFormTest : public DemoSiteFixture
+class TKikaiPrintFormTest : public ReportWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        DemoSiteFixture::SetUp();
-        QDir().mkpath(appDir());
-        ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
-                                appDir() + QStringLiteral("rpt")));
-        AppContext::instance().WorkDate = QDate(2026, 6, 1);
-        ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    }
-
     void open(const QString &gyoCode, bool withEditors = true)
     {
         form = std::make_unique<TKikaiPrintForm>();
@@ -55,8 +44,6 @@ protected:
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
-    ConstructionSystem system{data.IBTransaction1, AppContext::Project()};
-    std::shared_ptr<RecordingOutput> output = std::make_shared<RecordingOutput>();
     std::unique_ptr<TKikaiPrintForm> form;
     QStringList editorCalls;
 };

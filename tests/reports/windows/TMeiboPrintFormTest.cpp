@@ -1,6 +1,5 @@
 #include "DocumentRenderer.h"
-#include "RecordingOutput.h"
-#include "SiteFixture.h"
+#include "ReportWindowFixture.h"
 #include "TMeiboPrintForm.h"
 #include "UiInput.h"
 #include "bases/TPanel.h"
@@ -21,20 +20,9 @@ namespace {
 
 // The roster print on the demo site's road project, opened as the main window opens it,
 // with its documents recorded instead of shown.
-class TMeiboPrintFormTest : public DemoSiteFixture
+class TMeiboPrintFormTest : public ReportWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        DemoSiteFixture::SetUp();
-        QDir().mkpath(appDir());
-        ASSERT_TRUE(QFile::link(qEnvironmentVariable("SORVIK_BINARY_DIR") + QStringLiteral("/bin/rpt"),
-                                appDir() + QStringLiteral("rpt")));
-        AppContext &context = AppContext::instance();
-        context.WorkDate = QDate(2026, 6, 1);
-        ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    }
-
     void open(const QString &gyoCode)
     {
         form = std::make_unique<TMeiboPrintForm>();
@@ -69,8 +57,6 @@ protected:
                 .arg(gyoCode));
     }
 
-    ConstructionSystem system{data.IBTransaction1, AppContext::Project()};
-    std::shared_ptr<RecordingOutput> output = std::make_shared<RecordingOutput>();
     std::unique_ptr<TMeiboPrintForm> form;
 };
 
