@@ -32,8 +32,9 @@ protected:
     // With SORVIK_SCREENSHOT_DIR set, keeps a picture of the window for a person to look at.
     static void keepPicture(QWidget &window, const char *name)
     {
-        if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+        if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
             EXPECT_TRUE(window.grab().save(folder + u'/' + QLatin1String(name) + QStringLiteral(".png")));
+        }
     }
 };
 

@@ -153,8 +153,9 @@ TEST_F(TKikaiPrintFormTest, TheMainWindowsOpenerHandsOverTheTreeContractor)
             EXPECT_EQ(window->GyoCode, QStringLiteral("4"));
             window->PageControl1->setCurrentIndex(1);
             EXPECT_EQ(window->DBGrid2->model()->rowCount(), 2);
-            if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+            if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
                 EXPECT_TRUE(window->grab().save(folder + QStringLiteral("/kikai-print.png")));
+            }
         }
         return int(QDialog::Rejected);
     });
