@@ -142,3 +142,21 @@ TEST_F(OtherPrintFormsTest, TheNoticeOfConstructionWorkPrintsAtOnce)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OtherPrintFormsTest, QualificationListsWithoutTheirContractorTakeTheFirstEntryForReal)
+{
+    TLicencePrintForm window;
+    prepare(window);
+    window.GyoCode = QStringLiteral("99");
+    ASSERT_TRUE(window.LoadContractorList());
+    window.show();
+    EXPECT_EQ(window.ListBox1->currentRow(), 0);
+    EXPECT_EQ(window.GyoCode, QStringLiteral("2"));
+    QTest::mouseClick(window.btnPrevew, Qt::LeftButton);
+    ASSERT_EQ(output->endings.size(), 1u);
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+}  // namespace
