@@ -1,6 +1,7 @@
 #include "program/DataModule1.h"
 #include "FormWindows.h"
 #include "exchange/QtPackageDialogs.h"
+#include "services/DesktopUrlService.h"
 #include "services/MessageBoxService.h"
 #include "startup/ProgramStart.h"
 #include "startup/SingleInstanceLock.h"
@@ -21,6 +22,8 @@ int runProgram()
     MessageService::install(&messages);
     QtPackageDialogs packageDialogs;
     sorvik::package::PackageDialogs::install(&packageDialogs);
+    DesktopUrlService urls;
+    UrlService::install(&urls);
 
     SingleInstanceLock lock;
     TDataModule1 dataModule;
@@ -38,6 +41,7 @@ int runProgram()
         if (window.isVisible())
             window.close();
     }
+    UrlService::install(nullptr);
     sorvik::package::PackageDialogs::install(nullptr);
     MessageService::install(nullptr);
     return result;

@@ -521,8 +521,13 @@ void TLayoutBase::contextMenuEvent(QContextMenuEvent *event)
 {
     // Accepted either way: empty space offers no menu, not the container's.
     event->accept();
-    if (m_contextMenu)
-        m_contextMenu->popup(event->globalPos());
+    if (!m_contextMenu)
+        return;
+    // The menu takes the pointer: the release of the press that opened it goes to the menu,
+    // and a gesture waiting for it would ignore every later press.
+    m_gestureButton = Qt::NoButton;
+    m_clickPending = false;
+    m_contextMenu->popup(event->globalPos());
 }
 
 void TLayoutBase::changeEvent(QEvent *event)

@@ -41,3 +41,17 @@ bool FormServices::ImportRecord(QWidget *, const PackageRequest &request, DataSe
     using namespace sorvik::package;
     return ExchangeCommands(m_data, PackageDialogs::current()).importRecord(request.kind, record, request.gyoCode);
 }
+
+bool FormServices::ExportRoster(QWidget *, const QString &kojiCode, const QString &gyoCode,
+                                const QString &contractorName)
+{
+    using namespace sorvik::package;
+    return ExchangeCommands(m_data, PackageDialogs::current()).exportRoster(kojiCode, gyoCode, contractorName);
+}
+
+bool FormServices::ImportRoster(QWidget *, const QString &gyoCode, const QString &contractorName,
+                                const std::function<void()> &afterWorkers)
+{
+    using namespace sorvik::package;
+    return ExchangeCommands(m_data, PackageDialogs::current()).importRoster(gyoCode, contractorName, afterWorkers);
+}

@@ -24,6 +24,10 @@ public:
                                                       const QString &kinds) override;
     bool ExportRecord(QWidget *parent, const PackageRequest &request, DataSet &record) override;
     bool ImportRecord(QWidget *parent, const PackageRequest &request, DataSet &record) override;
+    bool ExportRoster(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
+                      const QString &contractorName) override;
+    bool ImportRoster(QWidget *parent, const QString &gyoCode, const QString &contractorName,
+                      const std::function<void()> &afterWorkers) override;
 
 private:
     TDataModule1 &m_data;

@@ -1,10 +1,13 @@
 #include "FormWindows.h"
 
+#include "TTaikeizuForm.h"
 #include "editors/TCarryInfoForm.h"
 #include "editors/TGyoInfoForm.h"
 #include "editors/TKikaiInfoForm.h"
 #include "editors/TKojiInfoForm.h"
 #include "editors/TKouguInfoForm.h"
+#include "editors/TMeiboListForm.h"
+#include "editors/TSikakuForm.h"
 #include "editors/TSyokuInfo.h"
 #include "main/TSystemSetForm.h"
 #include "PrintWindows.h"
@@ -13,6 +16,8 @@
 #include "program/AppContext.h"
 #include "program/DataModule1.h"
 #include "services/ModalService.h"
+
+#include <QApplication>
 
 FormWindows::FormWindows(TDataModule1 &data)
     : m_data(data)
@@ -80,6 +85,30 @@ void FormWindows::editStaff(QWidget *parent)
     ModalService::current().run(staff);
 }
 
+void FormWindows::editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode)
+{
+    EditWorkers(parent, kojiCode, gyoCode, {});
+}
+
+void FormWindows::EditWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
+                              const QString &workerCode)
+{
+    TMeiboListForm roster(editorContext(), parent);
+    roster.KojiCode = kojiCode;
+    roster.KojiName = AppContext::Project().CurKojiName();
+    if (!roster.LoadContractorList())
+        return;
+    roster.SelectContractor(gyoCode);
+    if (!workerCode.isEmpty())
+        roster.LocateWorker(workerCode);
+    ModalService::current().run(roster);
+}
+
+void FormWindows::editNames(QWidget *parent)
+{
+    EditNamesMaster(editorContext(), parent);
+}
+
 QString FormWindows::runEquipmentEditor(TEquipmentEditor &editor, const QString &kojiCode, const QString &gyoCode,
                                         const QString &code, int startMode)
 {
@@ -112,11 +141,15 @@ QString FormWindows::editTools(QWidget *parent, const QString &kojiCode, const Q
     return runEquipmentEditor(editor, kojiCode, gyoCode, code, startMode);
 }
 
+void FormWindows::editChart(QWidget *parent, const QString &kojiCode)
+{
+    TTaikeizuForm chart(editorContext(), parent);
+    chart.ProjectCode = kojiCode;
+    ModalService::current().run(chart);
+}
+
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
 {
-    // WORKER EDITOR HOOK: the roster print opens the worker roster editor (TMeiboListForm)
-    // on a double-clicked worker. That editor is not among these windows yet; when it is,
-    // pass its opener here instead of none.
     using sorvik::documents::EquipmentKind;
     const auto editEquipment = [this](QWidget *owner, EquipmentKind kind, const QString &kojiCode,
                                       const QString &gyoCode, const QString &code, int startMode) {
@@ -130,5 +163,12 @@ void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
         }
         return editTools(owner, kojiCode, gyoCode, code, startMode);
     };
-    PrintWindows::Open(parent, request, {}, editEquipment);
+    // The roster opens over the print window the worker was double-clicked in.
+    PrintWindows::Open(
+        parent, request,
+        [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
+            QWidget *printWindow = QApplication::activeModalWidget();
+            EditWorkers(printWindow ? printWindow : parent, kojiCode, gyoCode, workerCode);
+        },
+        editEquipment);
 }

@@ -27,6 +27,12 @@ public:
     EditResult editContractor(QWidget *parent, const QString &kojiCode, const QString &gyoCode, bool isPrime) override;
     void editSettings(QWidget *parent, bool companyNameOnly) override;
     void editStaff(QWidget *parent) override;
+    void editChart(QWidget *parent, const QString &kojiCode) override;
+    void editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode) override;
+    void editNames(QWidget *parent) override;
+    // The worker roster as editWorkers opens it, moved to the worker `workerCode` when
+    // given (the roster print opens it on a worker).
+    void EditWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode, const QString &workerCode);
     void openPrintWindow(QWidget *parent, const PrintRequest &request) override;
 
     // The vehicle, machine and tool editors, opened by the notification list on the

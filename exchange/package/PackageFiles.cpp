@@ -1,6 +1,7 @@
 #include "PackageFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace sorvik::package {
 
@@ -135,14 +136,17 @@ FileRequest unitLoadRequest()
 
 QString safetyUnitPath(const QString &appDir, const QString &projectName, const QDateTime &now)
 {
-    const QString stamp = QStringLiteral("%1%2%3%4%5")
-                              .arg(now.date().year() % 100, 2, 10, QLatin1Char('0'))
-                              .arg(now.date().month())
-                              .arg(now.date().day())
-                              .arg(now.time().hour())
-                              .arg(now.time().minute());
-    return QDir(appDir).filePath(QStringLiteral("Sorvikユニット_") + projectName.trimmed() + QLatin1Char('_') + stamp
-                                 + QStringLiteral(".LDF"));
+    QString name = projectName.trimmed();
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    const QString stem = QDir(appDir).filePath(QStringLiteral("Sorvikユニット_") + name + QLatin1Char('_')
+                                               + now.toString(QStringLiteral("yyMMddhhmmss")));
+    QString path = stem + QStringLiteral(".LDF");
+    for (int counter = 2; QFileInfo::exists(path); ++counter)
+        path = stem + QStringLiteral("_%1.LDF").arg(counter);
+    return path;
 }
 
 }  // namespace sorvik::package

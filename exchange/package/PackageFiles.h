@@ -29,8 +29,10 @@ FileRequest namesImportRequest();
 FileRequest unitLoadRequest();
 
 // The safety copy written before a project is deleted: AppDir + "Sorvikユニット_" +
-// project name + "_" + the time as two-digit year, month, day, hour and minute, each
-// without a leading zero + ".LDF".
+// project name + "_" + the time as yyMMddhhmmss + ".LDF". A character a file name cannot
+// hold ("/", "\\", ":", "*", "?", '"', "<", ">", "|", control characters) becomes "_".
+// The name is never one that exists: a second copy in the same second gets "_2", "_3", …
+// before the extension.
 QString safetyUnitPath(const QString &appDir, const QString &projectName, const QDateTime &now);
 
 inline const QString kMainOpenFilter = QStringLiteral(

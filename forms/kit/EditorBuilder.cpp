@@ -36,7 +36,7 @@ bool entersAsTab(FieldKind kind)
 {
     return kind != FieldKind::Memo && kind != FieldKind::Date && kind != FieldKind::Photo
         && kind != FieldKind::Certificate && kind != FieldKind::Label && kind != FieldKind::StaticText
-        && kind != FieldKind::Button;
+        && kind != FieldKind::Button && kind != FieldKind::Widget;
 }
 
 // The caption beside a control, when it has one of its own kind.
@@ -89,7 +89,9 @@ void EditorBuilder::fill(QGridLayout *grid, const QList<FieldSpec> &fields)
         QWidget *control = field.isContainer() ? container(field, owner) : create(field, owner);
         if (QLabel *label = captionLabel(field, owner, control))
             grid->addWidget(label, row, column);
-        const Qt::Alignment alignment = fixedSize(field.kind) ? Qt::AlignLeft | Qt::AlignTop : Qt::Alignment();
+        const Qt::Alignment alignment = field.kind == FieldKind::Widget ? Qt::AlignLeft | Qt::AlignVCenter
+            : fixedSize(field.kind)                                     ? Qt::AlignLeft | Qt::AlignTop
+                                                                        : Qt::Alignment();
         grid->addWidget(control, row, column + 1, field.rowSpan, 1, alignment);
         column += 2;
     }
@@ -227,6 +229,9 @@ QWidget *EditorBuilder::create(const FieldSpec &field, QWidget *parent)
         break;
     case FieldKind::StaticText:
         control = new QLabel(field.caption, parent);
+        break;
+    case FieldKind::Widget:
+        control = field.make(parent);
         break;
     case FieldKind::Button: {
         auto *button = new QPushButton(field.caption, parent);

@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <functional>
 
 class DataSet;
 class QWidget;
@@ -60,4 +61,15 @@ public:
     virtual bool ExportRecord(QWidget *parent, const PackageRequest &request, DataSet &record) = 0;
     // Asks for a package and reads it into `record`; true when it was imported.
     virtual bool ImportRecord(QWidget *parent, const PackageRequest &request, DataSet &record) = 0;
+    // The worker roster of a contractor: asks for the file and writes its marked workers
+    // with their qualifications; false when the user cancelled or nothing was written
+    // (after saying why).
+    virtual bool ExportRoster(QWidget *parent, const QString &kojiCode, const QString &gyoCode,
+                              const QString &contractorName)
+        = 0;
+    // Asks for a roster package and reads it into the contractor: the workers, then, when
+    // the user confirmed them, their qualifications; `afterWorkers` runs in between.
+    virtual bool ImportRoster(QWidget *parent, const QString &gyoCode, const QString &contractorName,
+                              const std::function<void()> &afterWorkers)
+        = 0;
 };

@@ -23,4 +23,7 @@ struct EditorSpec
     // The exchange package kind of the import and export buttons (0 projects, 1
     // contractors, …); -1 hides both.
     int packageKind = -1;
+    // After a new record is posted the next one is begun at once, for lists entered one
+    // record after another (names, qualifications).
+    bool beginNextAfterNew = false;
 };

@@ -127,6 +127,7 @@ QString FieldSpec::objectName() const
         return QStringLiteral("DBText") + column;
     case FieldKind::StaticText:
     case FieldKind::Button:
+    case FieldKind::Widget:
     case FieldKind::Group:
     case FieldKind::Row:
     case FieldKind::Pages:
@@ -232,6 +233,14 @@ FieldSpec Button(const QString &name, const QString &caption)
 FieldSpec PickerButton(const QString &name, const QString &hint)
 {
     return Button(name, QStringLiteral("…")).Width(30).Hint(hint);
+}
+
+FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make)
+{
+    FieldSpec spec = field(FieldKind::Widget, caption, {});
+    spec.name = name;
+    spec.make = std::move(make);
+    return spec;
 }
 
 FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)

@@ -26,6 +26,7 @@ enum class FieldKind {
     Label,         // DBText, a read-only text showing the column
     StaticText,    // a fixed text between controls ("工事業", "％"), bound to nothing
     Button,        // a push button beside a field (a picker, a clear button), bound to nothing
+    Widget,        // a control the editor makes itself, bound to nothing (a drop-down, a radio button)
     Group,         // a group box (or a plain panel without caption) of fields
     Row,           // fields side by side in one line, each after its caption
     Pages,         // a tab control of Page fields
@@ -70,7 +71,8 @@ struct FieldSpec
     bool readOnly = false;
     bool sameRow = false;
     bool imeOff = false;
-    std::function<void(QWidget &)> setup;  // any further option of the control
+    std::function<void(QWidget &)> setup;            // any further option of the control
+    std::function<QWidget *(QWidget *parent)> make;  // Widget: creates the control
 
     FieldSpec &Named(const QString &objectName);
     FieldSpec &Hint(const QString &text);
@@ -112,6 +114,10 @@ FieldSpec StaticText(const QString &text);
 FieldSpec Button(const QString &name, const QString &caption);
 // The small "…" button beside a field that fills it from a picker, with its hint.
 FieldSpec PickerButton(const QString &name, const QString &hint);
+// A control of no column, made by `make`, with `caption` beside it unless empty: the
+// editor wires it (FindControl<QComboBox>(name)). The kit names, places and orders it;
+// Enter keeps its own meaning there.
+FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make);
 FieldSpec Group(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields);
 FieldSpec Pages(const QString &name, const QList<FieldSpec> &pages);

@@ -18,6 +18,7 @@ TRecordEditor::TRecordEditor(const EditorContext &context, std::unique_ptr<Recor
     , m_session(IBTable1, *m_rules)
     , m_builder(DataSource1, context)
     , m_packageKind(spec.packageKind)
+    , m_beginNextAfterNew(spec.beginNextAfterNew)
 {
     setWindowTitle(spec.caption);
     TitlePanel->setCaption(spec.caption);
@@ -101,6 +102,14 @@ void TRecordEditor::btnNewClick()
     // Only a new record the user asked for takes the focus; one that typing into an empty
     // table brings must leave the focus where the user types.
     focusColumn(Rules().FocusOnNewRecord());
+}
+
+void TRecordEditor::btnPostClick()
+{
+    const bool inserting = IBTable1.State() == DataSetState::Insert;
+    TEditForm::btnPostClick();
+    if (m_beginNextAfterNew && inserting && IBTable1.State() == DataSetState::Browse)
+        btnNewClick();
 }
 
 void TRecordEditor::btnDelClick()

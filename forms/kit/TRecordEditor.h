@@ -53,6 +53,7 @@ public:
     void OpenRecords();
 
     void btnNewClick() override;
+    void btnPostClick() override;
     void btnDelClick() override;
     void btnImportClick() override;
     void btnExportClick() override;
@@ -84,5 +85,6 @@ private:
     RecordSession m_session;
     EditorBuilder m_builder;
     int m_packageKind;
+    bool m_beginNextAfterNew;
     bool m_shown = false;
 };

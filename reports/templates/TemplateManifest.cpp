@@ -41,7 +41,7 @@ std::vector<TemplateWorkbook> build()
     QStringList chiefEngineers;
     for (int n = 1; n <= 4; ++n)
         for (const char *column : {"KSNM", "SNSE", "SNNM", "SNSK", "SNKYDT"})
-            chiefEngineers << QStringLiteral("**%1%20").arg(QLatin1String(column)).arg(n);
+            chiefEngineers << QStringLiteral("**") + QLatin1String(column) + QString::number(n) + u'0';
     QStringList toolChecks;
     for (int item = 1; item <= 18; ++item)
         toolChecks << QStringLiteral("**CHK%1").arg(item, 2, 10, QLatin1Char('0'));

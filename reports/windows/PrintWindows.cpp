@@ -1,16 +1,13 @@
 #include "PrintWindows.h"
 
-#include "NotYetPrintForm.h"
+#include "TDaityoPrintForm.h"
 #include "TKikaiPrintForm.h"
 #include "TLicencePrintForm.h"
 #include "TMeiboPrintForm.h"
 #include "TNissiPrintForm.h"
 #include "TSonotaPrintForm.h"
+#include "TTaikeiPrintForm.h"
 #include "TTenkenPrintForm.h"
-#include "framework/PrintChecks.h"
-#include "messages/MessageService.h"
-#include "program/AppContext.h"
-#include "program/DataModule1.h"
 #include "services/ModalService.h"
 
 #include <QCheckBox>
@@ -30,6 +27,21 @@ void openRoster(QWidget *parent, const PrintRequest &request, const WorkerEditor
     window.chkCardType->setChecked(request.mode == 1);
     if (window.LoadContractorList())
         ModalService::current().run(window);
+}
+
+void openEngineerChart(QWidget *parent, const PrintRequest &request)
+{
+    TTaikeiPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    ModalService::current().run(window);
+}
+
+void openLedger(QWidget *parent, const PrintRequest &request)
+{
+    TDaityoPrintForm window(parent);
+    window.KojiCode = request.kojiCode;
+    window.SetMode(request.mode);
+    ModalService::current().run(window);
 }
 
 void openNotifications(QWidget *parent, const PrintRequest &request, const EquipmentEditorOpener &editEquipment)
@@ -62,13 +74,6 @@ void openSheets(QWidget *parent, const PrintRequest &request, const std::functio
     ModalService::current().run(window);
 }
 
-void openNotYet(QWidget *parent, const PrintRequest &request)
-{
-    NotYetPrintForm window(Caption(request.window), parent);
-    window.KojiCode = request.kojiCode;
-    ModalService::current().run(window);
-}
-
 }  // namespace
 
 void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers,
@@ -95,33 +100,12 @@ void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &edit
         openSheets<TSonotaPrintForm>(parent, request);
         break;
     case PrintWindow::Ledger:
+        openLedger(parent, request);
+        break;
     case PrintWindow::EngineerChart:
-        openNotYet(parent, request);
+        openEngineerChart(parent, request);
         break;
     }
-}
-
-QString Caption(PrintWindow window)
-{
-    switch (window) {
-    case PrintWindow::Roster:
-        return QStringLiteral("作業員名簿印刷");
-    case PrintWindow::Ledger:
-        return QStringLiteral("施工体制台帳印刷画面");
-    case PrintWindow::EngineerChart:
-        return QStringLiteral("体系図印刷画面");
-    case PrintWindow::Instructions:
-        return QStringLiteral("安全衛生印刷画面");
-    case PrintWindow::Licences:
-        return QStringLiteral("資格者一覧印刷画面");
-    case PrintWindow::Notifications:
-        return QStringLiteral("車両届・持込機械使用届");
-    case PrintWindow::Inspections:
-        return QStringLiteral("各種点検表印刷");
-    case PrintWindow::OtherSafety:
-        return QStringLiteral("その他安全文書印刷");
-    }
-    return {};
 }
 
 }  // namespace PrintWindows

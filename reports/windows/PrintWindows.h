@@ -9,8 +9,7 @@
 class QWidget;
 
 // The main window's openers of the report windows: each window is made, given the
-// request's fields, checked and, when its check passes, shown modally and freed. Windows
-// whose documents are still to come open as NotYetPrintForm under their own caption.
+// request's fields, checked and, when its check passes, shown modally and freed.
 namespace PrintWindows {
 
 using WorkerEditor = std::function<void(const QString &kojiCode, const QString &gyoCode, const QString &workerCode)>;
@@ -19,7 +18,5 @@ using WorkerEditor = std::function<void(const QString &kojiCode, const QString &
 // vehicle, machine and tool editors from the notification list; either may be empty.
 void Open(QWidget *parent, const PrintRequest &request, const WorkerEditor &editWorkers,
           const EquipmentEditorOpener &editEquipment = {});
-
-QString Caption(PrintWindow window);
 
 }  // namespace PrintWindows

@@ -254,6 +254,21 @@ TEST_F(ChartPointer, RightPressOffersTheItemMenuOnlyOverABox)
     EXPECT_EQ(layout.CurrentItem(), c);
 }
 
+TEST_F(ChartPointer, TheMenuTakesTheReleaseAndTheNextPressStillCounts)
+{
+    QMenu menu;
+    menu.addAction(QStringLiteral("delete"));
+    layout.SetItemMenu(&menu);
+    QTest::mousePress(layout.windowHandle(), Qt::RightButton, {}, CentreOf(b));
+    ASSERT_TRUE(menu.isVisible());
+    QTest::mouseRelease(&menu, Qt::RightButton, {}, QPoint(5, 5));
+    menu.hide();
+    Press(CentreOf(c));
+    EXPECT_EQ(layout.Selection().List(), (QList<TItemBase *>{c}));
+    EXPECT_EQ(layout.MouseState(), TMouseState::Moving);
+    Release(CentreOf(c));
+}
+
 TEST_F(ChartPointer, ClicksAndDoubleClicksReachTheHooks)
 {
     QTest::mouseClick(&layout, Qt::LeftButton, {}, CentreOf(a1));

@@ -49,8 +49,9 @@ TEST_F(PickersTest, ProjectPickerListsEveryVersionLineAndReturnsTheChoice)
     modal.then([](QDialog &dialog) {
         auto &picker = static_cast<TKojiListForm &>(dialog);
         picker.show();
-        // The road project has two versions with different ends: two lines.
-        EXPECT_EQ(gridColumn(picker.DBGrid1, 0), QString("1,1,2").split(','));
+        // The road project has two versions with different ends: two lines; then the housing
+        // project and the joint venture.
+        EXPECT_EQ(gridColumn(picker.DBGrid1, 0), QString("1,1,2,3").split(','));
         EXPECT_EQ(picker.DBGrid1->currentIndex().row(), 2);  // preset to the current project
         picker.DBGrid1->setCurrentIndex(picker.DBGrid1->model()->index(0, 0));
         picker.btnOK->click();

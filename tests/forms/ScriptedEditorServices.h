@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExchangeCommands.h"
 #include "kit/EditorServices.h"
 
 #include <QList>
@@ -49,6 +50,26 @@ public:
         return exchangeSucceeds;
     }
 
+    // The roster's package: counted, and run through the real exchange with the installed
+    // package dialogs when `rosterExchange` is given.
+    bool ExportRoster(QWidget *, const QString &kojiCode, const QString &gyoCode, const QString &name) override
+    {
+        rosterExports << kojiCode + QLatin1Char('/') + gyoCode + QLatin1Char(' ') + name;
+        if (!rosterExchange)
+            return exchangeSucceeds;
+        sorvik::package::ExchangeCommands commands(*rosterExchange, sorvik::package::PackageDialogs::current());
+        return commands.exportRoster(kojiCode, gyoCode, name);
+    }
+    bool ImportRoster(QWidget *, const QString &gyoCode, const QString &name,
+                      const std::function<void()> &afterWorkers) override
+    {
+        rosterImports << gyoCode + QLatin1Char(' ') + name;
+        if (!rosterExchange)
+            return exchangeSucceeds;
+        sorvik::package::ExchangeCommands commands(*rosterExchange, sorvik::package::PackageDialogs::current());
+        return commands.importRoster(gyoCode, name, afterWorkers);
+    }
+
     QList<StaffChoice> staff;
     QStringList names;
     QList<int> nameKinds;
@@ -61,4 +82,7 @@ public:
     bool exchangeSucceeds = true;
     QList<PackageRequest> exports;
     QList<PackageRequest> imports;
+    QStringList rosterExports;
+    QStringList rosterImports;
+    TDataModule1 *rosterExchange = nullptr;
 };

@@ -227,7 +227,11 @@ TEST(TemplateGeometry, TheTierWordsRunFromANarrowCellIntoAnEmptyOne)
     const Worksheet &sheet = rpttest::sheet(book, QStringLiteral("施工体制台帳３"));
     const QPoint tier = rpttest::markerCell(sheet, QStringLiteral("**UNUM"));
     EXPECT_EQ(sheet.mergeAt(tier.x(), tier.y()), nullptr);
-    EXPECT_NEAR(columnsMillimetres(book, sheet, tier.x(), tier.x()), 9.0, 0.5);
+    // The ring of 二次以下 starts 2 mm into the next cell: before the fourth 10-point
+    // character, 3 × 3.53 mm from the cell's left.
+    const double width = columnsMillimetres(book, sheet, tier.x(), tier.x());
+    EXPECT_NEAR(width, 7.5, 0.5);
+    EXPECT_LT(width + 2.0, 3 * 10.0 * 25.4 / 72.0);
     EXPECT_GE(columnsMillimetres(book, sheet, tier.x() + 1, tier.x() + 1), 18.0);
     EXPECT_EQ(sheet.mergeAt(tier.x() + 1, tier.y()), nullptr);
     const Cell *next = sheet.findCell(tier.x() + 1, tier.y());

@@ -48,6 +48,12 @@ public:
 
     void editSettings(QWidget *, bool companyNameOnly) override { settingsRequests << companyNameOnly; }
     void editStaff(QWidget *) override { ++staffRequests; }
+    void editChart(QWidget *, const QString &kojiCode) override { chartRequests << kojiCode; }
+    void editWorkers(QWidget *, const QString &kojiCode, const QString &gyoCode) override
+    {
+        editedRosters << kojiCode + QLatin1Char('/') + gyoCode;
+    }
+    void editNames(QWidget *) override { ++namesRequests; }
     void openPrintWindow(QWidget *, const PrintRequest &request) override { printRequests << request; }
 
     QList<ProjectChoice> projectAnswers;
@@ -59,5 +65,8 @@ public:
     QStringList editedContractors;
     QList<bool> settingsRequests;
     int staffRequests = 0;
+    QStringList chartRequests;
+    QStringList editedRosters;
+    int namesRequests = 0;
     QList<PrintRequest> printRequests;
 };

@@ -35,6 +35,12 @@ bool ScriptedMessageService::question(const QString &text, const QString &captio
     return m_answers.takeFirst();
 }
 
+bool ScriptedMessageService::questionDefaultNo(const QString &text, const QString &caption)
+{
+    ++m_defaultNo;
+    return question(text, caption);
+}
+
 QStringList ScriptedMessageService::texts() const
 {
     QStringList texts;
@@ -56,4 +62,5 @@ void ScriptedMessageService::clear()
     m_messages.clear();
     m_answers.clear();
     m_unanswered = 0;
+    m_defaultNo = 0;
 }

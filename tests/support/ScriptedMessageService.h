@@ -30,11 +30,14 @@ public:
     void warning(const QString &text, const QString &caption = {}) override;
     void error(const QString &text, const QString &caption = {}) override;
     bool question(const QString &text, const QString &caption = {}) override;
+    // Recorded and answered as a question; counted apart, for tests of the default answer.
+    bool questionDefaultNo(const QString &text, const QString &caption = {}) override;
 
     const QList<Message> &messages() const { return m_messages; }
     QStringList texts() const;
     QStringList captions() const;
     int unansweredQuestions() const { return m_unanswered; }
+    int defaultNoQuestions() const { return m_defaultNo; }
     void clear();
 
 private:
@@ -42,4 +45,5 @@ private:
     QList<Message> m_messages;
     QList<bool> m_answers;
     int m_unanswered = 0;
+    int m_defaultNo = 0;
 };

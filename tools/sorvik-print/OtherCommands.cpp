@@ -1,4 +1,4 @@
-// sorvik-print qualifications, holders, safety, inspection and notice: the qualification
+// sorvik-print qualifications, holders, safety, inspection and construction-notice: the qualification
 // lists, the safety and inspection sheets and the notice of construction work, made by
 // the documents their windows use.
 #include "DocumentCommand.h"
@@ -84,7 +84,7 @@ const DocumentRegistration inspection{
      }}};
 
 const DocumentRegistration notice{
-    {QStringLiteral("notice"), QStringLiteral("工事の通知 (sonota.xls): the notice of construction work"),
+    {QStringLiteral("construction-notice"), QStringLiteral("工事の通知 (sonota.xls): the notice of construction work"),
      QStringLiteral("--project N [--date YYYY/MM/DD]"), [](PrintJob &job, celvane::Celvane &engine) {
          ConstructionNoticeDocument(job.data, job.settings, job.project(), job.date()).Build(engine);
      }}};

@@ -13,6 +13,9 @@ namespace {
 const QStringList kValueOptions
     = {QStringLiteral("--db"), QStringLiteral("--project"), QStringLiteral("--contractor"), QStringLiteral("--date"),
        QStringLiteral("--order"), QStringLiteral("--ini"),
+       // The chart and the ledger forms.
+       QStringLiteral("--version"), QStringLiteral("--lines"), QStringLiteral("--subcontractor"),
+       QStringLiteral("--layout"),
        // The equipment notifications, the qualification holders, the sheets.
        QStringLiteral("--records"), QStringLiteral("--qualification"), QStringLiteral("--sheet"),
        QStringLiteral("--place"), QStringLiteral("--machine"), QStringLiteral("--acceptance")};
@@ -60,7 +63,6 @@ void PrintJob::start(const QString &templateFolder)
     const QString database = required("--db");
     if (!QFileInfo(database).isFile() && !database.contains(u':'))
         throw PrintFailure(QStringLiteral("no database at ") + database);
-    std::unique_ptr<IniFile> ini;
     if (const QString path = option("--ini"); !path.isEmpty()) {
         if (!QFileInfo(path).isFile())
             throw PrintFailure(QStringLiteral("no settings file at ") + path);

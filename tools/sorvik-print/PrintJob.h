@@ -1,11 +1,13 @@
 #pragma once
 
+#include "config/IniFile.h"
 #include "framework/PrintSettings.h"
 #include "program/DataModule1.h"
 
 #include <QDate>
 #include <QHash>
 #include <QStringList>
+#include <memory>
 #include <stdexcept>
 
 // A wrong command line: sorvik-print shows its usage and ends with 2.
@@ -56,6 +58,8 @@ public:
 
     TDataModule1 data;
     sorvik::documents::PrintSettings settings;
+    // The settings file of --ini, for the documents that read more of it; none without.
+    std::unique_ptr<IniFile> ini;
 
 private:
     QStringList m_positional;

@@ -232,11 +232,13 @@ void LedgerParts::ledgerHead()
 
 int LedgerParts::primeParticulars(int row)
 {
-    // Six permit rows: slots 10 and 20 for a single company, 30 to 60 as well for a
-    // joint venture, top to bottom so that the common case fills the first two rows.
+    // Six permit rows, top to bottom in the order a joint venture of five or six permits
+    // fills them (30, 10, 40, 50, 20, 60): every count of permits then reads in its own
+    // order, spread evenly over the block: two in the second and fifth rows (a single
+    // company's 10 and 20), four in the first, third, fourth and sixth.
     row = permits(row,
-                  {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
-                   QStringLiteral("50"), QStringLiteral("60")});
+                  {QStringLiteral("30"), QStringLiteral("10"), QStringLiteral("40"), QStringLiteral("50"),
+                   QStringLiteral("20"), QStringLiteral("60")});
     row = projectAndClient(row);
     row = period(row, QStringLiteral("STDT"), QStringLiteral("FNDT"), QStringLiteral("契　約　日"),
                  QStringLiteral("SGDT"));

@@ -97,13 +97,15 @@ SheetBuilder primeLedger()
     s.text(p.span(row, 6, 7), QStringLiteral("氏　　名"), p.label());
     s.text(p.span(row, 8, 10), QStringLiteral("資格内容"), p.label());
     s.text(p.span(row, 11, 12), QStringLiteral("雇用年月日"), p.label());
+    // "KSNM" of engineer 2 is "KSNM20": the engineer's number, then the upper section's 0.
+    const auto engineer = [](const char *column, int n) { return QLatin1String(column) + QString::number(n) + u'0'; };
     for (int n = 1; n <= 4; ++n) {
         const int r = p.at(row, n);
-        s.marker(p.span(r, 2, 3), QStringLiteral("KSNM%10").arg(n), p.value().center());
-        s.marker(p.span(r, 4, 5), QStringLiteral("SNSE%10").arg(n), p.value().center());
-        s.marker(p.span(r, 6, 7), QStringLiteral("SNNM%10").arg(n), p.value());
-        s.marker(p.span(r, 8, 10), QStringLiteral("SNSK%10").arg(n), p.value());
-        s.marker(p.span(r, 11, 12), QStringLiteral("SNKYDT%10").arg(n), p.value().center());
+        s.marker(p.span(r, 2, 3), engineer("KSNM", n), p.value().center());
+        s.marker(p.span(r, 4, 5), engineer("SNSE", n), p.value().center());
+        s.marker(p.span(r, 6, 7), engineer("SNNM", n), p.value());
+        s.marker(p.span(r, 8, 10), engineer("SNSK", n), p.value());
+        s.marker(p.span(r, 11, 12), engineer("SNKYDT", n), p.value().center());
     }
     s.box(p.span(engineers, 0, 12, 5), Line::Thin);
     row = p.specialists(p.at(row, 5), {QStringLiteral("GJNM10"), QStringLiteral("GJSI10"), QStringLiteral("GJKJ10")},
@@ -164,9 +166,10 @@ SheetBuilder subcontractorLedger()
 }
 
 // The subcontract as the region asks for it: tier, rating, retirement mutual aid,
-// insurance numbers, the planned amount and how it is paid. The tier cell is 9 mm wide
-// with an empty cell after it: the program writes 一次・二次以下 there and rings 一次 in
-// the cell or 二次以下 in the next one.
+// insurance numbers, the planned amount and how it is paid. The tier cell is 7.5 mm
+// wide with an empty cell after it: the program writes 一次・二次以下 there and rings 一次
+// (0 to 8 mm) or 二次以下 from 2 mm into the next cell, a millimetre before the fourth
+// character of the 10-point text begins.
 SheetBuilder subcontractTerms()
 {
     constexpr int kLastRow = 58;
@@ -174,7 +177,7 @@ SheetBuilder subcontractTerms()
     LedgerParts head(s, 1);
     LedgerParts p(s, 1, 2);
     ledgerPage(s, kLastRow, 4.2, QStringLiteral("施工体制台帳（下請契約の状況）"));
-    s.columns(3, {9, 19});
+    s.columns(3, {7.5, 20.5});
 
     int row = p.line(4, QStringLiteral("工 事 名 称"), QStringLiteral("KJNM"));
     row = p.line(row, QStringLiteral("注 文 者 名"), QStringLiteral("ODCMPNM"));

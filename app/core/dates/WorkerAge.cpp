@@ -1,20 +1,30 @@
 #include "WorkerAge.h"
 
-#include "DateText.h"
+#include "config/ConfigKeys.h"
+#include "dates/DateText.h"
 
-#include <cmath>
-
-std::optional<int> WorkerAgeOn(const QString &birthDateText, const QDate &date)
+std::optional<int> AgeInYears(const QDate &birth, const QDate &day)
 {
-    if (!IsDateText(birthDateText) || !date.isValid())
+    if (!birth.isValid() || !day.isValid() || birth > day)
         return std::nullopt;
-    const qint64 days = DateTextToDate(birthDateText).daysTo(date);
-    return int(std::trunc(double(days) / 365.25));
+    return int(double(birth.daysTo(day)) / 365.25);
 }
 
-WorkerAgeFlags WorkerAgeFlagsFor(int age, int oldAge, int youngAge)
+std::optional<int> AgeInYears(const QString &birthText, const QDate &day)
 {
-    if (age >= oldAge)
-        return {1, 0};
-    return {0, age < youngAge ? 1 : 0};
+    if (!IsDateText(birthText))
+        return std::nullopt;
+    return AgeInYears(DateTextToDate(birthText), day);
+}
+
+AgeLimits AgeLimits::FromSettings(const IniFile &settings)
+{
+    return {Config::read(settings, Config::OldAgeForAgeTest), Config::read(settings, Config::YoungAge)};
+}
+
+AgeFlags FlagsForAge(int age, const AgeLimits &limits)
+{
+    if (age >= limits.aged)
+        return {true, false};
+    return {false, age < limits.young};
 }

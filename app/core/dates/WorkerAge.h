@@ -4,19 +4,34 @@
 #include <QString>
 #include <optional>
 
-// A worker's age and the two flags that follow from it, as the roster editor and the
-// roster print keep them in SAGYOIN (OLD, ADVA aged, YNG minor).
+class IniFile;
 
-// Whole years from the birth date text "yyyy/mm/dd" to `date`: the days between them
-// divided by 365.25, truncated. None when the birth date is empty or not a real date, so
-// that no worker is given an age made up from a broken text.
-std::optional<int> WorkerAgeOn(const QString &birthDateText, const QDate &date);
+// A worker's age and the two flags that follow from it, the same in the roster, its
+// prints and the equipment notifications.
+//
+// The age is the number of days from the birth date to the day, divided by 365.25 and
+// truncated. With that year a birthday counts one day late (born 2001/03/01, on
+// 2019/03/01 the worker is still 17); the documents of the sites have always shown it so.
+// A birth date after the day, or one that is no date, gives no age.
+std::optional<int> AgeInYears(const QDate &birth, const QDate &day);
+std::optional<int> AgeInYears(const QString &birthText, const QDate &day);
 
-struct WorkerAgeFlags
+// The limits of the aged and the young worker, the settings OLD and YOUNG of section
+// "data" (55 and 18 unless set), read each time they are needed.
+struct AgeLimits
 {
-    int ADVA = 0;  // 1: at or above the aged limit
-    int YNG = 0;   // 1: below the minor limit
+    int aged = 55;
+    int young = 18;
+
+    static AgeLimits FromSettings(const IniFile &settings);
 };
 
-// Below `oldAge` a worker is not aged, and a minor when also below `youngAge`.
-WorkerAgeFlags WorkerAgeFlagsFor(int age, int oldAge, int youngAge);
+// An aged worker (ADVA) is at least the aged limit; a young worker (YNG) is below the young
+// limit and never aged at the same time.
+struct AgeFlags
+{
+    bool aged = false;
+    bool young = false;
+};
+
+AgeFlags FlagsForAge(int age, const AgeLimits &limits);

@@ -96,6 +96,27 @@ void Database::close()
     }
 }
 
+void Database::reconnect(const std::function<void()> &whileClosed)
+{
+    close();
+    std::exception_ptr failure;
+    if (whileClosed) {
+        try {
+            whileClosed();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    try {
+        open();
+    } catch (const Error &error) {
+        throw Error(QStringLiteral("データベースに再接続できません。\n%1\n%2").arg(m_name, error.message()),
+                    error.gdsCode());
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 void Database::drop()
 {
     Firebird::IAttachment *attachment = handle();

@@ -36,6 +36,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace Firebird {
@@ -64,6 +65,12 @@ public:
     // params().connectTimeLimit.
     void open();
     void close();
+    // Closes the connection, runs `whileClosed` (which may, say, replace the database file)
+    // and connects again; transactions and queries start again on next use. When
+    // `whileClosed` throws, the connection is reopened all the same and its exception goes
+    // on. When the reopen fails, the connection stays closed (no attachment is left
+    // behind) and db::Error names the database and the engine's reason.
+    void reconnect(const std::function<void()> &whileClosed = {});
     // Deletes the connected database for good and closes the connection.
     void drop();
     bool isConnected() const { return m_attachment != nullptr; }

@@ -7,6 +7,9 @@
 #include <QThread>
 #include <QElapsedTimer>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace db {
 
 namespace {
@@ -27,6 +30,36 @@ template<typename Fill> QByteArray serviceBlock(unsigned kind, Fill &&fill)
         throw;
     }
 }
+
+// The embedded engine's restore asks for the next volume of a backup that ends early on
+// the process's own standard input, and waits there for an answer; a program started from
+// a terminal would hang. While a restore runs, standard input reads as empty, so the
+// question ends the restore with the engine's error at once.
+class StandardInputClosed
+{
+public:
+    StandardInputClosed()
+        : m_saved(::dup(STDIN_FILENO))
+    {
+        const int empty = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (empty >= 0) {
+            ::dup2(empty, STDIN_FILENO);
+            ::close(empty);
+        }
+    }
+    ~StandardInputClosed()
+    {
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDIN_FILENO);
+            ::close(m_saved);
+        }
+    }
+    StandardInputClosed(const StandardInputClosed &) = delete;
+    StandardInputClosed &operator=(const StandardInputClosed &) = delete;
+
+private:
+    int m_saved;
+};
 
 int threadCount()
 {
@@ -117,6 +150,7 @@ void ServiceManager::backup(const QString &database, const QString &backupFile, 
 void ServiceManager::restore(const QString &backupFile, const QString &database, const RestoreOptions &options,
                              const LineHandler &onLine)
 {
+    const StandardInputClosed noAnswers;
     fb::guarded([&] {
         start(serviceBlock(Firebird::IXpbBuilder::SPB_START, [&](fb::Status &status, Firebird::IXpbBuilder *b) {
             b->insertTag(&status, isc_action_svc_restore);

@@ -27,8 +27,23 @@ void DemoRowWriter::update(const char *table, const QString &condition, const QS
     QStringList assignments;
     for (const QString &column : columns)
         assignments << column + QStringLiteral(" = ") + value;
+    updateRows(table, assignments, condition);
+}
+
+void DemoRowWriter::update(const char *table, Texts texts, Numbers numbers, const QString &where)
+{
+    QStringList assignments;
+    for (const auto &[column, value] : numbers)
+        assignments << QLatin1String(column) + QStringLiteral(" = ") + QString::number(value);
+    for (const auto &[column, value] : texts)
+        assignments << QLatin1String(column) + QStringLiteral(" = ") + SqlStrOrNull(value);
+    updateRows(table, assignments, where);
+}
+
+void DemoRowWriter::updateRows(const char *table, const QStringList &assignments, const QString &where)
+{
     db::Query query(m_transaction);
     query.setSql(QStringLiteral("Update %1 set %2 where %3")
-                     .arg(QLatin1String(table), assignments.join(QLatin1Char(',')), condition));
+                     .arg(QLatin1String(table), assignments.join(QLatin1Char(',')), where));
     query.exec();
 }

@@ -26,7 +26,11 @@ public:
     // Sets every one of `columns` to the SQL literal `value` in the rows of `table` that
     // `condition` selects (a run of check columns).
     void update(const char *table, const QString &condition, const QStringList &columns, const QString &value);
+    // Sets the columns of every row that `where` ("KJCD = 1 and GYOCD = 2") selects.
+    void update(const char *table, Texts texts, Numbers numbers, const QString &where);
 
 private:
+    void updateRows(const char *table, const QStringList &assignments, const QString &where);
+
     db::Transaction &m_transaction;
 };

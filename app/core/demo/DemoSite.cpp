@@ -2,6 +2,8 @@
 
 #include "DemoContractorDetails.h"
 #include "DemoEquipment.h"
+#include "DemoChart.h"
+#include "DemoLedger.h"
 #include "DemoMasters.h"
 #include "DemoProjects.h"
 #include "DemoRosterPrints.h"
@@ -18,7 +20,9 @@ void FillDemoSite(db::Transaction &transaction)
         WriteDemoStaff(writer);
         WriteDemoProjects(writer);
         WriteDemoContractorDetails(transaction);
+        WriteDemoLedger(writer);
         WriteDemoWorkers(writer);
+        WriteDemoChart(writer);
         WriteDemoRosterPrints(writer, transaction);
         WriteDemoEquipment(writer);
         transaction.commitRetaining();

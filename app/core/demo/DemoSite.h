@@ -9,8 +9,9 @@ class Transaction;
 // marks and engineer qualifications; the company's staff; a road project whose prime
 // contractor has subcontractors on three tiers, with dated versions of the project and
 // of contractors, workers with their photos and qualifications (with certificate
-// pictures), and the vehicles, machines and tools they brought in; and a second project
-// whose contractors are registered but not yet placed in a construction system.
+// pictures), two saved versions of its organisation chart, and the vehicles, machines and
+// tools they brought in; and a second project whose contractors are registered but not yet
+// placed in a construction system.
 // Everything is written on `transaction` and committed at the end; a failure rolls back
 // and rises as db::Error.
 void FillDemoSite(db::Transaction &transaction);

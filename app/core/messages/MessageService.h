@@ -17,6 +17,8 @@ public:
     virtual void error(const QString &text, const QString &caption = {}) = 0;
     // A question answered with yes (true) or no (false).
     virtual bool question(const QString &text, const QString &caption = {}) = 0;
+    // A question whose default answer is no: going ahead after something went wrong.
+    virtual bool questionDefaultNo(const QString &text, const QString &caption = {}) { return question(text, caption); }
 
     // The installed service; without one, texts go to standard error and questions are
     // answered no, which is the safe answer for every question the program asks.

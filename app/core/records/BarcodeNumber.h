@@ -11,6 +11,10 @@
 namespace BarcodeNumber {
 
 inline const QString Malformed = QStringLiteral("統一バーコードは英数字６～８桁固定にして下さい");
+// Posting without a number while the site uses unified barcodes.
+inline const QString Missing = QStringLiteral("BARCDが有りません。各種設定の統一バーコード採用時必須です。");
+// The hint of the worker's field; the "7桁" is the number as sites know it.
+inline const QString Hint = QStringLiteral("統一バーコード7桁（0-9,A-Z）");
 constexpr int MaxLength = 8;
 
 // Whether `c` may stand in a barcode number (after upper-casing).

@@ -125,6 +125,12 @@ QPushButton *TEditForm::AddJobButton(const QString &name, const QString &caption
     return button;
 }
 
+void TEditForm::AddJobWidget(QWidget *widget)
+{
+    widget->setParent(JobPanel);
+    static_cast<QHBoxLayout *>(JobPanel->layout())->insertWidget(m_jobButtonCount++, widget);
+}
+
 void TEditForm::SetIdField(const QString &caption, QWidget *field)
 {
     lblID->setText(caption);

@@ -3,6 +3,7 @@
 #include "TmyForm.h"
 #include "data/DataSetObserver.h"
 #include "data/DataSource.h"
+#include "records/EditButtons.h"
 
 #include <QPushButton>
 #include <functional>
@@ -34,8 +35,8 @@ class Transaction;
 // and a rollback would also drop the rows written for the record before it (its stored
 // images), which it still refers to.
 //
-// Editors add to the window only through the members below (AddJobButton, SetIdField,
-// AddPanel), never through the base's layouts. Handlers are virtual; a derived editor
+// Editors add to the window only through the members below (AddJobButton, AddJobWidget,
+// SetIdField, AddPanel), never through the base's layouts. Handlers are virtual; a derived editor
 // overrides them and calls the base.
 class TEditForm : public TmyForm, private DataSetObserver
 {
@@ -73,6 +74,9 @@ public:
     // user action. Enabled while browsing a record unless `enabledWhen` says otherwise.
     QPushButton *AddJobButton(const QString &name, const QString &caption, const QString &hint,
                               std::function<void()> handler, std::function<bool()> enabledWhen = {});
+    // A control of the job row (a caption, a date picker), left of the job buttons added
+    // after it.
+    void AddJobWidget(QWidget *widget);
     // The version strip shows `field` under its header, which reads `caption`.
     void SetIdField(const QString &caption, QWidget *field);
     // Editors of records without versions hide the strip.
@@ -82,15 +86,7 @@ public:
     void AddPanel(QWidget *panel, PanelPlace place = PanelPlace::Bottom, int stretch = 0);
 
     // Which buttons may be pressed now. By default they follow the dataset's state.
-    struct ButtonStates
-    {
-        bool New = false;
-        bool Del = false;
-        bool Post = false;
-        bool Cancel = false;
-        bool Prev = false;
-        bool Next = false;
-    };
+    using ButtonStates = EditButtons;
     virtual ButtonStates CurrentButtonStates() const;
     // Applies CurrentButtonStates and the job buttons' rules.
     void UpdateButtons();

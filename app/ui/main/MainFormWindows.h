@@ -52,6 +52,13 @@ public:
     virtual void editSettings(QWidget *parent, bool companyNameOnly) = 0;
     // The staff master editor.
     virtual void editStaff(QWidget *parent) = 0;
+    // The organisation chart editor of a project.
+    virtual void editChart(QWidget *parent, const QString &kojiCode) = 0;
+    // The worker roster of a project, on the contractor `gyoCode` (the first of the
+    // construction system when it is not there); nothing opens without contractors.
+    virtual void editWorkers(QWidget *parent, const QString &kojiCode, const QString &gyoCode) = 0;
+    // The names master.
+    virtual void editNames(QWidget *parent) = 0;
     // A report window, after the check it runs before it is shown.
     virtual void openPrintWindow(QWidget *parent, const PrintRequest &request) = 0;
 };

@@ -11,6 +11,7 @@
 #include "MainActions.h"
 #include "MainExchangeMenu.h"
 #include "MainFormWindows.h"
+#include "MainMaintenanceMenu.h"
 #include "MainPrintMenu.h"
 #include "PrintPanel.h"
 #include "bases/TmyForm.h"
@@ -192,6 +193,9 @@ void TMainForm::connectActions()
     run(a.nmGyoEdit, &TMainForm::nmGyoEditClick);
     run(a.nmSet, &TMainForm::nmSetClick);
     run(a.nmShokuInfo, &TMainForm::nmShokuInfoClick);
+    run(a.actPTaikeizu, &TMainForm::actPTaikeizuExecute);
+    run(a.actMeibo, &TMainForm::actMeiboExecute);
+    run(a.actSikaku, &TMainForm::actSikakuExecute);
     connect(a.nmQuit, &QAction::triggered, this, &TMainForm::close);
     m_exchangeMenu = new MainExchangeMenu(
         m_data, a, [this](const QString &code) { LoadKojiOrNone(code); }, this);
@@ -220,6 +224,8 @@ void TMainForm::connectActions()
     connect(ExchangePanel->chkHide, &QCheckBox::toggled, this, &TMainForm::chkHideToggled);
     connect(ExchangePanel, &ExchangeGuidePanel::notificationsClicked, a.actTodoke, &QAction::trigger);
     new MainPrintMenu(a, *m_system, *PrintPanel1, m_windows, this);
+    new MainMaintenanceMenu(
+        m_data, a, m_windows, *Memo1, [this](const QString &code) { LoadKojiOrNone(code); }, this);
 }
 
 void TMainForm::FormCreate()
@@ -459,6 +465,21 @@ void TMainForm::nmSetClick()
 void TMainForm::nmShokuInfoClick()
 {
     m_windows.editStaff(this);
+}
+
+void TMainForm::actPTaikeizuExecute()
+{
+    m_windows.editChart(this, AppContext::instance().Project().CurKojiCode());
+}
+
+void TMainForm::actMeiboExecute()
+{
+    m_windows.editWorkers(this, AppContext::instance().Project().CurKojiCode(), m_system->SelGyoCode());
+}
+
+void TMainForm::actSikakuExecute()
+{
+    m_windows.editNames(this);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

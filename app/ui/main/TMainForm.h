@@ -79,6 +79,9 @@ private:
     void renameEdited(const QModelIndex &node, const QString &name);
     void nmSetClick();
     void nmShokuInfoClick();
+    void actPTaikeizuExecute();
+    void actMeiboExecute();
+    void actSikakuExecute();
 
     TDataModule1 &m_data;
     MainFormWindows &m_windows;

@@ -8,14 +8,16 @@
 
 namespace {
 
-int show(QMessageBox::Icon icon, const QString &text, const QString &caption, bool yesNo)
+enum class Buttons { Ok, YesNo, YesNoDefaultNo };
+
+int show(QMessageBox::Icon icon, const QString &text, const QString &caption, Buttons buttons)
 {
     QMessageBox box(icon, caption.isEmpty() ? StartupMessages::ApplicationTitle : caption,
                     MessageBoxService::displayText(text), QMessageBox::NoButton, QApplication::activeWindow());
-    if (yesNo) {
+    if (buttons != Buttons::Ok) {
         QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(buttons == Buttons::YesNo ? yes : no);
         box.exec();
         return box.clickedButton() == yes ? QMessageBox::Yes : QMessageBox::No;
     }
@@ -35,20 +37,25 @@ QString MessageBoxService::displayText(const QString &text)
 
 void MessageBoxService::information(const QString &text, const QString &caption)
 {
-    show(QMessageBox::Information, text, caption, false);
+    show(QMessageBox::Information, text, caption, Buttons::Ok);
 }
 
 void MessageBoxService::warning(const QString &text, const QString &caption)
 {
-    show(QMessageBox::Warning, text, caption, false);
+    show(QMessageBox::Warning, text, caption, Buttons::Ok);
 }
 
 void MessageBoxService::error(const QString &text, const QString &caption)
 {
-    show(QMessageBox::Critical, text, caption, false);
+    show(QMessageBox::Critical, text, caption, Buttons::Ok);
 }
 
 bool MessageBoxService::question(const QString &text, const QString &caption)
 {
-    return show(QMessageBox::Question, text, caption, true) == QMessageBox::Yes;
+    return show(QMessageBox::Question, text, caption, Buttons::YesNo) == QMessageBox::Yes;
+}
+
+bool MessageBoxService::questionDefaultNo(const QString &text, const QString &caption)
+{
+    return show(QMessageBox::Question, text, caption, Buttons::YesNoDefaultNo) == QMessageBox::Yes;
 }

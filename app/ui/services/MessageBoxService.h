@@ -13,6 +13,7 @@ public:
     void warning(const QString &text, const QString &caption = {}) override;
     void error(const QString &text, const QString &caption = {}) override;
     bool question(const QString &text, const QString &caption = {}) override;
+    bool questionDefaultNo(const QString &text, const QString &caption = {}) override;
 
     // The program's texts break lines with "\n\r"; a message box wants one break per line.
     static QString displayText(const QString &text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAction>
+
 #include <functional>
 
 // Runs what the user asked for (a button, a key, a click in a grid, a timer, any event)
@@ -9,3 +11,10 @@
 // one, a general message naming its type. The program goes on either way. Returns true
 // when the action ran to its end.
 bool RunUserAction(const std::function<void()> &action);
+
+// Each time `action` is triggered, runs `handler` of `receiver` as a user action (above).
+template<typename Receiver> void ConnectUserAction(QAction *action, Receiver *receiver, void (Receiver::*handler)())
+{
+    QObject::connect(action, &QAction::triggered, receiver,
+                     [receiver, handler] { RunUserAction([receiver, handler] { (receiver->*handler)(); }); });
+}

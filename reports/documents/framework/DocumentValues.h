@@ -16,8 +16,9 @@ QString CreationDate(const QDate &date, const QString &picture, const QString &b
 // text. A text that is no real date is printed as it is stored, so that one damaged row
 // shows itself on the paper instead of ending the whole document.
 QString EraShort(const QString &storedDate);
-QString EraLong(const QString &storedDate);  // "gg ee年mm月dd日"
 QString EraSpaced(const QString &storedDate);
+// The long form "gg ee年mm月dd日" the ledger and the notice print.
+QString EraLong(const QString &storedDate);
 
 // "**JIGYONM": the prime contractor's office name (JGNM) valid at `date`.
 QString SiteOffice(TDataModule1 &data, const QString &kojiCode, const QDate &date);

@@ -76,4 +76,23 @@ void MarkerWriter::AddPicture(const QString &marker, const celvane::CelvanePictu
     m_engine.Cell(marker, columnOffset, rowOffset).Drawing().AddPicture(picture, left, top, width, height);
 }
 
+celvane::CelvaneFormat MarkerWriter::Format(const QString &marker, int columnOffset, int rowOffset)
+{
+    check(marker);
+    return m_engine.Cell(marker, columnOffset, rowOffset).Format();
+}
+
+celvane::CelvaneDrawing MarkerWriter::Drawing(const QString &marker, int columnOffset, int rowOffset)
+{
+    check(marker);
+    return m_engine.Cell(marker, columnOffset, rowOffset).Drawing();
+}
+
+void MarkerWriter::AddShape(const QString &marker, double left, double top, double width, double height,
+                            const QVariantList &values, int columnOffset, int rowOffset)
+{
+    check(marker);
+    m_engine.Cell(marker, columnOffset, rowOffset).Drawing().AddShape(left, top, width, height, values);
+}
+
 }  // namespace sorvik::documents

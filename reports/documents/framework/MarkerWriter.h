@@ -1,8 +1,11 @@
 #pragma once
 
+#include "CelvaneDrawing.h"
+#include "CelvaneFormat.h"
 #include "CelvanePicture.h"
 
 #include <QSet>
+#include <QVariantList>
 #include <QString>
 #include <optional>
 
@@ -41,6 +44,14 @@ public:
     void Value(const QString &marker, qint64 number, int columnOffset = 0, int rowOffset = 0);
     void AddPicture(const QString &marker, const celvane::CelvanePicture &picture, double left, double top,
                     std::optional<double> width, std::optional<double> height, int columnOffset = 0, int rowOffset = 0);
+
+    // The lines and the drawing layer of a marker's cell, for the documents that draw.
+    celvane::CelvaneFormat Format(const QString &marker, int columnOffset = 0, int rowOffset = 0);
+    celvane::CelvaneDrawing Drawing(const QString &marker, int columnOffset = 0, int rowOffset = 0);
+
+    // A shape at the marker's cell; `values` as CelvaneDrawing::AddShape takes them.
+    void AddShape(const QString &marker, double left, double top, double width, double height,
+                  const QVariantList &values, int columnOffset = 0, int rowOffset = 0);
 
     // Every marker written so far, on any page.
     const QSet<QString> &written() const { return m_written; }

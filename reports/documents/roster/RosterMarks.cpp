@@ -6,27 +6,12 @@
 #include "dates/WorkerAge.h"
 #include "db/Query.h"
 #include "db/SqlText.h"
+#include "db/StatementBatch.h"
 #include "db/Transaction.h"
 
 namespace sorvik::documents::RosterMarks {
 
 namespace {
-
-// Runs the statements and commits them, or undoes them all and rethrows.
-void commitAll(db::Transaction &transaction, const QStringList &statements)
-{
-    try {
-        db::Query query(transaction);
-        for (const QString &sql : statements) {
-            query.setSql(sql);
-            query.exec();
-        }
-        transaction.commitRetaining();
-    } catch (...) {
-        transaction.rollbackRetaining();
-        throw;
-    }
-}
 
 // Runs `change` on the table and commits; on failure the record being edited is given
 // up, everything since the last commit undone, the rows read again and the error rethrown.
@@ -48,20 +33,20 @@ template<typename Change> void commitTableChange(TableDataSet &table, Change cha
 
 void MarkAll(db::Transaction &transaction, const QString &kojiCode, const QString &gyoCode, bool marked)
 {
-    commitAll(transaction,
-              {QStringLiteral("Update SAGYOIN set SEL = %1 where KJCD = ").arg(marked ? 1 : 0) + SqlIntOrNull(kojiCode)
-               + QStringLiteral(" AND GYOCD = ") + SqlIntOrNull(gyoCode)});
+    db::commitAll(transaction,
+                  {QStringLiteral("Update SAGYOIN set SEL = %1 where KJCD = ").arg(marked ? 1 : 0)
+                   + SqlIntOrNull(kojiCode) + QStringLiteral(" AND GYOCD = ") + SqlIntOrNull(gyoCode)});
 }
 
 void MarkWorkersOfDay(db::Transaction &transaction, const QString &kojiCode, const QDate &day)
 {
     const QString project = SqlIntOrNull(kojiCode);
-    commitAll(transaction,
-              {QStringLiteral("Update SAGYOIN S set SEL = 0 where S.KJCD = ") + project,
-               QStringLiteral("Update SAGYOIN S set SEL = 1 where S.KJCD = ") + project
-                   + QStringLiteral(" AND EXISTS( Select * from DEZURA D where")
-                   + QStringLiteral(" S.KJCD = D.KJCD and S.GYOCD = D.GYOCD and S.INCD = D.INCD")
-                   + QStringLiteral(" AND D.WKDT = ") + SqlStrOrNull(DateToDateText(day)) + u')'});
+    db::commitAll(transaction,
+                  {QStringLiteral("Update SAGYOIN S set SEL = 0 where S.KJCD = ") + project,
+                   QStringLiteral("Update SAGYOIN S set SEL = 1 where S.KJCD = ") + project
+                       + QStringLiteral(" AND EXISTS( Select * from DEZURA D where")
+                       + QStringLiteral(" S.KJCD = D.KJCD and S.GYOCD = D.GYOCD and S.INCD = D.INCD")
+                       + QStringLiteral(" AND D.WKDT = ") + SqlStrOrNull(DateToDateText(day)) + u')'});
 }
 
 void ToggleMark(TableDataSet &table)
@@ -80,15 +65,15 @@ int RecalculateAges(TableDataSet &table, const QDate &date, int oldAge, int youn
     const TableDataSet::Bookmark current = table.GetBookmark();
     commitTableChange(table, [&] {
         for (table.First(); !table.Eof(); table.Next()) {
-            const std::optional<int> age = WorkerAgeOn(table.FieldByName(QStringLiteral("BNDT")).AsString(), date);
+            const std::optional<int> age = AgeInYears(table.FieldByName(QStringLiteral("BNDT")).AsString(), date);
             DataField old = table.FieldByName(QStringLiteral("OLD"));
             if (!age || (!old.IsNull() && old.AsInteger() == *age))
                 continue;
-            const WorkerAgeFlags flags = WorkerAgeFlagsFor(*age, oldAge, youngAge);
+            const AgeFlags flags = FlagsForAge(*age, {oldAge, youngAge});
             table.Edit();
             old.SetAsInteger(*age);
-            table.FieldByName(QStringLiteral("ADVA")).SetAsInteger(flags.ADVA);
-            table.FieldByName(QStringLiteral("YNG")).SetAsInteger(flags.YNG);
+            table.FieldByName(QStringLiteral("ADVA")).SetAsInteger(flags.aged ? 1 : 0);
+            table.FieldByName(QStringLiteral("YNG")).SetAsInteger(flags.young ? 1 : 0);
             table.Post();
             ++changed;
         }

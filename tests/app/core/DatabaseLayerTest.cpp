@@ -7,6 +7,7 @@
 #include "db/EngineControl.h"
 #include "db/Query.h"
 #include "db/ServiceManager.h"
+#include "db/ServiceTarget.h"
 #include "db/Transaction.h"
 
 #include <QFile>
@@ -140,6 +141,45 @@ TEST_F(DatabaseLayerTest, CommittedWorkSurvivesReopeningAndUncommittedDoesNot)
     EXPECT_EQ(open.field(0).asInt(), 1);
 }
 
+TEST_F(DatabaseLayerTest, ReconnectingSwapsTheFileUnderTheSharedTransactionAndQueries)
+{
+    exec(QStringLiteral("insert into T (ID) values (1)"));
+    transaction.commitRetaining();
+    db::Query open(transaction);
+    open.setSql(QStringLiteral("select count(*) from T"));
+    open.open();
+    DatabaseCopy other{PreparedDatabase::Blank};
+
+    database.reconnect([&] {
+        EXPECT_FALSE(database.isConnected());
+        EXPECT_FALSE(open.isOpen());
+        ASSERT_TRUE(QFile::remove(scratch.path()));
+        ASSERT_TRUE(QFile::copy(other.path(), scratch.path()));
+    });
+
+    EXPECT_TRUE(database.isConnected());
+    EXPECT_TRUE(database.tableNames().isEmpty());
+    exec(QStringLiteral("create table U (ID integer)"));
+    transaction.commitRetaining();
+    EXPECT_EQ(database.tableNames(), QStringList{QStringLiteral("U")});
+}
+
+TEST_F(DatabaseLayerTest, AFailureWhileClosedStillReopensAndAFailedReopenLeavesNoAttachment)
+{
+    EXPECT_THROW(database.reconnect([] { throw std::runtime_error("swap failed"); }), std::runtime_error);
+    EXPECT_TRUE(database.isConnected());
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from T")), QStringLiteral("0"));
+
+    try {
+        database.reconnect([&] { ASSERT_TRUE(QFile::remove(scratch.path())); });
+        ADD_FAILURE() << "a missing file reopened";
+    } catch (const db::Error &error) {
+        EXPECT_TRUE(error.message().contains(scratch.path())) << error.message().toStdString();
+    }
+    EXPECT_FALSE(database.isConnected());
+    EXPECT_THROW(scalar(QStringLiteral("select 1 from rdb$database")), db::Error);
+}
+
 TEST_F(DatabaseLayerTest, ListsTablesColumnsAndKeys)
 {
     EXPECT_EQ(database.tableNames(), QStringList{QStringLiteral("T")});
@@ -182,6 +222,18 @@ TEST(DatabaseConnection, LocalAndServerNames)
     for (const char *file :
          {"/home/u/sorvik.fdb", "sorvik.fdb", "C:\\Database\\s.fdb", "/data/a:b.fdb", "./x:y.fdb", ""})
         EXPECT_FALSE(db::Database::isServerName(QLatin1String(file))) << file;
+}
+
+TEST(DatabaseConnection, AServiceReachesTheServerOfTheNameAndNamesTheDatabaseByItsPath)
+{
+    const db::ServiceTarget server = db::ServiceTarget::of(QStringLiteral("localhost/3051:/data/a:b.fdb"));
+    EXPECT_EQ(server.host, QStringLiteral("localhost/3051"));
+    EXPECT_EQ(server.path, QStringLiteral("/data/a:b.fdb"));
+    EXPECT_EQ(server.databaseName(QStringLiteral("/data/c.fdb")), QStringLiteral("localhost/3051:/data/c.fdb"));
+    const db::ServiceTarget embedded = db::ServiceTarget::of(QStringLiteral("/home/u/sorvik.fdb"));
+    EXPECT_TRUE(embedded.host.isEmpty());
+    EXPECT_EQ(embedded.databaseName(QStringLiteral("/home/u/x.fdb")), QStringLiteral("/home/u/x.fdb"));
+    EXPECT_THROW(db::ServiceTarget::of(QStringLiteral("inet://server/data/s.fdb")), db::Error);
 }
 
 TEST(DatabaseConnection, AnEngineThatDoesNotAnswerEndsInAMessageNamingTheDatabase)

@@ -1,31 +1,60 @@
+#include "config/ConfigKeys.h"
+#include "config/IniFile.h"
 #include "dates/WorkerAge.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(WorkerAgeTest, AgeIsTheDaysOverThreeHundredSixtyFiveAndAQuarterTruncated)
+namespace {
+
+TEST(WorkerAgeTest, AgeIsWholeYearsOfDaysOverAQuarterLeapYear)
 {
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("1982/04/18"), QDate(2026, 4, 18)), 44);
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("1982/04/18"), QDate(2026, 4, 17)), 43);
-    // 6574 days: 17.998 years by the quarter-day rule, although the calendar says 18.
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("2008/06/01"), QDate(2026, 6, 1)), 17);
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("2008/06/01"), QDate(2026, 6, 2)), 18);
+    // 6575 days: 18.0014 years.
+    EXPECT_EQ(AgeInYears(QDate(2000, 1, 1), QDate(2018, 1, 1)), 18);
+    // 6572 days: 17.993.
+    EXPECT_EQ(AgeInYears(QDate(2001, 3, 1), QDate(2019, 2, 27)), 17);
+    // 6574 days: 17.9986, so the eighteenth birthday counts one day late.
+    EXPECT_EQ(AgeInYears(QDate(2001, 3, 1), QDate(2019, 3, 1)), 17);
+    EXPECT_EQ(AgeInYears(QDate(2001, 3, 1), QDate(2019, 3, 2)), 18);
+    EXPECT_EQ(AgeInYears(QDate(1963, 4, 1), QDate(2018, 4, 1)), 55);
+    EXPECT_EQ(AgeInYears(QDate(2026, 6, 1), QDate(2026, 6, 1)), 0);
 }
 
-TEST(WorkerAgeTest, NoAgeWithoutARealBirthDate)
+TEST(WorkerAgeTest, NoAgeWithoutAUsableBirthDateOrForOneAfterTheDay)
 {
-    EXPECT_EQ(WorkerAgeOn(QString(), QDate(2026, 6, 1)), std::nullopt);
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("1982/13/40"), QDate(2026, 6, 1)), std::nullopt);
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("昭和57年"), QDate(2026, 6, 1)), std::nullopt);
-    EXPECT_EQ(WorkerAgeOn(QStringLiteral("1982/04/18"), QDate()), std::nullopt);
+    EXPECT_EQ(AgeInYears(QDate(2019, 3, 2), QDate(2019, 3, 1)), std::nullopt);
+    EXPECT_EQ(AgeInYears(QDate(), QDate(2019, 3, 1)), std::nullopt);
+    EXPECT_EQ(AgeInYears(QStringLiteral("2000/01/01"), QDate(2018, 1, 1)), 18);
+    for (const char *text : {"", "2000/1/1", "2000/02/30", "昭和"})
+        EXPECT_EQ(AgeInYears(QString::fromUtf8(text), QDate(2018, 1, 1)), std::nullopt) << text;
 }
 
-TEST(WorkerAgeTest, FlagsFollowTheTwoLimits)
+TEST(WorkerAgeTest, FlagsFollowTheLimits)
 {
-    EXPECT_EQ(WorkerAgeFlagsFor(17, 55, 18).YNG, 1);
-    EXPECT_EQ(WorkerAgeFlagsFor(17, 55, 18).ADVA, 0);
-    EXPECT_EQ(WorkerAgeFlagsFor(18, 55, 18).YNG, 0);
-    EXPECT_EQ(WorkerAgeFlagsFor(54, 55, 18).ADVA, 0);
-    EXPECT_EQ(WorkerAgeFlagsFor(55, 55, 18).ADVA, 1);
-    // A minor limit above the aged one: the aged flag wins and the minor flag stays off.
-    EXPECT_EQ(WorkerAgeFlagsFor(60, 55, 70).YNG, 0);
+    const AgeLimits limits;
+    EXPECT_EQ(limits.aged, 55);
+    EXPECT_EQ(limits.young, 18);
+    const auto flags = [&](int age) {
+        const AgeFlags f = FlagsForAge(age, limits);
+        return QString::number(f.aged) + QString::number(f.young);
+    };
+    EXPECT_EQ(flags(17), QStringLiteral("01"));
+    EXPECT_EQ(flags(18), QStringLiteral("00"));
+    EXPECT_EQ(flags(54), QStringLiteral("00"));
+    EXPECT_EQ(flags(55), QStringLiteral("10"));
+    // A young limit above the aged one never makes a worker both.
+    EXPECT_EQ(FlagsForAge(60, {50, 65}).young, false);
 }
+
+TEST(WorkerAgeTest, LimitsAreReadFromTheSettings)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath(QStringLiteral("sorvik.ini")));
+    EXPECT_EQ(AgeLimits::FromSettings(ini).aged, 55);
+    Config::write(ini, Config::OldAgeForAgeTest, 65);
+    Config::write(ini, Config::YoungAge, 20);
+    EXPECT_EQ(AgeLimits::FromSettings(ini).aged, 65);
+    EXPECT_EQ(AgeLimits::FromSettings(ini).young, 20);
+}
+
+}  // namespace

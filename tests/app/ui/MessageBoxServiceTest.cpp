@@ -33,6 +33,20 @@ TEST(MessageBoxServiceTest, QuestionsAnswerWithTheButtonPressed)
     EXPECT_TRUE(service.question(QStringLiteral("削除しますか？")));
 }
 
+TEST(MessageBoxServiceTest, ACautiousQuestionOffersNoAsItsDefault)
+{
+    MessageBoxService service;
+    QString defaultButton;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        defaultButton = box->defaultButton()->text();
+        box->defaultButton()->click();
+    });
+    EXPECT_FALSE(service.questionDefaultNo(QStringLiteral("続けますか？")));
+    EXPECT_EQ(defaultButton, QStringLiteral("いいえ(&N)"));
+}
+
 TEST(MessageBoxServiceTest, LineBreaksOfTheProgramsTextsShowAsSingleBreaks)
 {
     MessageBoxService service;

@@ -349,6 +349,23 @@ TEST_F(TMainFormTest, ClosingRemembersTheProjectAndEmptiesTheImageFolder)
     EXPECT_TRUE(TreeCaptions().isEmpty());
 }
 
+TEST_F(TMainFormTest, TheRosterOpensOnTheSelectedContractorAndTheNamesMasterFromTheMasterMenu)
+{
+    addProject(1, QStringLiteral("道路改良工事"), 4);
+    Config::write(*ini, Config::KojiCode, QStringLiteral("1"));
+    open();
+    windows.contractorAnswers << Choice{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("業者1")};
+    a().actSetMotoList->trigger();
+    selectNode(QStringLiteral("1"));
+    windows.contractorAnswers << Choice{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("業者3")};
+    a().actSetGyoList->trigger();
+    selectNode(QStringLiteral("3"));
+    a().actMeibo->trigger();
+    EXPECT_EQ(windows.editedRosters, QStringList{QStringLiteral("1/3")});
+    a().actSikaku->trigger();
+    EXPECT_EQ(windows.namesRequests, 1);
+}
+
 TEST_F(TMainFormTest, SettingsAndStaffOpenTheirWindowsAndTheExchangeBoxFollowsTheSetting)
 {
     open();

@@ -9,6 +9,8 @@
 #include "RosterPackage.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 using namespace sorvik::package;
 
@@ -112,6 +114,21 @@ TEST(PackageFilesTest, EditorsAndTheSafetyCopyNameTheirFiles)
     EXPECT_EQ(contractor.title, "作成するファイル名を決めてください");
     EXPECT_TRUE(contractor.overwritePrompt);
     EXPECT_TRUE(recordExportRequest(6, "札幌100", QDate(2026, 1, 2)).title.isEmpty());
-    EXPECT_EQ(safetyUnitPath("/opt/sorvik/", " 国道 ", QDateTime(QDate(2026, 3, 4), QTime(5, 6))),
-              "/opt/sorvik/Sorvikユニット_国道_263456.LDF");
+    EXPECT_EQ(safetyUnitPath("/opt/sorvik/", " 国道 ", QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7))),
+              "/opt/sorvik/Sorvikユニット_国道_260304050607.LDF");
+}
+
+TEST(PackageFilesTest, TheSafetyCopyNeverReplacesAnotherAndHoldsNoPathCharacters)
+{
+    QTemporaryDir dir;
+    const QString appDir = dir.path() + QLatin1Char('/');
+    const QDateTime now(QDate(2026, 12, 9), QTime(23, 59, 1));
+    EXPECT_EQ(QFileInfo(safetyUnitPath(appDir, "A/B:C*?<>|\\\"", now)).fileName(),
+              "Sorvikユニット_A_B_C________261209235901.LDF");
+    const QString first = safetyUnitPath(appDir, "国道", now);
+    QFile(first).open(QIODevice::WriteOnly);
+    const QString second = safetyUnitPath(appDir, "国道", now);
+    QFile(second).open(QIODevice::WriteOnly);
+    EXPECT_EQ(QFileInfo(second).fileName(), "Sorvikユニット_国道_261209235901_2.LDF");
+    EXPECT_EQ(QFileInfo(safetyUnitPath(appDir, "国道", now)).fileName(), "Sorvikユニット_国道_261209235901_3.LDF");
 }

@@ -19,6 +19,7 @@ DocumentPages::DocumentPages(const QString &templatePath, const Workbook &finish
         return;
     m_templateSheet = &m_template.sheets[size_t(templateIndex)];
     m_sheet = &finished.sheets[size_t(index)];
+    m_styles = &finished.styles;
     if (m_pageRows < 0)
         m_pageRows = m_templateSheet->printArea ? m_templateSheet->printArea->bottom : m_templateSheet->lastUsedRow();
     int lastUsed = 0;
@@ -58,15 +59,45 @@ QString DocumentPages::value(int page, const QString &marker, int columnOffset, 
     return found->text;
 }
 
-std::vector<const DrawingObject *> DocumentPages::pictures(int page, const QString &marker, int columnOffset,
-                                                           int rowOffset) const
+std::vector<const DrawingObject *> DocumentPages::anchored(DrawingObject::Kind kind, QPoint at, int columns) const
 {
-    const QPoint at = cell(page, marker, columnOffset, rowOffset);
     std::vector<const DrawingObject *> found;
     if (m_sheet)
         for (const DrawingObject &object : m_sheet->drawings)
-            if (object.kind == DrawingObject::Kind::Picture && object.from.column + 1 == at.x()
-                && object.from.row + 1 == at.y())
+            if (object.kind == kind && object.from.row + 1 == at.y() && object.from.column + 1 >= at.x()
+                && object.from.column + 1 < at.x() + columns)
+                found.push_back(&object);
+    return found;
+}
+
+std::vector<const DrawingObject *> DocumentPages::pictures(int page, const QString &marker, int columnOffset,
+                                                           int rowOffset) const
+{
+    return anchored(DrawingObject::Kind::Picture, cell(page, marker, columnOffset, rowOffset));
+}
+
+std::vector<const DrawingObject *> DocumentPages::shapes(int page, const QString &marker, int columnOffset,
+                                                         int rowOffset, int columns) const
+{
+    return anchored(DrawingObject::Kind::Shape, cell(page, marker, columnOffset, rowOffset), columns);
+}
+
+Border DocumentPages::border(int page, const QString &marker, int columnOffset, int rowOffset) const
+{
+    const QPoint at = cell(page, marker, columnOffset, rowOffset);
+    const Cell *found = m_sheet ? m_sheet->findCell(at.x(), at.y()) : nullptr;
+    if (!found || !m_styles || size_t(found->style) >= m_styles->cellFormats.size())
+        return {};
+    const int id = m_styles->cellFormats[size_t(found->style)].borderId;
+    return size_t(id) < m_styles->borders.size() ? m_styles->borders[size_t(id)] : Border{};
+}
+
+std::vector<const DrawingObject *> DocumentPages::shapes(int page) const
+{
+    std::vector<const DrawingObject *> found;
+    if (m_sheet)
+        for (const DrawingObject &object : m_sheet->drawings)
+            if (object.kind == DrawingObject::Kind::Shape && object.from.row / m_pageRows == page)
                 found.push_back(&object);
     return found;
 }

@@ -24,6 +24,13 @@ public:
     // The pictures whose top-left corner lies in the cell.
     std::vector<const celvane::DrawingObject *> pictures(int page, const QString &marker, int columnOffset = 0,
                                                          int rowOffset = 0) const;
+    // The shapes whose top-left corner lies in the cell or in the `columns` - 1 cells right of it.
+    std::vector<const celvane::DrawingObject *> shapes(int page, const QString &marker, int columnOffset, int rowOffset,
+                                                       int columns) const;
+    // The lines around the cell.
+    celvane::Border border(int page, const QString &marker, int columnOffset = 0, int rowOffset = 0) const;
+    // The shapes the engine drew on a page (their top-left corner in its rows).
+    std::vector<const celvane::DrawingObject *> shapes(int page) const;
     // The template cell of a marker (1-based column and row).
     QPoint markerCell(const QString &marker) const;
     // Every cell text of a page that still reads like a marker ("**NAME").
@@ -31,10 +38,13 @@ public:
 
 private:
     QPoint cell(int page, const QString &marker, int columnOffset, int rowOffset) const;
+    std::vector<const celvane::DrawingObject *> anchored(celvane::DrawingObject::Kind kind, QPoint at,
+                                                         int columns = 1) const;
 
     celvane::Workbook m_template;
     const celvane::Worksheet *m_templateSheet = nullptr;
     const celvane::Worksheet *m_sheet = nullptr;
+    const celvane::StyleSheet *m_styles = nullptr;
     int m_pageRows;
     int m_count = 0;
 };

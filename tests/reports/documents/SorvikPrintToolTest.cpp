@@ -22,6 +22,29 @@ protected:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
     QString output(const QString &name) const { return site.folder() + u'/' + name; }
+    // A ledger document of the road project on 2026/06/01 with further options.
+    QStringList ledger(const QString &document, const QStringList &options, const QString &file)
+    {
+        return QStringList{document,
+                           QStringLiteral("--db"),
+                           site.path(),
+                           QStringLiteral("--project"),
+                           QStringLiteral("1"),
+                           QStringLiteral("--date"),
+                           QStringLiteral("2026/06/01")}
+        + options + QStringList{output(file)};
+    }
+    // Every text of a saved workbook's first sheet.
+    QStringList texts(const QString &file) const
+    {
+        const celvane::Workbook book = celvane::XlsxReader::read(output(file));
+        QStringList found;
+        if (!book.sheets.empty())
+            for (const auto &[number, row] : book.sheets[0].rows)
+                for (const auto &[column, cell] : row.cells)
+                    found << cell.text;
+        return found;
+    }
     QStringList roster(const QString &contractor, const QString &file)
     {
         return {QStringLiteral("roster"),
@@ -48,9 +71,40 @@ TEST_F(SorvikPrintToolTest, ListsTheDocumentsItMakes)
     QStringList names;
     for (const QString &line : lines)
         names << line.section(u'\t', 0, 0);
+    EXPECT_EQ(names,
+              QString("cards,chart,construction-notice,holders,inspection,ledger,machines,notice,qualifications,"
+                      "regional,roster,safety,tools,vehicles")
+                  .split(','));
+}
+
+TEST_F(SorvikPrintToolTest, WritesTheNewestChartOrTheOneAskedFor)
+{
+    const QStringList chart{QStringLiteral("chart"), QStringLiteral("--db"), site.path(), QStringLiteral("--project"),
+                            QStringLiteral("1")};
+    ASSERT_EQ(run(chart + QStringList{output(QStringLiteral("chart.xlsx"))}), 0) << errors.join(u'\n').toStdString();
+    const celvane::Workbook book = celvane::XlsxReader::read(output(QStringLiteral("chart.xlsx")));
+    ASSERT_EQ(book.sheets.size(), 1u);
+    EXPECT_EQ(book.sheets[0].name, QStringLiteral("技術者体系図"));
+    QStringList names;
+    for (const auto &[number, row] : book.sheets[0].rows)
+        for (const auto &[column, cell] : row.cells)
+            if (cell.text.endsWith(QStringLiteral("株式会社千歳鉄筋")))
+                names << cell.text;
+    EXPECT_EQ(names.size(), 1);
+
+    EXPECT_EQ(run(chart
+                  + QStringList{QStringLiteral("--version"), QStringLiteral("2026/05/01"),
+                                output(QStringLiteral("none.pdf"))}),
+              1);
+    EXPECT_EQ(errors,
+              QStringList{QStringLiteral("sorvik-print: no chart of 2026/05/01; saved: 2026/10/01, 2026/04/01")});
     EXPECT_EQ(
-        names,
-        QString("cards,holders,inspection,machines,notice,qualifications,roster,safety,tools,vehicles").split(','));
+        run(chart + QStringList{QStringLiteral("--lines"), QStringLiteral("maybe"), output(QStringLiteral("a.pdf"))}),
+        2);
+    ASSERT_EQ(run(chart
+                  + QStringList{QStringLiteral("--version"), QStringLiteral("2026/04/01"), QStringLiteral("--lines"),
+                                QStringLiteral("no"), output(QStringLiteral("spring.pdf"))}),
+              0);
 }
 
 TEST_F(SorvikPrintToolTest, WritesTheRosterAsWorkbookAndAsPdf)
@@ -87,12 +141,63 @@ TEST_F(SorvikPrintToolTest, ProblemsAreOneLineAndANonZeroExit)
 
     EXPECT_EQ(run(roster(QStringLiteral("2"), QStringLiteral("roster.doc"))), 2);
     EXPECT_TRUE(errors.value(0).startsWith(QStringLiteral("sorvik-print: the output is a .pdf or an .xlsx file")));
-    EXPECT_EQ(run({QStringLiteral("ledger"), QStringLiteral("--db"), site.path(), output(QStringLiteral("x.pdf"))}), 2);
-    EXPECT_EQ(errors.value(0), QStringLiteral("sorvik-print: no document ledger (see --list)"));
+    EXPECT_EQ(run({QStringLiteral("ledgers"), QStringLiteral("--db"), site.path(), output(QStringLiteral("x.pdf"))}),
+              2);
+    EXPECT_EQ(errors.value(0), QStringLiteral("sorvik-print: no document ledgers (see --list)"));
     QStringList badDate = roster(QStringLiteral("2"), QStringLiteral("roster.pdf"));
     badDate[8] = QStringLiteral("2026/02/30");
     EXPECT_EQ(run(badDate), 2);
     EXPECT_EQ(errors.value(0), QStringLiteral("sorvik-print: --date takes a date YYYY/MM/DD, not 2026/02/30"));
+}
+
+TEST_F(SorvikPrintToolTest, LedgerNoticeAndRegionalFollowTheWindowsChoices)
+{
+    ASSERT_EQ(run(ledger(QStringLiteral("ledger"), {}, QStringLiteral("ledger.xlsx"))), 0)
+        << errors.join(u'\n').toStdString();
+    QStringList written = texts(QStringLiteral("ledger.xlsx"));
+    EXPECT_TRUE(written.contains(QStringLiteral("株式会社丸山土木")));
+    EXPECT_TRUE(written.contains(QStringLiteral("道央舗装株式会社")));
+
+    const QStringList one{QStringLiteral("--contractor"), QStringLiteral("2"), QStringLiteral("--subcontractor"),
+                          QStringLiteral("5")};
+    ASSERT_EQ(run(ledger(QStringLiteral("notice"), one, QStringLiteral("notice.xlsx"))), 0)
+        << errors.join(u'\n').toStdString();
+    written = texts(QStringLiteral("notice.xlsx"));
+    EXPECT_TRUE(written.contains(QStringLiteral("千歳鉄筋工業所")));
+    EXPECT_FALSE(written.contains(QStringLiteral("有限会社石狩重機")));
+
+    ASSERT_EQ(run(ledger(QStringLiteral("regional"), {QStringLiteral("--layout"), QStringLiteral("5")},
+                         QStringLiteral("regional.xlsx"))),
+              0)
+        << errors.join(u'\n').toStdString();
+    EXPECT_EQ(celvane::XlsxReader::read(output(QStringLiteral("regional.xlsx"))).sheets[0].name,
+              QStringLiteral("施工体制台帳３"));
+}
+
+TEST_F(SorvikPrintToolTest, LedgerRefusesChoicesTheWindowWouldNotOffer)
+{
+    EXPECT_EQ(run(ledger(QStringLiteral("ledger"), {QStringLiteral("--subcontractor"), QStringLiteral("4")},
+                         QStringLiteral("x.pdf"))),
+              1);
+    EXPECT_EQ(errors,
+              QStringList{QStringLiteral("sorvik-print: contractor 4 does not work directly under contractor 1")});
+    EXPECT_EQ(run(ledger(QStringLiteral("notice"), {QStringLiteral("--contractor"), QStringLiteral("6")},
+                         QStringLiteral("x.pdf"))),
+              1);
+    EXPECT_EQ(errors, QStringList{QStringLiteral("sorvik-print: no contractor works directly under contractor 6")});
+    EXPECT_EQ(run(ledger(QStringLiteral("notice"), {QStringLiteral("--contractor"), QStringLiteral("1")},
+                         QStringLiteral("x.pdf"))),
+              1);
+    EXPECT_EQ(run(ledger(QStringLiteral("notice"), {}, QStringLiteral("x.pdf"))), 2);
+    EXPECT_EQ(run(ledger(QStringLiteral("regional"),
+                         {QStringLiteral("--layout"), QStringLiteral("1"), QStringLiteral("--contractor"),
+                          QStringLiteral("2")},
+                         QStringLiteral("x.pdf"))),
+              2);
+    EXPECT_EQ(run(ledger(QStringLiteral("regional"), {QStringLiteral("--layout"), QStringLiteral("6")},
+                         QStringLiteral("x.pdf"))),
+              2);
+    EXPECT_FALSE(QFile::exists(output(QStringLiteral("x.pdf"))));
 }
 
 }  // namespace

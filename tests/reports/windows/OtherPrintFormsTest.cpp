@@ -1,6 +1,6 @@
 #include "CheckedDatePicker.h"
 #include "PrintWindows.h"
-#include "ReportWindowFixture.h"
+#include "PrintFormFixture.h"
 #include "TKikaiListForm.h"
 #include "TLicencePrintForm.h"
 #include "TNissiPrintForm.h"
@@ -20,7 +20,7 @@
 namespace {
 
 // The smaller report windows on the demo site's road project, their documents recorded.
-class OtherPrintFormsTest : public ReportWindowFixture
+class OtherPrintFormsTest : public PrintFormFixture
 {
 protected:
     template<class Window> void prepare(Window &window)

@@ -1,6 +1,6 @@
 #include "CheckedDatePicker.h"
 #include "PrintWindows.h"
-#include "ReportWindowFixture.h"
+#include "PrintFormFixture.h"
 #include "TKikaiPrintForm.h"
 #include "controls/DBGrid.h"
 #include "equipment/VehicleNotificationDocument.h"
@@ -17,7 +17,7 @@ namespace {
 
 // The notification list on the demo site's road project, opened as the main window opens
 // it, with its documents recorded instead of shown and its editors scripted.
-class TKikaiPrintFormTest : public ReportWindowFixture
+class TKikaiPrintFormTest : public PrintFormFixture
 {
 protected:
     void open(const QString &gyoCode, bool withEditors = true)

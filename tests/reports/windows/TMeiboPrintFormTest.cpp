@@ -1,11 +1,10 @@
 #include "DocumentRenderer.h"
-#include "ReportWindowFixture.h"
+#include "PrintFormFixture.h"
 #include "TMeiboPrintForm.h"
 #include "UiInput.h"
 #include "bases/TPanel.h"
 #include "controls/DBGrid.h"
 #include "roster/CardBarcode.h"
-#include "tree/ConstructionSystem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +19,7 @@ namespace {
 
 // The roster print on the demo site's road project, opened as the main window opens it,
 // with its documents recorded instead of shown.
-class TMeiboPrintFormTest : public ReportWindowFixture
+class TMeiboPrintFormTest : public PrintFormFixture
 {
 protected:
     void open(const QString &gyoCode)
