@@ -150,10 +150,25 @@ void FormWindows::editChart(QWidget *parent, const QString &kojiCode)
 
 void FormWindows::openPrintWindow(QWidget *parent, const PrintRequest &request)
 {
+    using sorvik::documents::EquipmentKind;
+    const auto editEquipment = [this](QWidget *owner, EquipmentKind kind, const QString &kojiCode,
+                                      const QString &gyoCode, const QString &code, int startMode) {
+        switch (kind) {
+        case EquipmentKind::Vehicle:
+            return editVehicle(owner, kojiCode, gyoCode, code, startMode);
+        case EquipmentKind::Machine:
+            return editMachine(owner, kojiCode, gyoCode, code, startMode);
+        case EquipmentKind::Tool:
+            break;
+        }
+        return editTools(owner, kojiCode, gyoCode, code, startMode);
+    };
     // The roster opens over the print window the worker was double-clicked in.
-    PrintWindows::Open(parent, request,
-                       [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
-                           QWidget *printWindow = QApplication::activeModalWidget();
-                           EditWorkers(printWindow ? printWindow : parent, kojiCode, gyoCode, workerCode);
-                       });
+    PrintWindows::Open(
+        parent, request,
+        [this, parent](const QString &kojiCode, const QString &gyoCode, const QString &workerCode) {
+            QWidget *printWindow = QApplication::activeModalWidget();
+            EditWorkers(printWindow ? printWindow : parent, kojiCode, gyoCode, workerCode);
+        },
+        editEquipment);
 }

@@ -8,6 +8,8 @@
 #include "ExchangeCommands.h"
 #include "PackageDialogs.h"
 #include "FormWindows.h"
+#include "TKikaiPrintForm.h"
+#include "tree/ConstructionSystem.h"
 #include "config/IniFile.h"
 #include "controls/DBCheckGrid.h"
 #include "controls/DBControls.h"
@@ -343,6 +345,35 @@ TEST_F(EquipmentEditorsTest, Screenshots)
     TKouguInfoForm tools(context());
     open(tools, "5", "1");
     shoot(tools, "tools");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EquipmentEditorsTest, TheNotificationListOpensTheEditorOfItsPageOnTheChosenRow)
+{
+    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
+    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
+    FormWindows windows(data);
+    PrintRequest request;
+    request.window = PrintWindow::Notifications;
+    request.kojiCode = QStringLiteral("1");
+    request.gyoCode = QStringLiteral("4");
+    QString machine;
+    modal.thenShow<TKikaiPrintForm>([&](TKikaiPrintForm &list) {
+        list.PageControl1->setCurrentIndex(1);
+        ASSERT_TRUE(list.btnEdit->isEnabled());
+        modal.thenShow<TKikaiInfoForm>([&](TKikaiInfoForm &form) {
+            machine = form.findChild<QLineEdit *>(QStringLiteral("DBEditKKNM"))->text();
+            form.btnClose->click();
+        });
+        list.btnEdit->click();
+        list.btnClose->click();
+    });
+    windows.openPrintWindow(nullptr, request);
+    EXPECT_EQ(machine, QStringLiteral("バックホウ"));
+    EXPECT_EQ(modal.unscripted(), 0);
 }
 
 }  // namespace

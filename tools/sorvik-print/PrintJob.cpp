@@ -11,10 +11,14 @@
 namespace {
 
 const QStringList kValueOptions
-    = {QStringLiteral("--db"),      QStringLiteral("--project"), QStringLiteral("--contractor"),
-       QStringLiteral("--date"),    QStringLiteral("--order"),   QStringLiteral("--ini"),
-       QStringLiteral("--version"), QStringLiteral("--lines"),   QStringLiteral("--subcontractor"),
-       QStringLiteral("--layout")};
+    = {QStringLiteral("--db"), QStringLiteral("--project"), QStringLiteral("--contractor"), QStringLiteral("--date"),
+       QStringLiteral("--order"), QStringLiteral("--ini"),
+       // The chart and the ledger forms.
+       QStringLiteral("--version"), QStringLiteral("--lines"), QStringLiteral("--subcontractor"),
+       QStringLiteral("--layout"),
+       // The equipment notifications, the qualification holders, the sheets.
+       QStringLiteral("--records"), QStringLiteral("--qualification"), QStringLiteral("--sheet"),
+       QStringLiteral("--place"), QStringLiteral("--machine"), QStringLiteral("--acceptance")};
 
 }  // namespace
 

@@ -115,7 +115,7 @@ SheetBuilder scaffoldDaily(const Looks &look)
     constexpr int kDays = 7;
     constexpr int kFirstDay = 3;
     constexpr int kLast = kFirstDay + 2 * kDays - 1;
-    SheetBuilder s = onePage(QStringLiteral("足場始業前"), Orientation::Landscape, kLast, 24);
+    SheetBuilder s = onePage(QStringLiteral("足場始業前"), Orientation::Landscape, kLast, 20);
     s.columns(1, {13, 90});
     s.columns(kFirstDay, kLast, 12);
     s.rows(1, 24, 8);
@@ -301,6 +301,8 @@ SheetBuilder machineDaily(const Looks &look)
     s.text(Area(1, signRow + 2, kLast, signRow + 2),
            QStringLiteral("（注）良好はレ、不良は×、調整・修理後良好は○を記入すること。不良のまま使用しないこと。"),
            look.note);
+    // The page ends with the note: empty rows below it would shrink the sheet to fit.
+    s.printArea(kLast, signRow + 2);
     return s;
 }
 

@@ -101,7 +101,7 @@ SheetBuilder instructionSheet(const Looks &look)
 
 SheetBuilder meetingReport(const Looks &look)
 {
-    SheetBuilder s = page(look, QStringLiteral("安全ミーティング"), QStringLiteral("安全ミーティング報告書"), 36, 7.5);
+    SheetBuilder s = page(look, QStringLiteral("安全ミーティング"), QStringLiteral("安全ミーティング報告書"), 31, 7.5);
 
     // The day's work as the team plans it.
     s.text("A6:B6", QStringLiteral("作　業　日"), look.label);
@@ -154,7 +154,7 @@ SheetBuilder meetingReport(const Looks &look)
 
 SheetBuilder trainingReport(const Looks &look)
 {
-    SheetBuilder s = page(look, QStringLiteral("教育実施"), QStringLiteral("新規入場時等教育実施報告書"), 40, 7);
+    SheetBuilder s = page(look, QStringLiteral("教育実施"), QStringLiteral("新規入場時等教育実施報告書"), 30, 7);
     s.text("A6:B6", QStringLiteral("事業所の名称"), look.label);
     s.marker("C6:G6", QStringLiteral("JIGYONM"), look.value);
     s.text("A7:B7", QStringLiteral("所　長　名"), look.label);

@@ -39,14 +39,14 @@ QString EraShort(const QString &storedDate)
     return storedEra(storedDate, &DateTextToEraShort);
 }
 
-QString EraSpaced(const QString &storedDate)
-{
-    return storedEra(storedDate, &DateTextToEraSpaced);
-}
-
 QString EraLong(const QString &storedDate)
 {
     return storedEra(storedDate, &DateTextToEraLong);
+}
+
+QString EraSpaced(const QString &storedDate)
+{
+    return storedEra(storedDate, &DateTextToEraSpaced);
 }
 
 QString SiteOffice(TDataModule1 &data, const QString &kojiCode, const QDate &date)

@@ -16,4 +16,15 @@ QStringList QualifiedContractors(db::Transaction &transaction, const QString &ko
     return codes;
 }
 
+QStringList QualificationNames(db::Transaction &transaction, const QString &kojiCode)
+{
+    db::Query query(transaction);
+    query.setSql(QStringLiteral("Select DISTINCT SKNM from INSIKAKU where KJCD = ") + SqlIntOrNull(kojiCode)
+                 + QStringLiteral(" and SKNM is not null order by SKNM"));
+    QStringList names;
+    for (query.open(); !query.eof(); query.next())
+        names << query.field(0).asString();
+    return names;
+}
+
 }  // namespace sorvik::documents::PrintChecks

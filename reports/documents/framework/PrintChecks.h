@@ -17,5 +17,7 @@ inline const QString NoQualifications = QStringLiteral(
 
 // The codes of the project's contractors that have qualifications, in code order.
 QStringList QualifiedContractors(db::Transaction &transaction, const QString &kojiCode);
+// The names of the qualifications held in the project, in name order.
+QStringList QualificationNames(db::Transaction &transaction, const QString &kojiCode);
 
 }  // namespace sorvik::documents::PrintChecks

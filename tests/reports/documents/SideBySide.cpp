@@ -8,7 +8,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-void ExpectSorvikPrintLikeLibreOffice(const QStringList &arguments, const QString &name, int pages, double wordShare)
+void ExpectSorvikPrintLikeLibreOffice(const QStringList &arguments, const QString &name, int pages, double wordShare,
+                                      size_t words)
 {
     const DatabaseCopy site(PreparedDatabase::Demo);
     const QString keep = qEnvironmentVariable("CELVANE_SIDE_BY_SIDE");
@@ -27,5 +28,5 @@ void ExpectSorvikPrintLikeLibreOffice(const QStringList &arguments, const QStrin
                                                     QStringLiteral("pdf"), folder.filePath(QStringLiteral("lo")));
     ASSERT_FALSE(theirs.isEmpty());
     ASSERT_EQ(LibreOfficePeer::pageCount(ours), pages);
-    ExpectPrintedAlike(ours, theirs, 0.5, 0.1, 60, wordShare);
+    ExpectPrintedAlike(ours, theirs, 0.5, 0.1, words, wordShare);
 }

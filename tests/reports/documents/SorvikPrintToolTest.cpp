@@ -71,7 +71,10 @@ TEST_F(SorvikPrintToolTest, ListsTheDocumentsItMakes)
     QStringList names;
     for (const QString &line : lines)
         names << line.section(u'\t', 0, 0);
-    EXPECT_EQ(names, QString("cards,chart,ledger,notice,regional,roster").split(','));
+    EXPECT_EQ(names,
+              QString("cards,chart,construction-notice,holders,inspection,ledger,machines,notice,qualifications,"
+                      "regional,roster,safety,tools,vehicles")
+                  .split(','));
 }
 
 TEST_F(SorvikPrintToolTest, WritesTheNewestChartOrTheOneAskedFor)

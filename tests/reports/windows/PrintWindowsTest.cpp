@@ -1,4 +1,3 @@
-#include "NotYetPrintForm.h"
 #include "PrintWindows.h"
 #include "SiteFixture.h"
 #include "TDaityoPrintForm.h"
@@ -8,7 +7,6 @@
 #include "tree/ConstructionSystem.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 
 using namespace sorvik::documents;
@@ -49,41 +47,6 @@ TEST_F(PrintWindowsTest, QualificationListsNeedAContractorWithQualifications)
     PrintWindows::Open(nullptr, request(PrintWindow::Licences), {});
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_EQ(modal.unscripted(), 1);
-}
-
-// With SORVIK_SCREENSHOT_DIR set, keeps a picture of each window for a person to look at.
-TEST_F(PrintWindowsTest, WindowsStillToComeSaySoWithNothingToPress)
-{
-    ConstructionSystem system(data.IBTransaction1, AppContext::Project());
-    ASSERT_TRUE(system.LoadKoji(QStringLiteral("1")));
-    QStringList captions;
-    for (PrintWindow window : {PrintWindow::Instructions, PrintWindow::Licences, PrintWindow::Notifications,
-                               PrintWindow::Inspections, PrintWindow::OtherSafety}) {
-        modal.then([&](QDialog &dialog) {
-            auto *form = qobject_cast<NotYetPrintForm *>(&dialog);
-            EXPECT_NE(form, nullptr);
-            if (!form)
-                return int(QDialog::Rejected);
-            dialog.show();
-            captions << dialog.windowTitle();
-            EXPECT_EQ(form->KojiCode, QStringLiteral("1"));
-            EXPECT_EQ(form->TitlePanel->caption(), AppContext::Project().CurKojiName());
-            EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("lblNotice"))->text(), NotYetPrintForm::Notice);
-            EXPECT_FALSE(form->btnPrint->isEnabled());
-            EXPECT_FALSE(form->btnPrevew->isEnabled());
-            EXPECT_TRUE(form->btnClose->isEnabled());
-            if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
-                EXPECT_TRUE(form->grab().save(folder + QStringLiteral("/not-yet-%1.png").arg(captions.size())));
-            }
-            return int(QDialog::Rejected);
-        });
-        PrintWindows::Open(nullptr, request(window), {});
-    }
-    EXPECT_EQ(captions,
-              QString("安全衛生印刷画面,資格者一覧印刷画面,"
-                      "車両届・持込機械使用届,各種点検表印刷,その他安全文書印刷")
-                  .split(','));
-    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(PrintWindowsTest, LedgerAndNoticeOpenTheLedgerPrintInTheirMode)
