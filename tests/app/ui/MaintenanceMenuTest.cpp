@@ -20,8 +20,9 @@ namespace {
 // With SORVIK_SCREENSHOT_DIR set, keeps a picture of the window for a person to look at.
 void saveScreenshot(QWidget &window, const QString &name)
 {
-    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
         EXPECT_TRUE(window.grab().save(folder + QLatin1Char('/') + name));
+    }
 }
 
 class MaintenanceMenuTest : public MainFormFixture

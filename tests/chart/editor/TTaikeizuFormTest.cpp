@@ -39,8 +39,9 @@ TEST_F(TTaikeizuFormTest, OpensOnTheNewestVersionAndMovesBetweenVersions)
     EXPECT_EQ(box("1")->Color(), ChartColor::ButtonFace());
     EXPECT_EQ(box("2")->ParentItem(), box("1"));
     // With SORVIK_SCREENSHOT_DIR set, keeps a picture of the chart for a person to look at.
-    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+    if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
         EXPECT_TRUE(form->grab().save(folder + QStringLiteral("/taikeizu.png")));
+    }
 
     form->btnPrev->click();
     EXPECT_EQ(form->edtAPDT->text(), QStringLiteral("2026/04/01"));

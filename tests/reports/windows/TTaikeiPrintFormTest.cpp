@@ -67,8 +67,9 @@ TEST_F(TTaikeiPrintFormTest, ListsTheSavedVersionsNewestFirstAndPrintsTheChosenO
         EXPECT_EQ(form.PrDT->date(), QDate(2026, 12, 1));
         EXPECT_TRUE(form.chkLinkLine->isChecked());
         EXPECT_TRUE(form.btnPrint->isEnabled() && form.btnPrevew->isEnabled());
-        if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty())
+        if (const QString folder = qEnvironmentVariable("SORVIK_SCREENSHOT_DIR"); !folder.isEmpty()) {
             EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/taikei-print.png")));
+        }
 
         // The spring chart: its second subcontractor stands on the second page.
         QListWidgetItem *spring = form.ListBox1->item(1);
