@@ -23,11 +23,11 @@ FieldSpec Period(const char *caption, const char *from, const char *to)
 
 EditorSpec VehicleEditor()
 {
-    EditorSpec spec;
-    spec.caption = u("工事用車両届");
-    spec.packageKind = 6;
-    spec.size = {900, 820};
-    spec.fields = {
+    EditorSpec declaration;
+    declaration.caption = u("工事用車両届");
+    declaration.packageKind = 6;
+    declaration.size = {900, 820};
+    declaration.fields = {
         Group({},
               {
                   Edit(u("一次会社名"), u("CMP1NM")),
@@ -76,7 +76,7 @@ EditorSpec VehicleEditor()
               }),
         Edit(u("運行経路"), u("ROOT")),
     };
-    return spec;
+    return declaration;
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <QLabel>
 
 TEquipmentEditor::TEquipmentEditor(const EditorContext &context, std::unique_ptr<EquipmentRules> rules,
-                                   const EditorSpec &spec, QWidget *parent)
-    : TRecordEditor(context, std::move(rules), spec, parent)
+                                   const EditorSpec &declaration, QWidget *parent)
+    : TRecordEditor(context, std::move(rules), declaration, parent)
     , m_rules(static_cast<EquipmentRules &>(Rules()))
 {
     TitlePanel->setCaption(context.records.Project.CurKojiName());

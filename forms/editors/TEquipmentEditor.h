@@ -24,7 +24,7 @@ public:
     void btnCancelClick() override;
 
 protected:
-    TEquipmentEditor(const EditorContext &context, std::unique_ptr<EquipmentRules> rules, const EditorSpec &spec,
+    TEquipmentEditor(const EditorContext &context, std::unique_ptr<EquipmentRules> rules, const EditorSpec &declaration,
                      QWidget *parent);
 
     void FormShow() override;

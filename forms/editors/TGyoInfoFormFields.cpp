@@ -192,20 +192,20 @@ FieldSpec SpecialistPage(int m)
 
 EditorSpec ContractorEditorSpec()
 {
-    EditorSpec spec;
-    spec.caption = QStringLiteral("業者情報");
-    spec.idField = TVersionEditor::AppliedDateField();
-    spec.packageKind = 1;
-    spec.size = {1250, 900};
+    EditorSpec declaration;
+    declaration.caption = QStringLiteral("業者情報");
+    declaration.idField = TVersionEditor::AppliedDateField();
+    declaration.packageKind = 1;
+    declaration.size = {1250, 900};
     QList<FieldSpec> engineers;
     for (int n = 1; n <= 4; ++n)
         engineers << ChiefEngineerPage(n);
     engineers << SpecialistPage(1) << SpecialistPage(2);
-    spec.fields = {
+    declaration.fields = {
         Row({}, {CompanyBlock(), PeopleBlock()}),
         Row({},
             {Pages(QStringLiteral("PageControl2"), {WorkPage(), LocalPage()}),
              Pages(QStringLiteral("PageControl1"), engineers).Width(530)}),
     };
-    return spec;
+    return declaration;
 }

@@ -26,9 +26,9 @@ QWidget *radio(QWidget *parent, const QString &caption)
 
 EditorSpec QualificationEditor()
 {
-    EditorSpec spec;
-    spec.caption = QStringLiteral("作業員資格詳細画面");
-    spec.fields = {
+    EditorSpec declaration;
+    declaration.caption = QStringLiteral("作業員資格詳細画面");
+    declaration.fields = {
         Edit(QStringLiteral("資格"), QStringLiteral("SKNM")),
         PickerButton(QStringLiteral("btnSikaku"), QStringLiteral("資格マスタ参照します")).SameRow(),
         Certificate(QStringLiteral("YOBIS2"), QStringLiteral("ImageFrame1")).SameRow().Span(7),
@@ -49,14 +49,14 @@ EditorSpec QualificationEditor()
               {StaticText(QStringLiteral("無ければ→")),
                Button(QStringLiteral("btnMSikaku"), QStringLiteral("資格マスタを作成")).SameRow()}),
     };
-    spec.grid = {{QStringLiteral("SKNM"), QStringLiteral("資格名称"), 260},
-                 {QStringLiteral("PRNM"), QStringLiteral("略称"), 90},
-                 {QStringLiteral("SKNO"), QStringLiteral("資格番号"), 140},
-                 {QStringLiteral("SKDT"), QStringLiteral("交付年月日"), 90},
-                 {QStringLiteral("YOBIS1"), QStringLiteral("有効期限"), 90}};
-    spec.beginNextAfterNew = true;
-    spec.size = {760, 600};
-    return spec;
+    declaration.grid = {{QStringLiteral("SKNM"), QStringLiteral("資格名称"), 260},
+                        {QStringLiteral("PRNM"), QStringLiteral("略称"), 90},
+                        {QStringLiteral("SKNO"), QStringLiteral("資格番号"), 140},
+                        {QStringLiteral("SKDT"), QStringLiteral("交付年月日"), 90},
+                        {QStringLiteral("YOBIS1"), QStringLiteral("有効期限"), 90}};
+    declaration.beginNextAfterNew = true;
+    declaration.size = {760, 600};
+    return declaration;
 }
 
 }  // namespace

@@ -175,12 +175,12 @@ FieldSpec InspectionPage()
 
 EditorSpec MachineEditor()
 {
-    EditorSpec spec;
-    spec.caption = u("持込機械使用届");
-    spec.packageKind = 7;
-    spec.size = {940, 800};
-    spec.fields = {Pages(u("PageControl1"), {UsePage(), InspectionPage()})};
-    return spec;
+    EditorSpec declaration;
+    declaration.caption = u("持込機械使用届");
+    declaration.packageKind = 7;
+    declaration.size = {940, 800};
+    declaration.fields = {Pages(u("PageControl1"), {UsePage(), InspectionPage()})};
+    return declaration;
 }
 
 }  // namespace

@@ -24,11 +24,11 @@ FieldSpec StaffRow(const QString &caption, const QString &column, int tag, const
 
 EditorSpec ProjectEditor()
 {
-    EditorSpec spec;
-    spec.caption = QStringLiteral("工事契約者情報");
-    spec.idField = TVersionEditor::AppliedDateField();
-    spec.packageKind = 0;
-    spec.size = {760, 560};
+    EditorSpec declaration;
+    declaration.caption = QStringLiteral("工事契約者情報");
+    declaration.idField = TVersionEditor::AppliedDateField();
+    declaration.packageKind = 0;
+    declaration.size = {760, 560};
     const FieldSpec contract = Page(
         QStringLiteral("契約事項"),
         {Group(QStringLiteral("契約情報"),
@@ -88,8 +88,8 @@ EditorSpec ProjectEditor()
                       {StaffRow(QStringLiteral("書記"), QStringLiteral("RPNM"), 19, QStringLiteral("btnRPNM"))})
                     .Hint(QStringLiteral("施工体制図の書記に使用します"))})
               .Hint(QStringLiteral("施工体制台帳に使用します"));
-    spec.fields = {Pages(QStringLiteral("PageControl1"), {contract, client, council})};
-    return spec;
+    declaration.fields = {Pages(QStringLiteral("PageControl1"), {contract, client, council})};
+    return declaration;
 }
 
 }  // namespace

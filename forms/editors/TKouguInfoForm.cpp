@@ -119,12 +119,12 @@ FieldSpec InspectionPage()
 
 EditorSpec ToolEditor()
 {
-    EditorSpec spec;
-    spec.caption = u("持込工具使用届");
-    spec.packageKind = 8;
-    spec.size = {1240, 800};
-    spec.fields = {Pages(u("PageControl1"), {UsePage(), InspectionPage()})};
-    return spec;
+    EditorSpec declaration;
+    declaration.caption = u("持込工具使用届");
+    declaration.packageKind = 8;
+    declaration.size = {1240, 800};
+    declaration.fields = {Pages(u("PageControl1"), {UsePage(), InspectionPage()})};
+    return declaration;
 }
 
 }  // namespace

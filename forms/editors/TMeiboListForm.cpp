@@ -46,8 +46,8 @@ FieldSpec chooseButton(int tag)
 
 EditorSpec RosterEditor()
 {
-    EditorSpec spec;
-    spec.caption = QStringLiteral("作業員名簿");
+    EditorSpec declaration;
+    declaration.caption = QStringLiteral("作業員名簿");
     const QList<FieldSpec> person{
         Edit(QStringLiteral("氏名"), QStringLiteral("NAME")),
         Edit(QStringLiteral("ふりがな"), QStringLiteral("FURI")),
@@ -100,25 +100,25 @@ EditorSpec RosterEditor()
         CheckedDateField(QStringLiteral("入場年月日"), QStringLiteral("INDT")),
         CheckedDateField(QStringLiteral("受入教育日"), QStringLiteral("UKDT")),
     };
-    spec.fields = {
+    declaration.fields = {
         Group({}, person),
         Group({}, health).SameRow(),
         Photo(QStringLiteral("SDFL"), QStringLiteral("ImageFrame1")).SameRow(),
     };
-    spec.grid = {{QStringLiteral("SEL"), QStringLiteral("選択"), 36},
-                 {QStringLiteral("ODRNO"), QStringLiteral("表示順"), 50},
-                 {QStringLiteral("BARCDNO"), QStringLiteral("BARCD"), 70},
-                 {QStringLiteral("NAME"), QStringLiteral("氏名"), 110},
-                 {QStringLiteral("FURI"), QStringLiteral("ふりがな"), 120},
-                 {QStringLiteral("GINOKYO"), QStringLiteral("資格"), 150},
-                 {QStringLiteral("MENKYO"), QStringLiteral("免許"), 150},
-                 {QStringLiteral("TOKUKYO"), QStringLiteral("教育"), 150},
-                 {QStringLiteral("INDT"), QStringLiteral("受入日"), 80},
-                 {QStringLiteral("UKDT"), QStringLiteral("受付日"), 80}};
+    declaration.grid = {{QStringLiteral("SEL"), QStringLiteral("選択"), 36},
+                        {QStringLiteral("ODRNO"), QStringLiteral("表示順"), 50},
+                        {QStringLiteral("BARCDNO"), QStringLiteral("BARCD"), 70},
+                        {QStringLiteral("NAME"), QStringLiteral("氏名"), 110},
+                        {QStringLiteral("FURI"), QStringLiteral("ふりがな"), 120},
+                        {QStringLiteral("GINOKYO"), QStringLiteral("資格"), 150},
+                        {QStringLiteral("MENKYO"), QStringLiteral("免許"), 150},
+                        {QStringLiteral("TOKUKYO"), QStringLiteral("教育"), 150},
+                        {QStringLiteral("INDT"), QStringLiteral("受入日"), 80},
+                        {QStringLiteral("UKDT"), QStringLiteral("受付日"), 80}};
     // The worker package (kind 2) shows the exchange buttons; they send the roster package.
-    spec.packageKind = 2;
-    spec.size = {1060, 800};
-    return spec;
+    declaration.packageKind = 2;
+    declaration.size = {1060, 800};
+    return declaration;
 }
 
 bool opensChoice(Qt::FocusReason reason)

@@ -11,9 +11,9 @@ namespace {
 
 EditorSpec NamesEditor()
 {
-    EditorSpec spec;
-    spec.caption = QStringLiteral("資格マスタ");
-    spec.fields = {
+    EditorSpec declaration;
+    declaration.caption = QStringLiteral("資格マスタ");
+    declaration.fields = {
         Widget(QStringLiteral("種別"), QStringLiteral("ComboBox1"),
                [](QWidget *parent) {
                    auto *kinds = new QComboBox(parent);
@@ -25,12 +25,12 @@ EditorSpec NamesEditor()
         Edit(QStringLiteral("名称"), QStringLiteral("NM")),
         Number(QStringLiteral("表示順"), QStringLiteral("ODRNO")).Width(60),
     };
-    spec.grid = {{QStringLiteral("ODRNO"), QStringLiteral("表示順"), 60},
-                 {QStringLiteral("PRNM"), QStringLiteral("略称"), 120},
-                 {QStringLiteral("NM"), QStringLiteral("名称"), 360}};
-    spec.beginNextAfterNew = true;
-    spec.size = {620, 520};
-    return spec;
+    declaration.grid = {{QStringLiteral("ODRNO"), QStringLiteral("表示順"), 60},
+                        {QStringLiteral("PRNM"), QStringLiteral("略称"), 120},
+                        {QStringLiteral("NM"), QStringLiteral("名称"), 360}};
+    declaration.beginNextAfterNew = true;
+    declaration.size = {620, 520};
+    return declaration;
 }
 
 }  // namespace

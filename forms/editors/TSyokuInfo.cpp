@@ -6,10 +6,10 @@ namespace {
 
 EditorSpec StaffEditor()
 {
-    EditorSpec spec;
-    spec.caption = QStringLiteral("職員情報");
-    spec.idField = Label(QStringLiteral("職員ID"), QStringLiteral("SHCD"));
-    spec.fields = {
+    EditorSpec declaration;
+    declaration.caption = QStringLiteral("職員情報");
+    declaration.idField = Label(QStringLiteral("職員ID"), QStringLiteral("SHCD"));
+    declaration.fields = {
         Edit(QStringLiteral("氏名"), QStringLiteral("NAME")),
         Photo(QStringLiteral("SDFL"), QStringLiteral("ImageFrame1")).SameRow().Span(7),
         Edit(QStringLiteral("ふりがな"), QStringLiteral("FURI")),
@@ -21,12 +21,12 @@ EditorSpec StaffEditor()
         Edit(QStringLiteral("交付番号"), QStringLiteral("SNNO")),
         Edit(QStringLiteral("画像ファイル"), QStringLiteral("SDFL")).ReadOnly(),
     };
-    spec.grid = {{QStringLiteral("NAME"), QStringLiteral("氏名"), 120},
-                 {QStringLiteral("FURI"), QStringLiteral("ふりがな"), 130},
-                 {QStringLiteral("BNDT"), QStringLiteral("生年月日"), 80},
-                 {QStringLiteral("POST"), QStringLiteral("役職"), 100},
-                 {QStringLiteral("SNSK"), QStringLiteral("資格内容"), 180}};
-    return spec;
+    declaration.grid = {{QStringLiteral("NAME"), QStringLiteral("氏名"), 120},
+                        {QStringLiteral("FURI"), QStringLiteral("ふりがな"), 130},
+                        {QStringLiteral("BNDT"), QStringLiteral("生年月日"), 80},
+                        {QStringLiteral("POST"), QStringLiteral("役職"), 100},
+                        {QStringLiteral("SNSK"), QStringLiteral("資格内容"), 180}};
+    return declaration;
 }
 
 }  // namespace

@@ -4,18 +4,18 @@ namespace {
 
 FieldSpec field(FieldKind kind, const QString &caption, const QString &column)
 {
-    FieldSpec spec;
-    spec.kind = kind;
-    spec.caption = caption;
-    spec.column = column;
-    return spec;
+    FieldSpec declaration;
+    declaration.kind = kind;
+    declaration.caption = caption;
+    declaration.column = column;
+    return declaration;
 }
 
 FieldSpec container(FieldKind kind, const QString &caption, const QList<FieldSpec> &children)
 {
-    FieldSpec spec = field(kind, caption, {});
-    spec.children = children;
-    return spec;
+    FieldSpec declaration = field(kind, caption, {});
+    declaration.children = children;
+    return declaration;
 }
 
 }  // namespace
@@ -170,24 +170,24 @@ FieldSpec Check(const QString &caption, const QString &column)
 
 FieldSpec List(const QString &caption, const QString &column, const QStringList &items)
 {
-    FieldSpec spec = field(FieldKind::List, caption, column);
-    spec.items = items;
-    return spec;
+    FieldSpec declaration = field(FieldKind::List, caption, column);
+    declaration.items = items;
+    return declaration;
 }
 
 FieldSpec EditableList(const QString &caption, const QString &column, const QStringList &items)
 {
-    FieldSpec spec = field(FieldKind::EditableList, caption, column);
-    spec.items = items;
-    return spec;
+    FieldSpec declaration = field(FieldKind::EditableList, caption, column);
+    declaration.items = items;
+    return declaration;
 }
 
 FieldSpec Radio(const QString &caption, const QString &column, const QStringList &items, const QStringList &values)
 {
-    FieldSpec spec = field(FieldKind::Radio, caption, column);
-    spec.items = items;
-    spec.values = values;
-    return spec;
+    FieldSpec declaration = field(FieldKind::Radio, caption, column);
+    declaration.items = items;
+    declaration.values = values;
+    return declaration;
 }
 
 FieldSpec DateField(const QString &caption, const QString &column)
@@ -237,10 +237,10 @@ FieldSpec PickerButton(const QString &name, const QString &hint)
 
 FieldSpec Widget(const QString &caption, const QString &name, std::function<QWidget *(QWidget *parent)> make)
 {
-    FieldSpec spec = field(FieldKind::Widget, caption, {});
-    spec.name = name;
-    spec.make = std::move(make);
-    return spec;
+    FieldSpec declaration = field(FieldKind::Widget, caption, {});
+    declaration.name = name;
+    declaration.make = std::move(make);
+    return declaration;
 }
 
 FieldSpec Row(const QString &caption, const QList<FieldSpec> &fields)

@@ -9,30 +9,30 @@
 #include <QLabel>
 #include <stdexcept>
 
-TRecordEditor::TRecordEditor(const EditorContext &context, std::unique_ptr<RecordRules> rules, const EditorSpec &spec,
-                             QWidget *parent)
+TRecordEditor::TRecordEditor(const EditorContext &context, std::unique_ptr<RecordRules> rules,
+                             const EditorSpec &declaration, QWidget *parent)
     : TEditForm(context.records.Transaction, parent)
     , IBTable1(context.records.Transaction)
     , m_context(context)
     , m_rules(std::move(rules))
     , m_session(IBTable1, *m_rules)
     , m_builder(DataSource1, context)
-    , m_packageKind(spec.packageKind)
-    , m_beginNextAfterNew(spec.beginNextAfterNew)
+    , m_packageKind(declaration.packageKind)
+    , m_beginNextAfterNew(declaration.beginNextAfterNew)
 {
-    setWindowTitle(spec.caption);
-    TitlePanel->setCaption(spec.caption);
+    setWindowTitle(declaration.caption);
+    TitlePanel->setCaption(declaration.caption);
     DataSource1.setDataSet(&IBTable1);
-    if (spec.idField.column.isEmpty())
+    if (declaration.idField.column.isEmpty())
         HideVersionStrip();
     else
-        SetIdField(spec.idField.caption, m_builder.BuildControl(spec.idField, RirekiPanel));
-    AddPanel(m_builder.Build(spec.fields, EditPanel), PanelPlace::Bottom, spec.grid.isEmpty() ? 1 : 0);
-    if (!spec.grid.isEmpty()) {
+        SetIdField(declaration.idField.caption, m_builder.BuildControl(declaration.idField, RirekiPanel));
+    AddPanel(m_builder.Build(declaration.fields, EditPanel), PanelPlace::Bottom, declaration.grid.isEmpty() ? 1 : 0);
+    if (!declaration.grid.isEmpty()) {
         DBGrid1 = new DBGrid(EditPanel);
         DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
         DBGrid1->setDataSource(&DataSource1);
-        DBGrid1->setColumns(spec.grid);
+        DBGrid1->setColumns(declaration.grid);
         AddPanel(DBGrid1, PanelPlace::Bottom, 1);
     }
     m_builder.ChainFocus();
@@ -43,7 +43,7 @@ TRecordEditor::TRecordEditor(const EditorContext &context, std::unique_ptr<Recor
     m_session.OnRefused = [this](const QString &column) { focusColumn(column); };
     DataSet::Chain(IBTable1.AfterScroll, [this](DataSet &) { RecordShown(); });
     DataSet::Chain(IBTable1.AfterCancel, [this](DataSet &) { RecordShown(); });
-    resize(spec.size);
+    resize(declaration.size);
 }
 
 TRecordEditor::~TRecordEditor() = default;

@@ -29,7 +29,7 @@ class TRecordEditor : public TEditForm
 {
     Q_OBJECT
 public:
-    TRecordEditor(const EditorContext &context, std::unique_ptr<RecordRules> rules, const EditorSpec &spec,
+    TRecordEditor(const EditorContext &context, std::unique_ptr<RecordRules> rules, const EditorSpec &declaration,
                   QWidget *parent = nullptr);
     ~TRecordEditor() override;
 

@@ -15,8 +15,8 @@ FieldSpec TVersionEditor::AppliedDateField()
 }
 
 TVersionEditor::TVersionEditor(const EditorContext &context, std::unique_ptr<VersionRules> rules,
-                               const EditorSpec &spec, QWidget *parent)
-    : TRecordEditor(context, std::move(rules), spec, parent)
+                               const EditorSpec &declaration, QWidget *parent)
+    : TRecordEditor(context, std::move(rules), declaration, parent)
     , m_appliedDate(FindBoundControl(QStringLiteral("DBEditAPDT")))
 {
     btnNew->setText(QStringLiteral("改訂(&A)"));

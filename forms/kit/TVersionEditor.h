@@ -27,7 +27,7 @@ public:
     void DBEditAPDTExit();
 
 protected:
-    TVersionEditor(const EditorContext &context, std::unique_ptr<VersionRules> rules, const EditorSpec &spec,
+    TVersionEditor(const EditorContext &context, std::unique_ptr<VersionRules> rules, const EditorSpec &declaration,
                    QWidget *parent);
 
     void SetCreating(bool creating) { m_creating = creating; }

@@ -23,16 +23,16 @@ class BarcodeEditor : public TRecordEditor
 {
 public:
     explicit BarcodeEditor(const EditorContext &context)
-        : TRecordEditor(context, std::make_unique<KikaiRules>(), spec())
+        : TRecordEditor(context, std::make_unique<KikaiRules>(), declaration())
     {
     }
 
-    static EditorSpec spec()
+    static EditorSpec declaration()
     {
-        EditorSpec spec;
-        spec.caption = "持込機械使用届";
-        spec.fields = {BarcodeField("BARCD", "BARCDNO").Named("editBarcd"), Edit("名称", "KKNM")};
-        return spec;
+        EditorSpec declaration;
+        declaration.caption = "持込機械使用届";
+        declaration.fields = {BarcodeField("BARCD", "BARCDNO").Named("editBarcd"), Edit("名称", "KKNM")};
+        return declaration;
     }
 };
 

@@ -39,16 +39,16 @@ class MachineEditor : public TRecordEditor
 {
 public:
     explicit MachineEditor(const EditorContext &context)
-        : TRecordEditor(context, std::make_unique<PlainRules>("KIKAI"), spec())
+        : TRecordEditor(context, std::make_unique<PlainRules>("KIKAI"), declaration())
     {
     }
 
-    static EditorSpec spec()
+    static EditorSpec declaration()
     {
-        EditorSpec spec;
-        spec.caption = "持込機械使用届";
-        spec.idField = Label("登録番号", "MCCD");
-        spec.fields = {
+        EditorSpec declaration;
+        declaration.caption = "持込機械使用届";
+        declaration.idField = Label("登録番号", "MCCD");
+        declaration.fields = {
             Pages(
                 "PageControl1",
                 {Page("使用届",
@@ -60,7 +60,7 @@ public:
                               Memo("注意事項", "CAUTION"), CheckedDateField("使用開始", "INDT")})}),
                  Page("点検表", {Check("(a)", "CHKA_1A"), Check("(b)", "CHKA_1B").SameRow()})}),
         };
-        return spec;
+        return declaration;
     }
 };
 
@@ -189,15 +189,15 @@ class ToolEditor : public TRecordEditor
 {
 public:
     explicit ToolEditor(const EditorContext &context)
-        : TRecordEditor(context, std::make_unique<PlainRules>("KOUGU"), spec())
+        : TRecordEditor(context, std::make_unique<PlainRules>("KOUGU"), declaration())
     {
     }
-    static EditorSpec spec()
+    static EditorSpec declaration()
     {
-        EditorSpec spec;
-        spec.caption = "持込工具使用届";
-        spec.fields = {CheckGrid("アース線", "CHK01"), CheckGrid("接地クランプ", "CHK02")};
-        return spec;
+        EditorSpec declaration;
+        declaration.caption = "持込工具使用届";
+        declaration.fields = {CheckGrid("アース線", "CHK01"), CheckGrid("接地クランプ", "CHK02")};
+        return declaration;
     }
 };
 

@@ -188,18 +188,18 @@ class ExchangingStaffEditor : public TRecordEditor
 {
 public:
     explicit ExchangingStaffEditor(const EditorContext &context)
-        : TRecordEditor(context, std::make_unique<StaffRules>(), spec())
+        : TRecordEditor(context, std::make_unique<StaffRules>(), declaration())
     {
     }
 
 private:
-    static EditorSpec spec()
+    static EditorSpec declaration()
     {
-        EditorSpec spec;
-        spec.caption = QStringLiteral("職員");
-        spec.fields = {Edit(QStringLiteral("氏名"), QStringLiteral("NAME"))};
-        spec.packageKind = 3;
-        return spec;
+        EditorSpec declaration;
+        declaration.caption = QStringLiteral("職員");
+        declaration.fields = {Edit(QStringLiteral("氏名"), QStringLiteral("NAME"))};
+        declaration.packageKind = 3;
+        return declaration;
     }
 };
 

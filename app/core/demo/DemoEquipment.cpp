@@ -151,7 +151,7 @@ struct Machine
     using Text = const char *;
     int code = 0;
     int leased = 0;
-    Text name = "", maker = "", spec = "", made = "", number = "", arrival = "", removal = "", place = "";
+    Text name = "", maker = "", model = "", made = "", number = "", arrival = "", removal = "", place = "";
     Text operatorName = "", operatorLicences = "", deputy = "", deputyLicences = "";
     Text yearly = "", monthly = "", specific = "", performance = "", vehicle = "", insurance = "";
     int perPerson = 0;
@@ -175,7 +175,7 @@ void writeMachine(DemoRowWriter &w, const Machine &m)
               {"USEPRE", u("石川 勝")},
               {"KKNM", u(m.name)},
               {"KKMK", u(m.maker)},
-              {"KKSPEC", u(m.spec)},
+              {"KKSPEC", u(m.model)},
               {"MDYMD", u(m.made)},
               {"KNRNO", u(m.number)},
               {"STDT", u(m.arrival)},
@@ -225,7 +225,7 @@ void writeMachines(DemoRowWriter &w)
          .leased = 0,
          .name = "バックホウ",
          .maker = "コマツ",
-         .spec = "PC200-10 山積0.8m³",
+         .model = "PC200-10 山積0.8m³",
          .made = "2018",
          .number = "IS-BH-07",
          .arrival = "2026/05/07",
@@ -256,7 +256,7 @@ void writeMachines(DemoRowWriter &w)
          .leased = 1,
          .name = "ラフテレーンクレーン",
          .maker = "タダノ",
-         .spec = "GR-250N 25t吊",
+         .model = "GR-250N 25t吊",
          .made = "2016",
          .number = "IS-RC-02",
          .arrival = "2026/06/01",

@@ -90,7 +90,7 @@ void writeVehicles(DemoRowWriter &writer)
 }
 
 void writeMachine(DemoRowWriter &writer, int gyoCode, int code, const QString &firstTier, const QString &company,
-                  int tier, const QString &kind, const QString &maker, const QString &spec, const QString &sign,
+                  int tier, const QString &kind, const QString &maker, const QString &model, const QString &sign,
                   int number, const QString &in, const QString &out)
 {
     writer.insert("KIKAI",
@@ -102,7 +102,7 @@ void writeMachine(DemoRowWriter &writer, int gyoCode, int code, const QString &f
                    {"USEPRE", QStringLiteral("職長")},
                    {"KKNM", kind},
                    {"KKMK", maker},
-                   {"KKSPEC", spec},
+                   {"KKSPEC", model},
                    {"MDYMD", QStringLiteral("2019")},
                    {"KNRNO", QStringLiteral("M-%1").arg(code, 3, 10, QLatin1Char('0'))},
                    {"STDT", in},
