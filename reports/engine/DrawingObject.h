@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <memory>
-#include <optional>
+#include <mutex>
 
 namespace celvane {
 
@@ -18,14 +18,17 @@ struct ImageData
     QString sourcePart;  // where the template keeps it; saved documents point there again
 
     // The picture decoded, made once: a document previewed, printed and saved as PDF decodes
-    // each photo once, however many pages and prints show it.
+    // each photo once, however many pages and prints show it, and runs of pages written
+    // side by side may ask for it at the same time.
     const QImage &decoded() const
     {
-        if (!decodedOnce)
-            decodedOnce = QImage::fromData(bytes);
-        return *decodedOnce;
+        std::call_once(m_decoding, [this] { m_decoded = QImage::fromData(bytes); });
+        return m_decoded;
     }
-    mutable std::optional<QImage> decodedOnce = std::nullopt;  // filled by decoded()
+
+private:
+    mutable std::once_flag m_decoding;
+    mutable QImage m_decoded;
 };
 
 // Position of a drawing corner: a cell (0-based, as stored) and an offset into it in EMU.

@@ -28,9 +28,10 @@ bool isDateLetter(QChar c)
 // whether the group stands for the whole section, as the system's long date does.
 bool bracket(FormatSection &section, const QString &inside)
 {
-    static const QRegularExpression condition(QStringLiteral("^(<=|>=|<>|<|>|=)\\s*(-?[0-9.]+(?:[eE][-+]?\\d+)?)$"));
-    static const QRegularExpression elapsed(QStringLiteral("^(h+|m+|s+)$"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression colorNumber(QStringLiteral("^colou?r\\s*(\\d+)$"),
+    // One of each for every thread: formats are read by page runs drawn side by side.
+    thread_local const QRegularExpression condition(QStringLiteral("^(<=|>=|<>|<|>|=)\\s*(-?[0-9.]+(?:[eE][-+]?\\d+)?)$"));
+    thread_local const QRegularExpression elapsed(QStringLiteral("^(h+|m+|s+)$"), QRegularExpression::CaseInsensitiveOption);
+    thread_local const QRegularExpression colorNumber(QStringLiteral("^colou?r\\s*(\\d+)$"),
                                                 QRegularExpression::CaseInsensitiveOption);
     if (const int color = namedColor(inside); color >= 0) {
         section.colorIndex = color;

@@ -453,7 +453,7 @@ void PageRenderer::paintHeaderFooter(QPainter &painter, const PrintedPage &page)
         return section.replace(u'\x01', u'&');
     };
     const auto draw = [&](const QString &layoutText, double baseline) {
-        static const QRegularExpression part(QStringLiteral("&([LCR])"));
+        thread_local const QRegularExpression part(QStringLiteral("&([LCR])"));  // pages drawn side by side
         QString sections[3];
         int current = 1;
         qsizetype at = 0;

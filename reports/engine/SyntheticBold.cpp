@@ -11,7 +11,7 @@ bool SyntheticBold::needed(const QFont &font)
 {
     if (font.weight() < QFont::DemiBold)
         return false;
-    static QHash<QString, bool> hasBold;
+    thread_local QHash<QString, bool> hasBold;  // pages may be drawn on several threads
     const QString family = font.family();
     const auto known = hasBold.constFind(family);
     if (known != hasBold.constEnd())

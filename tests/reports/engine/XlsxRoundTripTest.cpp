@@ -160,7 +160,10 @@ TEST_F(XlsxRoundTrip, KeepsPicturesAndShapesWithTheirAnchors)
     picture.from = {3, 1, 36000, 72000};
     picture.width = 34 * kEmuPerMillimetre;
     picture.height = 41 * kEmuPerMillimetre;
-    picture.image = std::make_shared<ImageData>(ImageData{TemplateFactory::jpeg(40, 48), QStringLiteral("jpeg"), {}});
+    auto image = std::make_shared<ImageData>();
+    image->bytes = TemplateFactory::jpeg(40, 48);
+    image->extension = QStringLiteral("jpeg");
+    picture.image = image;
     DrawingObject ring;
     ring.kind = DrawingObject::Kind::Shape;
     ring.anchor = DrawingObject::Anchor::TwoCell;
