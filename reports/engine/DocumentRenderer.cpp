@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <future>
 
 namespace celvane {
@@ -71,18 +72,19 @@ void DocumentRenderer::print(QPagedPaintDevice &device, const PageRenderer &rend
     painter.end();
 }
 
-int DocumentRenderer::pdfPartsFor(int pages)
+int DocumentRenderer::pdfRunsFor(int pages)
 {
     // A run costs a writer and a copy of the fonts of its own; below some tens of pages
-    // that is more than the second core wins.
+    // that is more than another core wins. Four runs a core let a core that finished its
+    // runs early take on another, as the cost of a page is only guessed.
     constexpr int kPagesPerRun = 40;
-    return std::clamp(pages / kPagesPerRun, 1, std::max(1, QThread::idealThreadCount()));
+    const int cores = QThread::idealThreadCount();
+    return cores > 1 ? std::clamp(pages / kPagesPerRun, 1, 4 * cores) : 1;
 }
 
-std::vector<size_t> DocumentRenderer::runFirstPages(int parts) const
+std::vector<size_t> DocumentRenderer::runFirstPages(int runs) const
 {
-    // A page costs about as much as the cells on it, plus what every page draws; pages of
-    // a few narrow columns take a third of the time of pages of the full width.
+    // A page costs about as much as the cells on it, plus what every page draws.
     constexpr double kPageCost = 50;
     std::vector<double> costUpTo{0};
     for (const PrintedPage &page : m_pages) {
@@ -95,47 +97,55 @@ std::vector<size_t> DocumentRenderer::runFirstPages(int parts) const
         costUpTo.push_back(costUpTo.back() + kPageCost + cells);
     }
     std::vector<size_t> firsts{0};
-    for (int run = 1; run < parts; ++run) {
-        const double share = costUpTo.back() * run / parts;
+    for (int run = 1; run < runs; ++run) {
+        const double share = costUpTo.back() * run / runs;
         const size_t first = size_t(std::lower_bound(costUpTo.begin(), costUpTo.end(), share) - costUpTo.begin());
-        firsts.push_back(std::clamp(first, firsts.back() + 1, m_pages.size() - size_t(parts - run)));
+        firsts.push_back(std::clamp(first, firsts.back() + 1, m_pages.size() - size_t(runs - run)));
     }
     firsts.push_back(m_pages.size());
     return firsts;
 }
 
-QByteArray DocumentRenderer::pdf(const QString &title, int parts) const
+QByteArray DocumentRenderer::pdf(const QString &title, int runs) const
 {
     if (m_pages.empty())
         throw CelvaneError(QStringLiteral("印刷するページがありません"));
-    parts = std::clamp(parts, 1, pageCount());
-    const std::vector<size_t> firsts = runFirstPages(parts);
-    std::vector<QByteArray> runs(static_cast<size_t>(parts));
+    runs = std::clamp(runs, 1, pageCount());
+    const std::vector<size_t> firsts = runFirstPages(runs);
+    std::vector<QByteArray> written(static_cast<size_t>(runs));
+    std::atomic<int> nextRun = 0;
     // Each run has a renderer of its own: a renderer keeps what it measured for the next page.
-    const auto write = [&](int run) {
-        QBuffer buffer(&runs[size_t(run)]);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(600);
-        writer.setCreator(QStringLiteral("Celvane"));
-        writer.setTitle(title);
-        const PageRenderer renderer(m_book);
-        print(writer, renderer, firsts[size_t(run)], firsts[size_t(run) + 1]);
+    const auto writeRuns = [&] {
+        for (int run = nextRun++; run < runs; run = nextRun++) {
+            try {
+                QBuffer buffer(&written[size_t(run)]);
+                buffer.open(QIODevice::WriteOnly);
+                QPdfWriter writer(&buffer);
+                writer.setResolution(600);
+                writer.setCreator(QStringLiteral("Celvane"));
+                writer.setTitle(title);
+                const PageRenderer renderer(m_book);
+                print(writer, renderer, firsts[size_t(run)], firsts[size_t(run) + 1]);
+            } catch (...) {
+                nextRun = runs;  // the file is lost anyway: the other threads stop too
+                throw;
+            }
+        }
     };
-    std::vector<std::future<void>> others;
-    for (int run = 1; run < parts; ++run)
-        others.push_back(std::async(std::launch::async, write, run));
-    write(0);
-    for (std::future<void> &other : others)
-        other.get();
-    return PdfJoiner::join(runs);
+    std::vector<std::future<void>> helpers;
+    for (int thread = 1; thread < std::min(runs, QThread::idealThreadCount()); ++thread)
+        helpers.push_back(std::async(std::launch::async, writeRuns));
+    writeRuns();
+    for (std::future<void> &helper : helpers)
+        helper.get();
+    return PdfJoiner::join(written);
 }
 
 void DocumentRenderer::savePdf(const QString &fileName, const QString &title) const
 {
     QByteArray bytes;
     try {
-        bytes = pdf(title, pdfPartsFor(pageCount()));
+        bytes = pdf(title, pdfRunsFor(pageCount()));
     } catch (const CelvaneError &error) {
         throw CelvaneError(QStringLiteral("「%1」に保存できません（%2）").arg(fileName, error.message()));
     }

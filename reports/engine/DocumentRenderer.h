@@ -25,15 +25,16 @@ public:
     void print(QPagedPaintDevice &device) const;
     // Writes the whole file or nothing (see OutputFile); throws CelvaneError.
     void savePdf(const QString &fileName, const QString &title = {}) const;
-    // The PDF file's bytes, its pages written in `parts` runs side by side and joined.
-    QByteArray pdf(const QString &title, int parts) const;
+    // The PDF file's bytes, its pages written in `runs` runs of consecutive pages on as
+    // many cores as the machine has, and joined.
+    QByteArray pdf(const QString &title, int runs) const;
     // How many runs a document of so many pages is written in on this machine.
-    static int pdfPartsFor(int pages);
+    static int pdfRunsFor(int pages);
 
 private:
     void print(QPagedPaintDevice &device, const PageRenderer &renderer, size_t begin, size_t end) const;
     // Where each run begins, so that the runs take about as long; the last entry is the end.
-    std::vector<size_t> runFirstPages(int parts) const;
+    std::vector<size_t> runFirstPages(int runs) const;
 
     const Workbook &m_book;
     std::vector<PrintedPage> m_pages;

@@ -314,14 +314,19 @@ void PageRenderer::paintBorders(QPainter &painter, const PageFrame &frame) const
     const Worksheet &sheet = frame.sheet;
     const StyleSheet &styles = m_book.styles;
     static const Border none;
+    // The page's rows found once: every cell asks for its own lines and its neighbours', and
+    // searching a sheet of a hundred thousand rows for each would make long sheets slower
+    // per page than short ones.
+    std::vector<const Row *> rows(size_t(page.lastRow - page.firstRow + 1), nullptr);
+    for (auto row = sheet.rows.lower_bound(page.firstRow); row != sheet.rows.end() && row->first <= page.lastRow; ++row)
+        rows[size_t(row->first - page.firstRow)] = &row->second;
     const auto borderAt = [&](int c, int r) -> const Border & {
-        const Cell *cell = sheet.findCell(c, r);
-        if (cell)
-            return styles.borderOf(cell->style);
-        const auto row = sheet.rows.find(r);
-        if (row != sheet.rows.end() && row->second.style >= 0)
-            return styles.borderOf(row->second.style);
-        return none;
+        const Row *row = rows[size_t(r - page.firstRow)];
+        if (!row)
+            return none;
+        if (const auto cell = row->cells.find(c); cell != row->cells.end())
+            return styles.borderOf(cell->second.style);
+        return row->style >= 0 ? styles.borderOf(row->style) : none;
     };
     const auto sameMerge = [&](int c1, int r1, int c2, int r2) {
         const CellRange *merge = frame.mergeAt(c1, r1);
