@@ -28,10 +28,10 @@ std::filesystem::path pathOf(const QString &path)
 
 }  // namespace
 
-bool CreateArchive(const QString &archivePath, const QString &folder)
+bool CreateArchive(const QString &archivePath, const QString &folder, Durability durability)
 {
-    return reported(
-        guarded([&] { return packFiles(pathOf(archivePath), folder.toStdString()); }, archivePath.toStdString()));
+    return reported(guarded([&] { return packFiles(pathOf(archivePath), folder.toStdString(), durability); },
+                            archivePath.toStdString()));
 }
 
 bool ExtractArchive(const QString &archivePath, const QString &folder, Durability durability)

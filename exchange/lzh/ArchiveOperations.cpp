@@ -28,7 +28,7 @@ bool isHidden(const fs::path &file)
 
 }  // namespace
 
-ArchiverResult packFiles(const fs::path &archive, const std::string &fileSpec)
+ArchiverResult packFiles(const fs::path &archive, const std::string &fileSpec, Durability durability)
 {
     std::error_code ec;
     const std::string whole = withoutTrailingSeparators(fileSpec);
@@ -49,7 +49,7 @@ ArchiverResult packFiles(const fs::path &archive, const std::string &fileSpec)
     if (files.empty())
         return messages::noFiles(pattern.folder);
     std::sort(files.begin(), files.end());
-    return ArchiveWriter().create(archive, files);
+    return ArchiveWriter().create(archive, files, durability);
 }
 
 ArchiverResult guarded(const std::function<ArchiverResult()> &operation, const std::string &subject)

@@ -15,7 +15,8 @@ namespace sorvik::lzh {
 // Packs into `archive` the regular files that `fileSpec` names: a folder
 // ("/work/Temp"), or a folder and a pattern ("/work/Temp\*.*",
 // "/work/Temp/*.CSV"). Hidden files and the archive itself are left out.
-ArchiverResult packFiles(const std::filesystem::path &archive, const std::string &fileSpec);
+ArchiverResult packFiles(const std::filesystem::path &archive, const std::string &fileSpec,
+                         Durability durability = Durability::Synced);
 
 // Unpacks every member of `archive` into `folder` under its bare name.
 ArchiverResult unpackArchive(const std::filesystem::path &archive, const std::string &folder,

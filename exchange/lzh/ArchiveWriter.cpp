@@ -47,12 +47,12 @@ ArchiverResult readChunks(const FileDescriptor &in, const std::string &fileName,
 }  // namespace
 
 ArchiverResult ArchiveWriter::create(const std::filesystem::path &archive,
-                                     const std::vector<std::filesystem::path> &files) const
+                                     const std::vector<std::filesystem::path> &files, Durability durability) const
 {
     const std::string archiveName = archive.string();
     if (!sorvik::isReplaceableFile(archiveName))
         return messages::notAFile(archiveName);
-    sorvik::AtomicFile file(archiveName);
+    sorvik::AtomicFile file(archiveName, durability);
     errno = 0;
     if (!file.open())
         return messages::writeFailed(archiveName, errno ? errno : EIO);

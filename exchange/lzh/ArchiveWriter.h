@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiverResult.h"
+#include "Durability.h"
 #include "FileDescriptor.h"
 #include "Lh5Encoder.h"
 
@@ -22,7 +23,8 @@ public:
     {
     }
 
-    ArchiverResult create(const std::filesystem::path &archive, const std::vector<std::filesystem::path> &files) const;
+    ArchiverResult create(const std::filesystem::path &archive, const std::vector<std::filesystem::path> &files,
+                          Durability durability = Durability::Synced) const;
 
 private:
     ArchiverResult writeMembers(const FileDescriptor &out, const std::string &archiveName,

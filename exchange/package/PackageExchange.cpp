@@ -114,18 +114,20 @@ PackageExchange::PackageExchange(TDataModule1 &data, PackageDialogs &dialogs)
     showArchiverMessagesToTheUser();
 }
 
-bool PackageExchange::ExportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode)
+bool PackageExchange::ExportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode,
+                                  Durability durability)
 {
     QStringList notes;
     try {
-        return exportTable(target, kind, dataSet, unitMode, notes);
+        return exportTable(target, kind, dataSet, unitMode, durability, notes);
     } catch (const db::Error &error) {
         tellError(error.message());
         return false;
     }
 }
 
-bool PackageExchange::exportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode, QStringList &notes)
+bool PackageExchange::exportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode,
+                                  Durability durability, QStringList &notes)
 {
     const PackageKind *packageKind = kindOrTell(kind);
     if (!packageKind)
@@ -165,7 +167,7 @@ bool PackageExchange::exportTable(const QString &target, int kind, DataSet &data
     }
     for (const QString &name : images)
         m_data.FetchImageFile(name, temp.path());
-    return lzh::CreateArchive(target, temp.path());
+    return lzh::CreateArchive(target, temp.path(), durability);
 }
 
 bool PackageExchange::UnloadUnit(const QString &kojiCode, const QString &target)
@@ -191,7 +193,7 @@ bool PackageExchange::UnloadUnit(const QString &kojiCode, const QString &target)
             query.SetSQL(QStringLiteral("Select * from ") + table + QStringLiteral(" where KJCD = ")
                          + SqlIntOrNull(kojiCode));
             query.Open();
-            if (!exportTable(ext.filePath(table), kindByTable(table)->number, query, true, notes))
+            if (!exportTable(ext.filePath(table), kindByTable(table)->number, query, true, Durability::Scratch, notes))
                 return false;
         }
     } catch (const db::Error &failure) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Durability.h"
 #include "PackageDialogs.h"
 
 #include <QDate>
@@ -44,8 +45,10 @@ public:
     // Writes a package of `kind` from `dataSet` (open, positioned by the caller) to
     // `target`. Kinds 0, 1, 6, 7 and 8 write the current record, the others every record.
     // The export dialog decides scrambling, except for kind 5 (never scrambled) and in
-    // unit mode (always scrambled, no dialog).
-    bool ExportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode = false);
+    // unit mode (always scrambled, no dialog). A package written into a work folder, to
+    // be packed into another, need not wait for the disk (Durability).
+    bool ExportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode = false,
+                     Durability durability = Durability::Synced);
 
     // Writes every row of project `kojiCode` as a unit file to `target`.
     bool UnloadUnit(const QString &kojiCode, const QString &target);
@@ -66,7 +69,8 @@ public:
     void setToday(const QDate &date) { m_today = date; }
 
 private:
-    bool exportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode, QStringList &notes);
+    bool exportTable(const QString &target, int kind, DataSet &dataSet, bool unitMode, Durability durability,
+                     QStringList &notes);
     bool loadUnitTable(const QString &tablePackage, const PackageKind &kind, const QString &newKojiCode,
                        QStringList &notes);
     bool loadUnitTables(const PackageFolder &unit, const QStringList &tables, const QString &newKojiCode,

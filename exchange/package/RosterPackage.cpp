@@ -47,7 +47,7 @@ bool RosterPackage::Export(const QString &target, const QString &kojiCode, const
         MessageService::current().information(kNoMarkedWorkersMessage);
         return false;
     }
-    if (!m_exchange.ExportTable(work.filePath(kWorkersMember), 2, workers))
+    if (!m_exchange.ExportTable(work.filePath(kWorkersMember), 2, workers, false, Durability::Scratch))
         return false;
     QueryDataSet qualifications(m_data.IBTransaction1);
     qualifications.SetSQL(QStringLiteral("Select I.* from INSIKAKU I, SAGYOIN S where I.KJCD = S.KJCD"
@@ -55,7 +55,7 @@ bool RosterPackage::Export(const QString &target, const QString &kojiCode, const
                           + koji + QStringLiteral(" and S.GYOCD = ") + gyo
                           + QStringLiteral(" and S.SEL = 1 order by I.INCD"));
     qualifications.Open();
-    return m_exchange.ExportTable(work.filePath(kQualificationsMember), 5, qualifications)
+    return m_exchange.ExportTable(work.filePath(kQualificationsMember), 5, qualifications, false, Durability::Scratch)
         && lzh::CreateArchive(target, work.path());
 }
 
