@@ -1,5 +1,7 @@
 #pragma once
 
+#include "JapaneseNumerals.h"
+
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -8,7 +10,7 @@ namespace celvane {
 
 // One section of a number format code, split into what it shows: literal text, digit
 // placeholders, date and time parts, the text placeholder, and the section's condition,
-// colour and locale.
+// colour, locale and numerals.
 struct FormatSection
 {
     struct Token
@@ -38,13 +40,14 @@ struct FormatSection
     bool hasCondition = false;
     QString conditionOperator;  // "<", "<=", "=", "<>", ">=", ">"
     double conditionValue = 0.0;
-    int colorIndex = -1;     // palette index, -1 for none
-    QChar fillCharacter;     // of the section's "*" fill
-    bool japanese = false;   // a Japanese locale ([$-411]) or era parts: weekdays in Japanese
-    bool isDate = false;     // has date or time parts
-    bool isText = false;     // holds @ and no digits
-    bool hasDigits = false;  // holds digit placeholders
-    bool isGeneral = false;  // holds General
+    int colorIndex = -1;    // palette index, -1 for none
+    QChar fillCharacter;    // of the section's "*" fill
+    bool japanese = false;  // a Japanese locale ([$-411]) or era parts: weekdays in Japanese
+    JapaneseNumerals::System numerals = JapaneseNumerals::System::Western;  // of a "[DBNum1]" group
+    bool isDate = false;                                                    // has date or time parts
+    bool isText = false;                                                    // holds @ and no digits
+    bool hasDigits = false;                                                 // holds digit placeholders
+    bool isGeneral = false;                                                 // holds General
 
     static FormatSection parse(QStringView code);
     // Splits a format code at the semicolons that end its sections.

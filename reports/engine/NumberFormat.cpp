@@ -382,28 +382,38 @@ FormattedValue NumberFormat::apply(const FormatSection &section, double value, b
             if (tokens[i].kind == Kind::Slash && slashAt == tokens.size())
                 slashAt = i;
         }
-        if (exponentAt < tokens.size())
+        // Kanji numerals read the whole text, sign and literal digits included, as LibreOffice
+        // prints them; exponents keep their digits.
+        bool native = true;
+        if (exponentAt < tokens.size()) {
             text = exponentNumber(tokens, exponentAt, magnitude);
-        else if (slashAt < tokens.size())
+            native = false;
+        } else if (slashAt < tokens.size()) {
             text = fractionNumber(tokens, slashAt, magnitude);
-        else {
+        } else {
             const DigitLayout layout(tokens, 0, tokens.size());
             text = layout.render(layout.scaled(magnitude));
         }
+        if (showMinus)
+            text.prepend(u'-');
+        if (native)
+            text = JapaneseNumerals::text(text, section.numerals);
     } else {
         for (const Token &token : tokens) {
             if (token.kind == Kind::General) {
-                // The sign takes its place in the General number's eleven characters.
-                text += general(showMinus ? value : magnitude);
+                // The sign takes its place in the General number's eleven characters, and keeps
+                // its plain form beside kanji numerals.
+                const QString number = general(showMinus ? value : magnitude);
+                const qsizetype sign = number.startsWith(u'-') ? 1 : 0;
+                text += number.left(sign) + JapaneseNumerals::text(QStringView(number).sliced(sign), section.numerals);
                 out.general = true;
-                showMinus = false;
             } else {
                 text += plainText(token);
             }
         }
+        if (showMinus && !section.isGeneral)
+            text.prepend(u'-');
     }
-    if (showMinus)
-        text.prepend(u'-');
     out.fillAt = int(text.indexOf(kFillMark));
     out.fillCharacter = section.fillCharacter;
     out.text = text.remove(kFillMark);
