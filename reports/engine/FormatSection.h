@@ -40,14 +40,15 @@ struct FormatSection
     bool hasCondition = false;
     QString conditionOperator;  // "<", "<=", "=", "<>", ">=", ">"
     double conditionValue = 0.0;
-    int colorIndex = -1;    // palette index, -1 for none
-    QChar fillCharacter;    // of the section's "*" fill
-    bool japanese = false;  // a Japanese locale ([$-411]) or era parts: weekdays in Japanese
-    JapaneseNumerals::System numerals = JapaneseNumerals::System::Western;  // of a "[DBNum1]" group
-    bool isDate = false;                                                    // has date or time parts
-    bool isText = false;                                                    // holds @ and no digits
-    bool hasDigits = false;                                                 // holds digit placeholders
-    bool isGeneral = false;                                                 // holds General
+    int colorIndex = -1;     // palette index, -1 for none
+    QChar fillCharacter;     // of the section's "*" fill
+    bool japanese = false;   // a Japanese locale ([$-411]) or era parts: weekdays in Japanese
+    bool isDate = false;     // has date or time parts
+    bool isText = false;     // holds @ and no digits
+    bool hasDigits = false;  // holds digit placeholders
+    bool isGeneral = false;  // holds General
+    // Of a "[DBNum1]" to "[DBNum3]" group.
+    JapaneseNumerals::System numerals = JapaneseNumerals::System::Western;
 
     static FormatSection parse(QStringView code);
     // Splits a format code at the semicolons that end its sections.
