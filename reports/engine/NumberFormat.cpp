@@ -401,12 +401,10 @@ FormattedValue NumberFormat::apply(const FormatSection &section, double value, b
     } else {
         for (const Token &token : tokens) {
             if (token.kind == Kind::General) {
-                // The sign takes its place in the General number's eleven characters, and keeps
-                // its plain form beside kanji numerals.
-                const QString number = general(showMinus ? value : magnitude);
-                const qsizetype sign = number.startsWith(u'-') ? 1 : 0;
-                text += number.left(sign) + JapaneseNumerals::text(QStringView(number).sliced(sign), section.numerals);
+                // The sign takes its place in the General number's eleven characters.
+                text += general(showMinus ? value : magnitude, 11, section.numerals);
                 out.general = true;
+                out.numerals = section.numerals;
             } else {
                 text += plainText(token);
             }
@@ -453,8 +451,13 @@ FormattedValue NumberFormat::formatText(const QString &text) const
     return out;
 }
 
-QString NumberFormat::general(double value, int length)
+QString NumberFormat::general(double value, int length, JapaneseNumerals::System numerals)
 {
+    if (numerals != JapaneseNumerals::System::Western) {
+        const QString number = general(value, length);
+        const qsizetype sign = number.startsWith(u'-') ? 1 : 0;
+        return number.left(sign) + JapaneseNumerals::text(QStringView(number).sliced(sign), numerals);
+    }
     if (value == 0)
         return QStringLiteral("0");
     const double magnitude = std::abs(value);

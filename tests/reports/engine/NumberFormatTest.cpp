@@ -186,6 +186,9 @@ TEST(NumberFormat, KanjiNumeralsReadNumbersWithTheirPlaces)
         {5, u"[DBNum3]000", u"００５"},
         {1234, u"[DBNum4][$-411]0", u"1234"},
     });
+    // A General number shortened to fit its cell keeps its numerals.
+    const FormattedValue general = NumberFormat(QStringLiteral("[DBNum1]General")).format(-1234.5678);
+    EXPECT_EQ(NumberFormat::general(-1234.5678, 7, general.numerals), QStringLiteral("-一千二百三十四・六"));
 }
 
 TEST(NumberFormat, KanjiNumeralsInDates)
