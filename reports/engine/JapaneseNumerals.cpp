@@ -140,7 +140,7 @@ QString JapaneseNumerals::text(QStringView text, System system)
             i = end;
         } else if (isDigit(c)) {
             QString run;
-            while (digitAt(i) || (i + 1 < text.size() && text[i] == u',' && digitAt(i + 1) && !run.isEmpty())) {
+            while (digitAt(i) || (i < text.size() && text[i] == u',' && digitAt(i + 1))) {
                 if (text[i] == u',') {
                     if (fullWidth)
                         run += u'，';

@@ -225,6 +225,8 @@ TEST(NumberFormat, HostileCodesStayHarmless)
                                 QStringLiteral(";;;;;;"), QStringLiteral("0/"), QStringLiteral("/0"),
                                 QStringLiteral("E+"), QStringLiteral("0E+"), QStringLiteral("[>]0"),
                                 QStringLiteral("[Color 999]0"), QStringLiteral("# ?\?\?\?\?\?\?\?/\?\?\?\?\?\?\?\?"),
+                                QStringLiteral("[DBNum1]0"), QStringLiteral("[DBNum2]General"),
+                                QStringLiteral("[DBNum3]e"), QStringLiteral("[DBNum1]") + QString(300, u'0'),
                                 QString(300, u'0') + QStringLiteral(".") + QString(300, u'#')}) {
         for (double value : {0.0, -1.5, 1e300, -1e-300, 45383.5})
             (void)NumberFormat(code).format(value);
