@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
+#include <system_error>
 
 namespace celvane {
 
@@ -133,8 +134,12 @@ QByteArray DocumentRenderer::pdf(const QString &title, int runs) const
         }
     };
     std::vector<std::future<void>> helpers;
-    for (int thread = 1; thread < std::min(runs, QThread::idealThreadCount()); ++thread)
-        helpers.push_back(std::async(std::launch::async, writeRuns));
+    try {
+        for (int thread = 1; thread < std::min(runs, QThread::idealThreadCount()); ++thread)
+            helpers.push_back(std::async(std::launch::async, writeRuns));
+    } catch (const std::system_error &) {
+        // No thread to spare: the threads there are write the rest.
+    }
     writeRuns();
     for (std::future<void> &helper : helpers)
         helper.get();

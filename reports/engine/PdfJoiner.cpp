@@ -111,7 +111,7 @@ struct Part
     int catalog = 0;
     int info = 0;  // 0: none
     int pageTree = 0;
-    Span kids;   // the page tree's /Kids and /Count values
+    Span kids;  // the page tree's /Kids and /Count values
     Span count;
     std::vector<int> kidNumbers;
     qint64 pageCount = 0;

@@ -9,7 +9,19 @@ namespace celvane {
 class PdfLexer
 {
 public:
-    enum class Kind { End, Integer, Real, Name, String, HexString, DictOpen, DictClose, ArrayOpen, ArrayClose, Keyword };
+    enum class Kind {
+        End,
+        Integer,
+        Real,
+        Name,
+        String,
+        HexString,
+        DictOpen,
+        DictClose,
+        ArrayOpen,
+        ArrayClose,
+        Keyword
+    };
     struct Token
     {
         Kind kind = Kind::End;

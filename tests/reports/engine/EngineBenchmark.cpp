@@ -195,6 +195,20 @@ void BM_LongRegisterDrawn(benchmark::State &state)
 }
 BENCHMARK(BM_LongRegisterDrawn)->Arg(25000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
+// Pagination alone: which cells are inked, where the pages break.
+void BM_LongRegisterPaginated(benchmark::State &state)
+{
+    const Workbook book = longRegister(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DocumentRenderer(book).pageCount());
+}
+BENCHMARK(BM_LongRegisterPaginated)
+    ->Arg(25000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+
 BENCHMARK(BM_LongRegisterToPdf)
     ->Arg(25000)
     ->Arg(50000)

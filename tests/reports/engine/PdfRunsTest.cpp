@@ -38,12 +38,11 @@ const QByteArray kStreamBytes("1 0 R 4 0 R (unended endobj\nstream\n<< >>");
 // A page whose content stream holds bytes that look like references, and a title that does.
 QByteArray onePagePdf()
 {
-    return handMadePdf({"<< /Type /Catalog /Pages 3 0 R >>",
-                        "<< /Title (Kids 3 0 R \\) \\(6 0 R) /Creator <FEFF0041> >>",
-                        "<< /Type /Pages /Kids [4 0 R] /Count 1 >>",
-                        "<< /Type /Page /Parent 3 0 R /Contents 5 0 R /MediaBox [0 0 100 100] >>",
-                        "<< /Length 6 0 R >>\nstream\n" + kStreamBytes + "\nendstream",
-                        QByteArray::number(kStreamBytes.size())});
+    return handMadePdf(
+        {"<< /Type /Catalog /Pages 3 0 R >>", "<< /Title (Kids 3 0 R \\) \\(6 0 R) /Creator <FEFF0041> >>",
+         "<< /Type /Pages /Kids [4 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 3 0 R /Contents 5 0 R /MediaBox [0 0 100 100] >>",
+         "<< /Length 6 0 R >>\nstream\n" + kStreamBytes + "\nendstream", QByteArray::number(kStreamBytes.size())});
 }
 
 // Every in-use entry of the table points at its own object, as a strict reader demands.
@@ -152,7 +151,9 @@ TEST(PdfRuns, PagesWrittenInRunsPrintAsWrittenByOneWriter)
             engine.Cell(QStringLiteral("**NAME"), 0, r).Value(QStringLiteral("山田　太郎%1").arg(i));
             engine.Cell(QStringLiteral("**AGE"), 0, r).Value(20 + i);
             const CelvanePicture own = CelvaneOlePicture(TemplateFactory::jpeg(60, 80, Qt::GlobalColor(7 + i % 10)));
-            engine.Cell(QStringLiteral("**PHOTO"), 0, r).Drawing().AddPicture(i % 3 ? own : shared, 1, 1, std::nullopt, 11);
+            engine.Cell(QStringLiteral("**PHOTO"), 0, r)
+                .Drawing()
+                .AddPicture(i % 3 ? own : shared, 1, 1, std::nullopt, 11);
         });
     engine.Page().Close();
     const DocumentRenderer renderer(engine.finishedDocument());
