@@ -23,7 +23,8 @@ struct FormattedValue
 // "[h]:mm", "@\" 殿\"") applied as Excel applies it: up to four sections (positive; negative;
 // zero; text) or sections chosen by conditions, colours, literal text, "_" padding and "*"
 // fill, digit placeholders with literal text between them, grouping, scaling, percent,
-// exponents and fractions, and the dates and times of DateText.
+// exponents and fractions, the dates and times of DateText, and the kanji and full-width
+// numerals of "[DBNum1]" to "[DBNum3]" groups (JapaneseNumerals).
 class NumberFormat
 {
 public:
