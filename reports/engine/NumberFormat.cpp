@@ -382,21 +382,20 @@ FormattedValue NumberFormat::apply(const FormatSection &section, double value, b
             if (tokens[i].kind == Kind::Slash && slashAt == tokens.size())
                 slashAt = i;
         }
-        // Kanji numerals read the whole text, sign and literal digits included, as LibreOffice
-        // prints them; exponents keep their digits.
-        bool native = true;
-        if (exponentAt < tokens.size()) {
+        const bool scientific = exponentAt < tokens.size();
+        if (scientific)
             text = exponentNumber(tokens, exponentAt, magnitude);
-            native = false;
-        } else if (slashAt < tokens.size()) {
+        else if (slashAt < tokens.size())
             text = fractionNumber(tokens, slashAt, magnitude);
-        } else {
+        else {
             const DigitLayout layout(tokens, 0, tokens.size());
             text = layout.render(layout.scaled(magnitude));
         }
         if (showMinus)
             text.prepend(u'-');
-        if (native)
+        // Kanji numerals read the whole text, sign and literal digits included, as LibreOffice
+        // prints them; exponents keep their digits.
+        if (!scientific)
             text = JapaneseNumerals::text(text, section.numerals);
     } else {
         for (const Token &token : tokens) {
