@@ -22,6 +22,10 @@ public:
     void Outline(const QRect &pixels, const QColor &color);
     // A horizontal or vertical line without its end point, as the platform draws lines.
     void Line(QPoint from, QPoint to, const QColor &color);
+    // One line of text in `area`, aligned as asked. A text wider than the area is narrowed
+    // into it: our faces run a few pixels wider than those the boxes were sized for, and a
+    // date cut at both ends of its box is no use to anyone.
+    void FittedLine(const QRect &area, Qt::Alignment alignment, const QString &text);
 
 private:
     TLayoutBase &m_layout;

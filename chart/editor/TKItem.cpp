@@ -58,18 +58,17 @@ void TKItem::DrawContractor(const QColor &fill, const QColor &textColor)
     painter.setFont(Layout().ItemFont());
     const int left = Left() + 3;
     const int width = Width() - 6;
-    const auto text = [&](int top, int bottom, int flags, const QString &value) {
-        painter.drawText(QRect(left, Top() + top, width, bottom - top), flags, value);
-    };
-    text(8, 36, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_box.CompanyName);
-    text(36, 64, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_box.WorkContent);
-    text(64, 78, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, m_box.ChiefEngineer);
+    const auto area = [&](int top, int bottom) { return QRect(left, Top() + top, width, bottom - top); };
+    painter.drawText(area(8, 36), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_box.CompanyName);
+    painter.drawText(area(36, 64), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_box.WorkContent);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    painter.FittedLine(area(64, 78), centred, m_box.ChiefEngineer);
     if (m_box.StartDate.isValid())
-        text(85, 99, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-             EraCalendar::format(m_box.StartDate, QStringLiteral("gee年 mm月 dd日～")));
+        painter.FittedLine(area(85, 99), centred,
+                           EraCalendar::format(m_box.StartDate, QStringLiteral("gee年 mm月 dd日～")));
     if (m_box.EndDate.isValid())
-        text(99, 112, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-             EraCalendar::format(m_box.EndDate, QStringLiteral("ee年 mm月 dd日")));
+        painter.FittedLine(area(99, 112), centred,
+                           EraCalendar::format(m_box.EndDate, QStringLiteral("ee年 mm月 dd日")));
 }
 
 void TKItem::Changed()

@@ -5,6 +5,7 @@
 
 #include "ChartGeometry.h"
 #include "ChartTestSupport.h"
+#include "LayoutPainter.h"
 
 namespace {
 
@@ -89,6 +90,39 @@ TEST_F(ChartDrawing, BoxIsRaisedWithItsCaptionClipped)
         }
     EXPECT_GT(inkInside, 100);
     EXPECT_EQ(inkOutside, 0);
+}
+
+TEST_F(ChartDrawing, ALineTooWideForItsAreaIsNarrowedIntoItAndAShortOneKeepsItsPlace)
+{
+    // The ink of the text drawn on white around the area, as a box of pixels.
+    const auto inkOf = [&](const QRect &area, Qt::Alignment alignment, const QString &text) {
+        const QRect around = area.adjusted(-60, 0, 60, 0);
+        {
+            LayoutPainter painter(layout, around);
+            painter.fillRect(around, Qt::white);
+            painter.setFont(layout.ItemFont());
+            painter.setPen(Qt::black);
+            painter.FittedLine(area, alignment, text);
+        }
+        QRect ink;
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x)
+                if (qGray(layout.Bitmap().pixel(x, y)) < 160)
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
+    };
+    const QString date = QStringLiteral("令08年 04月 01日～");
+    const int natural = QFontMetrics(layout.ItemFont(), &layout.Bitmap()).horizontalAdvance(date);
+    const QRect narrow(200, 200, natural * 3 / 4, 14);
+    const QRect fitted = inkOf(narrow, Qt::AlignHCenter | Qt::AlignTop, date);
+    EXPECT_TRUE(narrow.contains(fitted)) << fitted.left() << ".." << fitted.right();
+    EXPECT_GT(fitted.width(), narrow.width() * 9 / 10);
+
+    const QRect wide(200, 200, natural + 40, 14);
+    const QRect centred = inkOf(wide, Qt::AlignHCenter | Qt::AlignTop, date);
+    EXPECT_TRUE(wide.contains(centred));
+    EXPECT_NEAR(centred.center().x(), wide.center().x(), 3);
+    EXPECT_LE(centred.width(), natural);
 }
 
 TEST_F(ChartDrawing, SelectionIsARedOutlineReachingPastTheBox)
