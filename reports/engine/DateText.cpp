@@ -74,6 +74,23 @@ bool isMinute(const std::vector<FormatSection::Token> &tokens, size_t index)
     return false;
 }
 
+// Whether the section shows a part of the date (a year, a month, a day, an era or a weekday)
+// besides any time.
+bool showsDate(const std::vector<FormatSection::Token> &tokens)
+{
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != Kind::Date)
+            continue;
+        const QChar letter = tokens[i].text.front();
+        if (letter == u'y' || letter == u'd' || letter == u'g' || letter == u'e' || letter == u'a')
+            if (tokens[i].text != QLatin1String("ampm") && tokens[i].text != QLatin1String("ap"))
+                return true;
+        if (letter == u'm' && !(tokens[i].text.size() <= 2 && isMinute(tokens, i)))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool DateText::render(const FormatSection &section, double serial, FormattedValue &out)
@@ -101,6 +118,15 @@ bool DateText::render(const FormatSection &section, double serial, FormattedValu
     const QDate date = days < 61 ? QDate(1899, 12, 31).addDays(days) : QDate(1899, 12, 30).addDays(days);
     const int hour = int(secondOfDay / 3600);
     const Era *era = eraOf(date);
+    // Kanji numerals read months, days and era years as numbers (十二月, 元年), years digit by
+    // digit (二〇二四); times read as numbers on their own and digit by digit beside a date,
+    // as LibreOffice prints them. Full-width digits keep the code's zeros.
+    const JapaneseNumerals::System numerals = section.numerals;
+    const bool timesAsNumbers = !showsDate(section.tokens);
+    const auto asNumber = [numerals](const QString &digits) { return JapaneseNumerals::number(digits, numerals); };
+    const auto asTime = [numerals, timesAsNumbers](const QString &digits) {
+        return timesAsNumbers ? JapaneseNumerals::number(digits, numerals) : JapaneseNumerals::digits(digits, numerals);
+    };
 
     const auto &tokens = section.tokens;
     for (size_t i = 0; i < tokens.size(); ++i) {
@@ -122,45 +148,50 @@ bool DateText::render(const FormatSection &section, double serial, FormattedValu
         const QChar letter = code.front();
         const qsizetype count = code.size();
         if (code == QLatin1String("[h]")) {
-            out.text += QString::number(seconds / 3600);
+            out.text += asTime(QString::number(seconds / 3600));
         } else if (code == QLatin1String("[m]")) {
-            out.text += QString::number(seconds / 60);
+            out.text += asTime(QString::number(seconds / 60));
         } else if (code == QLatin1String("[s]")) {
-            out.text += QString::number(seconds);
+            out.text += asTime(QString::number(seconds));
         } else if (code == QLatin1String("ampm")) {
             out.text += hour < 12 ? (section.japanese ? QStringLiteral("午前") : QStringLiteral("AM"))
                                   : (section.japanese ? QStringLiteral("午後") : QStringLiteral("PM"));
         } else if (code == QLatin1String("ap")) {
             out.text += hour < 12 ? u'A' : u'P';
         } else if (letter == u'.') {
-            out.text += u'.' + QString::number(fraction).rightJustified(fractionDigits, u'0').left(count - 1);
+            out.text += u'.' + asTime(QString::number(fraction).rightJustified(fractionDigits, u'0').left(count - 1));
         } else if (letter == u'y') {
-            out.text += count <= 2 ? twoDigits(date.year() % 100) : QString::number(date.year());
+            out.text += JapaneseNumerals::digits(
+                count <= 2 ? twoDigits(date.year() % 100) : QString::number(date.year()), numerals);
         } else if (letter == u'm' && count <= 2 && isMinute(tokens, i)) {
             const qint64 minute = (secondOfDay / 60) % 60;
-            out.text += count == 1 ? QString::number(minute) : twoDigits(minute);
+            out.text += asTime(count == 1 ? QString::number(minute) : twoDigits(minute));
         } else if (letter == u'm') {
-            out.text += count == 1 ? QString::number(date.month())
-                : count == 2       ? twoDigits(date.month())
+            out.text += count == 1 ? asNumber(QString::number(date.month()))
+                : count == 2       ? asNumber(twoDigits(date.month()))
                                    : monthName(date.month(), count);
         } else if (letter == u'd') {
-            out.text += count == 1 ? QString::number(date.day())
-                : count == 2       ? twoDigits(date.day())
+            out.text += count == 1 ? asNumber(QString::number(date.day()))
+                : count == 2       ? asNumber(twoDigits(date.day()))
                                    : weekday(date, section.japanese, count >= 4);
         } else if (letter == u'a') {
             out.text += weekday(date, true, code == QLatin1String("aaaa"));
         } else if (letter == u'h') {
             const int shown = twelveHours ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
-            out.text += count == 1 ? QString::number(shown) : twoDigits(shown);
+            out.text += asTime(count == 1 ? QString::number(shown) : twoDigits(shown));
         } else if (letter == u's') {
             const qint64 second = secondOfDay % 60;
-            out.text += count == 1 ? QString::number(second) : twoDigits(second);
+            out.text += asTime(count == 1 ? QString::number(second) : twoDigits(second));
         } else if (letter == u'g') {
             if (era)
                 out.text += count == 1 ? QString(era->letter) : count == 2 ? era->name.left(1) : era->name;
         } else if (letter == u'e') {
             const int year = era ? date.year() - era->start.year() + 1 : date.year();
-            out.text += count == 1 ? QString::number(year) : twoDigits(year);
+            const bool kanji
+                = numerals == JapaneseNumerals::System::Kanji || numerals == JapaneseNumerals::System::Formal;
+            // The first year of an era is its 元年 in kanji.
+            out.text += kanji && era && year == 1 ? QStringLiteral("元")
+                                                  : asNumber(count == 1 ? QString::number(year) : twoDigits(year));
         }
     }
     return true;

@@ -24,15 +24,19 @@ bool isDateLetter(QChar c)
     return l == u'y' || l == u'm' || l == u'd' || l == u'h' || l == u's' || l == u'g' || l == u'e';
 }
 
-// The contents of a "[...]" group: a colour, a condition, a locale or elapsed time. Returns
+// The contents of a "[...]" group: a colour, a condition, a locale, numerals or elapsed time. Returns
 // whether the group stands for the whole section, as the system's long date does.
 bool bracket(FormatSection &section, const QString &inside)
 {
     // One of each for every thread: formats are read by page runs drawn side by side.
-    thread_local const QRegularExpression condition(QStringLiteral("^(<=|>=|<>|<|>|=)\\s*(-?[0-9.]+(?:[eE][-+]?\\d+)?)$"));
-    thread_local const QRegularExpression elapsed(QStringLiteral("^(h+|m+|s+)$"), QRegularExpression::CaseInsensitiveOption);
+    thread_local const QRegularExpression condition(
+        QStringLiteral("^(<=|>=|<>|<|>|=)\\s*(-?[0-9.]+(?:[eE][-+]?\\d+)?)$"));
+    thread_local const QRegularExpression elapsed(QStringLiteral("^(h+|m+|s+)$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    thread_local const QRegularExpression numerals(QStringLiteral("^dbnum([1-9])$"),
+                                                   QRegularExpression::CaseInsensitiveOption);
     thread_local const QRegularExpression colorNumber(QStringLiteral("^colou?r\\s*(\\d+)$"),
-                                                QRegularExpression::CaseInsensitiveOption);
+                                                      QRegularExpression::CaseInsensitiveOption);
     if (const int color = namedColor(inside); color >= 0) {
         section.colorIndex = color;
     } else if (const auto m = colorNumber.match(inside); m.hasMatch()) {
@@ -41,6 +45,8 @@ bool bracket(FormatSection &section, const QString &inside)
         section.hasCondition = true;
         section.conditionOperator = m.captured(1);
         section.conditionValue = m.captured(2).toDouble();
+    } else if (const auto m = numerals.match(inside); m.hasMatch()) {
+        section.numerals = JapaneseNumerals::ofGroup(m.captured(1).toInt());
     } else if (elapsed.match(inside).hasMatch()) {
         section.tokens.push_back({Kind::Date, u'[' + inside.left(1).toLower() + u']'});
         section.isDate = true;
@@ -66,7 +72,7 @@ bool bracket(FormatSection &section, const QString &inside)
             return true;
         }
     }
-    // Other groups ([DBNum1], [natnum], ...) do not change the text here.
+    // Other groups ([natnum1], ...) do not change the text here.
     return false;
 }
 

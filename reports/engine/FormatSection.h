@@ -1,5 +1,7 @@
 #pragma once
 
+#include "JapaneseNumerals.h"
+
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -8,7 +10,7 @@ namespace celvane {
 
 // One section of a number format code, split into what it shows: literal text, digit
 // placeholders, date and time parts, the text placeholder, and the section's condition,
-// colour and locale.
+// colour, locale and numerals.
 struct FormatSection
 {
     struct Token
@@ -45,6 +47,8 @@ struct FormatSection
     bool isText = false;     // holds @ and no digits
     bool hasDigits = false;  // holds digit placeholders
     bool isGeneral = false;  // holds General
+    // Of a "[DBNum1]" to "[DBNum3]" group.
+    JapaneseNumerals::System numerals = JapaneseNumerals::System::Western;
 
     static FormatSection parse(QStringView code);
     // Splits a format code at the semicolons that end its sections.

@@ -382,7 +382,8 @@ FormattedValue NumberFormat::apply(const FormatSection &section, double value, b
             if (tokens[i].kind == Kind::Slash && slashAt == tokens.size())
                 slashAt = i;
         }
-        if (exponentAt < tokens.size())
+        const bool scientific = exponentAt < tokens.size();
+        if (scientific)
             text = exponentNumber(tokens, exponentAt, magnitude);
         else if (slashAt < tokens.size())
             text = fractionNumber(tokens, slashAt, magnitude);
@@ -390,20 +391,26 @@ FormattedValue NumberFormat::apply(const FormatSection &section, double value, b
             const DigitLayout layout(tokens, 0, tokens.size());
             text = layout.render(layout.scaled(magnitude));
         }
+        if (showMinus)
+            text.prepend(u'-');
+        // Kanji numerals read the whole text, sign and literal digits included, as LibreOffice
+        // prints them; exponents keep their digits.
+        if (!scientific)
+            text = JapaneseNumerals::text(text, section.numerals);
     } else {
         for (const Token &token : tokens) {
             if (token.kind == Kind::General) {
                 // The sign takes its place in the General number's eleven characters.
-                text += general(showMinus ? value : magnitude);
+                text += general(showMinus ? value : magnitude, 11, section.numerals);
                 out.general = true;
-                showMinus = false;
+                out.numerals = section.numerals;
             } else {
                 text += plainText(token);
             }
         }
+        if (showMinus && !section.isGeneral)
+            text.prepend(u'-');
     }
-    if (showMinus)
-        text.prepend(u'-');
     out.fillAt = int(text.indexOf(kFillMark));
     out.fillCharacter = section.fillCharacter;
     out.text = text.remove(kFillMark);
@@ -443,8 +450,13 @@ FormattedValue NumberFormat::formatText(const QString &text) const
     return out;
 }
 
-QString NumberFormat::general(double value, int length)
+QString NumberFormat::general(double value, int length, JapaneseNumerals::System numerals)
 {
+    if (numerals != JapaneseNumerals::System::Western) {
+        const QString number = general(value, length);
+        const qsizetype sign = number.startsWith(u'-') ? 1 : 0;
+        return number.left(sign) + JapaneseNumerals::text(QStringView(number).sliced(sign), numerals);
+    }
     if (value == 0)
         return QStringLiteral("0");
     const double magnitude = std::abs(value);

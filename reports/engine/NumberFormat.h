@@ -16,13 +16,15 @@ struct FormattedValue
     int colorIndex = -1;    // palette index of a "[Red]" or "[Color 10]" section, -1 for none
     bool overflow = false;  // the value cannot be shown in this format: the cell shows "###"
     bool general = false;   // shown in the General format, so it may shorten to fit the cell
+    JapaneseNumerals::System numerals = JapaneseNumerals::System::Western;  // of that General number
 };
 
 // A spreadsheet number format code ("#,##0;[Red]\-#,##0", "[$-411]ggge\"年\"m\"月\"d\"日\"",
 // "[h]:mm", "@\" 殿\"") applied as Excel applies it: up to four sections (positive; negative;
 // zero; text) or sections chosen by conditions, colours, literal text, "_" padding and "*"
 // fill, digit placeholders with literal text between them, grouping, scaling, percent,
-// exponents and fractions, and the dates and times of DateText.
+// exponents and fractions, the dates and times of DateText, and the kanji and full-width
+// numerals of "[DBNum1]" to "[DBNum3]" groups (JapaneseNumerals).
 class NumberFormat
 {
 public:
@@ -35,7 +37,9 @@ public:
     // The code of a built-in format id as a Japanese Excel reads it; "General" for unknown ids.
     static QString builtin(int id);
     // A number in the General format in at most `length` characters; empty when it cannot be.
-    static QString general(double value, int length = 11);
+    // Kanji numerals read its digits, and its sign keeps the plain form.
+    static QString general(double value, int length = 11,
+                           JapaneseNumerals::System numerals = JapaneseNumerals::System::Western);
 
 private:
     const FormatSection *choose(double value, bool &showMinus) const;

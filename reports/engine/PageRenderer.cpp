@@ -297,9 +297,11 @@ QString PageRenderer::fittedNumber(QPainter &painter, const QFont &font, const F
     if (!shown.overflow
         && (shown.fillAt >= 0 || CellTextPainter::naturalWidth(painter, font, shown.text) <= room + 0.01))
         return shown.text;
+    // Kanji numerals need not be as long as the digits they read, so shorter numbers are
+    // tried from General's eleven characters down.
     if (shown.general && !shown.overflow)
-        for (qsizetype length = shown.text.size() - 1; length > 0; --length) {
-            const QString shorter = NumberFormat::general(value, int(length));
+        for (qsizetype length = std::max<qsizetype>(shown.text.size() - 1, 11); length > 0; --length) {
+            const QString shorter = NumberFormat::general(value, int(length), shown.numerals);
             if (!shorter.isEmpty() && CellTextPainter::naturalWidth(painter, font, shorter) <= room + 0.01)
                 return shorter;
         }

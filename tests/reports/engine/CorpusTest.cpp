@@ -121,6 +121,56 @@ WorkbookParts longRoster()
     return parts;
 }
 
+// Amounts and dates of a Japanese contract form in kanji, formal kanji and full-width numerals.
+WorkbookParts kanjiNumerals()
+{
+    constexpr double kEvening = 45657 + (23 * 60 + 5) / 1440.0;  // 2024-12-31 23:05
+    const std::pair<const char16_t *, double> shown[] = {
+        {u"[DBNum1]General", 123456789},
+        {u"[DBNum1]#,##0", 10001},
+        {u"[DBNum1]0.00", 1.5},
+        {u"[DBNum1]0", -123},
+        {u"[DBNum1]General", -0.25},
+        {u"[DBNum1]\"金\"#,##0\"円也\"", 1234},
+        {u"[DBNum1]0", 1.5e16},
+        {u"[DBNum1]000-0000", 1234567},
+        {u"[DBNum2]General", 12345},
+        {u"[DBNum2]\"金\"#,##0\"円\"", 10000000},
+        {u"[DBNum2]0.00", -1.5},
+        {u"[DBNum3]#,##0", 1234},
+        {u"[DBNum3]0.00", -1.5},
+        {u"[DBNum4][$-411]0", 1234},
+        {u"[DBNum1][$-411]ggge\"年\"m\"月\"d\"日\"", 45383},
+        {u"[DBNum1]ggge\"年\"m\"月\"d\"日\"", 43586},
+        {u"[DBNum1][$-411]ge.m.d", 40000},
+        {u"[DBNum1]yyyy\"年\"mm\"月\"dd\"日\"", 45657},
+        {u"[DBNum1]m\"月\"d\"日\"(aaa)", 45383},
+        {u"[DBNum2][$-411]ggge\"年\"m\"月\"d\"日\"", 43586},
+        {u"[DBNum3][$-411]ggge\"年\"mm\"月\"dd\"日\"", 43586},
+        {u"[DBNum1]h\"時\"mm\"分\"", kEvening},
+        {u"[DBNum1]m\"月\"d\"日\"h\"時\"mm\"分\"", kEvening},
+        {u"[DBNum2]yy/m/d h:m", kEvening},
+        {u"[DBNum3]hh:mm", kEvening},
+        {u"[DBNum1][h]\"時間\"", 40.0 / 24},
+    };
+    WorkbookParts parts;
+    QString rows;
+    int r = 0;
+    for (const auto &[code, value] : shown) {
+        ++r;
+        parts.numberFormats += QStringLiteral("<numFmt numFmtId=\"%1\" formatCode=\"%2\"/>")
+                                   .arg(163 + r)
+                                   .arg(QString::fromUtf16(code).toHtmlEscaped());
+        parts.cellFormats += QStringLiteral("<xf numFmtId=\"%1\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" "
+                                            "applyNumberFormat=\"1\"/>")
+                                 .arg(163 + r);
+        rows += row(r, cell(QStringLiteral("A%1").arg(r), r, QString::number(value, 'g', 17)));
+    }
+    parts.sheetData = rows;
+    parts.beforeData = QStringLiteral("<cols><col min=\"1\" max=\"1\" width=\"60\" customWidth=\"1\"/></cols>");
+    return parts;
+}
+
 struct Printed
 {
     QString name;
@@ -160,7 +210,8 @@ protected:
         inputs << LibreOfficePeer::convertAll(sources, QStringLiteral("xlsx:Calc MS Excel 2007 XML"),
                                               folder.filePath(QStringLiteral("in")));
         for (const auto &[name, parts] : {std::pair(QStringLiteral("daily-report.xlsx"), dailyReport()),
-                                          std::pair(QStringLiteral("long-roster.xlsx"), longRoster())}) {
+                                          std::pair(QStringLiteral("long-roster.xlsx"), longRoster()),
+                                          std::pair(QStringLiteral("kanji-numerals.xlsx"), kanjiNumerals())}) {
             QFile file(folder.filePath(QStringLiteral("in/") + name));
             if (file.open(QIODevice::WriteOnly))
                 file.write(parts.zipped());
@@ -277,6 +328,32 @@ TEST_F(Corpus, PrintsAsLibreOfficePrints)
         // FALSE (LibreOffice 1 and 0), a number too wide as a cell of "#" (LibreOffice "###").
         EXPECT_GE(near, words * (file.outside ? 75 : 95) / 100) << file.name << ": words within 3 mm of LibreOffice's";
     }
+}
+
+// What the number formats print, word for word: kanji numerals read as LibreOffice reads them.
+TEST_F(Corpus, KanjiNumeralsPrintAsInLibreOffice)
+{
+    const auto file = std::find_if(s_files->begin(), s_files->end(),
+                                   [](const Printed &p) { return p.name == QLatin1String("kanji-numerals.xlsx"); });
+    ASSERT_NE(file, s_files->end());
+    ASSERT_FALSE(file->ours.isEmpty());
+    ASSERT_FALSE(file->theirs.isEmpty());
+    const auto pageTexts = [](const QString &pdf) {
+        QStringList pages;
+        for (const auto &page : LibreOfficePeer::words(pdf)) {
+            QStringList words;
+            for (const LibreOfficePeer::Word &word : page)
+                words << word.text;
+            words.sort();
+            pages << words.join(u'\n');
+        }
+        return pages;
+    };
+    const QStringList ours = pageTexts(file->ours);
+    const QStringList theirs = pageTexts(file->theirs);
+    ASSERT_EQ(ours.size(), theirs.size());
+    for (qsizetype p = 0; p < ours.size(); ++p)
+        EXPECT_EQ(ours[p], theirs[p]) << "page " << p + 1;
 }
 
 }  // namespace

@@ -129,12 +129,104 @@ TEST(NumberFormat, GeneralFitsElevenCharacters)
     EXPECT_EQ(NumberFormat::general(123456789, 4), QString());
 }
 
+struct Printed
+{
+    double value;
+    const char16_t *code;
+    const char16_t *text;
+};
+
+void expectPrinted(std::initializer_list<Printed> cases)
+{
+    for (const Printed &c : cases)
+        EXPECT_EQ(shown(c.value, QString::fromUtf16(c.code)), QString::fromUtf16(c.text)) << QString::fromUtf16(c.code);
+}
+
+// As LibreOffice prints them in a Japanese locale.
+TEST(NumberFormat, KanjiNumeralsReadNumbersWithTheirPlaces)
+{
+    expectPrinted({
+        {0, u"[DBNum1]General", u"〇"},
+        {10, u"[DBNum1]General", u"十"},
+        {110, u"[DBNum1]0", u"百十"},
+        {1001, u"[DBNum1]0", u"一千一"},
+        {10001, u"[DBNum1]#,##0", u"一万一"},
+        {100000, u"[DBNum1]0", u"十万"},
+        {10000000, u"[DBNum1][$-411]0", u"一千万"},
+        {123456789, u"[DBNum1]General", u"一億二千三百四十五万六千七百八十九"},
+        {1234567890123, u"[DBNum1]0", u"一兆二千三百四十五億六千七百八十九万百二十三"},
+        {1.5e16, u"[DBNum1]0", u"一京五千兆"},
+        {1.23e21, u"[DBNum1]0", u"十二万三千京"},
+        {12.34, u"[DBNum1]General", u"十二・三四"},
+        {1.5, u"[DBNum1]0.00", u"一・五〇"},
+        {0.05, u"[DBNum1]0.0", u"〇・一"},
+        {1.5, u"[DBNum1]0", u"二"},
+        {5, u"[DBNum1]000", u"五"},
+        {0.25, u"[DBNum1]0%", u"二十五%"},
+        {1.5, u"[DBNum1]# ?/?", u"一 一/二"},
+        {1234, u"[DBNum1]\"金\"#,##0\"円也\"", u"金一千二百三十四円也"},
+        {1234, u"[DBNum1][$¥-411]#,##0", u"¥一千二百三十四"},
+        {1234567, u"[DBNum1]000-0000", u"百二十三−四千五百六十七"},
+        // A sign beside digit placeholders takes the kanji minus; General keeps the plain one.
+        {-123, u"[DBNum1]0", u"−百二十三"},
+        {-0.25, u"[DBNum1]General", u"-〇・二五"},
+        {-5, u"0;[DBNum1]\\-0", u"−五"},
+        {-5, u"[DBNum1]0;[Red]-0", u"-5"},
+        {12345, u"[DBNum1]0.00E+00", u"1.23E+04"},
+        {12, u"[dbnum1]0", u"十二"},
+        // Formal numerals, full-width digits, and a fourth group that changes nothing.
+        {12345, u"[DBNum2][$-411]General", u"壱萬弐阡参百四拾伍"},
+        {10000000, u"[DBNum2]0", u"壱阡萬"},
+        {110, u"[DBNum2]0", u"百拾"},
+        {-1.5, u"[DBNum2]0.00", u"−壱・伍零"},
+        {0, u"[DBNum2]General", u"零"},
+        {1234, u"[DBNum3]#,##0", u"１，２３４"},
+        {-1.5, u"[DBNum3]0.00", u"－１．５０"},
+        {-1.5, u"[DBNum3]General", u"-１．５"},
+        {5, u"[DBNum3]000", u"００５"},
+        {1234, u"[DBNum4][$-411]0", u"1234"},
+    });
+    // A General number shortened to fit its cell keeps its numerals.
+    const FormattedValue general = NumberFormat(QStringLiteral("[DBNum1]General")).format(-1234.5678);
+    EXPECT_EQ(NumberFormat::general(-1234.5678, 7, general.numerals), QStringLiteral("-一千二百三十四・六"));
+}
+
+TEST(NumberFormat, KanjiNumeralsInDates)
+{
+    constexpr double kReiwaFirst = 43586;                        // 2019-05-01
+    constexpr double kEvening = 45657 + (23 * 60 + 5) / 1440.0;  // 2024-12-31 23:05
+    expectPrinted({
+        {kApril1st2024, u"[DBNum1][$-411]ggge\"年\"m\"月\"d\"日\"", u"令和六年四月一日"},
+        {kReiwaFirst, u"[DBNum1]ggge\"年\"m\"月\"d\"日\"", u"令和元年五月一日"},
+        {32516, u"[DBNum1][$-411]ggg ee\"年\"", u"平成 元年"},
+        {40000, u"[DBNum1][$-411]ge.m.d", u"H二十一.七.六"},
+        {kEvening, u"[DBNum1]yyyy\"年\"mm\"月\"dd\"日\"", u"二〇二四年十二月三十一日"},
+        {36526, u"[DBNum1]yy/m/d", u"〇〇/一/一"},
+        {kApril1st2024, u"[DBNum1]m\"月\"d\"日\"(aaa)", u"四月一日(月)"},
+        {kReiwaFirst, u"[DBNum2][$-411]ggge\"年\"m\"月\"d\"日\"", u"令和元年伍月壱日"},
+        {kEvening, u"[DBNum2]yyyy\"年\"m\"月\"d\"日\"", u"弐零弐四年拾弐月参拾壱日"},
+        {kReiwaFirst, u"[DBNum3][$-411]ggge\"年\"mm\"月\"dd\"日\"", u"令和１年０５月０１日"},
+        {kApril1st2024, u"[DBNum4][$-411]ggge\"年\"m\"月\"d\"日\"", u"令和6年4月1日"},
+        // Times read as numbers on their own, digit by digit beside a date.
+        {kEvening, u"[DBNum1]h\"時\"mm\"分\"", u"二十三時五分"},
+        {kEvening, u"[DBNum1][$-411]hh:mm AM/PM", u"十一:五 午後"},
+        {kEvening, u"[DBNum2]h:mm", u"弐拾参:伍"},
+        {kEvening, u"[DBNum1]m\"月\"d\"日\"h\"時\"mm\"分\"", u"十二月三十一日二三時〇五分"},
+        {kEvening, u"[DBNum2]yy/m/d h:m", u"弐四/拾弐/参拾壱 弐参:伍"},
+        {kEvening, u"[DBNum3]hh:mm", u"２３:０５"},
+        {40.0 / 24, u"[DBNum1][h]\"時間\"", u"四十時間"},
+        {45383.5, u"[DBNum1][h]", u"百八万九千二百四"},
+    });
+}
+
 TEST(NumberFormat, HostileCodesStayHarmless)
 {
     for (const QString &code : {QStringLiteral("\""), QStringLiteral("["), QStringLiteral("*"), QStringLiteral("\\"),
                                 QStringLiteral(";;;;;;"), QStringLiteral("0/"), QStringLiteral("/0"),
                                 QStringLiteral("E+"), QStringLiteral("0E+"), QStringLiteral("[>]0"),
                                 QStringLiteral("[Color 999]0"), QStringLiteral("# ?\?\?\?\?\?\?\?/\?\?\?\?\?\?\?\?"),
+                                QStringLiteral("[DBNum1]0"), QStringLiteral("[DBNum2]General"),
+                                QStringLiteral("[DBNum3]e"), QStringLiteral("[DBNum1]") + QString(300, u'0'),
                                 QString(300, u'0') + QStringLiteral(".") + QString(300, u'#')}) {
         for (double value : {0.0, -1.5, 1e300, -1e-300, 45383.5})
             (void)NumberFormat(code).format(value);
