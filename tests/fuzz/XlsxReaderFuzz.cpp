@@ -94,12 +94,6 @@ Workbook filledRoster()
 
 }  // namespace
 
-// Fontconfig keeps a few bytes of its configuration until the process ends; they are not ours.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" void SorvikFuzzSeeds(std::vector<std::string> &seeds)
 {
     ensureApplication();
