@@ -297,10 +297,12 @@ QString PageRenderer::fittedNumber(QPainter &painter, const QFont &font, const F
     if (!shown.overflow
         && (shown.fillAt >= 0 || CellTextPainter::naturalWidth(painter, font, shown.text) <= room + 0.01))
         return shown.text;
-    // Kanji numerals need not be as long as the digits they read, so shorter numbers are
-    // tried from General's eleven characters down.
+    // Kanji numerals need not be as long as the digits they read, so their shorter numbers
+    // are tried from General's eleven characters down.
+    const qsizetype longest
+        = shown.numerals == JapaneseNumerals::System::Western ? shown.text.size() - 1 : qsizetype(11);
     if (shown.general && !shown.overflow)
-        for (qsizetype length = std::max<qsizetype>(shown.text.size() - 1, 11); length > 0; --length) {
+        for (qsizetype length = longest; length > 0; --length) {
             const QString shorter = NumberFormat::general(value, int(length), shown.numerals);
             if (!shorter.isEmpty() && CellTextPainter::naturalWidth(painter, font, shorter) <= room + 0.01)
                 return shorter;
